@@ -1,0 +1,39 @@
+#pragma once
+
+#include "DictionaryFile.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Numra {
+
+enum AffixKind : std::uint8_t { SuffixKind = 0, PrefixKind = 1 };
+
+struct AffixEntry
+{
+    std::uint8_t Kind = SuffixKind;
+    std::string Affix;
+    std::string Number;
+
+    friend bool operator==(const AffixEntry &, const AffixEntry &) = default;
+};
+
+// Every prefix and suffix of the dictionary, in file order; no fixed capacity.
+using AffixTable = std::vector<AffixEntry>;
+
+// The entries a record gives: a word beginning with "-" is a suffix, one ending with "-" a
+// prefix, and a lone "-" is both.
+void AddAffixes(const Record &record, AffixTable &table);
+
+// Empties the table and fills it from the dictionary; after a read error the entries taken
+// so far stay.
+DictionaryError ReadAffixTable(DictionaryFile &file, AffixTable &table);
+
+// The index of the last entry, -1 for an empty table.
+inline std::int32_t LastAffixIndex(const AffixTable &table)
+{
+    return static_cast<std::int32_t>(table.size()) - 1;
+}
+
+} // namespace Numra

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "DictionaryFile.h"
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+namespace Numra {
+
+enum class Placement { Left, Right, AnyPoint };
+
+struct ConversionOutcome
+{
+    DictionaryError error = DictionaryError::None;
+    std::int64_t examined = 0; // lines examined
+    std::int64_t accepted = 0;
+};
+
+// True when an entry whose key first occurs at keyPos fits the placement; the anchors are the
+// first and last free digit of the number text.
+bool FitsPlacement(Placement placement, int keyPos, std::string_view number,
+                   std::string_view numberText, int leftAnchor, int rightAnchor);
+
+// One pass over the dictionary: every record whose digits occur in the number text at the
+// chosen place goes to the sink, in file order.
+ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberText,
+                                Placement placement,
+                                const std::function<void(const Record &)> &sink);
+
+} // namespace Numra

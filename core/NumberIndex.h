@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace Numra {
+
+// Answers "where does this key first occur in the number text?" in time proportional to the
+// key's length: a suffix automaton over the text, built once per conversion.
+class NumberIndex
+{
+public:
+    explicit NumberIndex(std::string_view text);
+
+    // 1-based start of the first occurrence of key, 0 when there is none or key is empty.
+    int FirstPos(std::string_view key) const;
+
+private:
+    int addState(int length, int firstEnd);
+
+    std::array<std::uint8_t, 256> m_class{}; // byte -> column, 0 for bytes not in the text
+    int m_columns = 1;
+    std::vector<std::int16_t> m_next; // state * m_columns + column -> state, -1 for none
+    std::vector<std::int16_t> m_link;
+    std::vector<std::int16_t> m_length;
+    std::vector<std::int16_t> m_firstEnd; // 0-based end of the first occurrence
+    std::size_t m_textLength = 0;
+};
+
+} // namespace Numra

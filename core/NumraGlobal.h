@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Text helpers and the state the windows share. Texts are byte strings: one byte is one
+// character position, and positions count from 1 with 0 meaning "not found".
+namespace Numra {
+
+// Longest text a dictionary line or field keeps; the rest of a longer line is dropped.
+inline constexpr std::size_t ShortStringMax = 255;
+
+// Written into the number text in place of each digit that the phrase covers
+// (the bullet of Windows-1252, shown to the user as U+2022).
+inline constexpr char UsedDigitMark = '\x95';
+
+// Marks an empty phrase slot; sorts after every real position.
+inline constexpr std::int32_t EmptySlot = 5000;
+inline constexpr int SlotCount = 100;
+
+class CharSet
+{
+public:
+    constexpr CharSet(char first, char last)
+    {
+        for (int c = static_cast<unsigned char>(first); c <= static_cast<unsigned char>(last); ++c)
+            m_bits[static_cast<std::size_t>(c) / 64] |= std::uint64_t{1} << (c % 64);
+    }
+    constexpr bool contains(char c) const
+    {
+        const auto u = static_cast<unsigned char>(c);
+        return (m_bits[u / 64] >> (u % 64)) & 1U;
+    }
+
+private:
+    std::array<std::uint64_t, 4> m_bits{};
+};
+
+inline constexpr CharSet LetterSet{'a', 'z'};
+inline constexpr CharSet LastDigitSet{'0', '9'};
+inline constexpr CharSet FirstDigitSet{'0', '9'};
+
+struct NumraState
+{
+    std::int32_t IdleCount = 0;
+    std::int32_t PointerTickCount = 0;
+    bool PossibleGridScrolled = false;
+    bool SelectedGridScrolled = false;
+    std::string SelectedWord;
+    std::string SelectedNumber;
+    std::int32_t SelectedPosition = 0;
+    std::int32_t AffixPosition = 0;
+    std::int32_t AffixCount = 0;
+    // Indexed 1 to SlotCount; entry 0 is unused so that slot numbers read as they do on screen.
+    std::array<std::int32_t, SlotCount + 1> SlotPositions{};
+
+    void ResetIdleCount() { IdleCount = 0; }
+};
+
+struct Record
+{
+    std::string number;
+    std::string word;
+    std::string cls;
+};
+
+// Splits a dictionary line into its three fields; false when the line is not a record.
+bool SplitRecord(std::string_view line, std::string &number, std::string &word, std::string &cls,
+                 std::size_t maxLength = ShortStringMax);
+bool SplitRecord(std::string_view line, Record &record);
+
+std::string KeepLetters(std::string_view source);
+std::string RemoveParenthesized(std::string_view source);
+
+// Position of the first / last occurrence of pattern in text, 0 when there is none
+// (also for an empty pattern).
+int FirstPos(std::string_view pattern, std::string_view text);
+int LastPos(std::string_view pattern, std::string_view text);
+
+int FirstDigitPos(std::string_view text);
+int LastDigitPos(std::string_view text);
+
+// Removes leading and trailing spaces and control characters, as the copy and button rules do.
+std::string_view Trim(std::string_view text);
+
+} // namespace Numra

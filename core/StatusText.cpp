@@ -1,0 +1,32 @@
+#include "StatusText.h"
+
+#include <cmath>
+
+namespace Numra {
+
+std::string FormatSeconds(double seconds, std::string_view decimalSeparator)
+{
+    if (!std::isfinite(seconds) || seconds < 0)
+        seconds = 0;
+    const auto thousandths = static_cast<long long>(std::llround(seconds * 1000.0));
+    std::string text;
+    if (thousandths >= 1000)
+        text = std::to_string(thousandths / 1000);
+    std::string fraction = std::to_string(1000 + thousandths % 1000).substr(1);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (!fraction.empty()) {
+        text += decimalSeparator;
+        text += fraction;
+    }
+    return text;
+}
+
+std::string ConversionStatusText(std::int64_t matches, std::int64_t examined, double seconds,
+                                 std::string_view decimalSeparator)
+{
+    return " " + std::to_string(matches) + " Matches out of " + std::to_string(examined) +
+           " words in " + FormatSeconds(seconds, decimalSeparator) + " secs";
+}
+
+} // namespace Numra

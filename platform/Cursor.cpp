@@ -1,0 +1,25 @@
+#include "Cursor.h"
+
+#include <QGuiApplication>
+
+namespace Platform {
+
+HourglassCursor::HourglassCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+HourglassCursor::~HourglassCursor()
+{
+    restore();
+}
+
+void HourglassCursor::restore()
+{
+    if (m_active) {
+        m_active = false;
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace Platform

@@ -1,0 +1,82 @@
+#include "Dialogs.h"
+
+#include "Cursor.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace Platform {
+
+namespace {
+
+WarningHandler &warningHandler()
+{
+    static WarningHandler handler;
+    return handler;
+}
+
+OpenFileHandler &openFileHandler()
+{
+    static OpenFileHandler handler;
+    return handler;
+}
+
+ModalHandler &modalHandler()
+{
+    static ModalHandler handler;
+    return handler;
+}
+
+} // namespace
+
+void showWarning(QWidget *parent, const QString &text)
+{
+    if (warningHandler()) {
+        warningHandler()(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QObject::tr("Warning"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void setWarningHandler(WarningHandler handler)
+{
+    warningHandler() = std::move(handler);
+}
+
+std::optional<QString> getOpenFileName(QWidget *parent, const OpenFileRequest &request)
+{
+    if (openFileHandler())
+        return openFileHandler()(request);
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // The user may type the name of a file that does not exist; opening it then fails
+    // with the program's own warning.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    if (!request.proposedFile.isEmpty())
+        dialog.selectFile(request.proposedFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void setOpenFileHandler(OpenFileHandler handler)
+{
+    openFileHandler() = std::move(handler);
+}
+
+int execModal(QDialog *dialog)
+{
+    if (modalHandler())
+        return modalHandler()(dialog);
+    return dialog->exec();
+}
+
+void setModalHandler(ModalHandler handler)
+{
+    modalHandler() = std::move(handler);
+}
+
+} // namespace Platform

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace Platform {
+
+// Every modal message and dialog of the program passes through here, so that a test can
+// answer it without a real window blocking.
+
+// A warning box titled "Warning" with one OK button.
+void showWarning(QWidget *parent, const QString &text);
+using WarningHandler = std::function<void(const QString &text)>;
+void setWarningHandler(WarningHandler handler); // an empty handler restores the real box
+
+struct OpenFileRequest
+{
+    QString title;
+    QString filter;
+    QString proposedFile;
+};
+// The chosen path, or nullopt when the user cancelled.
+std::optional<QString> getOpenFileName(QWidget *parent, const OpenFileRequest &request);
+using OpenFileHandler = std::function<std::optional<QString>(const OpenFileRequest &)>;
+void setOpenFileHandler(OpenFileHandler handler);
+
+// Shows a window modally and returns its result (QDialog::Accepted or Rejected).
+int execModal(QDialog *dialog);
+using ModalHandler = std::function<int(QDialog *dialog)>;
+void setModalHandler(ModalHandler handler);
+
+} // namespace Platform

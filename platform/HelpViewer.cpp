@@ -1,0 +1,142 @@
+#include "HelpViewer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace Platform {
+
+namespace {
+
+const char *const HelpContextProperty = "numraHelpContext";
+
+HelpHandler &helpHandler()
+{
+    static HelpHandler handler;
+    return handler;
+}
+
+QString &helpFileName()
+{
+    static QString name = QStringLiteral("Numra.hlp");
+    return name;
+}
+
+QString anchorFor(int context)
+{
+    return context == 0 ? QStringLiteral("contents") : QStringLiteral("help%1").arg(context);
+}
+
+// One help window for the whole program, like the system's help viewer.
+class HelpWindow : public QDialog
+{
+public:
+    HelpWindow()
+    {
+        setWindowTitle(QObject::tr("Numra Help"));
+        setAttribute(Qt::WA_DeleteOnClose);
+        resize(640, 560);
+        m_browser = new QTextBrowser(this);
+        m_browser->setOpenExternalLinks(true);
+        m_browser->setAccessibleName(QObject::tr("Help text"));
+        auto *layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_browser);
+    }
+
+    void showTopic(const QString &file, int context)
+    {
+        if (m_file != file) {
+            m_file = file;
+            QFile source(file);
+            if (source.open(QIODevice::ReadOnly))
+                m_browser->setHtml(QString::fromUtf8(source.readAll()));
+            else
+                m_browser->setPlainText(QObject::tr("The help file %1 could not be opened.").arg(file));
+        }
+        m_browser->scrollToAnchor(anchorFor(context));
+        show();
+        raise();
+        activateWindow();
+    }
+
+private:
+    QTextBrowser *m_browser;
+    QString m_file;
+};
+
+QPointer<HelpWindow> &helpWindow()
+{
+    static QPointer<HelpWindow> window;
+    return window;
+}
+
+// F1 anywhere in a window opens the topic of the nearest widget that has a context.
+class HelpShortcut : public QObject
+{
+public:
+    explicit HelpShortcut(QWidget *owner) : QObject(owner)
+    {
+        auto *action = new QAction(owner);
+        action->setShortcut(QKeySequence::HelpContents);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        owner->addAction(action);
+        QObject::connect(action, &QAction::triggered, owner, [owner] {
+            int context = 0;
+            for (const QWidget *w = QApplication::focusWidget(); w && !context; w = w->parentWidget())
+                context = helpContext(w);
+            if (!context)
+                context = helpContext(owner);
+            showHelp(applicationHelpFile(), context);
+        });
+    }
+};
+
+} // namespace
+
+void showHelp(const QString &helpFile, int context)
+{
+    if (helpHandler()) {
+        helpHandler()(helpFile, context);
+        return;
+    }
+    if (!helpWindow())
+        helpWindow() = new HelpWindow;
+    helpWindow()->showTopic(helpFile, context);
+}
+
+void setHelpHandler(HelpHandler handler)
+{
+    helpHandler() = std::move(handler);
+}
+
+void setHelpContext(QWidget *widget, int context)
+{
+    const bool hadShortcut = widget->property(HelpContextProperty).isValid();
+    widget->setProperty(HelpContextProperty, context);
+    if (!hadShortcut && widget->isWindow())
+        new HelpShortcut(widget);
+}
+
+int helpContext(const QWidget *widget)
+{
+    return widget->property(HelpContextProperty).toInt();
+}
+
+void setApplicationHelpFile(const QString &helpFile)
+{
+    helpFileName() = helpFile;
+}
+
+QString applicationHelpFile()
+{
+    return helpFileName();
+}
+
+} // namespace Platform

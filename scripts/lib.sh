@@ -1,0 +1,29 @@
+# Shared by scripts/run and scripts/test: install what is missing, then configure and build.
+set -euo pipefail
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libbackward-cpp-dev libdw-dev)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    ((${#missing[@]})) || return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        apt-get update
+        DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    else
+        echo "Numra needs these packages. Run:" >&2
+        echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+# build DIR [cmake options...]
+build() {
+    local dir=$1
+    shift
+    cmake -S "$top" -B "$dir" "$@"
+    cmake --build "$dir" -j "$(nproc)"
+}

@@ -1,0 +1,204 @@
+#include "AffixTable.h"
+#include "DictionaryFile.h"
+
+#include <QtTest>
+
+#include <fstream>
+
+using namespace Numra;
+
+namespace {
+
+std::string writeFile(const QTemporaryDir &dir, const QByteArray &bytes)
+{
+    const std::string path = dir.filePath(QStringLiteral("dictionary.txt")).toStdString();
+    std::ofstream(path, std::ios::binary).write(bytes.constData(), bytes.size());
+    return path;
+}
+
+QList<QByteArray> readAll(DictionaryFile &file, DictionaryError *error = nullptr)
+{
+    QList<QByteArray> lines;
+    const DictionaryError result = ReadDictionary(file, [&](std::string_view line) {
+        lines.append(QByteArray(line.data(), static_cast<qsizetype>(line.size())));
+    });
+    if (error)
+        *error = result;
+    return lines;
+}
+
+} // namespace
+
+class tst_Dictionary : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lines_data();
+    void lines();
+    void lineBreakAcrossBlocks_data();
+    void lineBreakAcrossBlocks();
+    void longLineIsCut();
+    void reopenStartsAtFirstLine();
+    void missingFileCannotBeOpened_data();
+    void missingFileCannotBeOpened();
+    void rebindReleasesHandle();
+    void affixKinds_data();
+    void affixKinds();
+    void affixTableKeepsEveryEntry();
+    void affixTableOfMissingFile();
+};
+
+void tst_Dictionary::lines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<QByteArray>>("expected");
+    using L = QList<QByteArray>;
+    QTest::newRow("last line without break is read") << QByteArray("a\nb") << L{"a", "b"};
+    QTest::newRow("final break starts no line") << QByteArray("a\nb\n") << L{"a", "b"};
+    QTest::newRow("empty last line") << QByteArray("a\n\n") << L{"a", ""};
+    QTest::newRow("CRLF") << QByteArray("a\r\nb\r\n") << L{"a", "b"};
+    QTest::newRow("CR only") << QByteArray("a\rb\rc") << L{"a", "b", "c"};
+    QTest::newRow("mixed ends") << QByteArray("a\r\nb\rc\nd") << L{"a", "b", "c", "d"};
+    QTest::newRow("CR CR is an empty line") << QByteArray("a\r\rb") << L{"a", "", "b"};
+    QTest::newRow("empty file") << QByteArray() << L{};
+    QTest::newRow("only a break") << QByteArray("\n") << L{""};
+    QTest::newRow("NUL bytes stay") << QByteArray("a\0b\nc", 5) << L{QByteArray("a\0b", 3), "c"};
+}
+
+void tst_Dictionary::lines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<QByteArray>, expected);
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, bytes));
+    DictionaryError error = DictionaryError::ReadError;
+    QCOMPARE(readAll(file, &error), expected);
+    QCOMPARE(error, DictionaryError::None);
+}
+
+void tst_Dictionary::lineBreakAcrossBlocks_data()
+{
+    QTest::addColumn<QByteArray>("lineBreak");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CRLF") << QByteArray("\r\n");
+    QTest::newRow("CR") << QByteArray("\r");
+}
+
+// Lines of every length around the block size, so that some break falls on each side of
+// every block boundary, CRLF split between two blocks included.
+void tst_Dictionary::lineBreakAcrossBlocks()
+{
+    QFETCH(QByteArray, lineBreak);
+    QList<QByteArray> expected;
+    QByteArray bytes;
+    int n = 0;
+    while (bytes.size() < 3 * 256 * 1024 + 1000) {
+        const QByteArray line = QByteArray::number(n) + ',' + QByteArray(n % 40, 'w') + ",N";
+        expected.append(line);
+        bytes += line + lineBreak;
+        ++n;
+    }
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, bytes));
+    QCOMPARE(readAll(file), expected);
+}
+
+void tst_Dictionary::longLineIsCut()
+{
+    const QByteArray longLine = QByteArray(255, 'x') + QByteArray(600 * 1024, 'y');
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, "1,a,N\n" + longLine + "\r\n2,b,N"));
+    QCOMPARE(readAll(file), (QList<QByteArray>{"1,a,N", QByteArray(255, 'x'), "2,b,N"}));
+}
+
+void tst_Dictionary::reopenStartsAtFirstLine()
+{
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, "one\ntwo\n"));
+    std::string_view line;
+    QVERIFY(file.Reset());
+    QCOMPARE(file.ReadLine(line), DictionaryFile::ReadResult::Line);
+    QCOMPARE(readAll(file), (QList<QByteArray>{"one", "two"}));
+    QCOMPARE(file.ReadLine(line), DictionaryFile::ReadResult::End);
+}
+
+void tst_Dictionary::missingFileCannotBeOpened_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("missing") << QStringLiteral("absent.txt");
+    QTest::newRow("directory") << QStringLiteral(".");
+    QTest::newRow("empty path") << QString();
+    QTest::newRow("no dictionary") << QStringLiteral("No Dictionary Open");
+}
+
+void tst_Dictionary::missingFileCannotBeOpened()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    DictionaryFile file(name.isEmpty() ? std::string() : dir.filePath(name).toStdString());
+    DictionaryError error = DictionaryError::None;
+    QVERIFY(readAll(file, &error).isEmpty());
+    QCOMPARE(error, DictionaryError::CouldNotOpen);
+    QVERIFY(!file.IsOpen());
+}
+
+void tst_Dictionary::rebindReleasesHandle()
+{
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, "a\n"));
+    QVERIFY(file.Reset());
+    QVERIFY(file.IsOpen());
+    file.Bind(dir.filePath(QStringLiteral("other.txt")).toStdString());
+    QVERIFY(!file.IsOpen());
+}
+
+void tst_Dictionary::affixKinds_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QList<int>>("kinds");
+    QTest::newRow("suffix") << QByteArray("464,-ING,N") << QList<int>{SuffixKind};
+    QTest::newRow("prefix") << QByteArray("73,RE-,N") << QList<int>{PrefixKind};
+    QTest::newRow("single hyphen is both") << QByteArray("1,-,N") << QList<int>{SuffixKind, PrefixKind};
+    QTest::newRow("hyphen inside") << QByteArray("1,A-B,N") << QList<int>{};
+    QTest::newRow("not a record") << QByteArray("464,-ING,") << QList<int>{};
+    QTest::newRow("hyphen only in a removed note") << QByteArray("228,CAT (-),N") << QList<int>{};
+}
+
+void tst_Dictionary::affixKinds()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QList<int>, kinds);
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, line));
+    AffixTable table;
+    QCOMPARE(ReadAffixTable(file, table), DictionaryError::None);
+    QCOMPARE(qsizetype(table.size()), kinds.size());
+    for (qsizetype i = 0; i < kinds.size(); ++i)
+        QCOMPARE(int(table[i].Kind), kinds[i]);
+}
+
+void tst_Dictionary::affixTableKeepsEveryEntry()
+{
+    QByteArray bytes = "228,CAT,N\n";
+    for (int i = 0; i < 260; ++i)
+        bytes += QByteArray::number(i) + ",-S" + QByteArray::number(i) + ",N\n";
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, bytes));
+    AffixTable table{{PrefixKind, "OLD-", "653"}};
+    QCOMPARE(ReadAffixTable(file, table), DictionaryError::None);
+    QCOMPARE(LastAffixIndex(table), 259);
+    QCOMPARE(table[249].Affix, std::string("-S249"));
+    QCOMPARE(table[259], (AffixEntry{SuffixKind, "-S259", "259"}));
+}
+
+void tst_Dictionary::affixTableOfMissingFile()
+{
+    DictionaryFile file("/nonexistent/dictionary.txt");
+    AffixTable table{{PrefixKind, "OLD-", "653"}};
+    QCOMPARE(ReadAffixTable(file, table), DictionaryError::CouldNotOpen);
+    QCOMPARE(LastAffixIndex(table), -1);
+}
+
+QTEST_APPLESS_MAIN(tst_Dictionary)
+#include "tst_Dictionary.moc"
