@@ -1,12 +1,13 @@
 #include "Cursor.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace Platform {
 
 HourglassCursor::HourglassCursor()
 {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
 
 HourglassCursor::~HourglassCursor()

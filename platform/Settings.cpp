@@ -82,16 +82,14 @@ std::optional<std::int32_t> SettingsStore::readInteger(const QString &name) cons
 void SettingsStore::writeString(const QString &name, const QString &value)
 {
     m_settings->setValue(name, value);
-    sync();
 }
 
 void SettingsStore::writeInteger(const QString &name, std::int32_t value)
 {
     m_settings->setValue(name, static_cast<int>(value));
-    sync();
 }
 
-void SettingsStore::sync()
+void SettingsStore::flush()
 {
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError)

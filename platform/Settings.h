@@ -55,17 +55,17 @@ public:
     // nullopt when missing or not wholly a 32-bit integer.
     std::optional<std::int32_t> readInteger(const QString &name) const;
 
-    // Each write reaches the store before it returns, or throws SettingsWriteError.
+    // Writes are kept until flush(), so that a set of values reaches the store together.
     void writeString(const QString &name, const QString &value);
     void writeInteger(const QString &name, std::int32_t value);
+    // Puts the writes into the store, or throws SettingsWriteError.
+    void flush();
 
     // Tests point the store at a file of their own; an empty path restores the real store.
     static void setFileForTesting(const QString &path);
     static QString fileName();
 
 private:
-    void sync();
-
     std::unique_ptr<QSettings> m_settings;
 };
 

@@ -1,0 +1,520 @@
+#include "Main.h"
+#include "ui_Main.h"
+
+#include "AboutNumra.h"
+#include "AffixUnit.h"
+#include "Cursor.h"
+#include "Desktop.h"
+#include "Dialogs.h"
+#include "ErrorLogger.h"
+#include "Grid.h"
+#include "HelpViewer.h"
+#include "LookUp.h"
+#include "Notify.h"
+#include "PicturePlayer.h"
+#include "ReportClosing.h"
+#include "Settings.h"
+#include "TextCodec.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#include <chrono>
+
+using Platform::SettingsStore;
+
+namespace {
+
+struct PointerPlace
+{
+    const char *name;
+    int left;
+    int top;
+    const char *picture;
+};
+
+// Each pointer overlaps the edge of its button, and the button is drawn over it.
+constexpr std::array<PointerPlace, TMainForm::PointerCount> PointerPlaces = {{
+    {"ConvertWormLeft", 4, 108, "worm-left"},
+    {"ConvertWormTop", 40, 84, "worm-upper"},
+    {"ConvertWormRight", 90, 108, "worm-right"},
+    {"ClearWormLeft", 4, 144, "worm-left"},
+    {"ClearWormRight", 90, 142, "worm-right"},
+    {"CopyWormLeft", 4, 176, "worm-left"},
+    {"CopyWormRight", 90, 180, "worm-right"},
+    {"LookupWormLeft", 4, 212, "worm-left"},
+    {"LookupWormBottom", 48, 226, "worm-lower"},
+    {"LookupWormRight", 90, 212, "worm-right"},
+}};
+
+constexpr int IdleTicksBeforePointer = 120;
+constexpr int PointerVisibleTicks = 10;
+constexpr int TicksBetweenPointers = 20;
+
+QFont pixelFont(int pixels, bool bold = false)
+{
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QIcon picture(const char *name)
+{
+    return QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
+}
+
+} // namespace
+
+TMainForm::TMainForm(Numra::NumraState &state, QWidget *parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>()), m_state(state)
+{
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/numra.png")));
+    m_statusText = new QLabel(this);
+    m_statusText->setAccessibleName(tr("Status"));
+    m_ui->StatusBar1->addWidget(m_statusText, 1);
+    m_proposedDictionary = Platform::dataFilePath(QStringLiteral("Numra Dictionary.txt"));
+    setupGrids();
+    setupPointers();
+    connectHandlers();
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::setSecondaryWindows(TLookupForm *lookup, TAboutForm *about, TAffixForm *affix,
+                                    TNotifyForm *notify)
+{
+    m_lookupForm = lookup;
+    m_aboutForm = about;
+    m_affixForm = affix;
+    m_notifyForm = notify;
+    connect(m_affixForm, &TAffixForm::affixConfirmed, this, &TMainForm::AffixOkBtnClick);
+}
+
+QString TMainForm::statusText() const
+{
+    return m_statusText->text();
+}
+
+void TMainForm::setupGrids()
+{
+    m_ui->PossibleGrid->configure(2, 5000, 1);
+    m_ui->SelectedGrid->configure(2, 100, 1);
+    m_ui->AffixGrid->configure(2, 250, 0);
+    m_ui->SelectedGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_ui->SelectedGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_ui->AffixGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (Grid *grid : {m_ui->PossibleGrid, m_ui->SelectedGrid}) {
+        grid->setColWidth(0, 151);
+        grid->setColWidth(1, 168);
+    }
+    m_ui->AffixGrid->setColWidth(0, 58);
+    m_ui->AffixGrid->setColWidth(1, 46);
+
+    m_ui->Edit->setFont(pixelFont(16));
+    m_ui->PotentialAffixes->setFont(pixelFont(13));
+    m_ui->SelectedWordLabel->setFont(pixelFont(16));
+    m_ui->SelectedWordLabel->setBackgroundRole(QPalette::Base);
+    m_ui->ConvertBox->setFont(pixelFont(13));
+    m_ui->Splitter->setStretchFactor(0, 1);
+    m_ui->Splitter->setStretchFactor(1, 0);
+    m_ui->Splitter->setSizes({1000, 106});
+
+    m_ui->ConvertBtn->setIcon(picture("convert"));
+    m_ui->ClearBtn->setIcon(picture("clear"));
+    m_ui->CopyBtn->setIcon(picture("copy"));
+    m_ui->LookupBtn->setIcon(picture("lookup"));
+    m_ui->Open1->setIcon(picture("open"));
+    m_ui->Exit1->setIcon(picture("exit"));
+    m_ui->Contents1->setIcon(picture("contents"));
+    m_ui->About1->setIcon(picture("about"));
+    m_ui->Notify1->setIcon(picture("notify"));
+}
+
+void TMainForm::setupPointers()
+{
+    for (int i = 0; i < PointerCount; ++i) {
+        const PointerPlace &place = PointerPlaces[i];
+        auto *pointer = new PicturePlayer(m_ui->Panel6);
+        pointer->setObjectName(QLatin1String(place.name));
+        pointer->load(QStringLiteral(":/pictures/%1.gif").arg(QLatin1String(place.picture)));
+        pointer->setGeometry(place.left, place.top, 33, 33);
+        pointer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        pointer->setEnabled(false);
+        pointer->hide();
+        pointer->stackUnder(m_ui->ConvertBtn);
+        m_pointers[i] = pointer;
+    }
+    for (QWidget *button : {m_ui->ConvertBtn, m_ui->ClearBtn, m_ui->CopyBtn, m_ui->LookupBtn})
+        button->raise();
+    auto *timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setInterval(1000);
+    connect(timer, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    timer->start();
+}
+
+void TMainForm::connectHandlers()
+{
+    const auto &ui = *m_ui;
+    connect(ui.ConvertBtn, &QPushButton::clicked, this, &TMainForm::ConvertBtnClick);
+    connect(ui.ClearBtn, &QPushButton::clicked, this, &TMainForm::ClearBtnClick);
+    connect(ui.CopyBtn, &QPushButton::clicked, this, &TMainForm::CopyBtnClick);
+    connect(ui.LookupBtn, &QPushButton::clicked, this, &TMainForm::LookupBtnClick);
+    // Only checking a placement that was not checked runs the search.
+    for (QRadioButton *button : {ui.LeftBtn, ui.RightBtn, ui.AnyPointBtn}) {
+        connect(button, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                ConvertBtnClick();
+        });
+    }
+    connect(ui.Open1, &QAction::triggered, this, &TMainForm::Open1Click);
+    connect(ui.Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
+    connect(ui.Contents1, &QAction::triggered, this, &TMainForm::Contents1Click);
+    connect(ui.About1, &QAction::triggered, this, &TMainForm::About1Click);
+    connect(ui.Notify1, &QAction::triggered, this, &TMainForm::Notify1Click);
+    connect(ui.Edit, &QLineEdit::textChanged, this, &TMainForm::EditChange);
+    ui.Edit->installEventFilter(this);
+    ui.File1->installEventFilter(this);
+    ui.Help1->installEventFilter(this);
+
+    Grid *possible = ui.PossibleGrid;
+    connect(possible, &Grid::mouseDown, this, &TMainForm::PossibleGridMouseDown);
+    connect(possible, &Grid::mouseUp, this,
+            [this](Qt::MouseButton, const QPoint &pos) { PossibleGridMouseUp(pos); });
+    connect(possible, &Grid::topLeftChanged, this, &TMainForm::PossibleGridTopLeftChanged);
+    connect(possible, &Grid::colWidthsChanged, this, &TMainForm::PossibleGridColWidthsChanged);
+    connect(possible, &Grid::rowActivated, this, [this](int row) {
+        m_state.ResetIdleCount();
+        chooseCandidate(row);
+    });
+    Grid *selected = ui.SelectedGrid;
+    connect(selected, &Grid::mouseDown, this, &TMainForm::SelectedGridMouseDown);
+    connect(selected, &Grid::mouseUp, this,
+            [this](Qt::MouseButton, const QPoint &pos) { SelectedGridMouseUp(pos); });
+    connect(selected, &Grid::topLeftChanged, this, &TMainForm::SelectedGridTopLeftChanged);
+    connect(selected, &Grid::colWidthsChanged, this, &TMainForm::SelectedGridColWidthsChanged);
+    connect(selected, &Grid::rowActivated, this, [this](int row) {
+        m_state.ResetIdleCount();
+        giveBack(row);
+    });
+    Grid *affixes = ui.AffixGrid;
+    connect(affixes, &Grid::mouseUp, this,
+            [this](Qt::MouseButton, const QPoint &pos) { AffixGridMouseUp(pos); });
+    connect(affixes, &Grid::rowActivated, this, [this](int row) {
+        m_state.ResetIdleCount();
+        chooseAffix(row);
+    });
+
+    Platform::setHelpContext(this, Platform::MainWindowHelp);
+}
+
+void TMainForm::FormCreate()
+{
+    ErrorLogger &logger = ErrorLogger::instance();
+    logger.setIcon(QMessageBox::Critical);
+    logger.setLogFile(QDir(Platform::programDirectory()).filePath(QStringLiteral("Numra Error.Log")));
+    logger.setShowDetails(true);
+    logger.setExtraLinesCallback([](QStringList &lines) {
+        ReportClosingLines(lines, ErrorLogger::instance().currentLogDirectory());
+    });
+    logger.setExtraPageTitle(tr("How To Report Error"));
+    logger.setExtraPageEnabled(true);
+
+    m_random.seed(static_cast<unsigned>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    LoadSettings();
+    m_dictionaryFile.Bind(m_dictionaryPath);
+    m_ui->PossibleGrid->setCell(0, 0, tr("Candidate Word"));
+    m_ui->PossibleGrid->setCell(1, 0, tr("Represents"));
+    m_ui->SelectedGrid->setCell(0, 0, tr("Selected Word"));
+    m_ui->SelectedGrid->setCell(1, 0, tr("Represents"));
+    // Two spaces make the first clearing of the phrase run in full (it stops at an empty
+    // first slot) and so put the empty-slot mark into every position.
+    m_ui->SelectedGrid->setCell(0, 1, QStringLiteral("  "));
+    m_ui->Edit->setMaxLength(100);
+    m_gridsReady = true;
+    BuildAffixTable();
+    // A dictionary chosen in the dialog during start-up belongs in the caption at once.
+    updateCaption();
+}
+
+void TMainForm::LoadSettings()
+{
+    m_dictionaryPath = NoDictionaryOpen.toStdString();
+    bool failed = false;
+    {
+        const SettingsStore store(SettingsStore::Mode::OpenExisting);
+        failed = store.isOpen() && !readMainSettings();
+    }
+    if (failed)
+        OpenDictionary();
+    updateCaption();
+}
+
+// Applies each value as it is read; false at the first that is missing or unreadable.
+bool TMainForm::readMainSettings()
+{
+    const SettingsStore store(SettingsStore::Mode::OpenExisting);
+    m_dictionaryPath = store.readString(SettingsStore::Dictionary).value_or(QString()).toStdString();
+
+    const auto value = [&](const QString &name) { return store.readInteger(name); };
+    const auto top = value(SettingsStore::FormTop);
+    if (!top)
+        return false;
+    move(x(), *top);
+    const auto left = value(SettingsStore::FormLeft);
+    if (!left)
+        return false;
+    move(*left, y());
+    const auto width = value(SettingsStore::FormWidth);
+    if (!width)
+        return false;
+    resize(*width, height());
+    const auto height = value(SettingsStore::FormHeight);
+    if (!height)
+        return false;
+    resize(this->width(), *height);
+    keepOnScreen();
+    const auto panelHeight = value(SettingsStore::SelectedPanelHeight);
+    if (!panelHeight)
+        return false;
+    m_ui->Splitter->setSizes({std::max(1, this->height() - *panelHeight), std::max(0, *panelHeight)});
+    const auto wordWidth = value(SettingsStore::WordWidth);
+    if (!wordWidth)
+        return false;
+    m_ui->PossibleGrid->setColWidth(0, std::clamp(*wordWidth, 0, 10000));
+    m_ui->SelectedGrid->setColWidth(0, m_ui->PossibleGrid->colWidth(0));
+    const auto numberWidth = value(SettingsStore::NumberWidth);
+    if (!numberWidth)
+        return false;
+    m_ui->PossibleGrid->setColWidth(1, std::clamp(*numberWidth, 0, 10000));
+    m_ui->SelectedGrid->setColWidth(1, m_ui->PossibleGrid->colWidth(1));
+    return true;
+}
+
+// A window restored onto a monitor that is gone, or larger than the screen, is brought back.
+void TMainForm::keepOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    resize(std::min(width(), available.width()), std::min(height(), available.height()));
+    const QRect frame(pos(), size());
+    bool onSomeScreen = false;
+    for (const QScreen *s : QGuiApplication::screens())
+        onSomeScreen = onSomeScreen || s->availableGeometry().intersects(frame);
+    if (!onSomeScreen)
+        move(available.topLeft());
+}
+
+void TMainForm::updateCaption()
+{
+    setWindowTitle(QStringLiteral("Numra ") + DictionaryPath());
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    // A settings store that cannot be written is reported, and the program still ends.
+    try {
+        FormClose();
+    } catch (...) {
+        ErrorLogger::instance().reportCurrentException();
+    }
+    event->accept();
+}
+
+void TMainForm::FormClose()
+{
+    {
+        SettingsStore store(SettingsStore::Mode::Create);
+        store.writeString(SettingsStore::Dictionary, DictionaryPath());
+        const std::pair<const QString &, int> values[] = {
+            {SettingsStore::FormTop, y()},
+            {SettingsStore::FormLeft, x()},
+            {SettingsStore::FormWidth, width()},
+            {SettingsStore::FormHeight, height()},
+            {SettingsStore::SelectedPanelHeight, m_ui->SelectedPanel->height()},
+            {SettingsStore::WordWidth, m_ui->PossibleGrid->colWidth(0)},
+            {SettingsStore::NumberWidth, m_ui->PossibleGrid->colWidth(1)},
+            {SettingsStore::LookupTop, m_lookupForm ? m_lookupForm->y() : 423},
+            {SettingsStore::LookupLeft, m_lookupForm ? m_lookupForm->x() : 159},
+            {SettingsStore::AffixTop, m_affixForm ? m_affixForm->y() : 0},
+            {SettingsStore::AffixLeft, m_affixForm ? m_affixForm->x() : 0},
+            {SettingsStore::AffixWidth, m_affixForm ? m_affixForm->width() : 435},
+            {SettingsStore::AffixWordWidth, m_affixForm ? m_affixForm->wordColumnWidth() : 175},
+            {SettingsStore::AffixNumberWidth, m_affixForm ? m_affixForm->numberColumnWidth() : 135},
+        };
+        for (const auto &[name, value] : values)
+            store.writeInteger(name, value);
+        store.flush();
+    }
+    if (m_notifyForm)
+        m_notifyForm->ShowNotifyForm();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent *event)
+{
+    // Enter anywhere in the window converts, as the default button of a dialog would; a
+    // focused button takes it as a click of its own.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto *button = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+            button && button != m_ui->ConvertBtn) {
+            button->click();
+            return;
+        }
+        if (m_ui->ConvertBtn->isEnabled()) {
+            ConvertBtnClick();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui->Edit && event->type() == QEvent::FocusIn) {
+        // Coming back to the window (after a dialog) is not entering the field.
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            EditEnter();
+    } else if (event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent *>(event)->matches(QKeySequence::HelpContents)) {
+        if (watched == m_ui->File1 || watched == m_ui->Help1) {
+            Platform::showHelp(Platform::applicationHelpFile(), watched == m_ui->File1
+                                                                    ? Platform::FileMenuHelp
+                                                                    : Platform::HelpMenuHelp);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm::canOpen(const std::string &path) const
+{
+    Numra::DictionaryFile probe(path);
+    return probe.Reset();
+}
+
+bool TMainForm::OpenDictionary()
+{
+    const Platform::OpenFileRequest request{tr("Open Dictionary"), tr("Text Documents (*.txt)"),
+                                            m_proposedDictionary};
+    const std::optional<QString> chosen = Platform::getOpenFileName(this, request);
+    // The dictionary in use is kept on a cancel or a failed open as long as it can still be
+    // read, so that it is not forgotten at exit.
+    const std::string previous =
+        m_dictionaryFile.Path().empty() ? m_dictionaryPath : m_dictionaryFile.Path();
+    const auto keepPrevious = [&] {
+        if (canOpen(previous)) {
+            m_dictionaryPath = previous;
+            if (m_dictionaryFile.Path() != previous)
+                m_dictionaryFile.Bind(previous);
+        } else {
+            m_dictionaryPath = NoDictionaryOpen.toStdString();
+        }
+    };
+    if (!chosen) {
+        keepPrevious();
+        return false;
+    }
+    m_proposedDictionary = *chosen;
+    m_dictionaryFile.Close();
+    m_dictionaryPath = chosen->toStdString();
+    m_dictionaryFile.Bind(m_dictionaryPath);
+    if (!m_dictionaryFile.Reset()) {
+        Platform::showWarning(this, tr("Can Not Open ") + *chosen + tr(" in Open1Click"));
+        keepPrevious();
+        return false;
+    }
+    return true;
+}
+
+void TMainForm::BuildAffixTable()
+{
+    m_state.AffixCount = -1;
+    Numra::DictionaryError error = Numra::ReadAffixTable(m_dictionaryFile, m_affixTable);
+    if (error == Numra::DictionaryError::CouldNotOpen) {
+        if (!OpenDictionary()) {
+            m_affixTable.clear();
+            return;
+        }
+        error = Numra::ReadAffixTable(m_dictionaryFile, m_affixTable);
+    }
+    m_state.AffixCount = Numra::LastAffixIndex(m_affixTable);
+    if (error == Numra::DictionaryError::ReadError)
+        Platform::showWarning(this, tr("Error Reading Dictionary ") + DictionaryPath());
+}
+
+void TMainForm::Open1Click()
+{
+    m_state.ResetIdleCount();
+    if (!OpenDictionary())
+        return;
+    BuildAffixTable();
+    updateCaption();
+    ConvertBtnClick();
+}
+
+void TMainForm::Exit1Click()
+{
+    close();
+}
+
+void TMainForm::Contents1Click()
+{
+    Platform::setApplicationHelpFile(Platform::dataFilePath(QStringLiteral("Numra.hlp")));
+    Platform::showHelp(Platform::applicationHelpFile());
+}
+
+void TMainForm::About1Click()
+{
+    m_state.ResetIdleCount();
+    if (m_aboutForm)
+        Platform::execModal(m_aboutForm);
+}
+
+void TMainForm::Notify1Click()
+{
+    if (m_notifyForm)
+        Platform::execModal(m_notifyForm);
+}
+
+void TMainForm::LookupBtnClick()
+{
+    m_state.ResetIdleCount();
+    if (m_lookupForm)
+        Platform::execModal(m_lookupForm);
+}
+
+void TMainForm::Timer1Timer()
+{
+    ++m_state.IdleCount;
+    ++m_state.PointerTickCount;
+    if (m_state.PointerTickCount > PointerVisibleTicks) {
+        for (PicturePlayer *pointer : m_pointers) {
+            pointer->hide();
+            pointer->stop();
+        }
+    }
+    if (m_state.IdleCount >= IdleTicksBeforePointer &&
+        m_state.PointerTickCount >= TicksBetweenPointers) {
+        std::uniform_int_distribution<int> draw(0, PointerCount - 1);
+        PicturePlayer *pointer = m_pointers[draw(m_random)];
+        m_state.PointerTickCount = 0;
+        pointer->show();
+        pointer->start();
+    }
+}

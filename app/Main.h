@@ -1,0 +1,134 @@
+#pragma once
+
+#include "AffixTable.h"
+#include "Conversion.h"
+#include "DictionaryFile.h"
+#include "NumraGlobal.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <random>
+#include <vector>
+
+class PicturePlayer;
+class QLabel;
+class TAboutForm;
+class TAffixForm;
+class TLookupForm;
+class TNotifyForm;
+namespace Ui {
+class TMainForm;
+}
+
+// The main window: the number field, the candidate, phrase and affix lists, and the commands.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static inline const QString NoDictionaryOpen = QStringLiteral("No Dictionary Open");
+    static constexpr int PointerCount = 10;
+
+    explicit TMainForm(Numra::NumraState &state, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The secondary windows are created after this one; they are handed over once they exist.
+    void setSecondaryWindows(TLookupForm *lookup, TAboutForm *about, TAffixForm *affix,
+                             TNotifyForm *notify);
+
+    Ui::TMainForm *ui() const { return m_ui.get(); }
+    const std::string &dictionaryPathRef() const { return m_dictionaryPath; }
+    QString DictionaryPath() const { return QString::fromStdString(m_dictionaryPath); }
+    Numra::DictionaryFile &DictionaryFile() { return m_dictionaryFile; }
+    const Numra::AffixTable &AffixTable() const { return m_affixTable; }
+    QString TypedNumber() const { return m_typedNumber; }
+    bool GridsReady() const { return m_gridsReady; }
+    PicturePlayer *pointer(int index) const { return m_pointers[index]; }
+    QString statusText() const;
+    void seedRandom(unsigned seed) { m_random.seed(seed); }
+
+    // Handlers, named after the control and event they serve.
+    void ConvertBtnClick();
+    void ClearBtnClick();
+    void CopyBtnClick();
+    void LookupBtnClick();
+    void Open1Click();
+    void Exit1Click();
+    void Contents1Click();
+    void About1Click();
+    void Notify1Click();
+    void EditEnter();
+    void EditChange();
+    void Timer1Timer();
+    void PossibleGridMouseDown();
+    void PossibleGridMouseUp(const QPoint &pos);
+    void PossibleGridTopLeftChanged();
+    void PossibleGridColWidthsChanged();
+    void SelectedGridMouseDown();
+    void SelectedGridMouseUp(const QPoint &pos);
+    void SelectedGridTopLeftChanged();
+    void SelectedGridColWidthsChanged();
+    void AffixGridMouseUp(const QPoint &pos);
+    void AffixOkBtnClick(const QString &word, const QString &represents);
+
+    // List and button operations.
+    void ClearCandidates();
+    void AddCandidate(const std::string &word, const std::string &number, const std::string &cls);
+    void ShowConversionStatus(std::int64_t examined, double seconds);
+    void ClearSelectedList();
+    void SortSelectedList();
+    void ClearAffixList();
+    void ListAffixes(const QString &word, const QString &digits, int position);
+    void UpdateConvertBtn();
+    void UpdateCopyBtn();
+
+    bool OpenDictionary();
+    void BuildAffixTable();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void LoadSettings();
+    bool readMainSettings();
+    void FormClose();
+    void setupGrids();
+    void setupPointers();
+    void connectHandlers();
+    void updateCaption();
+    void keepOnScreen();
+    Numra::Placement placement() const;
+
+    void chooseCandidate(int row);
+    void giveBack(int row);
+    void chooseAffix(int row);
+    bool canOpen(const std::string &path) const;
+
+    std::unique_ptr<Ui::TMainForm> m_ui;
+    Numra::NumraState &m_state;
+    QLabel *m_statusText = nullptr;
+    TLookupForm *m_lookupForm = nullptr;
+    TAboutForm *m_aboutForm = nullptr;
+    TAffixForm *m_affixForm = nullptr;
+    TNotifyForm *m_notifyForm = nullptr;
+
+    std::string m_dictionaryPath = NoDictionaryOpen.toStdString();
+    Numra::DictionaryFile m_dictionaryFile;
+    Numra::AffixTable m_affixTable;
+    QString m_proposedDictionary;
+    QString m_typedNumber;
+    bool m_gridsReady = false;
+    int m_candidateRow = 0;
+    // The kind under which each row of the affix list was listed: an affix with a hyphen at
+    // both ends is applied as it was offered.
+    std::vector<std::uint8_t> m_listedKinds;
+
+    std::array<PicturePlayer *, PointerCount> m_pointers{};
+    std::mt19937 m_random;
+};

@@ -1,0 +1,32 @@
+#include "Windows.h"
+
+#include "AboutNumra.h"
+#include "AffixUnit.h"
+#include "ExceptionUnit.h"
+#include "LookUp.h"
+#include "Main.h"
+#include "Notify.h"
+
+NumraWindows::NumraWindows()
+{
+    MainForm = std::make_unique<TMainForm>(state);
+    LookupForm = std::make_unique<TLookupForm>(state, MainForm->DictionaryFile(),
+                                               MainForm->dictionaryPathRef(), MainForm.get());
+    AboutForm = std::make_unique<TAboutForm>(state, MainForm.get());
+    AffixForm = std::make_unique<TAffixForm>(MainForm.get());
+    ExceptionForm = std::make_unique<TExceptionForm>(MainForm.get());
+    NotifyForm = std::make_unique<TNotifyForm>(MainForm.get());
+    MainForm->setSecondaryWindows(LookupForm.get(), AboutForm.get(), AffixForm.get(),
+                                  NotifyForm.get());
+}
+
+// The secondary windows are the main window's children; they go first.
+NumraWindows::~NumraWindows()
+{
+    NotifyForm.reset();
+    ExceptionForm.reset();
+    AffixForm.reset();
+    AboutForm.reset();
+    LookupForm.reset();
+    MainForm.reset();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "NumraGlobal.h"
+
+#include <memory>
+
+class TAboutForm;
+class TAffixForm;
+class TExceptionForm;
+class TLookupForm;
+class TMainForm;
+class TNotifyForm;
+
+// The program's six windows, created once in their fixed order around one shared state.
+struct NumraWindows
+{
+    NumraWindows();
+    ~NumraWindows();
+
+    Numra::NumraState state;
+    std::unique_ptr<TMainForm> MainForm;
+    std::unique_ptr<TLookupForm> LookupForm;
+    std::unique_ptr<TAboutForm> AboutForm;
+    std::unique_ptr<TAffixForm> AffixForm;
+    std::unique_ptr<TExceptionForm> ExceptionForm;
+    std::unique_ptr<TNotifyForm> NotifyForm;
+};
