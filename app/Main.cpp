@@ -77,6 +77,7 @@ TMainForm::TMainForm(Numra::NumraState &state, QWidget *parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>()), m_state(state)
 {
     m_ui->setupUi(this);
+    move(357, 55);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/numra.png")));
@@ -224,7 +225,8 @@ void TMainForm::FormCreate()
 {
     ErrorLogger &logger = ErrorLogger::instance();
     logger.setIcon(QMessageBox::Critical);
-    logger.setLogFile(QDir(Platform::programDirectory()).filePath(QStringLiteral("Numra Error.Log")));
+    logger.setLogFile(
+        QDir(Platform::programDirectory()).filePath(QStringLiteral("Numra Error.Log")));
     logger.setShowDetails(true);
     logger.setExtraLinesCallback([](QStringList &lines) {
         ReportClosingLines(lines, ErrorLogger::instance().currentLogDirectory());
@@ -232,8 +234,8 @@ void TMainForm::FormCreate()
     logger.setExtraPageTitle(tr("How To Report Error"));
     logger.setExtraPageEnabled(true);
 
-    m_random.seed(static_cast<unsigned>(
-        std::chrono::system_clock::now().time_since_epoch().count()));
+    m_random.seed(
+        static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
     LoadSettings();
     m_dictionaryFile.Bind(m_dictionaryPath);
     m_ui->PossibleGrid->setCell(0, 0, tr("Candidate Word"));
@@ -242,7 +244,7 @@ void TMainForm::FormCreate()
     m_ui->SelectedGrid->setCell(1, 0, tr("Represents"));
     // Two spaces make the first clearing of the phrase run in full (it stops at an empty
     // first slot) and so put the empty-slot mark into every position.
-    m_ui->SelectedGrid->setCell(0, 1, QStringLiteral("  "));
+    setSlot(1, QStringLiteral("  "), QString());
     m_ui->Edit->setMaxLength(100);
     m_gridsReady = true;
     BuildAffixTable();
@@ -267,7 +269,8 @@ void TMainForm::LoadSettings()
 bool TMainForm::readMainSettings()
 {
     const SettingsStore store(SettingsStore::Mode::OpenExisting);
-    m_dictionaryPath = store.readString(SettingsStore::Dictionary).value_or(QString()).toStdString();
+    m_dictionaryPath =
+        store.readString(SettingsStore::Dictionary).value_or(QString()).toStdString();
 
     const auto value = [&](const QString &name) { return store.readInteger(name); };
     const auto top = value(SettingsStore::FormTop);
@@ -290,7 +293,8 @@ bool TMainForm::readMainSettings()
     const auto panelHeight = value(SettingsStore::SelectedPanelHeight);
     if (!panelHeight)
         return false;
-    m_ui->Splitter->setSizes({std::max(1, this->height() - *panelHeight), std::max(0, *panelHeight)});
+    m_ui->Splitter->setSizes(
+        {std::max(1, this->height() - *panelHeight), std::max(0, *panelHeight)});
     const auto wordWidth = value(SettingsStore::WordWidth);
     if (!wordWidth)
         return false;

@@ -105,6 +105,13 @@ private:
     void keepOnScreen();
     Numra::Placement placement() const;
 
+    // The phrase slots outlive the rows the phrase grid shows, so they are kept here and the
+    // grid shows them.
+    QString slotWord(int slot) const { return m_slotWords[slot]; }
+    QString slotDigits(int slot) const { return m_slotDigits[slot]; }
+    void setSlot(int slot, const QString &word, const QString &digits);
+    void setSelectedRowCount(int rows);
+
     void chooseCandidate(int row);
     void giveBack(int row);
     void chooseAffix(int row);
@@ -128,6 +135,9 @@ private:
     // The kind under which each row of the affix list was listed: an affix with a hyphen at
     // both ends is applied as it was offered.
     std::vector<std::uint8_t> m_listedKinds;
+
+    std::array<QString, Numra::SlotCount + 1> m_slotWords;
+    std::array<QString, Numra::SlotCount + 1> m_slotDigits;
 
     std::array<PicturePlayer *, PointerCount> m_pointers{};
     std::mt19937 m_random;

@@ -75,27 +75,29 @@ void TMainForm::ConvertBtnClick()
     QElapsedTimer started;
     started.start();
 
+    // One model reset for the whole run: the view lays out only what it shows, once.
+    GridModel *model = m_ui->PossibleGrid->gridModel();
+    model->beginBatch();
     ClearCandidates();
     if (!m_dictionaryFile.Reset()) {
-        Platform::showWarning(this, tr("Can Not Open ") + DictionaryPath() + tr(" in ConvertBtnClick"));
+        model->endBatch();
+        Platform::showWarning(this,
+                              tr("Can Not Open ") + DictionaryPath() + tr(" in ConvertBtnClick"));
         return;
     }
     Platform::HourglassCursor hourglass;
-    // One model reset for the whole pass: the view lays out only what it shows, once.
-    GridModel *model = m_ui->PossibleGrid->gridModel();
-    model->beginBatch();
     const auto outcome = Numra::RunConversion(
         m_dictionaryFile, fieldBytes(text), placement(),
         [this](const Numra::Record &r) { AddCandidate(r.word, r.number, r.cls); });
     if (outcome.error == Numra::DictionaryError::None)
         ShowConversionStatus(outcome.examined, started.nsecsElapsed() / 1e9);
     model->endBatch();
-    m_ui->PossibleGrid->setCurrentRow(1);
     if (outcome.error != Numra::DictionaryError::None) {
         hourglass.restore();
-        const QString message = outcome.error == Numra::DictionaryError::CouldNotOpen
-                                    ? tr("Can Not Open ") + DictionaryPath() + tr(" in ConvertBtnClick")
-                                    : tr("Error Reading Dictionary ") + DictionaryPath();
+        const QString message =
+            outcome.error == Numra::DictionaryError::CouldNotOpen
+                ? tr("Can Not Open ") + DictionaryPath() + tr(" in ConvertBtnClick")
+                : tr("Error Reading Dictionary ") + DictionaryPath();
         Platform::showWarning(this, message);
     }
 }
@@ -115,7 +117,8 @@ void TMainForm::ClearCandidates()
     m_candidateRow = 0;
 }
 
-void TMainForm::AddCandidate(const std::string &word, const std::string &number, const std::string &cls)
+void TMainForm::AddCandidate(const std::string &word, const std::string &number,
+                             const std::string &cls)
 {
     Grid *grid = m_ui->PossibleGrid;
     // Every match is listed: the list grows past its first 5000 rows when it must.
@@ -166,8 +169,7 @@ void TMainForm::UpdateConvertBtn()
 void TMainForm::UpdateCopyBtn()
 {
     const QString text = m_ui->Edit->text();
-    m_ui->CopyBtn->setEnabled(!trimBlank(text).isEmpty() &&
-                              !trimBlank(m_ui->SelectedGrid->cell(0, 1)).isEmpty() &&
+    m_ui->CopyBtn->setEnabled(!trimBlank(text).isEmpty() && !trimBlank(slotWord(1)).isEmpty() &&
                               Numra::FirstDigitPos(fieldBytes(text)) == 0);
 }
 
@@ -193,8 +195,8 @@ void TMainForm::EditChange()
     ClearCandidates();
     ClearAffixList();
     if (m_ui->Edit->text().size() >= MaximumEntryLength) {
-        Platform::showWarning(this, tr("Entry Can Not Exceed ") + QString::number(MaximumEntryLength) +
-                                        tr(" Characters"));
+        Platform::showWarning(this, tr("Entry Can Not Exceed ") +
+                                        QString::number(MaximumEntryLength) + tr(" Characters"));
     }
 }
 
@@ -237,31 +239,47 @@ void TMainForm::chooseCandidate(int row)
     m_ui->Edit->setText(covered);
     m_state.SelectedWord = word.toStdString();
     m_state.SelectedNumber = digits.toStdString();
-    m_ui->SelectedGrid->setCell(0, SlotCount, word);
-    m_ui->SelectedGrid->setCell(1, SlotCount, digits);
+    setSlot(SlotCount, word, digits);
     m_state.SlotPositions[SlotCount] = position;
     SortSelectedList();
     ListAffixes(word, digits, position);
     UpdateConvertBtn();
 }
 
-void TMainForm::ClearSelectedList()
+void TMainForm::setSlot(int slot, const QString &word, const QString &digits)
+{
+    m_slotWords[slot] = word;
+    m_slotDigits[slot] = digits;
+    if (slot < m_ui->SelectedGrid->rowCount()) {
+        m_ui->SelectedGrid->setCell(0, slot, word);
+        m_ui->SelectedGrid->setCell(1, slot, digits);
+    }
+}
+
+void TMainForm::setSelectedRowCount(int rows)
 {
     Grid *grid = m_ui->SelectedGrid;
-    if (grid->cell(0, 1).isEmpty())
+    grid->setRowCount(rows);
+    for (int slot = 1; slot < rows && slot <= SlotCount; ++slot) {
+        grid->setCell(0, slot, m_slotWords[slot]);
+        grid->setCell(1, slot, m_slotDigits[slot]);
+    }
+}
+
+void TMainForm::ClearSelectedList()
+{
+    if (slotWord(1).isEmpty())
         return;
-    grid->setRowCount(SlotCount + 1);
+    setSelectedRowCount(SlotCount + 1);
     for (int slot = 1; slot <= SlotCount; ++slot) {
-        grid->setCell(0, slot, QString());
-        grid->setCell(1, slot, QString());
+        setSlot(slot, QString(), QString());
         m_state.SlotPositions[slot] = EmptySlot;
     }
-    grid->setCurrentRow(1);
+    m_ui->SelectedGrid->setCurrentRow(1);
 }
 
 void TMainForm::SortSelectedList()
 {
-    Grid *grid = m_ui->SelectedGrid;
     struct Slot
     {
         QString word;
@@ -270,23 +288,22 @@ void TMainForm::SortSelectedList()
     };
     std::vector<Slot> work;
     for (int slot = 1; slot <= SlotCount; ++slot)
-        work.push_back({grid->cell(0, slot), grid->cell(1, slot), m_state.SlotPositions[slot]});
+        work.push_back({slotWord(slot), slotDigits(slot), m_state.SlotPositions[slot]});
     ClearSelectedList();
     // A stable selection: on equal positions the lower slot comes first.
     std::stable_sort(work.begin(), work.end(),
                      [](const Slot &a, const Slot &b) { return a.position < b.position; });
     for (int slot = 1; slot <= SlotCount; ++slot) {
         const Slot &s = work[slot - 1];
-        grid->setCell(0, slot, s.word);
-        grid->setCell(1, slot, s.digits);
+        setSlot(slot, s.word, s.digits);
         m_state.SlotPositions[slot] = static_cast<std::int32_t>(s.position);
     }
     int firstEmpty = FirstSortedRowCheck;
-    while (firstEmpty <= SlotCount && !grid->cell(0, firstEmpty).isEmpty())
+    while (firstEmpty <= SlotCount && !slotWord(firstEmpty).isEmpty())
         ++firstEmpty;
     // Every filled slot is shown, the hundredth too.
-    grid->setRowCount(std::min(SlotCount + 1, firstEmpty));
-    grid->setCurrentRow(1);
+    setSelectedRowCount(std::min(SlotCount + 1, firstEmpty));
+    m_ui->SelectedGrid->setCurrentRow(1);
     ConvertBtnClick();
 }
 
@@ -312,14 +329,12 @@ void TMainForm::SelectedGridMouseUp(const QPoint &pos)
 
 void TMainForm::giveBack(int row)
 {
-    Grid *grid = m_ui->SelectedGrid;
     if (row < 1 || row > SlotCount)
         return;
     QString text = m_ui->Edit->text();
-    overwrite(text, m_state.SlotPositions[row], grid->cell(1, row));
+    overwrite(text, m_state.SlotPositions[row], slotDigits(row));
     m_ui->Edit->setText(text);
-    grid->setCell(0, row, QString());
-    grid->setCell(1, row, QString());
+    setSlot(row, QString(), QString());
     m_state.SlotPositions[row] = EmptySlot;
     ClearAffixList();
     SortSelectedList();
@@ -331,7 +346,7 @@ void TMainForm::CopyBtnClick()
     m_state.ResetIdleCount();
     QString text = trimBlank(m_typedNumber) + QLatin1Char(',');
     for (int slot = 1; slot <= SlotCount; ++slot)
-        text = trimBlank(text + QLatin1Char(' ') + trimBlank(m_ui->SelectedGrid->cell(0, slot)));
+        text = trimBlank(text + QLatin1Char(' ') + trimBlank(slotWord(slot)));
     Platform::setClipboardText(text);
 }
 
@@ -434,8 +449,7 @@ void TMainForm::AffixOkBtnClick(const QString &word, const QString &represents)
         return;
     m_ui->Edit->setText(text);
     m_state.SlotPositions[slot] = m_state.AffixPosition;
-    m_ui->SelectedGrid->setCell(0, slot, word);
-    m_ui->SelectedGrid->setCell(1, slot, represents);
+    setSlot(slot, word, represents);
     m_state.SelectedWord = word.toStdString();
     m_state.SelectedNumber = represents.toStdString();
     m_state.SelectedPosition = m_state.AffixPosition;

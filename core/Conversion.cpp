@@ -36,10 +36,7 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
     outcome.error = ReadDictionary(file, [&](std::string_view line) {
         ++outcome.examined;
         // The cheap test on the raw key first: most lines end here, before any split.
-        const auto comma = line.find(',');
-        if (comma == std::string_view::npos)
-            return;
-        const int keyPos = index.FirstPos(line.substr(0, comma));
+        const int keyPos = index.LineKeyPos(line);
         if (keyPos == 0 || !SplitRecord(line, record))
             return;
         if (!FitsPlacement(placement, keyPos, record.number, numberText, leftAnchor, rightAnchor))

@@ -51,7 +51,7 @@ void DictionaryFile::Close()
 bool DictionaryFile::fill()
 {
     m_pos = m_end = m_nextLf = 0;
-    m_lfKnown = false;
+    m_lfKnown = m_crKnown = false;
     if (!m_file || m_eof || m_error)
         return false;
     const std::size_t got = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
@@ -91,15 +91,21 @@ DictionaryFile::ReadResult DictionaryFile::ReadLine(std::string_view &line)
             line = m_long;
             return ReadResult::Line;
         }
+        // A block that held only the LF of a CR LF pair split by the previous block.
+        if (m_pos == m_end)
+            continue;
         const char *base = m_buffer.data();
         if (!m_lfKnown || m_nextLf < m_pos) {
             m_lfKnown = true;
             const void *lf = std::memchr(base + m_pos, '\n', m_end - m_pos);
             m_nextLf = lf ? static_cast<std::size_t>(static_cast<const char *>(lf) - base) : m_end;
         }
-        std::size_t stop = m_nextLf;
-        if (const void *cr = std::memchr(base + m_pos, '\r', stop - m_pos))
-            stop = static_cast<std::size_t>(static_cast<const char *>(cr) - base);
+        if (!m_crKnown || m_nextCr < m_pos) {
+            m_crKnown = true;
+            const void *cr = std::memchr(base + m_pos, '\r', m_end - m_pos);
+            m_nextCr = cr ? static_cast<std::size_t>(static_cast<const char *>(cr) - base) : m_end;
+        }
+        const std::size_t stop = std::min(m_nextLf, m_nextCr);
 
         const std::size_t start = m_pos;
         if (stop == m_end) {

@@ -51,6 +51,8 @@ private:
     // line ends is not rescanned for LF once per line.
     std::size_t m_nextLf = 0;
     bool m_lfKnown = false;
+    std::size_t m_nextCr = 0; // likewise for CR, which most files never hold
+    bool m_crKnown = false;
     bool m_eof = false;
     bool m_error = false;
     bool m_skipLf = false; // a CR ended the last block: an LF starting the next one belongs to it
@@ -59,8 +61,7 @@ private:
 
 // The reading loop every reader shares: re-opens the file at its first line and passes each
 // line, the last one too, to onLine.
-template <typename OnLine>
-DictionaryError ReadDictionary(DictionaryFile &file, OnLine &&onLine)
+template <typename OnLine> DictionaryError ReadDictionary(DictionaryFile &file, OnLine &&onLine)
 {
     if (!file.Reset())
         return DictionaryError::CouldNotOpen;

@@ -1,6 +1,7 @@
 #include "Lookup.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_set>
 
 namespace Numra {
@@ -15,6 +16,39 @@ std::string WordKey(std::string_view text)
     return KeepLetters(RemoveParenthesized(Trim(lowered)));
 }
 
+namespace {
+
+enum class Quick { NoRecord, Differs, Matches, Unsure };
+
+// Most lines hold no bracket, and then the record's word key can be compared with the wanted
+// key as the word is scanned, without splitting or copying anything.
+Quick quickMatch(std::string_view line, std::string_view key)
+{
+    // Without an opening bracket nothing is removed from the line before it is split.
+    if (std::memchr(line.data(), '(', line.size()))
+        return Quick::Unsure;
+    const auto first = line.find(',');
+    if (first == 0 || first == std::string_view::npos)
+        return Quick::NoRecord;
+    const auto second = line.find(',', first + 1);
+    if (second == std::string_view::npos || second == first + 1 || second + 1 >= line.size())
+        return Quick::NoRecord;
+    std::size_t matched = 0;
+    for (std::size_t i = first + 1; i < second; ++i) {
+        char c = line[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (!LetterSet.contains(c))
+            continue;
+        if (matched == key.size() || key[matched] != c)
+            return Quick::Differs;
+        ++matched;
+    }
+    return matched == key.size() ? Quick::Matches : Quick::Differs;
+}
+
+} // namespace
+
 LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord)
 {
     const std::string key = WordKey(typedWord);
@@ -23,7 +57,10 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord)
     Record record;
     outcome.error = ReadDictionary(file, [&](std::string_view line) {
         ++outcome.examined;
-        if (!SplitRecord(line, record) || WordKey(record.word) != key)
+        const Quick quick = quickMatch(line, key);
+        if (quick == Quick::NoRecord || quick == Quick::Differs)
+            return;
+        if (!SplitRecord(line, record) || (quick == Quick::Unsure && WordKey(record.word) != key))
             return;
         if (seen.insert(record.number).second)
             outcome.numbers.push_back(record.number);

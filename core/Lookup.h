@@ -16,7 +16,7 @@ std::string WordKey(std::string_view text);
 struct LookupOutcome
 {
     DictionaryError error = DictionaryError::None;
-    std::int64_t examined = 0; // lines examined
+    std::int64_t examined = 0;        // lines examined
     std::vector<std::string> numbers; // distinct, in order of first appearance
 };
 

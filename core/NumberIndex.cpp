@@ -80,3 +80,24 @@ int NumberIndex::FirstPos(std::string_view key) const
 }
 
 } // namespace Numra
+
+namespace Numra {
+
+int NumberIndex::LineKeyPos(std::string_view line) const
+{
+    int state = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == ',')
+            return i == 0 ? 0 : m_firstEnd[state] - static_cast<int>(i) + 2;
+        const int column = m_class[static_cast<unsigned char>(c)];
+        if (column == 0)
+            return 0;
+        state = m_next[state * m_columns + column];
+        if (state < 0)
+            return 0;
+    }
+    return 0; // no comma: not a key at all
+}
+
+} // namespace Numra

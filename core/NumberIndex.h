@@ -16,6 +16,9 @@ public:
 
     // 1-based start of the first occurrence of key, 0 when there is none or key is empty.
     int FirstPos(std::string_view key) const;
+    // The same for the key of a dictionary line, the text before its first comma, found on the
+    // way: most lines are rejected after a few bytes, before the comma is even reached.
+    int LineKeyPos(std::string_view line) const;
 
 private:
     int addState(int length, int firstEnd);

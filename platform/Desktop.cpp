@@ -36,7 +36,8 @@ QString dataFilePath(const QString &fileName)
     const QString beside = program.filePath(fileName);
     if (QFileInfo::exists(beside))
         return beside;
-    const QString installed = QDir::cleanPath(program.filePath(QStringLiteral("../share/numra/") + fileName));
+    const QString installed =
+        QDir::cleanPath(program.filePath(QStringLiteral("../share/numra/") + fileName));
     if (QFileInfo::exists(installed))
         return installed;
     return beside;

@@ -58,7 +58,8 @@ public:
             if (source.open(QIODevice::ReadOnly))
                 m_browser->setHtml(QString::fromUtf8(source.readAll()));
             else
-                m_browser->setPlainText(QObject::tr("The help file %1 could not be opened.").arg(file));
+                m_browser->setPlainText(
+                    QObject::tr("The help file %1 could not be opened.").arg(file));
         }
         m_browser->scrollToAnchor(anchorFor(context));
         show();
@@ -89,7 +90,8 @@ public:
         owner->addAction(action);
         QObject::connect(action, &QAction::triggered, owner, [owner] {
             int context = 0;
-            for (const QWidget *w = QApplication::focusWidget(); w && !context; w = w->parentWidget())
+            for (const QWidget *w = QApplication::focusWidget(); w && !context;
+                 w = w->parentWidget())
                 context = helpContext(w);
             if (!context)
                 context = helpContext(owner);

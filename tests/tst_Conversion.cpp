@@ -1,5 +1,6 @@
 #include "Conversion.h"
 #include "NumberIndex.h"
+#include "Reference.h"
 
 #include <QtTest>
 
@@ -31,38 +32,16 @@ QStringList convert(const QByteArray &dictionary, const QByteArray &number, Plac
     return words;
 }
 
-// Straight from the description, with no index: the reference the fast pass must agree with.
+// The shared reference works on plain strings; the rows here compare as text.
 QStringList naiveConvert(const QList<QByteArray> &lines, const std::string &number,
                          Placement placement, std::int64_t &examined)
 {
-    const std::string text = number.substr(0, std::min<std::size_t>(number.size(), 255));
-    const int left = FirstDigitPos(text);
-    const int right = LastDigitPos(text);
+    std::vector<std::string> plain;
+    for (const QByteArray &line : lines)
+        plain.push_back(line.toStdString());
     QStringList words;
-    examined = 0;
-    for (const QByteArray &bytes : lines) {
-        const std::string line = bytes.left(255).toStdString();
-        ++examined;
-        const auto comma = line.find(',');
-        if (comma == std::string::npos)
-            continue;
-        const std::string key = line.substr(0, comma);
-        const int p = FirstPos(key, text);
-        if (p == 0)
-            continue;
-        Record r;
-        if (!SplitRecord(line, r))
-            continue;
-        bool accepted = placement == Placement::AnyPoint;
-        if (placement == Placement::Left)
-            accepted = p == left;
-        if (placement == Placement::Right) {
-            const int last = LastPos(r.number, text);
-            accepted = last > 0 && last + int(r.number.size()) - 1 == right;
-        }
-        if (accepted)
-            words.append(QString::fromStdString(r.word + "=" + r.number + "=" + r.cls));
-    }
+    for (const Record &r : Reference::naiveConvert(plain, number, placement, examined))
+        words.append(QString::fromStdString(r.word + "=" + r.number + "=" + r.cls));
     return words;
 }
 
@@ -99,7 +78,8 @@ void tst_Conversion::placements_data()
     QTest::addColumn<QByteArray>("number");
     QTest::addColumn<int>("placement");
     QTest::addColumn<QStringList>("expected");
-    const int left = int(Placement::Left), right = int(Placement::Right), any = int(Placement::AnyPoint);
+    const int left = int(Placement::Left), right = int(Placement::Right),
+              any = int(Placement::AnyPoint);
     QTest::newRow("(225) 5-5 left: run broken by the bracket")
         << QByteArray("(225) 5-5") << left << QStringList{"BAL=225=N", "A=2=N"};
     QTest::newRow("(225) 5-5 right: last 5 ends at 9")
@@ -111,14 +91,17 @@ void tst_Conversion::placements_data()
     QTest::newRow("2552 anywhere: listed once")
         << QByteArray("2552") << any << QStringList{"J=5=N", "A=2=N", "KK=55=A", "JA=52=N"};
     QTest::newRow("marks in front move the left anchor")
-        << QByteArray("\x95\x95\x95" "2255669") << left
-        << QStringList{"BAL=225=N", "CALL=2255=N", "A=2=N", "CALL=2255=N", "BALL =2255=A"};
-    QTest::newRow("marks break a run")
-        << QByteArray("22\x95" "55") << any << QStringList{"J=5=N", "A=2=N", "KK=55=A"};
+        << QByteArray("\x95\x95\x95"
+                      "2255669")
+        << left << QStringList{"BAL=225=N", "CALL=2255=N", "A=2=N", "CALL=2255=N", "BALL =2255=A"};
+    QTest::newRow("marks break a run") << QByteArray("22\x95"
+                                                     "55")
+                                       << any << QStringList{"J=5=N", "A=2=N", "KK=55=A"};
     QTest::newRow("empty number finds nothing") << QByteArray() << any << QStringList{};
     QTest::newRow("no digits: left finds nothing") << QByteArray("abc") << left << QStringList{};
     QTest::newRow("no digits: right finds nothing") << QByteArray("abc") << right << QStringList{};
-    QTest::newRow("last line is examined") << QByteArray("52") << any << QStringList{"J=5=N", "A=2=N", "JA=52=N"};
+    QTest::newRow("last line is examined")
+        << QByteArray("52") << any << QStringList{"J=5=N", "A=2=N", "JA=52=N"};
 }
 
 void tst_Conversion::placements()
@@ -191,13 +174,15 @@ void tst_Conversion::agreesWithReference()
             line = "garbage";
             break;
         case 1:
-            line = QByteArray::fromStdString("(" + digitString(3) + ")" + digitString(3) + ",W(x," + std::to_string(i) + "),A");
+            line = QByteArray::fromStdString("(" + digitString(3) + ")" + digitString(3) + ",W(x," +
+                                             std::to_string(i) + "),A");
             break;
         case 2:
             line = QByteArray::fromStdString(digitString(4) + ",," + "N");
             break;
         default:
-            line = QByteArray::fromStdString(digitString(6) + ",W" + std::to_string(i) + "," + (random() % 2 ? "A" : "N"));
+            line = QByteArray::fromStdString(digitString(6) + ",W" + std::to_string(i) + "," +
+                                             (random() % 2 ? "A" : "N"));
         }
         lines.append(line);
         bytes += line + (i % 7 ? "\n" : "\r\n");
@@ -210,7 +195,8 @@ void tst_Conversion::agreesWithReference()
             std::int64_t examined = 0;
             const QStringList expected = naiveConvert(lines, number, placement, examined);
             ConversionOutcome outcome;
-            QCOMPARE(convert(bytes, QByteArray::fromStdString(number), placement, &outcome), expected);
+            QCOMPARE(convert(bytes, QByteArray::fromStdString(number), placement, &outcome),
+                     expected);
             QCOMPARE(outcome.examined, examined);
             QCOMPARE(outcome.accepted, expected.size());
         }
@@ -221,7 +207,8 @@ void tst_Conversion::missingDictionary()
 {
     DictionaryFile file("/nonexistent/dictionary.txt");
     int calls = 0;
-    const auto outcome = RunConversion(file, "2255", Placement::AnyPoint, [&](const Record &) { ++calls; });
+    const auto outcome =
+        RunConversion(file, "2255", Placement::AnyPoint, [&](const Record &) { ++calls; });
     QCOMPARE(outcome.error, DictionaryError::CouldNotOpen);
     QCOMPARE(calls, 0);
 }

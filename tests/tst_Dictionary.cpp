@@ -39,6 +39,7 @@ private slots:
     void lineBreakAcrossBlocks_data();
     void lineBreakAcrossBlocks();
     void longLineIsCut();
+    void crlfSplitAtEndOfFile();
     void reopenStartsAtFirstLine();
     void missingFileCannotBeOpened_data();
     void missingFileCannotBeOpened();
@@ -112,6 +113,22 @@ void tst_Dictionary::longLineIsCut()
     QCOMPARE(readAll(file), (QList<QByteArray>{"1,a,N", QByteArray(255, 'x'), "2,b,N"}));
 }
 
+// The LF of the last line break arrives alone in a block of its own: it ends that line and
+// starts no other.
+void tst_Dictionary::crlfSplitAtEndOfFile()
+{
+    const int block = 256 * 1024;
+    QByteArray bytes = QByteArray(block - 6, 'x');
+    bytes[200] = '\n';
+    bytes += "2,-,N\r\n";
+    QCOMPARE(bytes.indexOf('\r'), block - 1);
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, bytes));
+    const QList<QByteArray> lines = readAll(file);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines.last().endsWith("2,-,N") || lines.last().size() == 255);
+}
+
 void tst_Dictionary::reopenStartsAtFirstLine()
 {
     QTemporaryDir dir;
@@ -159,7 +176,8 @@ void tst_Dictionary::affixKinds_data()
     QTest::addColumn<QList<int>>("kinds");
     QTest::newRow("suffix") << QByteArray("464,-ING,N") << QList<int>{SuffixKind};
     QTest::newRow("prefix") << QByteArray("73,RE-,N") << QList<int>{PrefixKind};
-    QTest::newRow("single hyphen is both") << QByteArray("1,-,N") << QList<int>{SuffixKind, PrefixKind};
+    QTest::newRow("single hyphen is both")
+        << QByteArray("1,-,N") << QList<int>{SuffixKind, PrefixKind};
     QTest::newRow("hyphen inside") << QByteArray("1,A-B,N") << QList<int>{};
     QTest::newRow("not a record") << QByteArray("464,-ING,") << QList<int>{};
     QTest::newRow("hyphen only in a removed note") << QByteArray("228,CAT (-),N") << QList<int>{};

@@ -41,7 +41,8 @@ void tst_Lookup::lookup_data()
     QTest::addColumn<QByteArray>("word");
     QTest::addColumn<QStringList>("numbers");
     QTest::newRow("one number from several records") << QByteArray("Call") << QStringList{"2255"};
-    QTest::newRow("two numbers in dictionary order") << QByteArray("read") << QStringList{"7323", "73230"};
+    QTest::newRow("two numbers in dictionary order")
+        << QByteArray("read") << QStringList{"7323", "73230"};
     QTest::newRow("note in the record ignored") << QByteArray("walk") << QStringList{"9255"};
     QTest::newRow("no letters matches letterless words") << QByteArray("42") << QStringList{"0"};
     QTest::newRow("nothing found") << QByteArray("zebra") << QStringList{};

@@ -33,7 +33,9 @@ void tst_NumraGlobal::digitPositions_data()
     QTest::newRow("empty") << QByteArray() << 0 << 0;
     QTest::newRow("no digits") << QByteArray("abc-()") << 0 << 0;
     QTest::newRow("(555) 123") << QByteArray("(555) 123") << 2 << 9;
-    QTest::newRow("marks do not count") << QByteArray("\x95\x95" "7\x95") << 3 << 3;
+    QTest::newRow("marks do not count") << QByteArray("\x95\x95"
+                                                      "7\x95")
+                                        << 3 << 3;
     QTest::newRow("single digit") << QByteArray("0") << 1 << 1;
 }
 
@@ -114,20 +116,37 @@ void tst_NumraGlobal::splitRecord_data()
     QTest::addColumn<QByteArray>("number");
     QTest::addColumn<QByteArray>("word");
     QTest::addColumn<QByteArray>("cls");
-    QTest::newRow("plain") << QByteArray("228,cat,A") << true << QByteArray("228") << QByteArray("cat") << QByteArray("A");
-    QTest::newRow("text after the class") << QByteArray("228,cat,Alpha,extra") << true << QByteArray("228") << QByteArray("cat") << QByteArray("A");
-    QTest::newRow("nothing after second comma") << QByteArray("228,cat,") << false << QByteArray() << QByteArray() << QByteArray();
-    QTest::newRow("empty word") << QByteArray("228,,A") << false << QByteArray() << QByteArray() << QByteArray();
-    QTest::newRow("empty number") << QByteArray(",cat,A") << false << QByteArray() << QByteArray() << QByteArray();
-    QTest::newRow("no comma") << QByteArray("228cat") << false << QByteArray() << QByteArray() << QByteArray();
-    QTest::newRow("no second comma") << QByteArray("228,cat") << false << QByteArray() << QByteArray() << QByteArray();
-    QTest::newRow("empty line") << QByteArray() << false << QByteArray() << QByteArray() << QByteArray();
-    QTest::newRow("comma in one group ignored") << QByteArray("228,cat (a,b),A") << true << QByteArray("228") << QByteArray("cat ") << QByteArray("A");
-    QTest::newRow("two groups kept") << QByteArray("228,cat (a) (b),A") << true << QByteArray("228") << QByteArray("cat (a) (b)") << QByteArray("A");
-    QTest::newRow("comma in two groups counts") << QByteArray("228,cat (a,b) (c),A") << true << QByteArray("228") << QByteArray("cat (a") << QByteArray("b");
-    QTest::newRow("spaces are kept") << QByteArray("228 , cat ,N") << true << QByteArray("228 ") << QByteArray(" cat ") << QByteArray("N");
-    QTest::newRow("class is a space") << QByteArray("228,cat, ") << true << QByteArray("228") << QByteArray("cat") << QByteArray(" ");
-    QTest::newRow("group swallows the fields") << QByteArray("(228,cat,A)") << false << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("plain") << QByteArray("228,cat,A") << true << QByteArray("228")
+                           << QByteArray("cat") << QByteArray("A");
+    QTest::newRow("text after the class")
+        << QByteArray("228,cat,Alpha,extra") << true << QByteArray("228") << QByteArray("cat")
+        << QByteArray("A");
+    QTest::newRow("nothing after second comma")
+        << QByteArray("228,cat,") << false << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("empty word") << QByteArray("228,,A") << false << QByteArray() << QByteArray()
+                                << QByteArray();
+    QTest::newRow("empty number") << QByteArray(",cat,A") << false << QByteArray() << QByteArray()
+                                  << QByteArray();
+    QTest::newRow("no comma") << QByteArray("228cat") << false << QByteArray() << QByteArray()
+                              << QByteArray();
+    QTest::newRow("no second comma")
+        << QByteArray("228,cat") << false << QByteArray() << QByteArray() << QByteArray();
+    QTest::newRow("empty line") << QByteArray() << false << QByteArray() << QByteArray()
+                                << QByteArray();
+    QTest::newRow("comma in one group ignored")
+        << QByteArray("228,cat (a,b),A") << true << QByteArray("228") << QByteArray("cat ")
+        << QByteArray("A");
+    QTest::newRow("two groups kept") << QByteArray("228,cat (a) (b),A") << true << QByteArray("228")
+                                     << QByteArray("cat (a) (b)") << QByteArray("A");
+    QTest::newRow("comma in two groups counts")
+        << QByteArray("228,cat (a,b) (c),A") << true << QByteArray("228") << QByteArray("cat (a")
+        << QByteArray("b");
+    QTest::newRow("spaces are kept") << QByteArray("228 , cat ,N") << true << QByteArray("228 ")
+                                     << QByteArray(" cat ") << QByteArray("N");
+    QTest::newRow("class is a space") << QByteArray("228,cat, ") << true << QByteArray("228")
+                                      << QByteArray("cat") << QByteArray(" ");
+    QTest::newRow("group swallows the fields")
+        << QByteArray("(228,cat,A)") << false << QByteArray() << QByteArray() << QByteArray();
 }
 
 void tst_NumraGlobal::splitRecord()

@@ -81,9 +81,10 @@ int convert(Numra::DictionaryFile &file, const QString &number, Numra::Placement
 {
     const auto start = std::chrono::steady_clock::now();
     const std::string numberText = TextCodec::toFieldBytes(number);
-    const auto outcome = Numra::RunConversion(file, numberText, placement, [](const Numra::Record &r) {
-        std::cout << r.word << '\t' << r.number << '\t' << r.cls << '\n';
-    });
+    const auto outcome =
+        Numra::RunConversion(file, numberText, placement, [](const Numra::Record &r) {
+            std::cout << r.word << '\t' << r.number << '\t' << r.cls << '\n';
+        });
     std::cout.flush();
     if (outcome.error != Numra::DictionaryError::None)
         return dictionaryError(outcome.error, file.Path());

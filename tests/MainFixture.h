@@ -1,0 +1,151 @@
+#pragma once
+
+// What every test of the main window needs: a settings file and a dictionary of its own, and
+// scripted answers for every dialog, so that nothing blocks and nothing of the user's is touched.
+
+#include "Dialogs.h"
+#include "Grid.h"
+#include "GridModel.h"
+#include "HelpViewer.h"
+#include "Main.h"
+#include "Settings.h"
+#include "Windows.h"
+#include "ui_Main.h"
+
+#include <QDialog>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+class MainFixture
+{
+public:
+    QTemporaryDir dir;
+    QStringList warnings;
+    QStringList dialogs; // the title of each open-file dialog shown
+    std::optional<QString> dialogAnswer;
+    std::function<int(QDialog *)> onModal = [](QDialog *) { return int(QDialog::Rejected); };
+    std::unique_ptr<NumraWindows> windows;
+
+    MainFixture()
+    {
+        Platform::SettingsStore::setFileForTesting(dir.filePath(QStringLiteral("Numra.conf")));
+        Platform::setWarningHandler([this](const QString &text) { warnings.append(text); });
+        Platform::setOpenFileHandler([this](const Platform::OpenFileRequest &request) {
+            dialogs.append(request.title);
+            return dialogAnswer;
+        });
+        Platform::setModalHandler([this](QDialog *dialog) { return onModal(dialog); });
+        Platform::setHelpHandler([](const QString &, int) {});
+    }
+
+    ~MainFixture()
+    {
+        windows.reset();
+        Platform::SettingsStore::setFileForTesting(QString());
+        Platform::setWarningHandler({});
+        Platform::setOpenFileHandler({});
+        Platform::setModalHandler({});
+        Platform::setHelpHandler({});
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QString writeDictionary(const QByteArray &bytes, const QString &name = QStringLiteral("d.txt"))
+    {
+        QFile file(path(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    // Settings as a previous run left them, with every main-window value present.
+    void writeSettings(const QString &dictionary, QList<std::pair<QString, QVariant>> extra = {})
+    {
+        QSettings s(path(QStringLiteral("Numra.conf")), QSettings::IniFormat);
+        s.setValue(QStringLiteral("Dictionary"), dictionary);
+        const QList<std::pair<QString, QVariant>> values = {{"Form Top", 60},
+                                                            {"Form Left", 300},
+                                                            {"Form Width", 500},
+                                                            {"Form Height", 520},
+                                                            {"Selected Panel Height", 106},
+                                                            {"Word Width", 151},
+                                                            {"Number Width", 168}};
+        for (const auto &[name, value] : values)
+            s.setValue(name, value);
+        for (const auto &[name, value] : extra)
+            s.setValue(name, value);
+    }
+
+    QVariant setting(const QString &name) const
+    {
+        return QSettings(dir.filePath(QStringLiteral("Numra.conf")), QSettings::IniFormat)
+            .value(name);
+    }
+
+    TMainForm &start(bool show = true)
+    {
+        windows = std::make_unique<NumraWindows>();
+        if (show) {
+            main().show();
+            if (!QTest::qWaitForWindowExposed(&main()))
+                qWarning("main window not exposed");
+        }
+        return main();
+    }
+
+    TMainForm &main() const { return *windows->MainForm; }
+    Ui::TMainForm &ui() const { return *main().ui(); }
+
+    // Types as the user does, so that the field's modified flag is set.
+    void type(const QString &text)
+    {
+        ui().Edit->setFocus();
+        QTest::keyClicks(ui().Edit, text);
+    }
+
+    void convert(const QString &number)
+    {
+        ui().Edit->clear();
+        type(number);
+        QTest::mouseClick(ui().ConvertBtn, Qt::LeftButton);
+    }
+
+    static QPoint rowPoint(Grid *grid, int row, int column = 0)
+    {
+        const int modelRow = row - grid->gridModel()->fixedRows();
+        grid->scrollTo(grid->model()->index(modelRow, column));
+        return grid->visualRect(grid->model()->index(modelRow, column)).center();
+    }
+
+    static void clickRow(Grid *grid, int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QPoint at = rowPoint(grid, row);
+        QTest::mousePress(grid->viewport(), button, {}, at);
+        QTest::mouseRelease(grid->viewport(), button, {}, at);
+    }
+
+    static QStringList column(Grid *grid, int column, int from = 1)
+    {
+        QStringList cells;
+        for (int row = from; row < grid->rowCount() && !grid->cell(column, row).isEmpty(); ++row)
+            cells.append(grid->cell(column, row));
+        return cells;
+    }
+
+    // Chooses the candidate with this word and digits.
+    bool choose(const QString &word, const QString &digits)
+    {
+        Grid *grid = ui().PossibleGrid;
+        for (int row = 1; row < grid->rowCount(); ++row) {
+            if (grid->cell(0, row) == word && grid->cell(1, row) == digits) {
+                clickRow(grid, row);
+                return true;
+            }
+        }
+        return false;
+    }
+};

@@ -1,0 +1,222 @@
+#pragma once
+
+// Slow, obvious versions of the dictionary readers, written from the rules alone and sharing no
+// code with core/: the fast passes (the number index, the block reader, the hashed lookup) must
+// agree with them on every input.
+
+#include "AffixTable.h"
+#include "Conversion.h"
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Reference {
+
+using Numra::Placement;
+using Numra::Record;
+
+inline constexpr std::size_t Max = 255;
+
+inline std::string cut(std::string_view text)
+{
+    return std::string(text.substr(0, text.size() < Max ? text.size() : Max));
+}
+
+// Position counting from 1 of the first occurrence, 0 for none or an empty pattern.
+inline int naiveFirstPos(std::string_view pattern, std::string_view text)
+{
+    if (pattern.empty() || pattern.size() > text.size())
+        return 0;
+    for (std::size_t k = 0; k + pattern.size() <= text.size(); ++k) {
+        if (text.substr(k, pattern.size()) == pattern)
+            return int(k) + 1;
+    }
+    return 0;
+}
+
+// From the far end down to the first occurrence, the first start that holds the pattern.
+// Occurrences may overlap: "aa" in "aaa" is at 2.
+inline int naiveLastPos(std::string_view pattern, std::string_view text)
+{
+    const int first = naiveFirstPos(pattern, text);
+    if (first == 0)
+        return 0;
+    for (int k = int(text.size() - pattern.size()) + 1; k > first; --k) {
+        if (text.substr(std::size_t(k) - 1, pattern.size()) == pattern)
+            return k;
+    }
+    return first;
+}
+
+inline bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+inline int naiveFirstDigitPos(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isDigit(text[i]))
+            return int(i) + 1;
+    }
+    return 0;
+}
+
+inline int naiveLastDigitPos(std::string_view text)
+{
+    int found = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isDigit(text[i]))
+            found = int(i) + 1;
+    }
+    return found;
+}
+
+inline std::string naiveRemoveParenthesized(std::string_view source)
+{
+    std::string output(source);
+    for (;;) {
+        const int f = naiveFirstPos(")", output);
+        const int l = naiveLastPos("(", output);
+        if (f == 0 || l == 0 || l >= f)
+            return output;
+        output = output.substr(0, std::size_t(l) - 1) + output.substr(std::size_t(f));
+    }
+}
+
+inline std::string naiveKeepLetters(std::string_view source)
+{
+    std::string output;
+    for (char c : source) {
+        if (c >= 'a' && c <= 'z' && output.size() < Max)
+            output += c;
+    }
+    return output;
+}
+
+inline bool naiveSplitRecord(std::string_view line, Record &record)
+{
+    const std::string copy = naiveRemoveParenthesized(line);
+    const int first = naiveFirstPos(",", copy);
+    if (first == 0)
+        return false;
+    record.number = cut(copy.substr(0, std::size_t(first) - 1));
+    if (record.number.empty())
+        return false;
+    const std::string rest = copy.substr(std::size_t(first));
+    const int second = naiveFirstPos(",", rest);
+    if (second == 0)
+        return false;
+    record.word = cut(rest.substr(0, std::size_t(second) - 1));
+    if (record.word.empty())
+        return false;
+    record.cls = rest.substr(std::size_t(second), 1);
+    return !record.cls.empty();
+}
+
+inline std::string naiveWordKey(std::string_view text)
+{
+    std::string lowered = cut(text);
+    for (char &c : lowered) {
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    return naiveKeepLetters(naiveRemoveParenthesized(lowered));
+}
+
+// LF, CRLF and CR each end a line; a break at the very end starts no further line.
+inline std::vector<std::string> naiveSplitLines(std::string_view bytes)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        lines.push_back(cut(bytes.substr(start, end - start)));
+        start = end + 1;
+        if (end < bytes.size() && bytes[end] == '\r' && start < bytes.size() &&
+            bytes[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+
+// Every line is examined, the last one too; the records that fit, in file order.
+inline std::vector<Record> naiveConvert(const std::vector<std::string> &lines,
+                                        std::string_view number, Placement placement,
+                                        std::int64_t &examined)
+{
+    const std::string text = cut(number);
+    const int left = naiveFirstDigitPos(text);
+    const int right = naiveLastDigitPos(text);
+    std::vector<Record> accepted;
+    examined = 0;
+    for (const std::string &whole : lines) {
+        const std::string line = cut(whole);
+        ++examined;
+        const int comma = naiveFirstPos(",", line);
+        if (comma == 0)
+            continue;
+        const int p = naiveFirstPos(line.substr(0, std::size_t(comma) - 1), text);
+        if (p == 0)
+            continue;
+        Record r;
+        if (!naiveSplitRecord(line, r))
+            continue;
+        bool fits = placement == Placement::AnyPoint;
+        if (placement == Placement::Left)
+            fits = p == left;
+        if (placement == Placement::Right) {
+            const int last = naiveLastPos(r.number, text);
+            fits = last > 0 && last + int(r.number.size()) - 1 == right;
+        }
+        if (fits)
+            accepted.push_back(r);
+    }
+    return accepted;
+}
+
+// Every distinct number of the records whose word has the typed word's key, first seen first.
+inline std::vector<std::string> naiveLookup(const std::vector<std::string> &lines,
+                                            std::string_view typedWord, std::int64_t &examined)
+{
+    const std::string key = naiveWordKey(typedWord);
+    std::vector<std::string> numbers;
+    std::set<std::string> seen;
+    examined = 0;
+    for (const std::string &line : lines) {
+        ++examined;
+        Record r;
+        if (!naiveSplitRecord(cut(line), r) || naiveWordKey(r.word) != key)
+            continue;
+        if (seen.insert(r.number).second)
+            numbers.push_back(r.number);
+    }
+    return numbers;
+}
+
+inline Numra::AffixTable naiveAffixTable(const std::vector<std::string> &lines)
+{
+    Numra::AffixTable table;
+    for (const std::string &line : lines) {
+        Record r;
+        if (!naiveSplitRecord(cut(line), r))
+            continue;
+        if (r.word.front() == '-')
+            table.push_back({Numra::SuffixKind, r.word, r.number});
+        if (r.word.back() == '-')
+            table.push_back({Numra::PrefixKind, r.word, r.number});
+    }
+    return table;
+}
+
+inline bool sameRecord(const Record &a, const Record &b)
+{
+    return a.number == b.number && a.word == b.word && a.cls == b.cls;
+}
+
+} // namespace Reference

@@ -1,0 +1,163 @@
+#include "AboutNumra.h"
+
+#include "NumraGlobal.h"
+#include "PicturePlayer.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+class tst_AboutNumra : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { qputenv("QT_QPA_PLATFORM", "offscreen"); }
+
+public slots:
+    void openUrl(const QUrl &url) { m_urls << url; }
+
+private slots:
+    void init();
+    void cleanup();
+
+    void texts();
+    void links_data();
+    void links();
+    void animationPlaysWhileShown();
+    void okCloses();
+
+private:
+    QList<QUrl> m_urls;
+};
+
+namespace {
+
+enum class Activation { Click, Return, Space };
+
+QLabel *label(TAboutForm &form, const QString &name)
+{
+    return form.findChild<QLabel *>(name);
+}
+
+} // namespace
+
+void tst_AboutNumra::init()
+{
+    m_urls.clear();
+    for (const char *scheme : {"mailto", "http", "https"})
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), this, "openUrl");
+}
+
+void tst_AboutNumra::cleanup()
+{
+    for (const char *scheme : {"mailto", "http", "https"})
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+}
+
+void tst_AboutNumra::texts()
+{
+    Numra::NumraState state;
+    TAboutForm form(state);
+    QCOMPARE(form.windowTitle(), QStringLiteral("About Numra"));
+    QCOMPARE(label(form, QStringLiteral("StaticText1"))->text(), QStringLiteral("Numra"));
+    QCOMPARE(label(form, QStringLiteral("StaticText2"))->text(), QStringLiteral("Version 1.11"));
+    QVERIFY(label(form, QStringLiteral("EmailLabel"))->text().contains(QLatin1Char('@')));
+    QVERIFY(!label(form, QStringLiteral("EmailLabel"))->accessibleName().isEmpty());
+    QVERIFY(!label(form, QStringLiteral("HomePageLabel"))->accessibleName().isEmpty());
+}
+
+void tst_AboutNumra::links_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("activation");
+    QTest::addColumn<QString>("labelText"); // what the label is made to show, if anything
+
+    for (const auto &[name, how] :
+         {std::pair{"click", Activation::Click}, std::pair{"Return", Activation::Return},
+          std::pair{"Space", Activation::Space}}) {
+        QTest::addRow("e-mail, %s", name) << "EmailLabel" << int(how) << QString();
+        QTest::addRow("home page, %s", name) << "HomePageLabel" << int(how) << QString();
+    }
+    QTest::newRow("e-mail keeps its address whatever the label shows")
+        << "EmailLabel" << int(Activation::Click) << "someone@else.example";
+    QTest::newRow("home page opens the text shown")
+        << "HomePageLabel" << int(Activation::Click) << "https://mirror.example/numra/";
+}
+
+void tst_AboutNumra::links()
+{
+    QFETCH(QString, link);
+    QFETCH(int, activation);
+    QFETCH(QString, labelText);
+
+    Numra::NumraState state;
+    state.IdleCount = 99;
+    TAboutForm form(state);
+    form.show();
+    QLabel *target = label(form, link);
+    const QString address = target->text();
+    if (!labelText.isEmpty())
+        target->setText(labelText);
+
+    switch (Activation(activation)) {
+    case Activation::Click:
+        QTest::mouseClick(target, Qt::LeftButton);
+        break;
+    case Activation::Return:
+        QVERIFY(target->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(target, Qt::Key_Return);
+        break;
+    case Activation::Space:
+        QTest::keyClick(target, Qt::Key_Space);
+        break;
+    }
+
+    QCOMPARE(state.IdleCount, 0);
+    const QUrl expected = link == QLatin1String("EmailLabel")
+                              ? QUrl(QStringLiteral("mailto:%1?subject=Numra").arg(address))
+                              : QUrl(target->text());
+    QCOMPARE(m_urls, QList<QUrl>{expected});
+    QVERIFY(form.isVisible());
+}
+
+void tst_AboutNumra::animationPlaysWhileShown()
+{
+    Numra::NumraState state;
+    TAboutForm form(state);
+    auto *player = form.findChild<PicturePlayer *>(QStringLiteral("Image1"));
+    QVERIFY(player);
+    QVERIFY(player->frameCount() > 1);
+    QVERIFY(!player->isPlaying());
+
+    form.show();
+    QVERIFY(player->isPlaying());
+    player->advance();
+    player->advance();
+    QCOMPARE(player->currentFrame(), 2);
+
+    form.hide();
+    QVERIFY(!player->isPlaying());
+
+    // Each showing plays from the first frame.
+    form.show();
+    QVERIFY(player->isPlaying());
+    QCOMPARE(player->currentFrame(), 0);
+    form.close();
+    QVERIFY(!player->isPlaying());
+}
+
+void tst_AboutNumra::okCloses()
+{
+    Numra::NumraState state;
+    TAboutForm form(state);
+    form.show();
+    form.findChild<QPushButton *>(QStringLiteral("Ok"))->click();
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.result(), int(QDialog::Accepted));
+}
+
+QTEST_MAIN(tst_AboutNumra)
+#include "tst_AboutNumra.moc"

@@ -1,0 +1,780 @@
+#include "Grid.h"
+#include "GridModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QAccessible>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPointer>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using ModelAction = std::function<void(GridModel &)>;
+using GridAction = std::function<void(Grid &)>;
+Q_DECLARE_METATYPE(ModelAction)
+Q_DECLARE_METATYPE(GridAction)
+
+namespace {
+
+constexpr auto TesterReporting = QAbstractItemModelTester::FailureReportingMode::QtTest;
+
+// The view lays out its header and scroll bars over a few turns of the event loop.
+void settle()
+{
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::processEvents();
+}
+
+std::unique_ptr<Grid> shownGrid(int columns, int rows, int fixedRows)
+{
+    auto grid = std::make_unique<Grid>(columns, rows, fixedRows);
+    grid->resize(320, 240);
+    grid->show();
+    if (!QTest::qWaitForWindowExposed(grid.get()))
+        return nullptr;
+    settle();
+    return grid;
+}
+
+QPoint centreOf(const Grid &grid, int column, int row)
+{
+    const GridModel *model = grid.gridModel();
+    return grid.visualRect(model->index(row - model->fixedRows(), column)).center();
+}
+
+void dragFirstBorder(Grid &grid, int by)
+{
+    QHeaderView *heading = grid.horizontalHeader();
+    const QPoint border(heading->sectionViewportPosition(0) + heading->sectionSize(0) - 1,
+                        heading->height() / 2);
+    QTest::mousePress(heading->viewport(), Qt::LeftButton, {}, border);
+    QTest::mouseMove(heading->viewport(), border + QPoint(by, 0));
+    QTest::mouseRelease(heading->viewport(), Qt::LeftButton, {}, border + QPoint(by, 0));
+}
+
+} // namespace
+
+class tst_Grid : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void mutationSignals_data();
+    void mutationSignals();
+    void headingMapping_data();
+    void headingMapping();
+    void cellFonts_data();
+    void cellFonts();
+    void rowCountKeepsCells_data();
+    void rowCountKeepsCells();
+    void configureReshapes();
+    void setCurrentRow_data();
+    void setCurrentRow();
+    void currentRowKept_data();
+    void currentRowKept();
+    void colWidthsChanged_data();
+    void colWidthsChanged();
+    void topLeftChanged_data();
+    void topLeftChanged();
+    void mouseEvents_data();
+    void mouseEvents();
+    void cellAt_data();
+    void cellAt();
+    void cellClicked_data();
+    void cellClicked();
+    void rowActivated_data();
+    void rowActivated();
+    void editInPlace_data();
+    void editInPlace();
+    void accessibleCells();
+};
+
+void tst_Grid::mutationSignals_data()
+{
+    QTest::addColumn<ModelAction>("mutation");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("gridRows");
+
+    const QStringList data{"dataChanged"};
+    const QStringList heading{"headerDataChanged"};
+    const QStringList reset{"modelReset"};
+    QTest::newRow("text of a data cell")
+        << ModelAction([](GridModel &m) { m.setCell(1, 3, "CALL"); }) << data << 10;
+    QTest::newRow("same text again")
+        << ModelAction([](GridModel &m) { m.setCell(1, 3, "x"); }) << QStringList() << 10;
+    QTest::newRow("text of a heading cell")
+        << ModelAction([](GridModel &m) { m.setCell(1, 0, "Number"); }) << heading << 10;
+    QTest::newRow("italic data cell")
+        << ModelAction([](GridModel &m) { m.setCellItalic(1, 3, true); }) << data << 10;
+    QTest::newRow("regular cell set regular")
+        << ModelAction([](GridModel &m) { m.setCellItalic(1, 3, false); }) << QStringList() << 10;
+    QTest::newRow("bold data cell")
+        << ModelAction([](GridModel &m) { m.setCellBold(1, 3, true); }) << data << 10;
+    QTest::newRow("editable data cell")
+        << ModelAction([](GridModel &m) { m.setCellEditable(1, 3, true); }) << data << 10;
+    QTest::newRow("italic heading cell")
+        << ModelAction([](GridModel &m) { m.setCellItalic(1, 0, true); }) << heading << 10;
+    QTest::newRow("more rows") << ModelAction([](GridModel &m) { m.setGridRowCount(15); })
+                               << QStringList{"rowsInserted"} << 15;
+    QTest::newRow("fewer rows") << ModelAction([](GridModel &m) { m.setGridRowCount(4); })
+                                << QStringList{"rowsRemoved"} << 4;
+    QTest::newRow("same row count")
+        << ModelAction([](GridModel &m) { m.setGridRowCount(10); }) << QStringList() << 10;
+    QTest::newRow("row count below the heading")
+        << ModelAction([](GridModel &m) { m.setGridRowCount(0); }) << QStringList{"rowsRemoved"}
+        << 1;
+    QTest::newRow("column alignment") << ModelAction([](GridModel &m) {
+        m.setColumnAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
+    }) << data << 10;
+    QTest::newRow("font") << ModelAction([](GridModel &m) {
+        QFont font = m.font();
+        font.setPixelSize(30);
+        m.setFont(font);
+    }) << (data + heading) << 10;
+    QTest::newRow("cells outside the grid") << ModelAction([](GridModel &m) {
+        m.setCell(2, 3, "x");
+        m.setCell(0, 10, "x");
+        m.setCellItalic(-1, 3, true);
+    }) << QStringList() << 10;
+    QTest::newRow("text edited in place") << ModelAction([](GridModel &m) {
+        m.setCellEditable(1, 3, true);
+        m.setData(m.index(2, 1), "y", Qt::EditRole);
+    }) << (data + data) << 10;
+    QTest::newRow("5000 rows written in a batch") << ModelAction([](GridModel &m) {
+        m.beginBatch();
+        m.setGridRowCount(5000);
+        for (int row = 1; row < 5000; ++row) {
+            m.setCell(0, row, QString::number(row));
+            m.setCell(1, row, "2255");
+            m.setCellItalic(0, row, row % 2 == 0);
+        }
+        m.setCell(0, 0, "Selected Word");
+        m.endBatch();
+    }) << reset << 5000;
+    QTest::newRow("nested batches") << ModelAction([](GridModel &m) {
+        m.beginBatch();
+        m.beginBatch();
+        m.setCell(0, 1, "CALL");
+        m.endBatch();
+        QVERIFY(m.inBatch());
+        m.setGridRowCount(3);
+        m.setCell(0, 2, "BALL");
+        m.endBatch();
+    }) << reset << 3;
+}
+
+void tst_Grid::mutationSignals()
+{
+    QFETCH(ModelAction, mutation);
+    QFETCH(QStringList, expected);
+    QFETCH(int, gridRows);
+
+    GridModel model(2, 10, 1);
+    model.setCell(0, 0, "Candidate Word");
+    model.setCell(1, 0, "Represents");
+    model.setCell(1, 3, "x");
+    QAbstractItemModelTester tester(&model, TesterReporting);
+    QStringList fired;
+    const auto record = [&](const char *name) { return [&fired, name] { fired << name; }; };
+    connect(&model, &QAbstractItemModel::dataChanged, this, record("dataChanged"));
+    connect(&model, &QAbstractItemModel::headerDataChanged, this, record("headerDataChanged"));
+    connect(&model, &QAbstractItemModel::rowsInserted, this, record("rowsInserted"));
+    connect(&model, &QAbstractItemModel::rowsRemoved, this, record("rowsRemoved"));
+    connect(&model, &QAbstractItemModel::modelReset, this, record("modelReset"));
+
+    mutation(model);
+
+    QCOMPARE(fired, expected);
+    QCOMPARE(model.gridRowCount(), gridRows);
+    QCOMPARE(model.rowCount(), gridRows - 1);
+    QVERIFY(!model.inBatch());
+}
+
+void tst_Grid::headingMapping_data()
+{
+    QTest::addColumn<int>("fixedRows");
+    QTest::addColumn<int>("gridRow");
+    QTest::addColumn<int>("modelRow");
+
+    QTest::newRow("heading row 0 is the header") << 1 << 0 << -1;
+    QTest::newRow("with a heading, row 1 is model row 0") << 1 << 1 << 0;
+    QTest::newRow("with a heading, last row") << 1 << 4 << 3;
+    QTest::newRow("without a heading, row 0 is model row 0") << 0 << 0 << 0;
+    QTest::newRow("without a heading, last row") << 0 << 4 << 4;
+}
+
+void tst_Grid::headingMapping()
+{
+    QFETCH(int, fixedRows);
+    QFETCH(int, gridRow);
+    QFETCH(int, modelRow);
+
+    Grid grid(2, 5, fixedRows);
+    GridModel *model = grid.gridModel();
+    QAbstractItemModelTester tester(model, TesterReporting);
+    grid.setCell(1, gridRow, "2255");
+
+    QCOMPARE(grid.rowCount(), 5);
+    QCOMPARE(model->rowCount(), 5 - fixedRows);
+    QCOMPARE(grid.horizontalHeader()->isHidden(), fixedRows == 0);
+    QCOMPARE(grid.cell(1, gridRow), "2255");
+    const auto header = [&](int role) { return model->headerData(1, Qt::Horizontal, role); };
+    if (modelRow < 0) {
+        QCOMPARE(header(Qt::DisplayRole).toString(), "2255");
+        QCOMPARE(header(Qt::AccessibleTextRole).toString(), "2255");
+        QVERIFY(header(Qt::FontRole).value<QFont>().bold());
+        QCOMPARE(header(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+        for (int row = 0; row < model->rowCount(); ++row)
+            QVERIFY(model->index(row, 1).data().toString().isEmpty());
+    } else {
+        const QModelIndex index = model->index(modelRow, 1);
+        QCOMPARE(index.data(Qt::DisplayRole).toString(), "2255");
+        QCOMPARE(index.data(Qt::AccessibleTextRole).toString(), "2255");
+        QCOMPARE(index.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+        QVERIFY(!index.data(Qt::FontRole).value<QFont>().bold());
+        QVERIFY(header(Qt::DisplayRole).toString().isEmpty());
+    }
+}
+
+void tst_Grid::cellFonts_data()
+{
+    QTest::addColumn<ModelAction>("style");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<bool>("bold");
+
+    QTest::newRow("regular cell") << ModelAction([](GridModel &) {}) << false << false;
+    QTest::newRow("italic cell") << ModelAction([](GridModel &m) { m.setCellItalic(0, 2, true); })
+                                 << true << false;
+    QTest::newRow("bold cell") << ModelAction([](GridModel &m) { m.setCellBold(0, 2, true); })
+                               << false << true;
+    QTest::newRow("italic and bold cell") << ModelAction([](GridModel &m) {
+        m.setCellItalic(0, 2, true);
+        m.setCellBold(0, 2, true);
+    }) << true << true;
+    QTest::newRow("italic cell given new text keeps its style") << ModelAction([](GridModel &m) {
+        m.setCellItalic(0, 2, true);
+        m.setCell(0, 2, "call");
+    }) << true << false;
+    QTest::newRow("italic cell rewritten as regular") << ModelAction([](GridModel &m) {
+        m.setCellItalic(0, 2, true);
+        m.setCell(0, 2, "call");
+        m.setCellItalic(0, 2, false);
+    }) << false << false;
+}
+
+void tst_Grid::cellFonts()
+{
+    QFETCH(ModelAction, style);
+    QFETCH(bool, italic);
+    QFETCH(bool, bold);
+
+    Grid grid(2, 5, 1);
+    GridModel *model = grid.gridModel();
+    grid.setCell(0, 2, "ball");
+    style(*model);
+
+    const QFont font = model->index(1, 0).data(Qt::FontRole).value<QFont>();
+    QCOMPARE(font.italic(), italic);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.pixelSize(), 16);
+    QCOMPARE(font.family(), grid.font().family());
+    QCOMPARE(model->cellItalic(0, 2), italic);
+    QCOMPARE(model->cellBold(0, 2), bold);
+    const QFont neighbour = model->index(1, 1).data(Qt::FontRole).value<QFont>();
+    QVERIFY(!neighbour.italic() && !neighbour.bold());
+}
+
+void tst_Grid::rowCountKeepsCells_data()
+{
+    QTest::addColumn<int>("fixedRows");
+    QTest::addColumn<int>("newCount");
+    QTest::addColumn<int>("expectedCount");
+
+    QTest::newRow("shrink under a heading") << 1 << 4 << 4;
+    QTest::newRow("grow under a heading") << 1 << 25 << 25;
+    QTest::newRow("shrink to the heading alone") << 1 << 1 << 1;
+    QTest::newRow("below the heading keeps the heading") << 1 << 0 << 1;
+    QTest::newRow("shrink without a heading") << 0 << 3 << 3;
+    QTest::newRow("grow without a heading") << 0 << 250 << 250;
+    QTest::newRow("empty without a heading") << 0 << 0 << 0;
+}
+
+void tst_Grid::rowCountKeepsCells()
+{
+    QFETCH(int, fixedRows);
+    QFETCH(int, newCount);
+    QFETCH(int, expectedCount);
+
+    const int oldCount = 10;
+    const auto text = [](int column, int row) {
+        return QStringLiteral("%1,%2").arg(column).arg(row);
+    };
+    Grid grid(2, oldCount, fixedRows);
+    QAbstractItemModelTester tester(grid.gridModel(), TesterReporting);
+    for (int row = 0; row < oldCount; ++row) {
+        grid.setCell(0, row, text(0, row));
+        grid.setCell(1, row, text(1, row));
+    }
+
+    grid.setRowCount(newCount);
+    QCOMPARE(grid.rowCount(), expectedCount);
+    grid.setRowCount(oldCount);
+
+    for (int row = 0; row < oldCount; ++row) {
+        const bool kept = row < expectedCount;
+        QCOMPARE(grid.cell(0, row), kept ? text(0, row) : QString());
+        QCOMPARE(grid.cell(1, row), kept ? text(1, row) : QString());
+    }
+}
+
+void tst_Grid::configureReshapes()
+{
+    Grid grid;
+    grid.configure(2, 250, 0);
+    QCOMPARE(grid.rowCount(), 250);
+    QCOMPARE(grid.gridModel()->columnCount(), 2);
+    QVERIFY(grid.horizontalHeader()->isHidden());
+
+    grid.configure(2, 100, 1);
+    grid.setCell(0, 0, "Selected Word");
+    QCOMPARE(grid.rowCount(), 100);
+    QCOMPARE(grid.gridModel()->rowCount(), 99);
+    QVERIFY(!grid.horizontalHeader()->isHidden());
+    QCOMPARE(grid.gridModel()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+             "Selected Word");
+}
+
+void tst_Grid::setCurrentRow_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("row in view") << 3 << 3;
+    QTest::newRow("row far down scrolls into view") << 4000 << 4000;
+    QTest::newRow("heading row is ignored") << 0 << 1;
+    QTest::newRow("row past the end is ignored") << 5000 << 1;
+    QTest::newRow("negative row is ignored") << -1 << 1;
+}
+
+void tst_Grid::setCurrentRow()
+{
+    QFETCH(int, row);
+    QFETCH(int, expected);
+
+    const auto grid = shownGrid(2, 5000, 1);
+    QVERIFY(grid);
+    QCOMPARE(grid->currentRow(), 1);
+
+    grid->setCurrentRow(row);
+    QCOMPARE(grid->currentRow(), expected);
+    const QRect rowRect = grid->visualRect(grid->currentIndex());
+    QVERIFY(grid->viewport()->rect().contains(rowRect.center()));
+    const QModelIndexList selected = grid->selectionModel()->selectedRows();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.first().row(), expected - 1);
+}
+
+void tst_Grid::currentRowKept_data()
+{
+    QTest::addColumn<int>("fixedRows");
+    QTest::addColumn<bool>("batch");
+    QTest::addColumn<int>("currentBefore");
+    QTest::addColumn<int>("setInBatch");
+    QTest::addColumn<int>("currentAfter");
+
+    QTest::newRow("fresh grid with a heading") << 1 << false << -1 << -1 << 1;
+    QTest::newRow("fresh grid without a heading") << 0 << false << -1 << -1 << 0;
+    QTest::newRow("batch keeps the current row") << 1 << true << 30 << -1 << 30;
+    QTest::newRow("batch that removes the current row") << 1 << true << 90 << -1 << 1;
+    QTest::newRow("row set during a batch") << 1 << true << 2 << 45 << 45;
+}
+
+void tst_Grid::currentRowKept()
+{
+    QFETCH(int, fixedRows);
+    QFETCH(bool, batch);
+    QFETCH(int, currentBefore);
+    QFETCH(int, setInBatch);
+    QFETCH(int, currentAfter);
+
+    const auto grid = shownGrid(2, 100, fixedRows);
+    QVERIFY(grid);
+    grid->setColWidth(0, 80);
+    if (currentBefore >= 0)
+        grid->setCurrentRow(currentBefore);
+    const int scrolledTo = grid->verticalScrollBar()->value();
+    QSignalSpy clicked(grid.get(), &Grid::cellClicked);
+
+    if (batch) {
+        GridModel *model = grid->gridModel();
+        model->beginBatch();
+        model->setGridRowCount(50);
+        for (int row = fixedRows; row < 50; ++row)
+            model->setCell(0, row, QString::number(row));
+        grid->setCurrentRow(setInBatch);
+        QCOMPARE(grid->currentRow(), setInBatch >= 0 ? setInBatch : currentBefore);
+        model->endBatch();
+    }
+    // The view makes a row current when it gets the focus, unless one already is.
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(grid.get(), &focusIn);
+
+    QCOMPARE(grid->currentRow(), currentAfter);
+    QCOMPARE(clicked.count(), setInBatch >= 0 ? 1 : 0);
+    QCOMPARE(grid->colWidth(0), 80);
+    if (currentAfter == currentBefore)
+        QCOMPARE(grid->verticalScrollBar()->value(), scrolledTo);
+    if (setInBatch >= 0) {
+        const QRect rowRect = grid->visualRect(grid->currentIndex());
+        QVERIFY(grid->viewport()->rect().contains(rowRect.center()));
+    }
+}
+
+void tst_Grid::colWidthsChanged_data()
+{
+    QTest::addColumn<GridAction>("action");
+    QTest::addColumn<int>("changes");
+    QTest::addColumn<int>("firstWidth");
+
+    QTest::newRow("new width of the first column")
+        << GridAction([](Grid &g) { g.setColWidth(0, 120); }) << 1 << 120;
+    QTest::newRow("same width again")
+        << GridAction([](Grid &g) { g.setColWidth(0, 100); }) << 0 << 100;
+    QTest::newRow("border dragged by the user")
+        << GridAction([](Grid &g) { dragFirstBorder(g, 30); }) << 1 << 130;
+    QTest::newRow("double click on a border") << GridAction([](Grid &g) {
+        QHeaderView *heading = g.horizontalHeader();
+        const QPoint border(heading->sectionSize(0) - 1, heading->height() / 2);
+        QTest::mouseDClick(heading->viewport(), Qt::LeftButton, {}, border);
+        QTest::mouseRelease(heading->viewport(), Qt::LeftButton, {}, border);
+    }) << 0 << 100;
+    QTest::newRow("stretched column given a width by the program")
+        << GridAction([](Grid &g) { g.setColWidth(1, 400); }) << 1 << 100;
+    QTest::newRow("wider grid") << GridAction([](Grid &g) { g.resize(480, 240); }) << 0 << 100;
+    QTest::newRow("narrower grid") << GridAction([](Grid &g) { g.resize(250, 240); }) << 0 << 100;
+    QTest::newRow("vertical scroll bar appears") << GridAction([](Grid &g) {
+        g.setRowCount(500);
+        settle();
+        QVERIFY(g.verticalScrollBar()->isVisible());
+    }) << 0 << 100;
+}
+
+void tst_Grid::colWidthsChanged()
+{
+    QFETCH(GridAction, action);
+    QFETCH(int, changes);
+    QFETCH(int, firstWidth);
+
+    const auto grid = shownGrid(2, 5, 1);
+    QVERIFY(grid);
+    grid->setColWidth(0, 100);
+    settle();
+    QSignalSpy changed(grid.get(), &Grid::colWidthsChanged);
+
+    action(*grid);
+    settle();
+
+    QCOMPARE(changed.count(), changes);
+    QCOMPARE(grid->colWidth(0), firstWidth);
+    QVERIFY(grid->colWidth(0) + grid->colWidth(1) >= grid->viewport()->width());
+}
+
+void tst_Grid::topLeftChanged_data()
+{
+    QTest::addColumn<GridAction>("action");
+    QTest::addColumn<bool>("scrolls");
+
+    const auto toEnd = [](QScrollBar *bar) {
+        QVERIFY(bar->maximum() > 0);
+        bar->setValue(bar->maximum());
+    };
+    QTest::newRow("vertical scroll bar moved")
+        << GridAction([=](Grid &g) { toEnd(g.verticalScrollBar()); }) << true;
+    QTest::newRow("horizontal scroll bar moved")
+        << GridAction([=](Grid &g) { toEnd(g.horizontalScrollBar()); }) << true;
+    QTest::newRow("current row set out of view")
+        << GridAction([](Grid &g) { g.setCurrentRow(80); }) << true;
+    QTest::newRow("current row set in view")
+        << GridAction([](Grid &g) { g.setCurrentRow(2); }) << false;
+}
+
+void tst_Grid::topLeftChanged()
+{
+    QFETCH(GridAction, action);
+    QFETCH(bool, scrolls);
+
+    const auto grid = shownGrid(2, 100, 1);
+    QVERIFY(grid);
+    grid->setColWidth(0, 1000);
+    settle();
+    QSignalSpy topLeft(grid.get(), &Grid::topLeftChanged);
+
+    action(*grid);
+
+    QCOMPARE(topLeft.count() > 0, scrolls);
+}
+
+void tst_Grid::mouseEvents_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+
+    QTest::newRow("left button") << Qt::LeftButton << 1 << 0 << 1;
+    QTest::newRow("left button, second column") << Qt::LeftButton << 1 << 1 << 3;
+    QTest::newRow("right button") << Qt::RightButton << 1 << 0 << 4;
+    QTest::newRow("middle button") << Qt::MiddleButton << 1 << 1 << 2;
+    QTest::newRow("double click") << Qt::LeftButton << 2 << 0 << 2;
+    QTest::newRow("partly visible bottom row") << Qt::LeftButton << 1 << 0 << 5;
+}
+
+void tst_Grid::mouseEvents()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(int, clicks);
+    QFETCH(int, column);
+    QFETCH(int, row);
+
+    const auto grid = shownGrid(2, 50, 1);
+    QVERIFY(grid);
+    // Four and a half rows in view: grid row 5 is cut off at the bottom.
+    const int rowHeight = grid->rowHeight(0);
+    grid->resize(320, grid->height() - grid->viewport()->height() + 4 * rowHeight + rowHeight / 2);
+    settle();
+    QSignalSpy down(grid.get(), &Grid::mouseDown);
+    QSignalSpy up(grid.get(), &Grid::mouseUp);
+    QSignalSpy topLeft(grid.get(), &Grid::topLeftChanged);
+    // A scroll between press and release would make the windows ignore the click.
+    qsizetype scrollsAtPress = -1;
+    connect(grid.get(), &Grid::mouseDown, this, [&] { scrollsAtPress = topLeft.count(); });
+    const QRect rect = grid->visualRect(grid->gridModel()->index(row - 1, column));
+    const QPoint pos = rect.topLeft() + QPoint(rect.width() / 2, rowHeight / 4);
+
+    QTest::mousePress(grid->viewport(), button, {}, pos);
+    QCOMPARE(down.count(), 1);
+    QCOMPARE(up.count(), 0);
+    QTest::mouseRelease(grid->viewport(), button, {}, pos);
+    if (clicks == 2) {
+        QTest::mouseDClick(grid->viewport(), button, {}, pos);
+        QTest::mouseRelease(grid->viewport(), button, {}, pos);
+    }
+
+    QCOMPARE(down.count(), clicks);
+    QCOMPARE(up.count(), clicks);
+    QCOMPARE(scrollsAtPress, topLeft.count());
+    for (const QList<QVariant> &args : down + up) {
+        QCOMPARE(args.at(0).value<Qt::MouseButton>(), button);
+        QCOMPARE(args.at(1).toPoint(), pos);
+        const std::optional<Grid::CellPos> cell = grid->cellAt(pos);
+        QVERIFY(cell);
+        QCOMPARE(cell->column, column);
+        QCOMPARE(cell->row, row);
+    }
+    QCOMPARE(grid->currentRow(), row);
+}
+
+void tst_Grid::cellAt_data()
+{
+    QTest::addColumn<int>("fixedRows");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<double>("rowsDown");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+
+    QTest::newRow("first data row under a heading") << 1 << 5 << 0.5 << 0 << 1;
+    QTest::newRow("first row without a heading") << 0 << 5 << 0.5 << 0 << 0;
+    QTest::newRow("stretched last column") << 1 << 150 << 1.5 << 1 << 2;
+    QTest::newRow("last row") << 0 << 150 << 2.9 << 1 << 2;
+    QTest::newRow("below the last row") << 1 << 5 << 3.2 << -1 << -1;
+}
+
+void tst_Grid::cellAt()
+{
+    QFETCH(int, fixedRows);
+    QFETCH(int, x);
+    QFETCH(double, rowsDown);
+    QFETCH(int, column);
+    QFETCH(int, row);
+
+    const auto grid = shownGrid(2, 3 + fixedRows, fixedRows);
+    QVERIFY(grid);
+    grid->setColWidth(0, 100);
+    const QPoint pos(x, int(rowsDown * grid->rowHeight(0)));
+
+    const std::optional<Grid::CellPos> cell = grid->cellAt(pos);
+    QCOMPARE(cell.has_value(), column >= 0);
+    if (cell) {
+        QCOMPARE(cell->column, column);
+        QCOMPARE(cell->row, row);
+    }
+}
+
+void tst_Grid::cellClicked_data()
+{
+    QTest::addColumn<GridAction>("action");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+
+    QTest::newRow("click") << GridAction([](Grid &g) {
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centreOf(g, 1, 3));
+    }) << 1 << 3;
+    QTest::newRow("down arrow") << GridAction([](Grid &g) { QTest::keyClick(&g, Qt::Key_Down); })
+                                << 0 << 3;
+    QTest::newRow("up arrow") << GridAction([](Grid &g) { QTest::keyClick(&g, Qt::Key_Up); }) << 0
+                              << 1;
+    QTest::newRow("set by the program")
+        << GridAction([](Grid &g) { g.setCurrentRow(4); }) << 0 << 4;
+}
+
+void tst_Grid::cellClicked()
+{
+    QFETCH(GridAction, action);
+    QFETCH(int, column);
+    QFETCH(int, row);
+
+    const auto grid = shownGrid(2, 10, 1);
+    QVERIFY(grid);
+    grid->setCurrentRow(2);
+    QSignalSpy clicked(grid.get(), &Grid::cellClicked);
+
+    action(*grid);
+
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.first().at(0).toInt(), column);
+    QCOMPARE(clicked.first().at(1).toInt(), row);
+    QCOMPARE(grid->currentRow(), row);
+}
+
+void tst_Grid::rowActivated_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("currentRow");
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<bool>("activated");
+
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
+    const Qt::KeyboardModifiers control = Qt::ControlModifier;
+    QTest::newRow("Return") << int(Qt::Key_Return) << none << 2 << false << true;
+    QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << keypad << 2 << false << true;
+    QTest::newRow("Space") << int(Qt::Key_Space) << none << 3 << false << true;
+    QTest::newRow("Return with no current row")
+        << int(Qt::Key_Return) << none << -1 << false << false;
+    QTest::newRow("Return on an editable cell")
+        << int(Qt::Key_Return) << none << 2 << true << false;
+    QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << control << 2 << false << false;
+}
+
+void tst_Grid::rowActivated()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, currentRow);
+    QFETCH(bool, editable);
+    QFETCH(bool, activated);
+
+    Grid grid(2, 10, 1);
+    grid.gridModel()->setCellEditable(0, 2, editable);
+    if (currentRow >= 0)
+        grid.setCurrentRow(currentRow);
+    else
+        grid.selectionModel()->clearCurrentIndex();
+    QSignalSpy spy(&grid, &Grid::rowActivated);
+
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, key == Qt::Key_Space ? " " : "\r");
+    QApplication::sendEvent(&grid, &press);
+
+    QCOMPARE(spy.count(), activated ? 1 : 0);
+    if (activated)
+        QCOMPARE(spy.first().at(0).toInt(), currentRow);
+    // An Enter the grid does not use belongs to the window's default button.
+    if (key != Qt::Key_Space)
+        QCOMPARE(press.isAccepted(), activated);
+}
+
+void tst_Grid::editInPlace_data()
+{
+    QTest::addColumn<GridAction>("trigger");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("editable");
+
+    const GridAction doubleClick = [](Grid &g) {
+        const QPoint pos = centreOf(g, 0, 1);
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, pos);
+        QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, pos);
+        QTest::mouseRelease(g.viewport(), Qt::LeftButton, {}, pos);
+    };
+    const GridAction f2 = [](Grid &g) { QTest::keyClick(&g, Qt::Key_F2); };
+    // The key that opens the editor is its first character.
+    const GridAction typing = [](Grid &g) { QTest::keyClick(&g, Qt::Key_C); };
+    QTest::newRow("double click, editable") << doubleClick << "calls" << true;
+    QTest::newRow("F2, editable") << f2 << "calls" << true;
+    QTest::newRow("typing, editable") << typing << "alls" << true;
+    QTest::newRow("double click, not editable") << doubleClick << "calls" << false;
+    QTest::newRow("F2, not editable") << f2 << "calls" << false;
+    QTest::newRow("typing, not editable") << typing << "alls" << false;
+}
+
+void tst_Grid::editInPlace()
+{
+    QFETCH(GridAction, trigger);
+    QFETCH(QString, typed);
+    QFETCH(bool, editable);
+
+    const auto grid = shownGrid(2, 2, 1);
+    QVERIFY(grid);
+    GridModel *model = grid->gridModel();
+    grid->setCell(0, 1, "ballet");
+    model->setCellEditable(0, 1, editable);
+    QAbstractItemModelTester tester(model, TesterReporting);
+    QSignalSpy edited(model, &GridModel::cellEdited);
+
+    trigger(*grid);
+
+    QPointer<QLineEdit> editor = grid->viewport()->findChild<QLineEdit *>();
+    QCOMPARE(editor && editor->isVisible(), editable);
+    if (editable) {
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The delegate commits through a queued call.
+        QCoreApplication::processEvents();
+        QCOMPARE(edited.count(), 1);
+        QCOMPARE(edited.first().at(0).toInt(), 0);
+        QCOMPARE(edited.first().at(1).toInt(), 1);
+        QCOMPARE(grid->cell(0, 1), "calls");
+        QVERIFY(!editor || !editor->isVisible());
+    } else {
+        QVERIFY(!model->setData(model->index(0, 0), "calls", Qt::EditRole));
+        QCOMPARE(edited.count(), 0);
+        QCOMPARE(grid->cell(0, 1), "ballet");
+    }
+}
+
+void tst_Grid::accessibleCells()
+{
+    const auto grid = shownGrid(2, 3, 1);
+    QVERIFY(grid);
+    grid->setCell(0, 0, "Candidate Word");
+    grid->setCell(0, 1, "CALL");
+
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(grid.get());
+    QVERIFY(view);
+    QAccessibleTableInterface *table = view->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->columnCount(), 2);
+    QAccessibleInterface *cell = table->cellAt(0, 0);
+    QVERIFY(cell);
+    QCOMPARE(cell->text(QAccessible::Name), "CALL");
+    QCOMPARE(table->columnDescription(0), "Candidate Word");
+}
+
+QTEST_MAIN(tst_Grid)
+#include "tst_Grid.moc"

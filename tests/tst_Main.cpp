@@ -1,0 +1,270 @@
+#include "MainFixture.h"
+
+#include "Notify.h"
+
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+const QByteArray Dictionary = "2255,CALL,N\n669,NOW,N\n2,A,N\n5,J,N\n2255,Call,A\n";
+
+} // namespace
+
+class tst_Main : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstRunAsksForDictionaryBeforeShowing();
+    void savesEverySettingAtClose_data();
+    void savesEverySettingAtClose();
+    void settingsRestoreAtNextStart();
+    void missingOrUnreadableValue_data();
+    void missingOrUnreadableValue();
+    void sizeBelowMinimumIsRaised();
+    void windowOffScreenIsBroughtBack();
+    void openCancelled_data();
+    void openCancelled();
+    void openOfFileThatCannotBeOpened();
+    void openRebuildsAndConverts();
+    void columnWidthsMirrorOnlyWhenReady();
+    void helpContents();
+};
+
+void tst_Main::firstRunAsksForDictionaryBeforeShowing()
+{
+    MainFixture f;
+    f.dialogAnswer = f.writeDictionary(Dictionary);
+    bool visibleWhenAsked = true;
+    Platform::OpenFileRequest asked;
+    Platform::setOpenFileHandler([&](const Platform::OpenFileRequest &request) {
+        f.dialogs.append(request.title);
+        asked = request;
+        visibleWhenAsked = f.windows && f.windows->MainForm && f.main().isVisible();
+        return f.dialogAnswer;
+    });
+    TMainForm &main = f.start(false);
+    QCOMPARE(f.dialogs, QStringList{"Open Dictionary"});
+    QCOMPARE(asked.filter, QStringLiteral("Text Documents (*.txt)"));
+    QVERIFY(asked.proposedFile.endsWith(QStringLiteral("Numra Dictionary.txt")));
+    QVERIFY(!visibleWhenAsked);
+    QCOMPARE(main.pos(), QPoint(357, 55));
+    QCOMPARE(main.size(), QSize(483, 496));
+    QCOMPARE(main.windowTitle(), "Numra " + *f.dialogAnswer);
+    QVERIFY(f.warnings.isEmpty());
+    QVERIFY(!f.ui().ConvertBtn->isEnabled());
+    QVERIFY(!f.ui().CopyBtn->isEnabled());
+    QVERIFY(f.ui().AnyPointBtn->isChecked());
+    QCOMPARE(f.ui().PossibleGrid->cell(0, 0), QStringLiteral("Candidate Word"));
+    QCOMPARE(f.ui().SelectedGrid->cell(0, 0), QStringLiteral("Selected Word"));
+}
+
+void tst_Main::savesEverySettingAtClose_data()
+{
+    QTest::addColumn<bool>("throughMenu");
+    QTest::newRow("File, Exit") << true;
+    QTest::newRow("close box") << false;
+}
+
+void tst_Main::savesEverySettingAtClose()
+{
+    QFETCH(bool, throughMenu);
+    MainFixture f;
+    f.dialogAnswer = f.writeDictionary(Dictionary);
+    f.start();
+    if (throughMenu)
+        f.ui().Exit1->trigger();
+    else
+        f.main().close();
+    const QStringList names = {"Dictionary",  "Form Top",         "Form Left",
+                               "Form Width",  "Form Height",      "Selected Panel Height",
+                               "Word Width",  "Number Width",     "Lookup Top",
+                               "Lookup Left", "Affix Top",        "Affix Left",
+                               "Affix Width", "Affix Word Width", "Affix Number Width",
+                               "NotifyCount"};
+    QSettings stored(f.path(QStringLiteral("Numra.conf")), QSettings::IniFormat);
+    QStringList keys = stored.allKeys();
+    QCOMPARE(keys.size(), names.size());
+    for (const QString &name : names)
+        QVERIFY2(keys.contains(name), qPrintable(name));
+    QCOMPARE(f.setting("Dictionary").toString(), *f.dialogAnswer);
+    QCOMPARE(f.setting("NotifyCount").toInt(), 5);
+    QCOMPARE(f.setting("Word Width").toInt(), 151);
+}
+
+void tst_Main::settingsRestoreAtNextStart()
+{
+    MainFixture f;
+    const QString dictionary = f.writeDictionary(Dictionary);
+    f.writeSettings(dictionary, {{"Form Top", 80},
+                                 {"Form Left", 90},
+                                 {"Form Width", 600},
+                                 {"Form Height", 560},
+                                 {"Word Width", 120},
+                                 {"Number Width", 140}});
+    TMainForm &main = f.start(false);
+    QVERIFY(f.dialogs.isEmpty());
+    QCOMPARE(main.pos(), QPoint(90, 80));
+    QCOMPARE(main.size(), QSize(600, 560));
+    QCOMPARE(f.ui().PossibleGrid->colWidth(0), 120);
+    QCOMPARE(f.ui().SelectedGrid->colWidth(0), 120);
+    QCOMPARE(main.windowTitle(), "Numra " + dictionary);
+    main.close();
+    QCOMPARE(f.setting("Form Top").toInt(), 80);
+    QCOMPARE(f.setting("Word Width").toInt(), 120);
+}
+
+void tst_Main::missingOrUnreadableValue_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("dictionaryExists");
+    QTest::addColumn<int>("dialogsShown");
+    QTest::addColumn<bool>("topApplied");
+    QTest::newRow("Form Left missing, cancel keeps the readable dictionary")
+        << "Form Left" << QVariant() << true << 1 << true;
+    QTest::newRow("Form Left missing and dictionary gone: asked twice")
+        << "Form Left" << QVariant() << false << 2 << true;
+    QTest::newRow("Form Top not a number") << "Form Top" << QVariant("abc") << true << 1 << false;
+    QTest::newRow("Form Width beyond 32 bits")
+        << "Form Width" << QVariant("4294967296") << true << 1 << true;
+    QTest::newRow("Number Width with trailing text")
+        << "Number Width" << QVariant("12px") << true << 1 << true;
+}
+
+void tst_Main::missingOrUnreadableValue()
+{
+    QFETCH(QString, name);
+    QFETCH(QVariant, value);
+    QFETCH(bool, dictionaryExists);
+    QFETCH(int, dialogsShown);
+    QFETCH(bool, topApplied);
+    MainFixture f;
+    const QString dictionary =
+        dictionaryExists ? f.writeDictionary(Dictionary) : f.path("gone.txt");
+    f.writeSettings(dictionary, {{"Form Top", 77}});
+    {
+        QSettings s(f.path(QStringLiteral("Numra.conf")), QSettings::IniFormat);
+        if (value.isValid())
+            s.setValue(name, value);
+        else
+            s.remove(name);
+    }
+    TMainForm &main = f.start(false);
+    QCOMPARE(f.dialogs.size(), dialogsShown);
+    QCOMPARE(main.y() == 77, topApplied);
+    QCOMPARE(main.DictionaryPath(), dictionaryExists ? dictionary : TMainForm::NoDictionaryOpen);
+}
+
+void tst_Main::sizeBelowMinimumIsRaised()
+{
+    MainFixture f;
+    f.writeSettings(f.writeDictionary(Dictionary), {{"Form Width", 100}, {"Form Height", 50}});
+    TMainForm &main = f.start(false);
+    QCOMPARE(main.size(), QSize(483, 496));
+}
+
+void tst_Main::windowOffScreenIsBroughtBack()
+{
+    MainFixture f;
+    f.writeSettings(f.writeDictionary(Dictionary), {{"Form Top", -90000}, {"Form Left", 90000}});
+    TMainForm &main = f.start(false);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.intersects(QRect(main.pos(), main.size())));
+}
+
+void tst_Main::openCancelled_data()
+{
+    QTest::addColumn<bool>("dictionaryStillThere");
+    QTest::newRow("dictionary still readable: kept") << true;
+    QTest::newRow("dictionary gone: forgotten") << false;
+}
+
+void tst_Main::openCancelled()
+{
+    QFETCH(bool, dictionaryStillThere);
+    MainFixture f;
+    const QString dictionary = f.writeDictionary(Dictionary);
+    f.writeSettings(dictionary);
+    TMainForm &main = f.start();
+    const QString caption = main.windowTitle();
+    if (!dictionaryStillThere)
+        QFile::remove(dictionary);
+    f.dialogAnswer.reset();
+    f.ui().Open1->trigger();
+    QCOMPARE(f.dialogs.size(), 1);
+    QVERIFY(f.warnings.isEmpty());
+    QCOMPARE(main.windowTitle(), caption);
+    QCOMPARE(main.DictionaryPath(),
+             dictionaryStillThere ? dictionary : TMainForm::NoDictionaryOpen);
+    main.close();
+    QCOMPARE(f.setting("Dictionary").toString(),
+             dictionaryStillThere ? dictionary : TMainForm::NoDictionaryOpen);
+}
+
+void tst_Main::openOfFileThatCannotBeOpened()
+{
+    MainFixture f;
+    const QString dictionary = f.writeDictionary(Dictionary);
+    f.writeSettings(dictionary);
+    TMainForm &main = f.start();
+    f.dialogAnswer = f.path(QStringLiteral("typed name.txt"));
+    f.ui().Open1->trigger();
+    QCOMPARE(f.warnings, QStringList{"Can Not Open " + *f.dialogAnswer + " in Open1Click"});
+    QCOMPARE(main.DictionaryPath(), dictionary);
+    f.convert(QStringLiteral("669"));
+    QCOMPARE(f.ui().PossibleGrid->cell(0, 1), QStringLiteral("NOW"));
+}
+
+void tst_Main::openRebuildsAndConverts()
+{
+    MainFixture f;
+    f.writeSettings(f.writeDictionary(Dictionary));
+    TMainForm &main = f.start();
+    f.convert(QStringLiteral("669"));
+    QCOMPARE(main.AffixTable().size(), std::size_t(0));
+    f.dialogAnswer = f.writeDictionary("669,MOW,N\n464,-ING,N\n", QStringLiteral("other.txt"));
+    f.ui().Open1->trigger();
+    QCOMPARE(main.windowTitle(), "Numra " + *f.dialogAnswer);
+    QCOMPARE(main.AffixTable().size(), std::size_t(1));
+    QCOMPARE(f.windows->state.AffixCount, 0);
+    QCOMPARE(MainFixture::column(f.ui().PossibleGrid, 0), QStringList{"MOW"});
+}
+
+void tst_Main::columnWidthsMirrorOnlyWhenReady()
+{
+    MainFixture f;
+    f.writeSettings(f.writeDictionary(Dictionary), {{"Word Width", 130}});
+    TMainForm &main = f.start();
+    QVERIFY(main.GridsReady());
+    f.windows->state.IdleCount = 50;
+    f.ui().PossibleGrid->setColWidth(0, 170);
+    QCOMPARE(f.ui().SelectedGrid->colWidth(0), 170);
+    QCOMPARE(f.windows->state.IdleCount, 0);
+    f.ui().SelectedGrid->setColWidth(0, 110);
+    QCOMPARE(f.ui().PossibleGrid->colWidth(0), 110);
+}
+
+void tst_Main::helpContents()
+{
+    MainFixture f;
+    f.writeSettings(f.writeDictionary(Dictionary));
+    f.start();
+    QString shown;
+    int context = -1;
+    Platform::setHelpHandler([&](const QString &file, int c) {
+        shown = file;
+        context = c;
+    });
+    f.ui().Contents1->trigger();
+    QVERIFY(shown.endsWith(QStringLiteral("Numra.hlp")));
+    QVERIFY(QFile::exists(shown));
+    QCOMPARE(context, 0);
+    f.ui().Edit->setFocus();
+    QTest::keyClick(f.ui().Edit, Qt::Key_F1);
+    QCOMPARE(context, int(Platform::MainWindowHelp));
+}
+
+QTEST_MAIN(tst_Main)
+#include "tst_Main.moc"

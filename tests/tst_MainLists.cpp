@@ -1,0 +1,479 @@
+#include "MainFixture.h"
+
+#include "AffixUnit.h"
+#include "Desktop.h"
+#include "GridModel.h"
+#include "PicturePlayer.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+const QByteArray Dictionary = "2255,CALL,N\n"
+                              "669,NOW,N\n"
+                              "225,BAL,N\n"
+                              "2,A,N\n"
+                              "5,J,N\n"
+                              "555,KKK,N\n"
+                              "2255,Call,A\n"
+                              "9255,WALK,N\n"
+                              "464,-ING,N\n"
+                              "73,RE-,N\n"
+                              "33,-ED,N\n"
+                              "1,-,N\n"
+                              "no comma\n"
+                              "5";
+
+const QChar Mark(0x2022);
+
+} // namespace
+
+class tst_MainLists : public QObject
+{
+    Q_OBJECT
+
+private:
+    MainFixture *f = nullptr;
+
+private slots:
+    void init();
+    void cleanup();
+
+    void conversionListsCandidates();
+    void statusLineOfEmptyNumber();
+    void missingDictionaryWarns();
+    void placementButtonsRerun();
+    void convertButtonRule_data();
+    void convertButtonRule();
+    void hundredCharacterWarning();
+    void enterInNumberFieldConverts();
+    void phraseInBothOrders_data();
+    void phraseInBothOrders();
+    void repeatedDigitsCoverByPlacement_data();
+    void repeatedDigitsCoverByPlacement();
+    void copyWaitsForEveryDigit();
+    void giveBackRestoresDigits();
+    void releaseDecidesTheRow();
+    void releaseAfterScrollDoesNothing();
+    void thirtyWordsRowCount();
+    void clearKeepsTypedNumber();
+    void enteringFieldRestoresTypedNumber();
+    void suffixJoinedUnedited();
+    void prefixMovesStartLeft();
+    void prefixAfterSuffix();
+    void correctionCancelledChangesNothing();
+    void coveredAffixNotListed();
+    void hundredWordsCopiedWhole();
+    void keyboardOnly();
+    void pointerTiming();
+    void userActionDuringPointer();
+};
+
+void tst_MainLists::init()
+{
+    f = new MainFixture;
+    f->writeSettings(f->writeDictionary(Dictionary));
+    f->start();
+}
+
+void tst_MainLists::cleanup()
+{
+    delete f;
+    f = nullptr;
+}
+
+void tst_MainLists::conversionListsCandidates()
+{
+    f->convert(QStringLiteral("2255669"));
+    Grid *grid = f->ui().PossibleGrid;
+    QCOMPARE(MainFixture::column(grid, 0), (QStringList{"CALL", "NOW", "BAL", "A", "J", "Call"}));
+    QCOMPARE(MainFixture::column(grid, 1), (QStringList{"2255", "669", "225", "2", "5", "2255"}));
+    QVERIFY(grid->gridModel()->cellItalic(0, 6));
+    QVERIFY(!grid->gridModel()->cellItalic(0, 1));
+    QCOMPARE(grid->rowCount(), 25);
+    QVERIFY(f->main().statusText().startsWith(QStringLiteral(" 6 Matches out of 14 words in ")));
+    QVERIFY(f->main().statusText().endsWith(QStringLiteral(" secs")));
+    // An italic row rewritten by a plain candidate loses its italics.
+    f->convert(QStringLiteral("5"));
+    QVERIFY(!grid->gridModel()->cellItalic(0, 1));
+    QCOMPARE(MainFixture::column(grid, 0), QStringList{"J"});
+}
+
+void tst_MainLists::statusLineOfEmptyNumber()
+{
+    f->ui().LeftBtn->click();
+    QVERIFY(f->main().statusText().startsWith(QStringLiteral(" 0 Matches out of 14 words in ")));
+    QCOMPARE(f->ui().PossibleGrid->rowCount(), 25);
+}
+
+void tst_MainLists::missingDictionaryWarns()
+{
+    QFile::remove(f->path(QStringLiteral("d.txt")));
+    f->convert(QStringLiteral("2255"));
+    QCOMPARE(f->warnings,
+             QStringList{"Can Not Open " + f->main().DictionaryPath() + " in ConvertBtnClick"});
+    QCOMPARE(f->ui().PossibleGrid->cell(0, 1), QString());
+    QCOMPARE(f->main().statusText(), QString());
+}
+
+void tst_MainLists::placementButtonsRerun()
+{
+    f->convert(QStringLiteral("2552"));
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), (QStringList{"A", "J"}));
+    f->ui().RightBtn->click();
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), QStringList{"A"});
+    // The checked one again starts nothing: the list stays as it is.
+    f->ui().PossibleGrid->setCell(0, 1, QStringLiteral("marker"));
+    f->ui().RightBtn->click();
+    QCOMPARE(f->ui().PossibleGrid->cell(0, 1), QStringLiteral("marker"));
+}
+
+void tst_MainLists::convertButtonRule_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("letters only") << "CALL" << false;
+    QTest::newRow("letters then a digit") << "CALL1" << true;
+    QTest::newRow("punctuation") << "(-) " << false;
+    QTest::newRow("one digit") << "0" << true;
+}
+
+void tst_MainLists::convertButtonRule()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, enabled);
+    f->type(typed);
+    QCOMPARE(f->ui().ConvertBtn->isEnabled(), enabled);
+}
+
+void tst_MainLists::hundredCharacterWarning()
+{
+    f->type(QString(99, QLatin1Char('1')));
+    QVERIFY(f->warnings.isEmpty());
+    f->type(QStringLiteral("2"));
+    QCOMPARE(f->warnings, QStringList{"Entry Can Not Exceed 100 Characters"});
+    f->type(QStringLiteral("3"));
+    QCOMPARE(f->warnings.size(), 1);
+    QCOMPARE(f->ui().Edit->text().size(), 100);
+}
+
+void tst_MainLists::enterInNumberFieldConverts()
+{
+    f->type(QStringLiteral("669"));
+    QTest::keyClick(f->ui().Edit, Qt::Key_Return);
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), QStringList{"NOW"});
+}
+
+void tst_MainLists::phraseInBothOrders_data()
+{
+    QTest::addColumn<bool>("callFirst");
+    QTest::newRow("CALL then NOW") << true;
+    QTest::newRow("NOW then CALL") << false;
+}
+
+void tst_MainLists::phraseInBothOrders()
+{
+    QFETCH(bool, callFirst);
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose(callFirst ? "CALL" : "NOW", callFirst ? "2255" : "669"));
+    QVERIFY(!f->ui().CopyBtn->isEnabled());
+    QVERIFY(f->choose(callFirst ? "NOW" : "CALL", callFirst ? "669" : "2255"));
+    QCOMPARE(f->ui().Edit->text(), QString(7, Mark));
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), (QStringList{"CALL", "NOW"}));
+    QVERIFY(f->ui().CopyBtn->isEnabled());
+    QVERIFY(!f->ui().ConvertBtn->isEnabled());
+    QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
+    QCOMPARE(Platform::clipboardText(), QStringLiteral("2255669, CALL NOW"));
+}
+
+void tst_MainLists::repeatedDigitsCoverByPlacement_data()
+{
+    QTest::addColumn<QString>("placement");
+    QTest::addColumn<QString>("covered");
+    QTest::newRow("any point: first") << "any" << QString(Mark) + "552";
+    QTest::newRow("left: first") << "left" << QString(Mark) + "552";
+    QTest::newRow("right: last") << "right" << QStringLiteral("255") + Mark;
+}
+
+void tst_MainLists::repeatedDigitsCoverByPlacement()
+{
+    QFETCH(QString, placement);
+    QFETCH(QString, covered);
+    QRadioButton *button = placement == "left"    ? f->ui().LeftBtn
+                           : placement == "right" ? f->ui().RightBtn
+                                                  : f->ui().AnyPointBtn;
+    button->click();
+    f->convert(QStringLiteral("2552"));
+    QVERIFY(f->choose("A", "2"));
+    QCOMPARE(f->ui().Edit->text(), covered);
+    QCOMPARE(f->windows->state.SelectedPosition, covered.indexOf(Mark) + 1);
+}
+
+void tst_MainLists::copyWaitsForEveryDigit()
+{
+    f->convert(QStringLiteral("555-2255"));
+    QVERIFY(f->choose("CALL", "2255"));
+    QVERIFY(!f->ui().CopyBtn->isEnabled());
+    QVERIFY(f->choose("KKK", "555"));
+    QVERIFY(f->ui().CopyBtn->isEnabled());
+    QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
+    QCOMPARE(Platform::clipboardText(), QStringLiteral("555-2255, KKK CALL"));
+}
+
+void tst_MainLists::giveBackRestoresDigits()
+{
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose("NOW", "669"));
+    QVERIFY(f->choose("A", "2"));
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), (QStringList{"A", "NOW"}));
+    MainFixture::clickRow(f->ui().SelectedGrid, 1);
+    QCOMPARE(f->ui().Edit->text(), QStringLiteral("2255") + QString(3, Mark));
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"NOW"});
+    QCOMPARE(f->windows->state.SlotPositions[2], Numra::EmptySlot);
+    QVERIFY(f->ui().ConvertBtn->isEnabled());
+    QVERIFY(MainFixture::column(f->ui().PossibleGrid, 0).contains("CALL"));
+    QVERIFY(f->ui().SelectedWordLabel->text().isEmpty());
+}
+
+void tst_MainLists::releaseDecidesTheRow()
+{
+    f->convert(QStringLiteral("2255669"));
+    Grid *grid = f->ui().PossibleGrid;
+    QTest::mousePress(grid->viewport(), Qt::RightButton, {}, MainFixture::rowPoint(grid, 1));
+    QTest::mouseRelease(grid->viewport(), Qt::RightButton, {}, MainFixture::rowPoint(grid, 2));
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"NOW"});
+}
+
+void tst_MainLists::releaseAfterScrollDoesNothing()
+{
+    f->convert(QStringLiteral("2255669"));
+    Grid *grid = f->ui().PossibleGrid;
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, MainFixture::rowPoint(grid, 1));
+    grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->value() + 3);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, MainFixture::rowPoint(grid, 1));
+    QVERIFY(f->ui().SelectedGrid->cell(0, 1).isEmpty());
+}
+
+void tst_MainLists::thirtyWordsRowCount()
+{
+    f->convert(QString(30, QLatin1Char('2')));
+    for (int i = 0; i < 30; ++i)
+        QVERIFY(f->choose("A", "2"));
+    QCOMPARE(f->ui().SelectedGrid->rowCount(), 31);
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0).size(), 30);
+}
+
+void tst_MainLists::clearKeepsTypedNumber()
+{
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose("NOW", "669"));
+    QTest::mouseClick(f->ui().ClearBtn, Qt::LeftButton);
+    QVERIFY(f->ui().Edit->text().isEmpty());
+    QVERIFY(f->ui().SelectedGrid->cell(0, 1).isEmpty());
+    QVERIFY(f->ui().PossibleGrid->cell(0, 1).isEmpty());
+    QVERIFY(f->ui().AffixGrid->cell(0, 0).isEmpty());
+    QVERIFY(f->main().statusText().isEmpty());
+    QCOMPARE(f->main().TypedNumber(), QStringLiteral("2255669"));
+    QVERIFY(!f->ui().ConvertBtn->isEnabled());
+}
+
+void tst_MainLists::enteringFieldRestoresTypedNumber()
+{
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose("CALL", "2255"));
+    f->ui().Edit->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(f->ui().Edit->text(), QStringLiteral("2255669"));
+    QVERIFY(f->ui().SelectedGrid->cell(0, 1).isEmpty());
+    QVERIFY(f->ui().PossibleGrid->cell(0, 1).isEmpty());
+    QVERIFY(f->ui().SelectedWordLabel->text().isEmpty());
+    QVERIFY(!f->ui().Edit->isModified());
+}
+
+void tst_MainLists::suffixJoinedUnedited()
+{
+    f->convert(QStringLiteral("9255464"));
+    QVERIFY(f->choose("WALK", "9255"));
+    QCOMPARE(f->ui().SelectedWordLabel->text(), QStringLiteral("WALK"));
+    QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{"-ING"});
+    QCOMPARE(f->ui().AffixGrid->rowCount(), 16);
+    f->onModal = [](QDialog *dialog) {
+        auto *form = qobject_cast<TAffixForm *>(dialog);
+        if (!form || form->combinationWord() != "WALK-ING" ||
+            form->combinationNumber() != "9255464")
+            return int(QDialog::Rejected);
+        form->findChild<QPushButton *>(QStringLiteral("AffixOkBtn"))->click();
+        return int(QDialog::Accepted);
+    };
+    MainFixture::clickRow(f->ui().AffixGrid, 0);
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"WALK-ING"});
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 1), QStringList{"9255464"});
+    QCOMPARE(f->ui().Edit->text(), QString(7, Mark));
+    QCOMPARE(f->ui().SelectedWordLabel->text(), QStringLiteral("WALK-ING"));
+    QVERIFY(f->ui().CopyBtn->isEnabled());
+    QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
+    QCOMPARE(Platform::clipboardText(), QStringLiteral("9255464, WALK-ING"));
+    // Giving the joined word back returns every digit it covered.
+    MainFixture::clickRow(f->ui().SelectedGrid, 1);
+    QCOMPARE(f->ui().Edit->text(), QStringLiteral("9255464"));
+}
+
+void tst_MainLists::prefixMovesStartLeft()
+{
+    f->convert(QStringLiteral("739255"));
+    QVERIFY(f->choose("WALK", "9255"));
+    QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{"RE-"});
+    f->onModal = [](QDialog *dialog) {
+        dialog->findChild<QPushButton *>(QStringLiteral("AffixOkBtn"))->click();
+        return int(QDialog::Accepted);
+    };
+    MainFixture::clickRow(f->ui().AffixGrid, 0);
+    QCOMPARE(f->windows->state.SelectedPosition, 1);
+    QCOMPARE(f->windows->state.SlotPositions[1], 1);
+    QCOMPARE(f->ui().SelectedGrid->cell(0, 1), QStringLiteral("RE-WALK"));
+    QCOMPARE(f->ui().Edit->text(), QString(6, Mark));
+}
+
+void tst_MainLists::prefixAfterSuffix()
+{
+    f->convert(QStringLiteral("739255464"));
+    QVERIFY(f->choose("WALK", "9255"));
+    QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), (QStringList{"-ING", "RE-"}));
+    f->onModal = [](QDialog *dialog) {
+        dialog->findChild<QPushButton *>(QStringLiteral("AffixOkBtn"))->click();
+        return int(QDialog::Accepted);
+    };
+    MainFixture::clickRow(f->ui().AffixGrid, 0);
+    QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{"RE-"});
+    MainFixture::clickRow(f->ui().AffixGrid, 0);
+    QCOMPARE(f->ui().SelectedGrid->cell(0, 1), QStringLiteral("RE-WALK-ING"));
+    QCOMPARE(f->ui().SelectedGrid->cell(1, 1), QStringLiteral("739255464"));
+    QCOMPARE(f->ui().Edit->text(), QString(9, Mark));
+}
+
+void tst_MainLists::correctionCancelledChangesNothing()
+{
+    f->convert(QStringLiteral("9255464"));
+    QVERIFY(f->choose("WALK", "9255"));
+    const QString field = f->ui().Edit->text();
+    int shown = 0;
+    f->onModal = [&](QDialog *) {
+        ++shown;
+        return int(QDialog::Rejected);
+    };
+    MainFixture::clickRow(f->ui().AffixGrid, 0);
+    QCOMPARE(shown, 1);
+    QCOMPARE(f->ui().Edit->text(), field);
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"WALK"});
+    QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{"-ING"});
+    // An empty row of the affix list does nothing.
+    MainFixture::clickRow(f->ui().AffixGrid, 5);
+    QCOMPARE(shown, 1);
+}
+
+void tst_MainLists::coveredAffixNotListed()
+{
+    // -ING is a candidate too: once it covers 464, it is no longer offered beside WALK.
+    f->convert(QStringLiteral("9255464"));
+    QVERIFY(f->choose("-ING", "464"));
+    QVERIFY(f->choose("WALK", "9255"));
+    QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{});
+    // Nor is a suffix whose digits stand later in the number, not right after the word.
+    f->convert(QStringLiteral("92550464"));
+    QVERIFY(f->choose("WALK", "9255"));
+    QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{});
+    // A word at the very start has no prefixes; the lone hyphen is offered after it.
+    f->ui().Edit->setFocus(Qt::MouseFocusReason);
+    f->convert(QStringLiteral("92551464"));
+    QVERIFY(f->choose("WALK", "9255"));
+    QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{"-"});
+}
+
+void tst_MainLists::hundredWordsCopiedWhole()
+{
+    f->convert(QString(100, QLatin1Char('2')));
+    f->warnings.clear();
+    for (int i = 0; i < 100; ++i)
+        QVERIFY(f->choose("A", "2"));
+    QCOMPARE(f->ui().SelectedGrid->rowCount(), 101);
+    QCOMPARE(f->ui().SelectedGrid->cell(0, 100), QStringLiteral("A"));
+    QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
+    QStringList words(100, QStringLiteral("A"));
+    QCOMPARE(Platform::clipboardText(), QString(100, QLatin1Char('2')) + ", " + words.join(' '));
+}
+
+void tst_MainLists::keyboardOnly()
+{
+    f->type(QStringLiteral("2255669"));
+    QTest::keyClick(f->ui().Edit, Qt::Key_Return);
+    Grid *grid = f->ui().PossibleGrid;
+    grid->setFocus();
+    grid->setCurrentRow(2);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"NOW"});
+    grid->setFocus();
+    grid->setCurrentRow(1);
+    QTest::keyClick(grid, Qt::Key_Space);
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), (QStringList{"CALL", "NOW"}));
+    f->ui().SelectedGrid->setFocus();
+    f->ui().SelectedGrid->setCurrentRow(1);
+    QTest::keyClick(f->ui().SelectedGrid, Qt::Key_Return);
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"NOW"});
+}
+
+void tst_MainLists::pointerTiming()
+{
+    TMainForm &main = f->main();
+    Numra::NumraState &state = f->windows->state;
+    main.seedRandom(1);
+    state.ResetIdleCount();
+    state.PointerTickCount = 0;
+    auto visible = [&] {
+        int count = 0;
+        for (int i = 0; i < TMainForm::PointerCount; ++i)
+            count += main.pointer(i)->isVisible();
+        return count;
+    };
+    for (int tick = 1; tick < 120; ++tick)
+        main.Timer1Timer();
+    QCOMPARE(visible(), 0);
+    main.Timer1Timer(); // tick 120
+    QCOMPARE(visible(), 1);
+    for (int tick = 121; tick <= 130; ++tick)
+        main.Timer1Timer();
+    QCOMPARE(visible(), 1);
+    main.Timer1Timer(); // tick 131 = T + 11
+    QCOMPARE(visible(), 0);
+    for (int tick = 132; tick < 140; ++tick)
+        main.Timer1Timer();
+    QCOMPARE(visible(), 0);
+    main.Timer1Timer(); // tick 140 = T + 20
+    QCOMPARE(visible(), 1);
+}
+
+void tst_MainLists::userActionDuringPointer()
+{
+    TMainForm &main = f->main();
+    Numra::NumraState &state = f->windows->state;
+    state.ResetIdleCount();
+    state.PointerTickCount = 0;
+    for (int tick = 1; tick <= 125; ++tick)
+        main.Timer1Timer();
+    f->type(QStringLiteral("1"));
+    QCOMPARE(state.IdleCount, 0);
+    int shown = 0;
+    for (int tick = 1; tick <= 119; ++tick) {
+        main.Timer1Timer();
+        for (int i = 0; i < TMainForm::PointerCount; ++i)
+            shown += main.pointer(i)->isVisible() && tick > 6;
+    }
+    QCOMPARE(shown, 0);
+    main.Timer1Timer();
+    int visible = 0;
+    for (int i = 0; i < TMainForm::PointerCount; ++i)
+        visible += main.pointer(i)->isVisible();
+    QCOMPARE(visible, 1);
+}
+
+QTEST_MAIN(tst_MainLists)
+#include "tst_MainLists.moc"

@@ -1,0 +1,267 @@
+#include "Grid.h"
+
+#include "GridModel.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int CellPixelSize = 16;
+// Space above and below the text of a row.
+constexpr int CellMargin = 3;
+
+} // namespace
+
+Grid::Grid(int columns, int rows, int fixedRows, QWidget *parent)
+    : QTableView(parent), m_model(new GridModel(columns, rows, fixedRows, this))
+{
+    setModel(m_model);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(SingleSelection);
+    // The model makes only its editable cells editable, so these open nothing elsewhere.
+    setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
+    setShowGrid(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+
+    QHeaderView *rowHeader = verticalHeader();
+    rowHeader->setSectionResizeMode(QHeaderView::Fixed);
+    rowHeader->hide();
+
+    QHeaderView *heading = horizontalHeader();
+    heading->setStretchLastSection(true);
+    heading->setSectionsClickable(false);
+    heading->setHighlightSections(false);
+    heading->setVisible(m_model->fixedRows() > 0);
+    // A double click on a column border would measure the contents of every row.
+    disconnect(heading, &QHeaderView::sectionHandleDoubleClicked, this, nullptr);
+    connect(heading, &QHeaderView::sectionResized, this, &Grid::columnResized);
+
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &Grid::topLeftChanged);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &Grid::topLeftChanged);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &Grid::currentCellChanged);
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, &Grid::rememberCurrentRow);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &Grid::restoreCurrentRow);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!currentIndex().isValid())
+            restoreCurrentRow();
+    });
+
+    QFont cellFont = QApplication::font();
+    cellFont.setPixelSize(CellPixelSize);
+    setFont(cellFont);
+    applyFont();
+    restoreCurrentRow();
+}
+
+Grid::Grid(QWidget *parent) : Grid(1, 0, 0, parent) {}
+
+void Grid::configure(int columns, int rows, int fixedRows)
+{
+    m_model->reshape(columns, rows, fixedRows);
+    horizontalHeader()->setVisible(m_model->fixedRows() > 0);
+}
+
+QString Grid::cell(int column, int row) const
+{
+    return m_model->cell(column, row);
+}
+
+void Grid::setCell(int column, int row, const QString &text)
+{
+    m_model->setCell(column, row, text);
+}
+
+int Grid::rowCount() const
+{
+    return m_model->gridRowCount();
+}
+
+void Grid::setRowCount(int rows)
+{
+    m_model->setGridRowCount(rows);
+}
+
+int Grid::currentRow() const
+{
+    if (m_model->inBatch() && m_requestedRow >= 0)
+        return m_requestedRow;
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + m_model->fixedRows() : -1;
+}
+
+void Grid::setCurrentRow(int row)
+{
+    const int modelRow = row - m_model->fixedRows();
+    if (modelRow < 0 || modelRow >= m_model->rowCount() || m_model->columnCount() == 0)
+        return;
+    if (m_model->inBatch()) {
+        // The view must not look at a model in the middle of its reset; the row is made
+        // current when the batch ends.
+        m_requestedRow = row;
+        return;
+    }
+
+    const QModelIndex target = m_model->index(modelRow, std::max(currentIndex().column(), 0));
+    setCurrentIndex(target);
+    scrollTo(target);
+}
+
+int Grid::colWidth(int column) const
+{
+    return horizontalHeader()->sectionSize(column);
+}
+
+void Grid::setColWidth(int column, int width)
+{
+    const QScopedValueRollback guard(m_settingWidth, true);
+    horizontalHeader()->resizeSection(column, width);
+}
+
+std::optional<Grid::CellPos> Grid::cellAt(const QPoint &viewportPos) const
+{
+    const QModelIndex index = indexAt(viewportPos);
+    if (!index.isValid())
+        return std::nullopt;
+    return CellPos{index.column(), index.row() + m_model->fixedRows()};
+}
+
+void Grid::mousePressEvent(QMouseEvent *event)
+{
+    // Reported once the base class has handled the press, so that whatever the press does to
+    // the current row and the scroll position has happened when the window hears of it.
+    QTableView::mousePressEvent(event);
+    m_pressReported = true;
+    emit mouseDown(event->button(), event->position().toPoint());
+}
+
+void Grid::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTableView::mouseReleaseEvent(event);
+    emit mouseUp(event->button(), event->position().toPoint());
+}
+
+void Grid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click arrives as this event; the base class sometimes
+    // turns it back into a press, which then reports itself.
+    m_pressReported = false;
+    QTableView::mouseDoubleClickEvent(event);
+    if (!m_pressReported)
+        emit mouseDown(event->button(), event->position().toPoint());
+}
+
+void Grid::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        if (activatesRow(event)) {
+            emit rowActivated(currentRow());
+            event->accept();
+        } else {
+            // Leave the key to the window, whose default button may be waiting for it.
+            event->ignore();
+        }
+        return;
+    case Qt::Key_Space:
+        if (activatesRow(event)) {
+            emit rowActivated(currentRow());
+            event->accept();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void Grid::resizeEvent(QResizeEvent *event)
+{
+    const QScopedValueRollback guard(m_resizing, true);
+    QTableView::resizeEvent(event);
+}
+
+void Grid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyFont();
+}
+
+void Grid::applyFont()
+{
+    const QFont cellFont = font();
+    m_model->setFont(cellFont);
+
+    QFont headingFont = cellFont;
+    headingFont.setBold(true);
+    horizontalHeader()->setFont(headingFont);
+
+    const int rowHeight = QFontMetrics(cellFont).height() + 2 * CellMargin;
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+}
+
+void Grid::columnResized(int column, int oldWidth, int newWidth)
+{
+    if (oldWidth == newWidth || m_resizing)
+        return;
+    // The stretched last column follows the width of the grid and of the other columns; only
+    // a width the program gives it counts as a change of its own.
+    const QHeaderView *heading = horizontalHeader();
+    if (heading->stretchLastSection() && column == heading->logicalIndex(heading->count() - 1) &&
+        !m_settingWidth)
+        return;
+    emit colWidthsChanged();
+}
+
+void Grid::currentCellChanged(const QModelIndex &current)
+{
+    if (current.isValid() && !m_restoringCurrent)
+        emit cellClicked(current.column(), current.row() + m_model->fixedRows());
+}
+
+void Grid::rememberCurrentRow()
+{
+    const QModelIndex current = currentIndex();
+    m_rowBeforeReset = current.isValid() ? current.row() + m_model->fixedRows() : -1;
+}
+
+void Grid::restoreCurrentRow()
+{
+    // A reset would leave the grid without a current row, and the view would then pick one
+    // (and report it) when it next gets the focus. Like a fresh grid, the grid keeps one: the
+    // row it had, else the first, without an event and without scrolling.
+    int modelRow = std::exchange(m_rowBeforeReset, -1) - m_model->fixedRows();
+    if (modelRow < 0 || modelRow >= m_model->rowCount())
+        modelRow = 0;
+    if (modelRow < m_model->rowCount() && m_model->columnCount() > 0) {
+        const QScopedValueRollback restoring(m_restoringCurrent, true);
+        const bool scrolls = hasAutoScroll();
+        setAutoScroll(false);
+        setCurrentIndex(m_model->index(modelRow, 0));
+        setAutoScroll(scrolls);
+    }
+    // A row asked for during the batch becomes current now, as if asked for after it.
+    if (const int requested = std::exchange(m_requestedRow, -1); requested >= 0)
+        setCurrentRow(requested);
+}
+
+bool Grid::activatesRow(const QKeyEvent *event) const
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const QModelIndex current = currentIndex();
+    return modifiers == Qt::NoModifier && state() != EditingState && current.isValid() &&
+           !(m_model->flags(current) & Qt::ItemIsEditable);
+}

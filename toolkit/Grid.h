@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QTableView>
+
+#include <optional>
+
+class GridModel;
+
+// The program's grid control: a table view over a GridModel, addressed by column and row as
+// the windows address it (row 0 is the heading when the grid has a fixed row). Rows have a
+// fixed height, so a grid of thousands of rows costs nothing to lay out.
+class Grid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    struct CellPos
+    {
+        int column;
+        int row;
+    };
+
+    Grid(int columns, int rows, int fixedRows, QWidget *parent = nullptr);
+    // For Qt Designer promotion; configure() then gives the shape.
+    explicit Grid(QWidget *parent = nullptr);
+    void configure(int columns, int rows, int fixedRows);
+
+    GridModel *gridModel() const { return m_model; }
+
+    QString cell(int column, int row) const;
+    void setCell(int column, int row, const QString &text);
+    int rowCount() const;
+    void setRowCount(int rows);
+    // The current (selected) row, in grid rows; -1 when none. A grid keeps its current row
+    // through a batch of writes; a row set during a batch becomes current when it ends.
+    int currentRow() const;
+    void setCurrentRow(int row);
+
+    // The last column is stretched to the grid's width; a width given to it is the least it
+    // keeps.
+    int colWidth(int column) const;
+    void setColWidth(int column, int width);
+
+    // The cell under a point of the viewport, nullopt below the last row or beside the columns.
+    std::optional<CellPos> cellAt(const QPoint &viewportPos) const;
+
+signals:
+    // A column width really changed (by the user or the program), not a resize of the grid.
+    void colWidthsChanged();
+    // The first visible row or column changed.
+    void topLeftChanged();
+    // Any mouse button, with the point in viewport coordinates.
+    void mouseDown(Qt::MouseButton button, const QPoint &pos);
+    void mouseUp(Qt::MouseButton button, const QPoint &pos);
+    // The current cell changed: by a click, by the keyboard or by setCurrentRow().
+    void cellClicked(int column, int row);
+    // Enter or Space on a row: the keyboard's equivalent of a click on it. On an editable cell
+    // Space starts editing and Enter is passed on, like any other key.
+    void rowActivated(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void applyFont();
+    void columnResized(int column, int oldWidth, int newWidth);
+    void currentCellChanged(const QModelIndex &current);
+    void rememberCurrentRow();
+    void restoreCurrentRow();
+    bool activatesRow(const QKeyEvent *event) const;
+
+    GridModel *m_model = nullptr;
+    bool m_resizing = false;
+    bool m_settingWidth = false;
+    bool m_pressReported = false;
+    bool m_restoringCurrent = false;
+    int m_rowBeforeReset = -1;
+    int m_requestedRow = -1;
+};

@@ -1,0 +1,273 @@
+#include "GridModel.h"
+
+#include <algorithm>
+
+namespace {
+
+// The view shows a single header row, so a grid has at most one heading row.
+int headingRowsFor(int fixedRows)
+{
+    return std::clamp(fixedRows, 0, 1);
+}
+
+} // namespace
+
+GridModel::GridModel(int columns, int rows, int fixedRows, QObject *parent)
+    : QAbstractTableModel(parent), m_columns(0), m_fixedRows(0)
+{
+    cacheFonts(QFont());
+    reshape(columns, rows, fixedRows);
+}
+
+void GridModel::reshape(int columns, int rows, int fixedRows)
+{
+    if (!inBatch())
+        beginResetModel();
+    m_columns = std::max(columns, 0);
+    m_fixedRows = headingRowsFor(fixedRows);
+    m_heading.assign(m_fixedRows, Row(m_columns));
+    m_rows.assign(std::max(rows - m_fixedRows, 0), Row(m_columns));
+    m_alignment = QList<Qt::Alignment>(m_columns, Qt::AlignCenter);
+    if (!inBatch())
+        endResetModel();
+}
+
+void GridModel::setGridRowCount(int rows)
+{
+    const int oldCount = static_cast<int>(m_rows.size());
+    const int newCount = std::max(rows - m_fixedRows, 0);
+    if (newCount == oldCount)
+        return;
+
+    if (inBatch()) {
+        m_rows.resize(newCount, Row(m_columns));
+    } else if (newCount > oldCount) {
+        beginInsertRows({}, oldCount, newCount - 1);
+        m_rows.resize(newCount, Row(m_columns));
+        endInsertRows();
+    } else {
+        beginRemoveRows({}, newCount, oldCount - 1);
+        m_rows.resize(newCount);
+        endRemoveRows();
+    }
+}
+
+QString GridModel::cell(int column, int row) const
+{
+    const Cell *c = cellAt(column, row);
+    return c ? c->text : QString();
+}
+
+void GridModel::setCell(int column, int row, const QString &text)
+{
+    Cell *c = cellAt(column, row);
+    if (!c || c->text == text)
+        return;
+    c->text = text;
+    cellChanged(column, row, {Qt::DisplayRole, Qt::EditRole, Qt::AccessibleTextRole});
+}
+
+bool GridModel::cellItalic(int column, int row) const
+{
+    const Cell *c = cellAt(column, row);
+    return c && c->italic;
+}
+
+void GridModel::setCellItalic(int column, int row, bool italic)
+{
+    Cell *c = cellAt(column, row);
+    if (!c || c->italic == italic)
+        return;
+    c->italic = italic;
+    cellChanged(column, row, {Qt::FontRole});
+}
+
+bool GridModel::cellBold(int column, int row) const
+{
+    const Cell *c = cellAt(column, row);
+    return c && c->bold;
+}
+
+void GridModel::setCellBold(int column, int row, bool bold)
+{
+    Cell *c = cellAt(column, row);
+    if (!c || c->bold == bold)
+        return;
+    c->bold = bold;
+    cellChanged(column, row, {Qt::FontRole});
+}
+
+bool GridModel::cellEditable(int column, int row) const
+{
+    const Cell *c = cellAt(column, row);
+    return c && c->editable;
+}
+
+void GridModel::setCellEditable(int column, int row, bool editable)
+{
+    Cell *c = cellAt(column, row);
+    if (!c || c->editable == editable)
+        return;
+    c->editable = editable;
+    // Flags have no signal of their own; a change of any role tells the views to ask again.
+    cellChanged(column, row, {});
+}
+
+void GridModel::setFont(const QFont &font)
+{
+    if (font == m_font)
+        return;
+    cacheFonts(font);
+    if (inBatch() || m_columns == 0)
+        return;
+    if (!m_rows.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, m_columns - 1), {Qt::FontRole});
+    if (m_fixedRows > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
+}
+
+Qt::Alignment GridModel::columnAlignment(int column) const
+{
+    return column >= 0 && column < m_columns ? m_alignment.at(column) : Qt::AlignCenter;
+}
+
+void GridModel::setColumnAlignment(int column, Qt::Alignment alignment)
+{
+    if (column < 0 || column >= m_columns || m_alignment.at(column) == alignment)
+        return;
+    m_alignment[column] = alignment;
+    if (!inBatch() && !m_rows.empty())
+        emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::TextAlignmentRole});
+}
+
+void GridModel::beginBatch()
+{
+    if (m_batchDepth++ == 0)
+        beginResetModel();
+}
+
+void GridModel::endBatch()
+{
+    Q_ASSERT(m_batchDepth > 0);
+    if (m_batchDepth > 0 && --m_batchDepth == 0)
+        endResetModel();
+}
+
+int GridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int GridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_columns;
+}
+
+QVariant GridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !checkIndex(index))
+        return {};
+
+    const Cell &c = m_rows[index.row()][index.column()];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+    case Qt::AccessibleTextRole:
+        return c.text;
+    case Qt::FontRole:
+        return fontOf(c, false);
+    case Qt::TextAlignmentRole:
+        return static_cast<int>(m_alignment.at(index.column()));
+    default:
+        return {};
+    }
+}
+
+bool GridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+
+    const int row = index.row() + m_fixedRows;
+    const QString text = value.toString();
+    if (cell(index.column(), row) != text) {
+        setCell(index.column(), row, text);
+        emit cellEdited(index.column(), row);
+    }
+    return true;
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || m_fixedRows == 0 || section < 0 || section >= m_columns)
+        return {};
+
+    const Cell &c = m_heading[0][section];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return c.text;
+    case Qt::FontRole:
+        return fontOf(c, true);
+    case Qt::TextAlignmentRole:
+        return static_cast<int>(Qt::AlignCenter);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid() || !checkIndex(index))
+        return Qt::NoItemFlags;
+
+    Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (m_rows[index.row()][index.column()].editable)
+        result |= Qt::ItemIsEditable;
+    return result;
+}
+
+GridModel::Cell *GridModel::cellAt(int column, int row)
+{
+    return const_cast<Cell *>(std::as_const(*this).cellAt(column, row));
+}
+
+const GridModel::Cell *GridModel::cellAt(int column, int row) const
+{
+    if (column < 0 || column >= m_columns || row < 0 || row >= gridRowCount())
+        return nullptr;
+    if (row < m_fixedRows)
+        return &m_heading[row][column];
+    return &m_rows[row - m_fixedRows][column];
+}
+
+void GridModel::cellChanged(int column, int row, const QList<int> &roles)
+{
+    if (inBatch())
+        return;
+    if (row < m_fixedRows) {
+        emit headerDataChanged(Qt::Horizontal, column, column);
+    } else {
+        const QModelIndex changed = index(row - m_fixedRows, column);
+        emit dataChanged(changed, changed, roles);
+    }
+}
+
+void GridModel::cacheFonts(const QFont &font)
+{
+    m_font = font;
+    m_italicFont = font;
+    m_italicFont.setItalic(true);
+    m_boldFont = font;
+    m_boldFont.setBold(true);
+    m_boldItalicFont = m_boldFont;
+    m_boldItalicFont.setItalic(true);
+}
+
+const QFont &GridModel::fontOf(const Cell &cell, bool heading) const
+{
+    const bool bold = cell.bold || heading;
+    if (cell.italic)
+        return bold ? m_boldItalicFont : m_italicFont;
+    return bold ? m_boldFont : m_font;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Numra {
+struct NumraState;
+}
+
+namespace Ui {
+class TAboutForm;
+}
+
+// The About box: name, version, notice, and links to the maker's mail and home page.
+class TAboutForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TAboutForm(Numra::NumraState &state, QWidget *parent = nullptr);
+    ~TAboutForm() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void EmailLabelClick();
+    void HomePageLabelClick();
+
+    void makeLink(QWidget *label);
+
+    std::unique_ptr<Ui::TAboutForm> ui;
+    Numra::NumraState &m_state;
+};

@@ -1,0 +1,190 @@
+#include "AffixUnit.h"
+#include "ui_AffixUnit.h"
+
+#include "GridModel.h"
+#include "Settings.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyle>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QPoint DesignPosition(330, 240);
+constexpr QSize DesignSize(435, 134);
+constexpr int DesignWordWidth = 175;
+constexpr int DesignNumberWidth = 135;
+constexpr int DesignGridHeight = 55;
+// The combination's row under the heading.
+constexpr int CombinationRow = 1;
+
+QIcon pictureOr(const QString &resource, QStyle::StandardPixmap fallback, const QWidget *widget)
+{
+    return QFile::exists(resource) ? QIcon(resource) : widget->style()->standardIcon(fallback);
+}
+
+} // namespace
+
+// Enter in the word's editor commits the correction and stops there, so that only a second
+// Enter reaches the default button; by default the key would go on and press OK before the
+// queued commit had put the new spelling into the cell.
+class WordCellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void commit(QWidget *editor) { emit commitData(editor); }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            auto *editor = qobject_cast<QWidget *>(object);
+            if (editor && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+};
+
+TAffixForm::TAffixForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TAffixForm>())
+{
+    ui->setupUi(this);
+
+    Grid *grid = ui->SelectedAffixGrid;
+    grid->configure(2, 2, 1);
+    grid->setColWidth(0, DesignWordWidth);
+    grid->setColWidth(1, DesignNumberWidth);
+    grid->setTabKeyNavigation(false);
+    GridModel *model = grid->gridModel();
+    model->setCellBold(0, CombinationRow, true);
+    model->setCellEditable(0, CombinationRow, true);
+    // The digits only echo the word; an edited digit text would cover the wrong part of the
+    // number, so it is not offered for editing.
+    model->setCellEditable(1, CombinationRow, false);
+    m_wordDelegate = new WordCellDelegate(grid);
+    grid->setItemDelegateForColumn(0, m_wordDelegate);
+    const int gridHeight = grid->horizontalHeader()->sizeHint().height() +
+                           grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth();
+    grid->setFixedHeight(std::max(DesignGridHeight, gridHeight));
+
+    ui->Caution->setPixmap(
+        pictureOr(QStringLiteral(":/pictures/caution.png"), QStyle::SP_MessageBoxWarning, this)
+            .pixmap(32, 32));
+    ui->AffixOkBtn->setIcon(
+        pictureOr(QStringLiteral(":/pictures/ok.png"), QStyle::SP_DialogOkButton, this));
+    ui->AffixCancelBtn->setIcon(
+        pictureOr(QStringLiteral(":/pictures/cancel.png"), QStyle::SP_DialogCancelButton, this));
+
+    // Resizable in width only.
+    const QSize least = minimumSizeHint();
+    setFixedHeight(std::max(DesignSize.height(), least.height()));
+    setMinimumWidth(std::max(DesignSize.width(), least.width()));
+    resize(DesignSize.expandedTo(minimumSize()));
+    move(DesignPosition);
+
+    connect(ui->AffixOkBtn, &QPushButton::clicked, this, &TAffixForm::AffixOkBtnClick);
+    connect(ui->AffixCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    FormCreate();
+}
+
+TAffixForm::~TAffixForm() = default;
+
+void TAffixForm::setCombination(const QString &word, const QString &represents)
+{
+    ui->SelectedAffixGrid->setCell(0, CombinationRow, word);
+    ui->SelectedAffixGrid->setCell(1, CombinationRow, represents);
+}
+
+QString TAffixForm::combinationWord() const
+{
+    return ui->SelectedAffixGrid->cell(0, CombinationRow);
+}
+
+QString TAffixForm::combinationNumber() const
+{
+    return ui->SelectedAffixGrid->cell(1, CombinationRow);
+}
+
+int TAffixForm::wordColumnWidth() const
+{
+    return ui->SelectedAffixGrid->colWidth(0);
+}
+
+int TAffixForm::numberColumnWidth() const
+{
+    return ui->SelectedAffixGrid->colWidth(1);
+}
+
+void TAffixForm::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The user is here to correct the spelling, so the word's editor is open at once.
+    Grid *grid = ui->SelectedAffixGrid;
+    const QModelIndex word = grid->model()->index(CombinationRow - 1, 0);
+    grid->setCurrentIndex(word);
+    // An editor left open by the close box already shows the new combination.
+    if (QWidget *editor = grid->indexWidget(word))
+        editor->setFocus();
+    else
+        grid->edit(word);
+}
+
+void TAffixForm::FormCreate()
+{
+    ui->SelectedAffixGrid->setCell(0, 0, tr("Candidate Word"));
+    ui->SelectedAffixGrid->setCell(1, 0, tr("Represents"));
+
+    using Platform::SettingsStore;
+    const SettingsStore settings(SettingsStore::Mode::OpenExisting);
+    if (!settings.isOpen())
+        return;
+    const auto top = settings.readInteger(SettingsStore::AffixTop);
+    if (!top)
+        return;
+    move(x(), *top);
+    const auto left = settings.readInteger(SettingsStore::AffixLeft);
+    if (!left)
+        return;
+    move(*left, y());
+    const auto width = settings.readInteger(SettingsStore::AffixWidth);
+    if (!width)
+        return;
+    resize(*width, height());
+    const auto wordWidth = settings.readInteger(SettingsStore::AffixWordWidth);
+    if (!wordWidth)
+        return;
+    ui->SelectedAffixGrid->setColWidth(0, *wordWidth);
+    const auto numberWidth = settings.readInteger(SettingsStore::AffixNumberWidth);
+    if (!numberWidth)
+        return;
+    ui->SelectedAffixGrid->setColWidth(1, *numberWidth);
+}
+
+void TAffixForm::AffixOkBtnClick()
+{
+    commitOpenEditor();
+    emit affixConfirmed(combinationWord(), combinationNumber());
+    accept();
+}
+
+void TAffixForm::commitOpenEditor()
+{
+    // OK pressed from the keyboard leaves the editor open; its text is the correction.
+    Grid *grid = ui->SelectedAffixGrid;
+    const QModelIndex word = grid->model()->index(CombinationRow - 1, 0);
+    if (QWidget *editor = grid->indexWidget(word))
+        m_wordDelegate->commit(editor);
+}

@@ -1,0 +1,220 @@
+#include "LookUp.h"
+#include "ui_LookUp.h"
+
+#include "Cursor.h"
+#include "Desktop.h"
+#include "Dialogs.h"
+#include "DictionaryFile.h"
+#include "GridModel.h"
+#include "HelpViewer.h"
+#include "Lookup.h"
+#include "NumraGlobal.h"
+#include "Settings.h"
+#include "StatusText.h"
+#include "TextCodec.h"
+
+#include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QLocale>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// Rows the grid shows even when fewer numbers are found.
+constexpr int DesignRows = 20;
+constexpr int DesignColumnWidth = 180;
+constexpr QPoint DesignPosition(159, 423);
+
+QFont withPixelSize(QFont font, int pixels, bool bold = false)
+{
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+TLookupForm::TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictionary,
+                         const std::string &dictionaryPath, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TLookupForm>()), m_state(state), m_dictionary(dictionary),
+      m_dictionaryPath(dictionaryPath)
+{
+    ui->setupUi(this);
+    ui->WordToConvert->setFont(withPixelSize(font(), 16));
+    ui->StaticText1->setFont(withPixelSize(font(), 19, true));
+
+    Grid *grid = ui->ConvertedGrid;
+    grid->configure(1, DesignRows, 0);
+    grid->setColWidth(0, DesignColumnWidth);
+    grid->setTabKeyNavigation(false);
+
+    Platform::setHelpContext(this, Platform::LookupHelp);
+    setFixedSize(size().expandedTo(minimumSizeHint()));
+    move(DesignPosition);
+
+    connect(ui->WordToConvert, &QLineEdit::textChanged, this, &TLookupForm::WordToConvertChange);
+    ui->WordToConvert->installEventFilter(this);
+    connect(ui->ConvertBtn, &QPushButton::clicked, this, &TLookupForm::ConvertBtnClick);
+    connect(ui->ClearBtn, &QPushButton::clicked, this, &TLookupForm::ClearBtnClick);
+    connect(ui->CopyBtn, &QPushButton::clicked, this, &TLookupForm::CopyBtnClick);
+    connect(ui->CancelLookUpBtn, &QPushButton::clicked, this, &TLookupForm::CancelLookUpBtnClick);
+    // A click on the row that is already current moves nothing, so clicks count as well as
+    // moves of the current cell; Enter and Space on a row count as a click on it.
+    connect(grid, &Grid::cellClicked, this, [this](int, int row) { ConvertedGridClick(row); });
+    // Without a heading row, model rows are grid rows.
+    connect(grid, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex &index) { ConvertedGridClick(index.row()); });
+    connect(grid, &Grid::rowActivated, this, &TLookupForm::ConvertedGridClick);
+
+    FormCreate();
+}
+
+TLookupForm::~TLookupForm() = default;
+
+bool TLookupForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // Entering the field from another control counts; the window becoming active again (after
+    // a message box, or when it is shown once more) does not, so the results survive that.
+    if (watched == ui->WordToConvert && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            WordToConvertChange();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TLookupForm::FormCreate()
+{
+    using Platform::SettingsStore;
+    const SettingsStore settings(SettingsStore::Mode::OpenExisting);
+    if (!settings.isOpen())
+        return;
+    const auto top = settings.readInteger(SettingsStore::LookupTop);
+    if (!top)
+        return;
+    move(x(), *top);
+    const auto left = settings.readInteger(SettingsStore::LookupLeft);
+    if (!left)
+        return;
+    move(*left, y());
+}
+
+void TLookupForm::WordToConvertChange()
+{
+    m_state.ResetIdleCount();
+    if (!ui->WordToConvert->isModified())
+        return;
+    clearResults();
+    ui->CopyBtn->setEnabled(false);
+    const std::string typed = TextCodec::toDictionary(ui->WordToConvert->text());
+    ui->ConvertBtn->setEnabled(!Numra::Trim(typed).empty());
+}
+
+void TLookupForm::ConvertBtnClick()
+{
+    m_state.ResetIdleCount();
+    const std::string typed = TextCodec::toDictionary(ui->WordToConvert->text());
+    const bool copyWasEnabled = ui->CopyBtn->isEnabled();
+
+    Platform::HourglassCursor hourglass;
+    QElapsedTimer timer;
+    timer.start();
+    const Numra::LookupOutcome outcome = Numra::RunLookup(m_dictionary, typed);
+    const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+
+    switch (outcome.error) {
+    case Numra::DictionaryError::CouldNotOpen:
+        hourglass.restore();
+        Platform::showWarning(this,
+                              tr("Can Not Open %1 in ConvertBtnClick").arg(dictionaryPathText()));
+        return;
+    case Numra::DictionaryError::ReadError:
+        // What was found before the failure stays listed; the Copy button is left alone.
+        showResults(outcome.numbers);
+        ui->CopyBtn->setEnabled(copyWasEnabled);
+        hourglass.restore();
+        Platform::showWarning(this, tr("Error Reading Dictionary %1").arg(dictionaryPathText()));
+        return;
+    case Numra::DictionaryError::None:
+        break;
+    }
+
+    showResults(outcome.numbers);
+    if (outcome.numbers.empty())
+        ui->ConvertedGrid->setCell(0, 0, tr("No Numeric Equivalent"));
+    // With several numbers the user picks one first (ConvertedGridClick).
+    ui->CopyBtn->setEnabled(outcome.numbers.size() == 1);
+    hourglass.restore();
+
+    const std::string status = Numra::ConversionStatusText(
+        static_cast<std::int64_t>(outcome.numbers.size()), outcome.examined, seconds,
+        QLocale().decimalPoint().toStdString());
+    // The bar's one message, so that the text is actually seen.
+    ui->StatusBar1->showMessage(QString::fromStdString(status));
+}
+
+void TLookupForm::ConvertedGridClick(int row)
+{
+    m_state.ResetIdleCount();
+    const QString text = ui->ConvertedGrid->cell(0, row);
+    ui->CopyBtn->setEnabled(!text.isEmpty() && text != tr("No Numeric Equivalent"));
+}
+
+void TLookupForm::CopyBtnClick()
+{
+    m_state.ResetIdleCount();
+    const int row = std::max(ui->ConvertedGrid->currentRow(), 0);
+    const std::string number = TextCodec::toDictionary(ui->ConvertedGrid->cell(0, row));
+    // The word goes as typed, untrimmed and in its own case.
+    Platform::setClipboardText(TextCodec::fromDictionary(Numra::Trim(number)) +
+                               QStringLiteral(", ") + ui->WordToConvert->text());
+}
+
+void TLookupForm::ClearBtnClick()
+{
+    m_state.ResetIdleCount();
+    // setText, unlike clear(), leaves the field unmodified.
+    ui->WordToConvert->setText(QString());
+    clearResults();
+    ui->ConvertBtn->setEnabled(false);
+    ui->CopyBtn->setEnabled(false);
+}
+
+void TLookupForm::CancelLookUpBtnClick()
+{
+    m_state.ResetIdleCount();
+    reject();
+}
+
+void TLookupForm::clearResults()
+{
+    GridModel *model = ui->ConvertedGrid->gridModel();
+    model->beginBatch();
+    model->setGridRowCount(0);
+    model->setGridRowCount(DesignRows);
+    model->endBatch();
+}
+
+void TLookupForm::showResults(const std::vector<std::string> &numbers)
+{
+    // Every distinct number is listed; the grid grows to hold them all.
+    Grid *grid = ui->ConvertedGrid;
+    GridModel *model = grid->gridModel();
+    model->beginBatch();
+    model->setGridRowCount(0);
+    model->setGridRowCount(std::max(DesignRows, static_cast<int>(numbers.size())));
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        model->setCell(0, static_cast<int>(i), TextCodec::fromDictionary(numbers[i]));
+    model->endBatch();
+    grid->setCurrentRow(0);
+    grid->scrollToTop();
+}
+
+QString TLookupForm::dictionaryPathText() const
+{
+    return QString::fromStdString(m_dictionaryPath);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Numra {
+class DictionaryFile;
+struct NumraState;
+} // namespace Numra
+
+namespace Ui {
+class TLookupForm;
+}
+
+// Finds the numeric equivalents of one word in the dictionary. Created once at start-up and
+// shown modally; what it shows stays from one showing to the next.
+class TLookupForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // dictionaryPath is the main window's own path, read whenever a message names the file.
+    TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictionary,
+                const std::string &dictionaryPath, QWidget *parent = nullptr);
+    ~TLookupForm() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void WordToConvertChange();
+    void ConvertBtnClick();
+    void ConvertedGridClick(int row);
+    void CopyBtnClick();
+    void ClearBtnClick();
+    void CancelLookUpBtnClick();
+
+    void clearResults();
+    void showResults(const std::vector<std::string> &numbers);
+    QString dictionaryPathText() const;
+
+    std::unique_ptr<Ui::TLookupForm> ui;
+    Numra::NumraState &m_state;
+    Numra::DictionaryFile &m_dictionary;
+    const std::string &m_dictionaryPath;
+};

@@ -1,0 +1,103 @@
+#include "Notify.h"
+#include "ui_Notify.h"
+
+#include "Desktop.h"
+#include "Dialogs.h"
+#include "Settings.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QStyle>
+#include <QUrl>
+
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+constexpr QPoint DesignPosition(302, 107);
+constexpr QSize DesignSize(256, 161);
+constexpr std::int32_t FreshCount = 5;
+// Never again, in practice.
+constexpr std::int32_t NeverCount = std::numeric_limits<std::int32_t>::max();
+
+QFont withPixelSize(QFont font, int pixels, bool bold = false)
+{
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QIcon pictureOr(const QString &resource, QStyle::StandardPixmap fallback, const QWidget *widget)
+{
+    return QFile::exists(resource) ? QIcon(resource) : widget->style()->standardIcon(fallback);
+}
+
+} // namespace
+
+TNotifyForm::TNotifyForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TNotifyForm>())
+{
+    ui->setupUi(this);
+    const QFont choiceFont = withPixelSize(font(), 13);
+    ui->NotifyRadioButton->setFont(choiceFont);
+    ui->RemindRadioButton->setFont(choiceFont);
+    ui->DoNotShowRadioButton->setFont(choiceFont);
+    ui->StaticText1->setFont(withPixelSize(font(), 13, true));
+    ui->Ok->setIcon(
+        pictureOr(QStringLiteral(":/pictures/ok.png"), QStyle::SP_DialogOkButton, this));
+
+    setFixedSize(DesignSize.expandedTo(minimumSizeHint()));
+    move(DesignPosition);
+
+    connect(ui->Ok, &QPushButton::clicked, this, &TNotifyForm::OkClick);
+}
+
+TNotifyForm::~TNotifyForm() = default;
+
+void TNotifyForm::ShowNotifyForm()
+{
+    using Platform::SettingsStore;
+    std::int32_t count = FreshCount;
+    {
+        const SettingsStore settings(SettingsStore::Mode::OpenExisting);
+        if (const auto stored = settings.readInteger(SettingsStore::NotifyCount)) {
+            // Only OK writes a new value once the question is due; closing it otherwise keeps
+            // the old one, so the question comes back at the next close.
+            if (*stored <= 1) {
+                Platform::execModal(this);
+                return;
+            }
+            count = *stored - 1;
+        }
+    }
+    SettingsStore(SettingsStore::Mode::Create).writeInteger(SettingsStore::NotifyCount, count);
+}
+
+void TNotifyForm::reject() {}
+
+void TNotifyForm::closeEvent(QCloseEvent *event)
+{
+    // The close box still closes, writing nothing; reject() is kept for Escape alone.
+    done(QDialog::Rejected);
+    event->accept();
+}
+
+void TNotifyForm::OkClick()
+{
+    std::int32_t count = NeverCount;
+    if (ui->NotifyRadioButton->isChecked()) {
+        // The maker sorts the requests by this subject, so it is not translated.
+        const QString subject = QStringLiteral("Please notify me about updates to Numra 1.1");
+        Platform::openUrl(QUrl(QStringLiteral("mailto:%1?subject=%2")
+                                   .arg(QStringLiteral(NUMRA_SUPPORT_EMAIL), subject)));
+    } else if (ui->RemindRadioButton->isChecked()) {
+        count = FreshCount;
+    }
+
+    using Platform::SettingsStore;
+    SettingsStore(SettingsStore::Mode::Create).writeInteger(SettingsStore::NotifyCount, count);
+    accept();
+}
