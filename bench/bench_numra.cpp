@@ -5,7 +5,7 @@
 #include "Conversion.h"
 #include "Dialogs.h"
 #include "Grid.h"
-#include "Lookup.h"
+#include "LookupPass.h"
 #include "Main.h"
 #include "Settings.h"
 #include "Windows.h"

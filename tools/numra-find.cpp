@@ -2,7 +2,7 @@
 
 #include "Conversion.h"
 #include "Desktop.h"
-#include "Lookup.h"
+#include "LookupPass.h"
 #include "StatusText.h"
 #include "TextCodec.h"
 

@@ -7,7 +7,7 @@
 #include "DictionaryFile.h"
 #include "GridModel.h"
 #include "HelpViewer.h"
-#include "Lookup.h"
+#include "LookupPass.h"
 #include "NumraGlobal.h"
 #include "Settings.h"
 #include "StatusText.h"

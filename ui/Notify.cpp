@@ -73,7 +73,9 @@ void TNotifyForm::ShowNotifyForm()
             count = *stored - 1;
         }
     }
-    SettingsStore(SettingsStore::Mode::Create).writeInteger(SettingsStore::NotifyCount, count);
+    SettingsStore settings(SettingsStore::Mode::Create);
+    settings.writeInteger(SettingsStore::NotifyCount, count);
+    settings.flush();
 }
 
 void TNotifyForm::reject() {}
@@ -98,6 +100,8 @@ void TNotifyForm::OkClick()
     }
 
     using Platform::SettingsStore;
-    SettingsStore(SettingsStore::Mode::Create).writeInteger(SettingsStore::NotifyCount, count);
+    SettingsStore settings(SettingsStore::Mode::Create);
+    settings.writeInteger(SettingsStore::NotifyCount, count);
+    settings.flush();
     accept();
 }

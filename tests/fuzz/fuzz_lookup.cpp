@@ -2,7 +2,7 @@
 // the rest the dictionary.
 
 #include "FuzzSupport.h"
-#include "Lookup.h"
+#include "LookupPass.h"
 #include "Reference.h"
 
 using namespace Numra;

@@ -1,4 +1,4 @@
-#include "Lookup.h"
+#include "LookupPass.h"
 
 #include <algorithm>
 #include <cstring>

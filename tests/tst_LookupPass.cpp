@@ -1,4 +1,4 @@
-#include "Lookup.h"
+#include "LookupPass.h"
 
 #include <QtTest>
 
@@ -6,7 +6,7 @@
 
 using namespace Numra;
 
-class tst_Lookup : public QObject
+class tst_LookupPass : public QObject
 {
     Q_OBJECT
 
@@ -17,7 +17,7 @@ private slots:
     void lookup();
 };
 
-void tst_Lookup::wordKey_data()
+void tst_LookupPass::wordKey_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArray>("key");
@@ -29,14 +29,14 @@ void tst_Lookup::wordKey_data()
     QTest::newRow("accented letters dropped") << QByteArray("caf\xc3\xa9") << QByteArray("caf");
 }
 
-void tst_Lookup::wordKey()
+void tst_LookupPass::wordKey()
 {
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, key);
     QCOMPARE(QByteArray::fromStdString(WordKey(text.toStdString())), key);
 }
 
-void tst_Lookup::lookup_data()
+void tst_LookupPass::lookup_data()
 {
     QTest::addColumn<QByteArray>("word");
     QTest::addColumn<QStringList>("numbers");
@@ -49,7 +49,7 @@ void tst_Lookup::lookup_data()
     QTest::newRow("last line is read") << QByteArray("now") << QStringList{"669"};
 }
 
-void tst_Lookup::lookup()
+void tst_LookupPass::lookup()
 {
     QFETCH(QByteArray, word);
     QFETCH(QStringList, numbers);
@@ -67,5 +67,5 @@ void tst_Lookup::lookup()
     QCOMPARE(found, numbers);
 }
 
-QTEST_APPLESS_MAIN(tst_Lookup)
-#include "tst_Lookup.moc"
+QTEST_APPLESS_MAIN(tst_LookupPass)
+#include "tst_LookupPass.moc"
