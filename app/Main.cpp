@@ -9,6 +9,7 @@
 #include "ErrorLogger.h"
 #include "Grid.h"
 #include "HelpViewer.h"
+#include "Look.h"
 #include "LookUp.h"
 #include "Notify.h"
 #include "PicturePlayer.h"
@@ -58,17 +59,16 @@ constexpr int IdleTicksBeforePointer = 120;
 constexpr int PointerVisibleTicks = 10;
 constexpr int TicksBetweenPointers = 20;
 
-QFont pixelFont(int pixels, bool bold = false)
-{
-    QFont font = QGuiApplication::font();
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 QIcon picture(const char *name)
 {
     return QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
+}
+
+// A stored position near the ends of the int range overflows Qt's geometry arithmetic, and
+// keepOnScreen() would then not see that the window lies off every screen.
+int reachable(int coordinate)
+{
+    return std::clamp(coordinate, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 } // namespace
@@ -123,11 +123,14 @@ void TMainForm::setupGrids()
     m_ui->AffixGrid->setColWidth(0, 58);
     m_ui->AffixGrid->setColWidth(1, 46);
 
-    m_ui->Edit->setFont(pixelFont(16));
-    m_ui->PotentialAffixes->setFont(pixelFont(13));
-    m_ui->SelectedWordLabel->setFont(pixelFont(16));
+    m_ui->Edit->setFont(Look::withPixelSize(QGuiApplication::font(), 16));
+    // The caption has to fit the narrow column at its 13-pixel size whatever the system font.
+    QFont affixCaption = Look::withPixelSize(QGuiApplication::font(), 13);
+    affixCaption.setLetterSpacing(QFont::PercentageSpacing, 92);
+    m_ui->PotentialAffixes->setFont(affixCaption);
+    m_ui->SelectedWordLabel->setFont(Look::withPixelSize(QGuiApplication::font(), 16));
     m_ui->SelectedWordLabel->setBackgroundRole(QPalette::Base);
-    m_ui->ConvertBox->setFont(pixelFont(13));
+    m_ui->ConvertBox->setFont(Look::withPixelSize(QGuiApplication::font(), 13));
     m_ui->Splitter->setStretchFactor(0, 1);
     m_ui->Splitter->setStretchFactor(1, 0);
     m_ui->Splitter->setSizes({1000, 106});
@@ -260,8 +263,11 @@ void TMainForm::LoadSettings()
         const SettingsStore store(SettingsStore::Mode::OpenExisting);
         failed = store.isOpen() && !readMainSettings();
     }
-    if (failed)
+    if (failed) {
+        // What was applied before the failure may have put the window off every screen.
+        keepOnScreen();
         OpenDictionary();
+    }
     updateCaption();
 }
 
@@ -276,11 +282,11 @@ bool TMainForm::readMainSettings()
     const auto top = value(SettingsStore::FormTop);
     if (!top)
         return false;
-    move(x(), *top);
+    move(x(), reachable(*top));
     const auto left = value(SettingsStore::FormLeft);
     if (!left)
         return false;
-    move(*left, y());
+    move(reachable(*left), y());
     const auto width = value(SettingsStore::FormWidth);
     if (!width)
         return false;

@@ -63,38 +63,31 @@ int NumberIndex::addState(int length, int firstEnd)
     return static_cast<int>(m_length.size()) - 1;
 }
 
+int NumberIndex::step(int state, char c) const
+{
+    const int column = m_class[static_cast<unsigned char>(c)];
+    return column == 0 ? -1 : m_next[state * m_columns + column];
+}
+
 int NumberIndex::FirstPos(std::string_view key) const
 {
     if (key.empty() || key.size() > m_textLength)
         return 0;
     int state = 0;
     for (char c : key) {
-        const int column = m_class[static_cast<unsigned char>(c)];
-        if (column == 0)
-            return 0;
-        state = m_next[state * m_columns + column];
-        if (state < 0)
+        if ((state = step(state, c)) < 0)
             return 0;
     }
     return m_firstEnd[state] - static_cast<int>(key.size()) + 2;
 }
 
-} // namespace Numra
-
-namespace Numra {
-
 int NumberIndex::LineKeyPos(std::string_view line) const
 {
     int state = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == ',')
+        if (line[i] == ',')
             return i == 0 ? 0 : m_firstEnd[state] - static_cast<int>(i) + 2;
-        const int column = m_class[static_cast<unsigned char>(c)];
-        if (column == 0)
-            return 0;
-        state = m_next[state * m_columns + column];
-        if (state < 0)
+        if ((state = step(state, line[i])) < 0)
             return 0;
     }
     return 0; // no comma: not a key at all

@@ -22,6 +22,7 @@ public:
 
 private:
     int addState(int length, int firstEnd);
+    int step(int state, char c) const; // -1 where the text goes no further
 
     std::array<std::uint8_t, 256> m_class{}; // byte -> column, 0 for bytes not in the text
     int m_columns = 1;

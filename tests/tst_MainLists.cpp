@@ -62,6 +62,7 @@ private slots:
     void suffixJoinedUnedited();
     void prefixMovesStartLeft();
     void prefixAfterSuffix();
+    void hyphenAtBothEndsAppliedAsListed();
     void correctionCancelledChangesNothing();
     void coveredAffixNotListed();
     void hundredWordsCopiedWhole();
@@ -349,6 +350,25 @@ void tst_MainLists::prefixAfterSuffix()
     QCOMPARE(f->ui().SelectedGrid->cell(0, 1), QStringLiteral("RE-WALK-ING"));
     QCOMPARE(f->ui().SelectedGrid->cell(1, 1), QStringLiteral("739255464"));
     QCOMPARE(f->ui().Edit->text(), QString(9, Mark));
+}
+
+// A lone hyphen is both a prefix and a suffix; offered before the word, it joins before it.
+void tst_MainLists::hyphenAtBothEndsAppliedAsListed()
+{
+    f->convert(QStringLiteral("19255"));
+    QVERIFY(f->choose("WALK", "9255"));
+    QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{"-"});
+    QString offered;
+    f->onModal = [&](QDialog *dialog) {
+        offered = qobject_cast<TAffixForm *>(dialog)->combinationWord();
+        dialog->findChild<QPushButton *>(QStringLiteral("AffixOkBtn"))->click();
+        return int(QDialog::Accepted);
+    };
+    MainFixture::clickRow(f->ui().AffixGrid, 0);
+    QCOMPARE(offered, QStringLiteral("-WALK"));
+    QCOMPARE(f->ui().SelectedGrid->cell(1, 1), QStringLiteral("19255"));
+    QCOMPARE(f->windows->state.SlotPositions[1], 1);
+    QCOMPARE(f->ui().Edit->text(), QString(5, Mark));
 }
 
 void tst_MainLists::correctionCancelledChangesNothing()

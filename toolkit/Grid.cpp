@@ -31,6 +31,12 @@ Grid::Grid(int columns, int rows, int fixedRows, QWidget *parent)
     setShowGrid(true);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // The current row is marked only while the grid has the focus, so that the lists the
+    // user is not working in do not each show a highlighted row.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Base));
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText, colours.color(QPalette::Text));
+    setPalette(colours);
 
     QHeaderView *rowHeader = verticalHeader();
     rowHeader->setSectionResizeMode(QHeaderView::Fixed);
@@ -264,4 +270,11 @@ bool Grid::activatesRow(const QKeyEvent *event) const
     const QModelIndex current = currentIndex();
     return modifiers == Qt::NoModifier && state() != EditingState && current.isValid() &&
            !(m_model->flags(current) & Qt::ItemIsEditable);
+}
+
+void Grid::initViewItemOption(QStyleOptionViewItem *option) const
+{
+    QTableView::initViewItemOption(option);
+    if (!hasFocus())
+        option->state &= ~QStyle::State_Active;
 }

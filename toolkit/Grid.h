@@ -65,6 +65,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void initViewItemOption(QStyleOptionViewItem *option) const override;
 
 private:
     void applyFont();

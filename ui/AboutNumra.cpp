@@ -1,6 +1,8 @@
 #include "AboutNumra.h"
 #include "ui_AboutNumra.h"
 
+#include "Look.h"
+
 #include "Desktop.h"
 #include "NumraGlobal.h"
 
@@ -15,13 +17,6 @@ namespace {
 
 constexpr QPoint DesignPosition(565, 328);
 constexpr QSize DesignSize(256, 169);
-
-QFont withPixelSize(QFont font, int pixels, bool bold = false)
-{
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 // The picture's background is the colour of its top-left pixel; it is drawn transparent.
 QPixmap transparentPicture(const QString &resource, const QWidget *widget)
@@ -61,8 +56,8 @@ TAboutForm::TAboutForm(Numra::NumraState &state, QWidget *parent)
       ui(std::make_unique<Ui::TAboutForm>()), m_state(state)
 {
     ui->setupUi(this);
-    ui->StaticText1->setFont(withPixelSize(font(), 32, true));
-    ui->StaticText2->setFont(withPixelSize(font(), 15));
+    ui->StaticText1->setFont(Look::withPixelSize(font(), 32, true));
+    ui->StaticText2->setFont(Look::withPixelSize(font(), 15));
     ui->StaticText2->setText(tr("Version %1").arg(QStringLiteral(NUMRA_VERSION)));
     ui->Label2->setText(QStringLiteral(NUMRA_NOTICE));
     ui->EmailLabel->setText(QStringLiteral(NUMRA_SUPPORT_EMAIL));

@@ -1,6 +1,8 @@
 #include "AffixUnit.h"
 #include "ui_AffixUnit.h"
 
+#include "Look.h"
+
 #include "GridModel.h"
 #include "Settings.h"
 
@@ -21,11 +23,6 @@ constexpr int DesignNumberWidth = 135;
 constexpr int DesignGridHeight = 55;
 // The combination's row under the heading.
 constexpr int CombinationRow = 1;
-
-QIcon pictureOr(const QString &resource, QStyle::StandardPixmap fallback, const QWidget *widget)
-{
-    return QFile::exists(resource) ? QIcon(resource) : widget->style()->standardIcon(fallback);
-}
 
 } // namespace
 
@@ -79,13 +76,13 @@ TAffixForm::TAffixForm(QWidget *parent)
                            grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth();
     grid->setFixedHeight(std::max(DesignGridHeight, gridHeight));
 
-    ui->Caution->setPixmap(
-        pictureOr(QStringLiteral(":/pictures/caution.png"), QStyle::SP_MessageBoxWarning, this)
-            .pixmap(32, 32));
+    ui->Caution->setPixmap(Look::pictureOr(QStringLiteral(":/pictures/caution.png"),
+                                           QStyle::SP_MessageBoxWarning, this)
+                               .pixmap(32, 32));
     ui->AffixOkBtn->setIcon(
-        pictureOr(QStringLiteral(":/pictures/ok.png"), QStyle::SP_DialogOkButton, this));
-    ui->AffixCancelBtn->setIcon(
-        pictureOr(QStringLiteral(":/pictures/cancel.png"), QStyle::SP_DialogCancelButton, this));
+        Look::pictureOr(QStringLiteral(":/pictures/ok.png"), QStyle::SP_DialogOkButton, this));
+    ui->AffixCancelBtn->setIcon(Look::pictureOr(QStringLiteral(":/pictures/cancel.png"),
+                                                QStyle::SP_DialogCancelButton, this));
 
     // Resizable in width only.
     const QSize least = minimumSizeHint();

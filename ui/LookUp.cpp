@@ -1,6 +1,8 @@
 #include "LookUp.h"
 #include "ui_LookUp.h"
 
+#include "Look.h"
+
 #include "Cursor.h"
 #include "Desktop.h"
 #include "Dialogs.h"
@@ -15,7 +17,9 @@
 
 #include <QElapsedTimer>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QScreen>
 
 #include <algorithm>
 #include <cstdint>
@@ -27,11 +31,25 @@ constexpr int DesignRows = 20;
 constexpr int DesignColumnWidth = 180;
 constexpr QPoint DesignPosition(159, 423);
 
-QFont withPixelSize(QFont font, int pixels, bool bold = false)
+// As for the main window: a stored position near the ends of the int range would overflow
+// Qt's geometry arithmetic, and a window off every screen comes back to the primary one. Shown
+// modally there, it would leave the user with a program that answers nothing.
+int reachable(int coordinate)
 {
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
+    return std::clamp(coordinate, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void keepOnScreen(QWidget *window)
+{
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return;
+    const QRect frame(window->pos(), window->size());
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(frame))
+            return;
+    }
+    window->move(primary->availableGeometry().topLeft());
 }
 
 } // namespace
@@ -44,8 +62,8 @@ TLookupForm::TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictio
       m_dictionaryPath(dictionaryPath)
 {
     ui->setupUi(this);
-    ui->WordToConvert->setFont(withPixelSize(font(), 16));
-    ui->StaticText1->setFont(withPixelSize(font(), 19, true));
+    ui->WordToConvert->setFont(Look::withPixelSize(font(), 16));
+    ui->StaticText1->setFont(Look::withPixelSize(font(), 19, true));
 
     Grid *grid = ui->ConvertedGrid;
     grid->configure(1, DesignRows, 0);
@@ -94,13 +112,12 @@ void TLookupForm::FormCreate()
     if (!settings.isOpen())
         return;
     const auto top = settings.readInteger(SettingsStore::LookupTop);
-    if (!top)
-        return;
-    move(x(), *top);
-    const auto left = settings.readInteger(SettingsStore::LookupLeft);
-    if (!left)
-        return;
-    move(*left, y());
+    if (top)
+        move(x(), reachable(*top));
+    const auto left = top ? settings.readInteger(SettingsStore::LookupLeft) : std::nullopt;
+    if (left)
+        move(reachable(*left), y());
+    keepOnScreen(this);
 }
 
 void TLookupForm::WordToConvertChange()

@@ -1,6 +1,8 @@
 #include "Notify.h"
 #include "ui_Notify.h"
 
+#include "Look.h"
+
 #include "Desktop.h"
 #include "Dialogs.h"
 #include "Settings.h"
@@ -21,18 +23,6 @@ constexpr std::int32_t FreshCount = 5;
 // Never again, in practice.
 constexpr std::int32_t NeverCount = std::numeric_limits<std::int32_t>::max();
 
-QFont withPixelSize(QFont font, int pixels, bool bold = false)
-{
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QIcon pictureOr(const QString &resource, QStyle::StandardPixmap fallback, const QWidget *widget)
-{
-    return QFile::exists(resource) ? QIcon(resource) : widget->style()->standardIcon(fallback);
-}
-
 } // namespace
 
 TNotifyForm::TNotifyForm(QWidget *parent)
@@ -41,13 +31,13 @@ TNotifyForm::TNotifyForm(QWidget *parent)
       ui(std::make_unique<Ui::TNotifyForm>())
 {
     ui->setupUi(this);
-    const QFont choiceFont = withPixelSize(font(), 13);
+    const QFont choiceFont = Look::withPixelSize(font(), 13);
     ui->NotifyRadioButton->setFont(choiceFont);
     ui->RemindRadioButton->setFont(choiceFont);
     ui->DoNotShowRadioButton->setFont(choiceFont);
-    ui->StaticText1->setFont(withPixelSize(font(), 13, true));
+    ui->StaticText1->setFont(Look::withPixelSize(font(), 13, true));
     ui->Ok->setIcon(
-        pictureOr(QStringLiteral(":/pictures/ok.png"), QStyle::SP_DialogOkButton, this));
+        Look::pictureOr(QStringLiteral(":/pictures/ok.png"), QStyle::SP_DialogOkButton, this));
 
     setFixedSize(DesignSize.expandedTo(minimumSizeHint()));
     move(DesignPosition);
