@@ -1,7 +1,6 @@
 #include "LookupPass.h"
 
 #include <algorithm>
-#include <cstring>
 #include <unordered_set>
 
 namespace Numra {
@@ -25,7 +24,7 @@ enum class Quick { NoRecord, Differs, Matches, Unsure };
 Quick quickMatch(std::string_view line, std::string_view key)
 {
     // Without an opening bracket nothing is removed from the line before it is split.
-    if (std::memchr(line.data(), '(', line.size()))
+    if (line.find('(') != std::string_view::npos)
         return Quick::Unsure;
     const auto first = line.find(',');
     if (first == 0 || first == std::string_view::npos)
