@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <functional>
+
 namespace {
 
 const QByteArray Dictionary = "2255,CALL,N\n"
@@ -28,6 +30,8 @@ const QByteArray Dictionary = "2255,CALL,N\n"
 const QChar Mark(0x2022);
 
 } // namespace
+
+Q_DECLARE_METATYPE(std::function<void(TMainForm &)>)
 
 class tst_MainLists : public QObject
 {
@@ -67,6 +71,8 @@ private slots:
     void coveredAffixNotListed();
     void hundredWordsCopiedWhole();
     void keyboardOnly();
+    void idleCountReset_data();
+    void idleCountReset();
     void pointerTiming();
     void userActionDuringPointer();
 };
@@ -439,6 +445,40 @@ void tst_MainLists::keyboardOnly()
     f->ui().SelectedGrid->setCurrentRow(1);
     QTest::keyClick(f->ui().SelectedGrid, Qt::Key_Return);
     QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"NOW"});
+}
+
+void tst_MainLists::idleCountReset_data()
+{
+    QTest::addColumn<std::function<void(TMainForm &)>>("action");
+    QTest::addColumn<bool>("resets");
+    using Action = std::function<void(TMainForm &)>;
+    QTest::newRow("Convert") << Action([](TMainForm &m) { m.ConvertBtnClick(); }) << true;
+    QTest::newRow("Clear") << Action([](TMainForm &m) { m.ClearBtnClick(); }) << true;
+    QTest::newRow("Copy") << Action([](TMainForm &m) { m.CopyBtnClick(); }) << true;
+    QTest::newRow("Lookup") << Action([](TMainForm &m) { m.LookupBtnClick(); }) << true;
+    QTest::newRow("About") << Action([](TMainForm &m) { m.About1Click(); }) << true;
+    QTest::newRow("Open, cancelled") << Action([](TMainForm &m) { m.Open1Click(); }) << true;
+    QTest::newRow("entering the number field")
+        << Action([](TMainForm &m) { m.EditEnter(); }) << true;
+    QTest::newRow("release on the affix list") << Action([](TMainForm &m) {
+        m.AffixGridMouseUp({1, 1});
+    }) << true;
+    QTest::newRow("Help, Contents") << Action([](TMainForm &m) { m.Contents1Click(); }) << false;
+    QTest::newRow("Help, Notify") << Action([](TMainForm &m) { m.Notify1Click(); }) << false;
+    QTest::newRow("press on the candidates")
+        << Action([](TMainForm &m) { m.PossibleGridMouseDown(); }) << false;
+    QTest::newRow("candidates scrolled")
+        << Action([](TMainForm &m) { m.PossibleGridTopLeftChanged(); }) << false;
+    QTest::newRow("timer tick") << Action([](TMainForm &m) { m.Timer1Timer(); }) << false;
+}
+
+void tst_MainLists::idleCountReset()
+{
+    QFETCH(std::function<void(TMainForm &)>, action);
+    QFETCH(bool, resets);
+    f->windows->state.IdleCount = 100;
+    action(f->main());
+    QCOMPARE(f->windows->state.IdleCount == 0, resets);
 }
 
 void tst_MainLists::pointerTiming()
