@@ -64,13 +64,6 @@ QIcon picture(const char *name)
     return QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
 }
 
-// A stored position near the ends of the int range overflows Qt's geometry arithmetic, and
-// keepOnScreen() would then not see that the window lies off every screen.
-int reachable(int coordinate)
-{
-    return std::clamp(coordinate, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-}
-
 } // namespace
 
 TMainForm::TMainForm(Numra::NumraState &state, QWidget *parent)
@@ -265,7 +258,7 @@ void TMainForm::LoadSettings()
     }
     if (failed) {
         // What was applied before the failure may have put the window off every screen.
-        keepOnScreen();
+        Look::keepOnScreen(this);
         OpenDictionary();
     }
     updateCaption();
@@ -282,11 +275,11 @@ bool TMainForm::readMainSettings()
     const auto top = value(SettingsStore::FormTop);
     if (!top)
         return false;
-    move(x(), reachable(*top));
+    move(x(), Look::reachable(*top));
     const auto left = value(SettingsStore::FormLeft);
     if (!left)
         return false;
-    move(reachable(*left), y());
+    move(Look::reachable(*left), y());
     const auto width = value(SettingsStore::FormWidth);
     if (!width)
         return false;
@@ -295,12 +288,13 @@ bool TMainForm::readMainSettings()
     if (!height)
         return false;
     resize(this->width(), *height);
-    keepOnScreen();
+    Look::keepOnScreen(this);
     const auto panelHeight = value(SettingsStore::SelectedPanelHeight);
     if (!panelHeight)
         return false;
-    m_ui->Splitter->setSizes(
-        {std::max(1, this->height() - *panelHeight), std::max(0, *panelHeight)});
+    // Within the window's height, so that the least stored value does not overflow.
+    const int selectedHeight = std::clamp(*panelHeight, 0, this->height());
+    m_ui->Splitter->setSizes({std::max(1, this->height() - selectedHeight), selectedHeight});
     const auto wordWidth = value(SettingsStore::WordWidth);
     if (!wordWidth)
         return false;
@@ -312,22 +306,6 @@ bool TMainForm::readMainSettings()
     m_ui->PossibleGrid->setColWidth(1, std::clamp(*numberWidth, 0, 10000));
     m_ui->SelectedGrid->setColWidth(1, m_ui->PossibleGrid->colWidth(1));
     return true;
-}
-
-// A window restored onto a monitor that is gone, or larger than the screen, is brought back.
-void TMainForm::keepOnScreen()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    resize(std::min(width(), available.width()), std::min(height(), available.height()));
-    const QRect frame(pos(), size());
-    bool onSomeScreen = false;
-    for (const QScreen *s : QGuiApplication::screens())
-        onSomeScreen = onSomeScreen || s->availableGeometry().intersects(frame);
-    if (!onSomeScreen)
-        move(available.topLeft());
 }
 
 void TMainForm::updateCaption()

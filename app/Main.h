@@ -102,7 +102,6 @@ private:
     void setupPointers();
     void connectHandlers();
     void updateCaption();
-    void keepOnScreen();
     Numra::Placement placement() const;
 
     // The phrase slots outlive the rows the phrase grid shows, so they are kept here and the

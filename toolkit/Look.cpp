@@ -1,7 +1,11 @@
 #include "Look.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace Look {
 
@@ -15,6 +19,27 @@ QFont withPixelSize(QFont font, int pixels, bool bold)
 QIcon pictureOr(const QString &resource, QStyle::StandardPixmap fallback, const QWidget *widget)
 {
     return QFile::exists(resource) ? QIcon(resource) : widget->style()->standardIcon(fallback);
+}
+
+int reachable(int coordinate)
+{
+    return std::clamp(coordinate, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void keepOnScreen(QWidget *window)
+{
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return;
+    const QRect available = primary->availableGeometry();
+    window->resize(std::min(window->width(), available.width()),
+                   std::min(window->height(), available.height()));
+    const QRect frame(window->pos(), window->size());
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(frame))
+            return;
+    }
+    window->move(available.topLeft());
 }
 
 } // namespace Look

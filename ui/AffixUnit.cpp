@@ -148,26 +148,34 @@ void TAffixForm::FormCreate()
     const SettingsStore settings(SettingsStore::Mode::OpenExisting);
     if (!settings.isOpen())
         return;
+    readSettings(settings);
+    // Whatever was stored, the modal window must open where the user can reach it.
+    Look::keepOnScreen(this);
+}
+
+void TAffixForm::readSettings(const Platform::SettingsStore &settings)
+{
+    using Platform::SettingsStore;
     const auto top = settings.readInteger(SettingsStore::AffixTop);
     if (!top)
         return;
-    move(x(), *top);
+    move(x(), Look::reachable(*top));
     const auto left = settings.readInteger(SettingsStore::AffixLeft);
     if (!left)
         return;
-    move(*left, y());
+    move(Look::reachable(*left), y());
     const auto width = settings.readInteger(SettingsStore::AffixWidth);
     if (!width)
         return;
-    resize(*width, height());
+    resize(Look::reachable(*width), height());
     const auto wordWidth = settings.readInteger(SettingsStore::AffixWordWidth);
     if (!wordWidth)
         return;
-    ui->SelectedAffixGrid->setColWidth(0, *wordWidth);
+    ui->SelectedAffixGrid->setColWidth(0, std::clamp(*wordWidth, 0, QWIDGETSIZE_MAX));
     const auto numberWidth = settings.readInteger(SettingsStore::AffixNumberWidth);
     if (!numberWidth)
         return;
-    ui->SelectedAffixGrid->setColWidth(1, *numberWidth);
+    ui->SelectedAffixGrid->setColWidth(1, std::clamp(*numberWidth, 0, QWIDGETSIZE_MAX));
 }
 
 void TAffixForm::AffixOkBtnClick()

@@ -5,6 +5,9 @@
 #include <memory>
 
 class WordCellDelegate;
+namespace Platform {
+class SettingsStore;
+}
 
 namespace Ui {
 class TAffixForm;
@@ -37,6 +40,7 @@ protected:
 
 private:
     void FormCreate();
+    void readSettings(const Platform::SettingsStore &settings);
     void AffixOkBtnClick();
 
     void commitOpenEditor();

@@ -34,24 +34,6 @@ constexpr QPoint DesignPosition(159, 423);
 // As for the main window: a stored position near the ends of the int range would overflow
 // Qt's geometry arithmetic, and a window off every screen comes back to the primary one. Shown
 // modally there, it would leave the user with a program that answers nothing.
-int reachable(int coordinate)
-{
-    return std::clamp(coordinate, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-}
-
-void keepOnScreen(QWidget *window)
-{
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    if (!primary)
-        return;
-    const QRect frame(window->pos(), window->size());
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(frame))
-            return;
-    }
-    window->move(primary->availableGeometry().topLeft());
-}
-
 } // namespace
 
 TLookupForm::TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictionary,
@@ -113,11 +95,11 @@ void TLookupForm::FormCreate()
         return;
     const auto top = settings.readInteger(SettingsStore::LookupTop);
     if (top)
-        move(x(), reachable(*top));
+        move(x(), Look::reachable(*top));
     const auto left = top ? settings.readInteger(SettingsStore::LookupLeft) : std::nullopt;
     if (left)
-        move(reachable(*left), y());
-    keepOnScreen(this);
+        move(Look::reachable(*left), y());
+    Look::keepOnScreen(this);
 }
 
 void TLookupForm::WordToConvertChange()
