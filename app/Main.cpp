@@ -337,20 +337,19 @@ void TMainForm::FormClose()
             {SettingsStore::SelectedPanelHeight, m_ui->SelectedPanel->height()},
             {SettingsStore::WordWidth, m_ui->PossibleGrid->colWidth(0)},
             {SettingsStore::NumberWidth, m_ui->PossibleGrid->colWidth(1)},
-            {SettingsStore::LookupTop, m_lookupForm ? m_lookupForm->y() : 423},
-            {SettingsStore::LookupLeft, m_lookupForm ? m_lookupForm->x() : 159},
-            {SettingsStore::AffixTop, m_affixForm ? m_affixForm->y() : 0},
-            {SettingsStore::AffixLeft, m_affixForm ? m_affixForm->x() : 0},
-            {SettingsStore::AffixWidth, m_affixForm ? m_affixForm->width() : 435},
-            {SettingsStore::AffixWordWidth, m_affixForm ? m_affixForm->wordColumnWidth() : 175},
-            {SettingsStore::AffixNumberWidth, m_affixForm ? m_affixForm->numberColumnWidth() : 135},
+            {SettingsStore::LookupTop, m_lookupForm->y()},
+            {SettingsStore::LookupLeft, m_lookupForm->x()},
+            {SettingsStore::AffixTop, m_affixForm->y()},
+            {SettingsStore::AffixLeft, m_affixForm->x()},
+            {SettingsStore::AffixWidth, m_affixForm->width()},
+            {SettingsStore::AffixWordWidth, m_affixForm->wordColumnWidth()},
+            {SettingsStore::AffixNumberWidth, m_affixForm->numberColumnWidth()},
         };
         for (const auto &[name, value] : values)
             store.writeInteger(name, value);
         store.flush();
     }
-    if (m_notifyForm)
-        m_notifyForm->ShowNotifyForm();
+    m_notifyForm->ShowNotifyForm();
 }
 
 void TMainForm::keyPressEvent(QKeyEvent *event)
@@ -470,21 +469,18 @@ void TMainForm::Contents1Click()
 void TMainForm::About1Click()
 {
     m_state.ResetIdleCount();
-    if (m_aboutForm)
-        Platform::execModal(m_aboutForm);
+    Platform::execModal(m_aboutForm);
 }
 
 void TMainForm::Notify1Click()
 {
-    if (m_notifyForm)
-        Platform::execModal(m_notifyForm);
+    Platform::execModal(m_notifyForm);
 }
 
 void TMainForm::LookupBtnClick()
 {
     m_state.ResetIdleCount();
-    if (m_lookupForm)
-        Platform::execModal(m_lookupForm);
+    Platform::execModal(m_lookupForm);
 }
 
 void TMainForm::Timer1Timer()

@@ -35,7 +35,8 @@ public:
     explicit TMainForm(Numra::NumraState &state, QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    // The secondary windows are created after this one; they are handed over once they exist.
+    // The secondary windows are created after this one; they are handed over once they exist,
+    // before the window is shown.
     void setSecondaryWindows(TLookupForm *lookup, TAboutForm *about, TAffixForm *affix,
                              TNotifyForm *notify);
 

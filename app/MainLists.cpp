@@ -413,7 +413,7 @@ void TMainForm::AffixGridMouseUp(const QPoint &pos)
 void TMainForm::chooseAffix(int row)
 {
     Grid *grid = m_ui->AffixGrid;
-    if (row < 0 || row >= static_cast<int>(m_listedKinds.size()) || !m_affixForm)
+    if (row < 0 || row >= static_cast<int>(m_listedKinds.size()))
         return;
     const QString affix = grid->cell(0, row);
     if (affix.isEmpty())

@@ -64,12 +64,16 @@ QString makeDictionary(const QString &path)
 {
     if (QFileInfo::exists(path))
         return path;
+    const QString words = QStringLiteral("/usr/share/dict/american-english-huge");
+    if (!QFileInfo::exists(words))
+        qFatal("The benchmark dictionary is made from %s: apt-get install wamerican-huge",
+               qPrintable(words));
     std::printf("making %s ...\n", qPrintable(path));
-    const int status = QProcess::execute(
-        QStringLiteral("/usr/bin/python3"),
-        {QStringLiteral(NUMRA_SOURCE_DIR "/tools/make-dictionary"), QStringLiteral("--words"),
-         QStringLiteral("/usr/share/dict/american-english-huge"), QStringLiteral("--min-lines"),
-         QStringLiteral("1000000"), QStringLiteral("--output"), path});
+    const int status =
+        QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                          {QStringLiteral(NUMRA_SOURCE_DIR "/tools/make-dictionary"),
+                           QStringLiteral("--words"), words, QStringLiteral("--min-lines"),
+                           QStringLiteral("1000000"), QStringLiteral("--output"), path});
     if (status != 0)
         qFatal("tools/make-dictionary failed");
     return path;
