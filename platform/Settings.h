@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -39,6 +40,11 @@ public:
     static inline const QString AffixWordWidth = QStringLiteral("Affix Word Width");
     static inline const QString AffixNumberWidth = QStringLiteral("Affix Number Width");
     static inline const QString NotifyCount = QStringLiteral("NotifyCount");
+    // Every integer value, in the order the program writes them at close.
+    static inline const QStringList IntegerNames = {
+        FormTop,   FormLeft,    FormWidth,      FormHeight,       SelectedPanelHeight,
+        WordWidth, NumberWidth, LookupTop,      LookupLeft,       AffixTop,
+        AffixLeft, AffixWidth,  AffixWordWidth, AffixNumberWidth, NotifyCount};
 
     enum class Mode { OpenExisting, Create };
 

@@ -561,10 +561,7 @@ QByteArray ini(const QList<std::pair<QString, QString>> &values)
     return text;
 }
 
-const QStringList IntegerSettings = {
-    "Form Top",   "Form Left",    "Form Width",       "Form Height",        "Selected Panel Height",
-    "Word Width", "Number Width", "Lookup Top",       "Lookup Left",        "Affix Top",
-    "Affix Left", "Affix Width",  "Affix Word Width", "Affix Number Width", "NotifyCount"};
+const QStringList &IntegerSettings = Platform::SettingsStore::IntegerNames;
 
 // Every value there: those of the correction window set to affix, all others to integer.
 QByteArray allSettingsAre(const QString &integer, const QString &affix)

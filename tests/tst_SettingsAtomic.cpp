@@ -37,21 +37,7 @@ using Platform::SettingsStore;
 
 namespace {
 
-const QStringList IntegerNames = {SettingsStore::FormTop,
-                                  SettingsStore::FormLeft,
-                                  SettingsStore::FormWidth,
-                                  SettingsStore::FormHeight,
-                                  SettingsStore::SelectedPanelHeight,
-                                  SettingsStore::WordWidth,
-                                  SettingsStore::NumberWidth,
-                                  SettingsStore::LookupTop,
-                                  SettingsStore::LookupLeft,
-                                  SettingsStore::AffixTop,
-                                  SettingsStore::AffixLeft,
-                                  SettingsStore::AffixWidth,
-                                  SettingsStore::AffixWordWidth,
-                                  SettingsStore::AffixNumberWidth,
-                                  SettingsStore::NotifyCount};
+const QStringList &IntegerNames = SettingsStore::IntegerNames;
 
 QString writerProgram()
 {

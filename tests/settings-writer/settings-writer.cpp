@@ -22,21 +22,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     SettingsStore::setFileForTesting(arguments.at(1));
-    const QString integers[] = {SettingsStore::FormTop,
-                                SettingsStore::FormLeft,
-                                SettingsStore::FormWidth,
-                                SettingsStore::FormHeight,
-                                SettingsStore::SelectedPanelHeight,
-                                SettingsStore::WordWidth,
-                                SettingsStore::NumberWidth,
-                                SettingsStore::LookupTop,
-                                SettingsStore::LookupLeft,
-                                SettingsStore::AffixTop,
-                                SettingsStore::AffixLeft,
-                                SettingsStore::AffixWidth,
-                                SettingsStore::AffixWordWidth,
-                                SettingsStore::AffixNumberWidth,
-                                SettingsStore::NotifyCount};
+    const QStringList &integers = SettingsStore::IntegerNames;
 
     // The test waits for this line, so that its kills fall into the loop, not into start-up.
     std::fputs("writing\n", stdout);
