@@ -79,12 +79,7 @@ void TMainForm::ConvertBtnClick()
     GridModel *model = m_ui->PossibleGrid->gridModel();
     model->beginBatch();
     ClearCandidates();
-    if (!m_dictionaryFile.Reset()) {
-        model->endBatch();
-        Platform::showWarning(this,
-                              tr("Can Not Open ") + DictionaryPath() + tr(" in ConvertBtnClick"));
-        return;
-    }
+    // The pass opens the dictionary itself; a file that cannot be opened comes back as an error.
     Platform::HourglassCursor hourglass;
     const auto outcome = Numra::RunConversion(
         m_dictionaryFile, fieldBytes(text), placement(),
