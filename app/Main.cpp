@@ -9,6 +9,7 @@
 #include "ErrorLogger.h"
 #include "Grid.h"
 #include "HelpViewer.h"
+#include "ListModels.h"
 #include "Look.h"
 #include "LookUp.h"
 #include "Notify.h"
@@ -19,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -64,6 +66,12 @@ QIcon picture(const char *name)
     return QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
 }
 
+// Paths travel through the core as the bytes the system uses for them, which need not be UTF-8.
+std::string pathBytes(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
 } // namespace
 
 TMainForm::TMainForm(Numra::NumraState &state, QWidget *parent)
@@ -75,7 +83,9 @@ TMainForm::TMainForm(Numra::NumraState &state, QWidget *parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/numra.png")));
     m_statusText = new QLabel(this);
-    m_statusText->setAccessibleName(tr("Status"));
+    m_statusText->setTextFormat(Qt::PlainText);
+    // No accessible name of its own: a screen reader then reads the status text itself.
+    m_statusText->setAccessibleDescription(tr("Status"));
     m_ui->StatusBar1->addWidget(m_statusText, 1);
     m_proposedDictionary = Platform::dataFilePath(QStringLiteral("Numra Dictionary.txt"));
     setupGrids();
@@ -96,6 +106,11 @@ void TMainForm::setSecondaryWindows(TLookupForm *lookup, TAboutForm *about, TAff
     connect(m_affixForm, &TAffixForm::affixConfirmed, this, &TMainForm::AffixOkBtnClick);
 }
 
+QString TMainForm::DictionaryPath() const
+{
+    return QFile::decodeName(QByteArray::fromStdString(m_dictionaryPath));
+}
+
 QString TMainForm::statusText() const
 {
     return m_statusText->text();
@@ -103,6 +118,12 @@ QString TMainForm::statusText() const
 
 void TMainForm::setupGrids()
 {
+    m_candidates = new CandidateModel(this);
+    m_ui->PossibleGrid->setGridModel(m_candidates);
+    m_phrase = new PhraseModel(m_state.SelectedPhrase, this);
+    m_ui->SelectedGrid->setGridModel(m_phrase);
+    m_affixes = new AffixModel(this);
+    m_ui->AffixGrid->setGridModel(m_affixes);
     m_ui->PossibleGrid->configure(2, 5000, 1);
     m_ui->SelectedGrid->configure(2, 100, 1);
     m_ui->AffixGrid->configure(2, 250, 0);
@@ -115,6 +136,10 @@ void TMainForm::setupGrids()
     }
     m_ui->AffixGrid->setColWidth(0, 58);
     m_ui->AffixGrid->setColWidth(1, 46);
+    m_ui->AffixGrid->gridModel()->setAccessibleHeadings({tr("Prefix or Suffix"), tr("Represents")});
+    // The splitter's least pane size; neither list can be dragged smaller.
+    for (QWidget *pane : {m_ui->PossiblePanel, m_ui->SelectedPanel})
+        pane->setMinimumHeight(std::max(pane->minimumHeight(), 58));
 
     m_ui->Edit->setFont(Look::withPixelSize(QGuiApplication::font(), 16));
     // The caption has to fit the narrow column at its 13-pixel size whatever the system font.
@@ -129,6 +154,7 @@ void TMainForm::setupGrids()
     m_ui->Splitter->setSizes({1000, 106});
 
     m_ui->ConvertBtn->setIcon(picture("convert"));
+    m_ui->ConvertBtn->setDefault(true);
     m_ui->ClearBtn->setIcon(picture("clear"));
     m_ui->CopyBtn->setIcon(picture("copy"));
     m_ui->LookupBtn->setIcon(picture("lookup"));
@@ -238,9 +264,7 @@ void TMainForm::FormCreate()
     m_ui->PossibleGrid->setCell(1, 0, tr("Represents"));
     m_ui->SelectedGrid->setCell(0, 0, tr("Selected Word"));
     m_ui->SelectedGrid->setCell(1, 0, tr("Represents"));
-    // Two spaces make the first clearing of the phrase run in full (it stops at an empty
-    // first slot) and so put the empty-slot mark into every position.
-    setSlot(1, QStringLiteral("  "), QString());
+    m_state.SelectedPhrase.MarkUncleared();
     m_ui->Edit->setMaxLength(100);
     m_gridsReady = true;
     BuildAffixTable();
@@ -269,7 +293,7 @@ bool TMainForm::readMainSettings()
 {
     const SettingsStore store(SettingsStore::Mode::OpenExisting);
     m_dictionaryPath =
-        store.readString(SettingsStore::Dictionary).value_or(QString()).toStdString();
+        pathBytes(store.readString(SettingsStore::Dictionary).value_or(QString()));
 
     const auto value = [&](const QString &name) { return store.readInteger(name); };
     const auto top = value(SettingsStore::FormTop);
@@ -355,9 +379,9 @@ void TMainForm::FormClose()
 void TMainForm::keyPressEvent(QKeyEvent *event)
 {
     // Enter anywhere in the window converts, as the default button of a dialog would; a
-    // focused button takes it as a click of its own.
+    // focused push button takes it as a click of its own (a placement button does not).
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto *button = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+        if (auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
             button && button != m_ui->ConvertBtn) {
             button->click();
             return;
@@ -419,10 +443,10 @@ bool TMainForm::OpenDictionary()
     }
     m_proposedDictionary = *chosen;
     m_dictionaryFile.Close();
-    m_dictionaryPath = chosen->toStdString();
+    m_dictionaryPath = pathBytes(*chosen);
     m_dictionaryFile.Bind(m_dictionaryPath);
     if (!m_dictionaryFile.Reset()) {
-        Platform::showWarning(this, tr("Can Not Open ") + *chosen + tr(" in Open1Click"));
+        Platform::showWarning(this, tr("Can Not Open %1 in Open1Click").arg(*chosen));
         keepPrevious();
         return false;
     }
@@ -442,7 +466,7 @@ void TMainForm::BuildAffixTable()
     }
     m_state.AffixCount = Numra::LastAffixIndex(m_affixTable);
     if (error == Numra::DictionaryError::ReadError)
-        Platform::showWarning(this, tr("Error Reading Dictionary ") + DictionaryPath());
+        Platform::showWarning(this, tr("Error Reading Dictionary %1").arg(DictionaryPath()));
 }
 
 void TMainForm::Open1Click()

@@ -13,6 +13,9 @@
 #include <random>
 #include <vector>
 
+class AffixModel;
+class CandidateModel;
+class PhraseModel;
 class PicturePlayer;
 class QLabel;
 class TAboutForm;
@@ -40,9 +43,8 @@ public:
     void setSecondaryWindows(TLookupForm *lookup, TAboutForm *about, TAffixForm *affix,
                              TNotifyForm *notify);
 
-    Ui::TMainForm *ui() const { return m_ui.get(); }
     const std::string &dictionaryPathRef() const { return m_dictionaryPath; }
-    QString DictionaryPath() const { return QString::fromStdString(m_dictionaryPath); }
+    QString DictionaryPath() const;
     Numra::DictionaryFile &DictionaryFile() { return m_dictionaryFile; }
     const Numra::AffixTable &AffixTable() const { return m_affixTable; }
     QString TypedNumber() const { return m_typedNumber; }
@@ -51,6 +53,12 @@ public:
     QString statusText() const;
     void seedRandom(unsigned seed) { m_random.seed(seed); }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
     // Handlers, named after the control and event they serve.
     void ConvertBtnClick();
     void ClearBtnClick();
@@ -77,24 +85,17 @@ public:
 
     // List and button operations.
     void ClearCandidates();
-    void AddCandidate(const std::string &word, const std::string &number, const std::string &cls);
     void ShowConversionStatus(std::int64_t examined, double seconds);
     void ClearSelectedList();
     void SortSelectedList();
     void ClearAffixList();
-    void ListAffixes(const QString &word, const QString &digits, int position);
+    void ListAffixes(const std::string &word, const std::string &digits, int position);
     void UpdateConvertBtn();
     void UpdateCopyBtn();
 
     bool OpenDictionary();
     void BuildAffixTable();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     void FormCreate();
     void LoadSettings();
     bool readMainSettings();
@@ -105,13 +106,8 @@ private:
     void updateCaption();
     Numra::Placement placement() const;
 
-    // The phrase slots outlive the rows the phrase grid shows, so they are kept here and the
-    // grid shows them.
-    QString slotWord(int slot) const { return m_slotWords[slot]; }
-    QString slotDigits(int slot) const { return m_slotDigits[slot]; }
-    void setSlot(int slot, const QString &word, const QString &digits);
-    void setSelectedRowCount(int rows);
-
+    void setCoveredText(const QString &text);
+    void showPhrase();
     void chooseCandidate(int row);
     void giveBack(int row);
     void chooseAffix(int row);
@@ -131,13 +127,9 @@ private:
     QString m_proposedDictionary;
     QString m_typedNumber;
     bool m_gridsReady = false;
-    int m_candidateRow = 0;
-    // The kind under which each row of the affix list was listed: an affix with a hyphen at
-    // both ends is applied as it was offered.
-    std::vector<std::uint8_t> m_listedKinds;
-
-    std::array<QString, Numra::SlotCount + 1> m_slotWords;
-    std::array<QString, Numra::SlotCount + 1> m_slotDigits;
+    CandidateModel *m_candidates = nullptr;
+    PhraseModel *m_phrase = nullptr;
+    AffixModel *m_affixes = nullptr;
 
     std::array<PicturePlayer *, PointerCount> m_pointers{};
     std::mt19937 m_random;

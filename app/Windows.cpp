@@ -2,10 +2,21 @@
 
 #include "AboutNumra.h"
 #include "AffixUnit.h"
+#include "Desktop.h"
 #include "ExceptionUnit.h"
+#include "HelpViewer.h"
 #include "LookUp.h"
 #include "Main.h"
 #include "Notify.h"
+
+#include <QApplication>
+
+void SetUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Numra"));
+    QApplication::setOrganizationName(QStringLiteral("Numra"));
+    Platform::setApplicationHelpFile(Platform::dataFilePath(QStringLiteral("Numra.hlp")));
+}
 
 NumraWindows::NumraWindows()
 {

@@ -11,6 +11,10 @@ class TLookupForm;
 class TMainForm;
 class TNotifyForm;
 
+// The application's name and help file. No display name is set: the window system would add it
+// to every caption.
+void SetUpApplication();
+
 // The program's six windows, created once in their fixed order around one shared state.
 struct NumraWindows
 {

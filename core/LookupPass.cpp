@@ -48,22 +48,30 @@ Quick quickMatch(std::string_view line, std::string_view key)
 
 } // namespace
 
-LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord)
+LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
+                        const std::function<void()> &onOpened)
 {
     const std::string key = WordKey(typedWord);
     LookupOutcome outcome;
     std::unordered_set<std::string> seen;
     Record record;
-    outcome.error = ReadDictionary(file, [&](std::string_view line) {
-        ++outcome.examined;
-        const Quick quick = quickMatch(line, key);
-        if (quick == Quick::NoRecord || quick == Quick::Differs)
-            return;
-        if (!SplitRecord(line, record) || (quick == Quick::Unsure && WordKey(record.word) != key))
-            return;
-        if (seen.insert(record.number).second)
-            outcome.numbers.push_back(record.number);
-    });
+    outcome.error = ReadDictionary(
+        file,
+        [&](std::string_view line) {
+            ++outcome.examined;
+            const Quick quick = quickMatch(line, key);
+            if (quick == Quick::NoRecord || quick == Quick::Differs)
+                return;
+            if (!SplitRecord(line, record) ||
+                (quick == Quick::Unsure && WordKey(record.word) != key))
+                return;
+            if (seen.insert(record.number).second)
+                outcome.numbers.push_back(record.number);
+        },
+        [&] {
+            if (onOpened)
+                onOpened();
+        });
     return outcome;
 }
 

@@ -3,6 +3,7 @@
 #include "DictionaryFile.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,8 @@ struct LookupOutcome
     std::vector<std::string> numbers; // distinct, in order of first appearance
 };
 
-LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord);
+// onOpened runs once the file is open, before the first line is read.
+LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
+                        const std::function<void()> &onOpened = {});
 
 } // namespace Numra

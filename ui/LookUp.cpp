@@ -9,6 +9,7 @@
 #include "DictionaryFile.h"
 #include "GridModel.h"
 #include "HelpViewer.h"
+#include "ListModels.h"
 #include "LookupPass.h"
 #include "NumraGlobal.h"
 #include "Settings.h"
@@ -16,6 +17,7 @@
 #include "TextCodec.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLocale>
@@ -23,6 +25,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -48,6 +51,9 @@ TLookupForm::TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictio
     ui->StaticText1->setFont(Look::withPixelSize(font(), 19, true));
 
     Grid *grid = ui->ConvertedGrid;
+    m_results = new LookupResultModel(this);
+    grid->setGridModel(m_results);
+    m_results->setAccessibleHeadings({tr("Numeric Equivalent")});
     grid->configure(1, DesignRows, 0);
     grid->setColWidth(0, DesignColumnWidth);
     grid->setTabKeyNavigation(false);
@@ -119,35 +125,35 @@ void TLookupForm::ConvertBtnClick()
     const std::string typed = TextCodec::toDictionary(ui->WordToConvert->text());
     const bool copyWasEnabled = ui->CopyBtn->isEnabled();
 
-    Platform::HourglassCursor hourglass;
+    // The hourglass follows a successful open, as in the main window.
+    std::optional<Platform::HourglassCursor> hourglass;
     QElapsedTimer timer;
     timer.start();
-    const Numra::LookupOutcome outcome = Numra::RunLookup(m_dictionary, typed);
+    const Numra::LookupOutcome outcome =
+        Numra::RunLookup(m_dictionary, typed, [&hourglass] { hourglass.emplace(); });
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
 
     switch (outcome.error) {
     case Numra::DictionaryError::CouldNotOpen:
-        hourglass.restore();
+        hourglass.reset();
         Platform::showWarning(this,
                               tr("Can Not Open %1 in ConvertBtnClick").arg(dictionaryPathText()));
         return;
     case Numra::DictionaryError::ReadError:
         // What was found before the failure stays listed; the Copy button is left alone.
-        showResults(outcome.numbers);
+        showResults(outcome.numbers, false);
         ui->CopyBtn->setEnabled(copyWasEnabled);
-        hourglass.restore();
+        hourglass.reset();
         Platform::showWarning(this, tr("Error Reading Dictionary %1").arg(dictionaryPathText()));
         return;
     case Numra::DictionaryError::None:
         break;
     }
 
-    showResults(outcome.numbers);
-    if (outcome.numbers.empty())
-        ui->ConvertedGrid->setCell(0, 0, tr("No Numeric Equivalent"));
+    showResults(outcome.numbers, true);
     // With several numbers the user picks one first (ConvertedGridClick).
     ui->CopyBtn->setEnabled(outcome.numbers.size() == 1);
-    hourglass.restore();
+    hourglass.reset();
 
     const std::string status = Numra::ConversionStatusText(
         static_cast<std::int64_t>(outcome.numbers.size()), outcome.examined, seconds,
@@ -159,17 +165,17 @@ void TLookupForm::ConvertBtnClick()
 void TLookupForm::ConvertedGridClick(int row)
 {
     m_state.ResetIdleCount();
-    const QString text = ui->ConvertedGrid->cell(0, row);
-    ui->CopyBtn->setEnabled(!text.isEmpty() && text != tr("No Numeric Equivalent"));
+    ui->CopyBtn->setEnabled(m_results->number(row) != nullptr);
 }
 
 void TLookupForm::CopyBtnClick()
 {
     m_state.ResetIdleCount();
-    const int row = std::max(ui->ConvertedGrid->currentRow(), 0);
-    const std::string number = TextCodec::toDictionary(ui->ConvertedGrid->cell(0, row));
+    const std::string *number = m_results->number(std::max(ui->ConvertedGrid->currentRow(), 0));
+    if (!number)
+        return;
     // The word goes as typed, untrimmed and in its own case.
-    Platform::setClipboardText(TextCodec::fromDictionary(Numra::Trim(number)) +
+    Platform::setClipboardText(TextCodec::fromDictionary(Numra::Trim(*number)) +
                                QStringLiteral(", ") + ui->WordToConvert->text());
 }
 
@@ -191,29 +197,20 @@ void TLookupForm::CancelLookUpBtnClick()
 
 void TLookupForm::clearResults()
 {
-    GridModel *model = ui->ConvertedGrid->gridModel();
-    model->beginBatch();
-    model->setGridRowCount(0);
-    model->setGridRowCount(DesignRows);
-    model->endBatch();
+    m_results->setNumbers({}, false, DesignRows);
 }
 
-void TLookupForm::showResults(const std::vector<std::string> &numbers)
+void TLookupForm::showResults(const std::vector<std::string> &numbers, bool complete)
 {
-    // Every distinct number is listed; the grid grows to hold them all.
+    // Every distinct number is listed; the grid grows to hold them all. Only a pass that read
+    // the whole dictionary can say that nothing was found.
+    m_results->setNumbers(numbers, complete, DesignRows);
     Grid *grid = ui->ConvertedGrid;
-    GridModel *model = grid->gridModel();
-    model->beginBatch();
-    model->setGridRowCount(0);
-    model->setGridRowCount(std::max(DesignRows, static_cast<int>(numbers.size())));
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        model->setCell(0, static_cast<int>(i), TextCodec::fromDictionary(numbers[i]));
-    model->endBatch();
     grid->setCurrentRow(0);
     grid->scrollToTop();
 }
 
 QString TLookupForm::dictionaryPathText() const
 {
-    return QString::fromStdString(m_dictionaryPath);
+    return QFile::decodeName(QByteArray::fromStdString(m_dictionaryPath));
 }
