@@ -422,7 +422,7 @@ bool TMainForm::OpenDictionary()
     m_dictionaryPath = chosen->toStdString();
     m_dictionaryFile.Bind(m_dictionaryPath);
     if (!m_dictionaryFile.Reset()) {
-        Platform::showWarning(this, tr("Can Not Open ") + *chosen + tr(" in Open1Click"));
+        Platform::showWarning(this, tr("Can Not Open %1 in Open1Click").arg(*chosen));
         keepPrevious();
         return false;
     }
@@ -442,7 +442,7 @@ void TMainForm::BuildAffixTable()
     }
     m_state.AffixCount = Numra::LastAffixIndex(m_affixTable);
     if (error == Numra::DictionaryError::ReadError)
-        Platform::showWarning(this, tr("Error Reading Dictionary ") + DictionaryPath());
+        Platform::showWarning(this, tr("Error Reading Dictionary %1").arg(DictionaryPath()));
 }
 
 void TMainForm::Open1Click()

@@ -93,8 +93,9 @@ void SettingsStore::flush()
 {
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError)
-        throw SettingsWriteError("Could not write the settings to " +
-                                 m_settings->fileName().toStdString());
+        throw SettingsWriteError(QObject::tr("Could not write the settings to %1")
+                                     .arg(m_settings->fileName())
+                                     .toStdString());
 }
 
 void SettingsStore::setFileForTesting(const QString &path)
