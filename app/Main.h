@@ -19,6 +19,9 @@ class TAboutForm;
 class TAffixForm;
 class TLookupForm;
 class TNotifyForm;
+namespace Platform {
+class SettingsStore;
+}
 namespace Ui {
 class TMainForm;
 }
@@ -97,7 +100,7 @@ protected:
 private:
     void FormCreate();
     void LoadSettings();
-    bool readMainSettings();
+    bool readMainSettings(const Platform::SettingsStore &store);
     void FormClose();
     void setupGrids();
     void setupPointers();

@@ -2,7 +2,9 @@
 
 #include <QRegularExpression>
 #include <QSettings>
+#include <QWidget>
 
+#include <algorithm>
 #include <limits>
 
 namespace Platform {
@@ -77,6 +79,17 @@ std::optional<std::int32_t> SettingsStore::readInteger(const QString &name) cons
     if (!ok)
         return std::nullopt;
     return parsed;
+}
+
+bool SettingsStore::readInOrder(std::initializer_list<SettingsStep> steps) const
+{
+    for (const SettingsStep &step : steps) {
+        const std::optional<std::int32_t> value = readInteger(step.setting.name);
+        if (!value)
+            return false;
+        step.apply(std::clamp(*value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    }
+    return true;
 }
 
 void SettingsStore::writeString(const QString &name, const QString &value)

@@ -388,9 +388,9 @@ void tst_LookUp::position()
     QFETCH(QPoint, position);
     {
         SettingsStore settings(SettingsStore::Mode::Create);
-        settings.writeString(SettingsStore::Dictionary, QStringLiteral("d.txt"));
-        const std::pair<QString, QVariant> values[] = {{SettingsStore::LookupTop, top},
-                                                       {SettingsStore::LookupLeft, left}};
+        settings.writeString(SettingsStore::Dictionary.name, QStringLiteral("d.txt"));
+        const std::pair<QString, QVariant> values[] = {{SettingsStore::LookupTop.name, top},
+                                                       {SettingsStore::LookupLeft.name, left}};
         for (const auto &[name, value] : values) {
             if (value.typeId() == QMetaType::Int)
                 settings.writeInteger(name, value.toInt());

@@ -21,11 +21,6 @@ QIcon pictureOr(const QString &resource, QStyle::StandardPixmap fallback, const 
     return QFile::exists(resource) ? QIcon(resource) : widget->style()->standardIcon(fallback);
 }
 
-int reachable(int coordinate)
-{
-    return std::clamp(coordinate, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-}
-
 void keepOnScreen(QWidget *window)
 {
     const QScreen *primary = QGuiApplication::primaryScreen();

@@ -15,10 +15,6 @@ QFont withPixelSize(QFont font, int pixels, bool bold = false);
 // A picture of ours, or the style's standard one where ours is missing.
 QIcon pictureOr(const QString &resource, QStyle::StandardPixmap fallback, const QWidget *widget);
 
-// A stored coordinate brought within what a window can take, so that arithmetic on the
-// window's rectangle cannot overflow.
-int reachable(int coordinate);
-
 // A window restored onto a monitor that is gone, or larger than the screen, comes back onto
 // the primary screen.
 void keepOnScreen(QWidget *window);
