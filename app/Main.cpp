@@ -278,7 +278,7 @@ void TMainForm::LoadSettings()
     bool failed = false;
     {
         const SettingsStore store(SettingsStore::Mode::OpenExisting);
-        failed = store.isOpen() && !readMainSettings();
+        failed = store.isOpen() && !readMainSettings(store);
     }
     if (failed) {
         // What was applied before the failure may have put the window off every screen.
@@ -289,47 +289,32 @@ void TMainForm::LoadSettings()
 }
 
 // Applies each value as it is read; false at the first that is missing or unreadable.
-bool TMainForm::readMainSettings()
+bool TMainForm::readMainSettings(const SettingsStore &store)
 {
-    const SettingsStore store(SettingsStore::Mode::OpenExisting);
-    m_dictionaryPath =
-        pathBytes(store.readString(SettingsStore::Dictionary).value_or(QString()));
-
-    const auto value = [&](const QString &name) { return store.readInteger(name); };
-    const auto top = value(SettingsStore::FormTop);
-    if (!top)
-        return false;
-    move(x(), Look::reachable(*top));
-    const auto left = value(SettingsStore::FormLeft);
-    if (!left)
-        return false;
-    move(Look::reachable(*left), y());
-    const auto width = value(SettingsStore::FormWidth);
-    if (!width)
-        return false;
-    resize(*width, height());
-    const auto height = value(SettingsStore::FormHeight);
-    if (!height)
-        return false;
-    resize(this->width(), *height);
-    Look::keepOnScreen(this);
-    const auto panelHeight = value(SettingsStore::SelectedPanelHeight);
-    if (!panelHeight)
-        return false;
-    // Within the window's height, so that the least stored value does not overflow.
-    const int selectedHeight = std::clamp(*panelHeight, 0, this->height());
-    m_ui->Splitter->setSizes({std::max(1, this->height() - selectedHeight), selectedHeight});
-    const auto wordWidth = value(SettingsStore::WordWidth);
-    if (!wordWidth)
-        return false;
-    m_ui->PossibleGrid->setColWidth(0, std::clamp(*wordWidth, 0, 10000));
-    m_ui->SelectedGrid->setColWidth(0, m_ui->PossibleGrid->colWidth(0));
-    const auto numberWidth = value(SettingsStore::NumberWidth);
-    if (!numberWidth)
-        return false;
-    m_ui->PossibleGrid->setColWidth(1, std::clamp(*numberWidth, 0, 10000));
-    m_ui->SelectedGrid->setColWidth(1, m_ui->PossibleGrid->colWidth(1));
-    return true;
+    m_dictionaryPath = pathBytes(store.readString(SettingsStore::Dictionary.name)
+                                     .value_or(SettingsStore::Dictionary.defaultValue));
+    const auto setColumnWidth = [this](int column, int width) {
+        m_ui->PossibleGrid->setColWidth(column, width);
+        m_ui->SelectedGrid->setColWidth(column, m_ui->PossibleGrid->colWidth(column));
+    };
+    return store.readInOrder({
+        {SettingsStore::FormTop, [this](int top) { move(x(), top); }},
+        {SettingsStore::FormLeft, [this](int left) { move(left, y()); }},
+        {SettingsStore::FormWidth, [this](int width) { resize(width, height()); }},
+        {SettingsStore::FormHeight,
+         [this](int height) {
+             resize(width(), height);
+             Look::keepOnScreen(this);
+         }},
+        {SettingsStore::SelectedPanelHeight,
+         [this](int panelHeight) {
+             // Within the window's height, so that the list above the panel keeps a row.
+             const int selectedHeight = std::clamp(panelHeight, 0, height());
+             m_ui->Splitter->setSizes({std::max(1, height() - selectedHeight), selectedHeight});
+         }},
+        {SettingsStore::WordWidth, [&](int width) { setColumnWidth(0, width); }},
+        {SettingsStore::NumberWidth, [&](int width) { setColumnWidth(1, width); }},
+    });
 }
 
 void TMainForm::updateCaption()
@@ -352,8 +337,8 @@ void TMainForm::FormClose()
 {
     {
         SettingsStore store(SettingsStore::Mode::Create);
-        store.writeString(SettingsStore::Dictionary, DictionaryPath());
-        const std::pair<const QString &, int> values[] = {
+        store.writeString(SettingsStore::Dictionary.name, DictionaryPath());
+        const std::pair<const Platform::IntegerSetting &, int> values[] = {
             {SettingsStore::FormTop, y()},
             {SettingsStore::FormLeft, x()},
             {SettingsStore::FormWidth, width()},
@@ -369,8 +354,8 @@ void TMainForm::FormClose()
             {SettingsStore::AffixWordWidth, m_affixForm->wordColumnWidth()},
             {SettingsStore::AffixNumberWidth, m_affixForm->numberColumnWidth()},
         };
-        for (const auto &[name, value] : values)
-            store.writeInteger(name, value);
+        for (const auto &[setting, value] : values)
+            store.writeInteger(setting.name, value);
         store.flush();
     }
     m_notifyForm->ShowNotifyForm();

@@ -22,6 +22,9 @@ class TAboutForm;
 class TAffixForm;
 class TLookupForm;
 class TNotifyForm;
+namespace Platform {
+class SettingsStore;
+}
 namespace Ui {
 class TMainForm;
 }
@@ -98,7 +101,7 @@ private:
 
     void FormCreate();
     void LoadSettings();
-    bool readMainSettings();
+    bool readMainSettings(const Platform::SettingsStore &store);
     void FormClose();
     void setupGrids();
     void setupPointers();

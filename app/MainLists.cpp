@@ -126,8 +126,8 @@ void TMainForm::ClearCandidates()
 void TMainForm::ShowConversionStatus(std::int64_t examined, double seconds)
 {
     const std::string separator = QLocale().decimalPoint().toStdString();
-    m_statusText->setText(QString::fromStdString(Numra::ConversionStatusText(
-        m_candidates->recordCount(), examined, seconds, separator)));
+    m_statusText->setText(QString::fromStdString(
+        Numra::ConversionStatusText(m_candidates->recordCount(), examined, seconds, separator)));
     m_candidates->setGridRowCount(std::max(m_candidates->recordCount() + 1, MinimumCandidateRows));
 }
 
@@ -221,8 +221,8 @@ void TMainForm::chooseCandidate(int row)
         return;
     // A copy: the conversion that follows refills the list.
     const Numra::Record chosen = *candidate;
-    const int position = Numra::Phrase::CoverPosition(
-        chosen.number, fieldBytes(m_ui->Edit->text()), placement() == Numra::Placement::Right);
+    const int position = Numra::Phrase::CoverPosition(chosen.number, fieldBytes(m_ui->Edit->text()),
+                                                      placement() == Numra::Placement::Right);
     // The list was made from this text, so the digits are there; should they not be, the
     // click does nothing rather than cover the wrong characters.
     if (position == 0)

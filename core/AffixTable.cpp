@@ -26,8 +26,8 @@ DictionaryError ReadAffixTable(DictionaryFile &file, AffixTable &table)
 std::vector<AffixEntry> MatchingAffixes(const AffixTable &table, std::string_view numberText,
                                         int position, std::size_t digitsLength)
 {
-    const std::size_t start = std::min(static_cast<std::size_t>(std::max(position - 1, 0)),
-                                       numberText.size());
+    const std::size_t start =
+        std::min(static_cast<std::size_t>(std::max(position - 1, 0)), numberText.size());
     const std::string_view before = numberText.substr(0, start);
     const std::size_t end = start + digitsLength;
     const std::string_view after = end < numberText.size() ? numberText.substr(end) : "";
@@ -49,8 +49,8 @@ std::vector<AffixEntry> MatchingAffixes(const AffixTable &table, std::string_vie
     return matches;
 }
 
-AffixCombination JoinAffix(const AffixEntry &affix, std::string_view word,
-                           std::string_view digits, std::int32_t position)
+AffixCombination JoinAffix(const AffixEntry &affix, std::string_view word, std::string_view digits,
+                           std::int32_t position)
 {
     const std::string_view wordDigits = Trim(digits);
     const std::string_view affixDigits = Trim(affix.Number);

@@ -51,7 +51,7 @@ struct AffixCombination
 std::vector<AffixEntry> MatchingAffixes(const AffixTable &table, std::string_view numberText,
                                         int position, std::size_t digitsLength);
 
-AffixCombination JoinAffix(const AffixEntry &affix, std::string_view word,
-                           std::string_view digits, std::int32_t position);
+AffixCombination JoinAffix(const AffixEntry &affix, std::string_view word, std::string_view digits,
+                           std::int32_t position);
 
 } // namespace Numra

@@ -36,8 +36,7 @@ bool Phrase::Clear()
     return true;
 }
 
-int Phrase::CoverPosition(std::string_view digits, std::string_view numberText,
-                          bool lastOccurrence)
+int Phrase::CoverPosition(std::string_view digits, std::string_view numberText, bool lastOccurrence)
 {
     return lastOccurrence ? LastPos(digits, numberText) : FirstPos(digits, numberText);
 }
@@ -56,8 +55,9 @@ PhraseSlot Phrase::GiveBack(int slot)
 
 void Phrase::Rearrange()
 {
-    std::stable_sort(m_slots.begin() + 1, m_slots.end(),
-                     [](const PhraseSlot &a, const PhraseSlot &b) { return a.position < b.position; });
+    std::stable_sort(
+        m_slots.begin() + 1, m_slots.end(),
+        [](const PhraseSlot &a, const PhraseSlot &b) { return a.position < b.position; });
 }
 
 int Phrase::SlotAt(std::int32_t position) const

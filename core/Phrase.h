@@ -14,8 +14,8 @@ inline constexpr int SlotCount = 100;
 struct PhraseSlot
 {
     std::string word;
-    std::string digits;         // the digit text the word stands for
-    std::int32_t position = 0;  // where the digits start in the number text, from 1
+    std::string digits;        // the digit text the word stands for
+    std::int32_t position = 0; // where the digits start in the number text, from 1
 };
 
 // The selected phrase: slots 1 to SlotCount, kept in order of their place in the number once

@@ -2,7 +2,8 @@
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libbackward-cpp-dev libdw-dev)
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libbackward-cpp-dev libdw-dev
+    clang-format)
 
 install_missing() {
     local missing=()
@@ -26,4 +27,11 @@ build() {
     shift
     cmake -S "$top" -B "$dir" "$@"
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# Fails when .clang-format would change any C++ source of the tree; build trees
+# (build, build-asan, ...) hold generated code and are left out.
+check_format() {
+    find "$top" -path "$top/build*" -prune -o -path "$top/.git" -prune -o \
+        \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run -Werror
 }

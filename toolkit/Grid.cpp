@@ -234,7 +234,8 @@ bool Grid::viewportEvent(QEvent *event)
         const QModelIndex index = indexAt(help->pos());
         const QString text = index.data(Qt::DisplayRole).toString();
         const QFont cellFont = index.data(Qt::FontRole).value<QFont>();
-        const int room = visualRect(index).width() - 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
+        const int room =
+            visualRect(index).width() - 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
         if (index.isValid() && QFontMetrics(cellFont).horizontalAdvance(text) > room)
             QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
         else

@@ -61,8 +61,7 @@ QString CandidateModel::dataDescription(int column, int modelRow) const
 
 PhraseModel::PhraseModel(const Numra::Phrase &phrase, QObject *parent)
     : GridModel(2, 0, 1, parent), m_phrase(phrase)
-{
-}
+{}
 
 void PhraseModel::showPhrase(int rows)
 {

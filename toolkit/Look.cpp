@@ -31,11 +31,6 @@ void setElidedText(QLabel *label, const QString &text)
     label->setAccessibleName(text);
 }
 
-int reachable(int coordinate)
-{
-    return std::clamp(coordinate, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-}
-
 void keepOnScreen(QWidget *window)
 {
     // The screen that holds most of the window, so that a window saved on a large second

@@ -20,10 +20,6 @@ QIcon pictureOr(const QString &resource, QStyle::StandardPixmap fallback, const 
 // the whole text stays in the tooltip and is what a screen reader reads.
 void setElidedText(QLabel *label, const QString &text);
 
-// A stored coordinate brought within what a window can take, so that arithmetic on the
-// window's rectangle cannot overflow.
-int reachable(int coordinate);
-
 // A window restored onto a monitor that is gone comes back onto the primary screen; one larger
 // than the screen it lies on is shrunk to that screen.
 void keepOnScreen(QWidget *window);

@@ -27,16 +27,14 @@
 #include <cstdint>
 #include <optional>
 
+using Platform::SettingsStore;
+
 namespace {
 
 // Rows the grid shows even when fewer numbers are found.
 constexpr int DesignRows = 20;
 constexpr int DesignColumnWidth = 180;
-constexpr QPoint DesignPosition(159, 423);
 
-// As for the main window: a stored position near the ends of the int range would overflow
-// Qt's geometry arithmetic, and a window off every screen comes back to the primary one. Shown
-// modally there, it would leave the user with a program that answers nothing.
 } // namespace
 
 TLookupForm::TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictionary,
@@ -60,7 +58,7 @@ TLookupForm::TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictio
 
     Platform::setHelpContext(this, Platform::LookupHelp);
     setFixedSize(size().expandedTo(minimumSizeHint()));
-    move(DesignPosition);
+    move(SettingsStore::LookupLeft.defaultValue, SettingsStore::LookupTop.defaultValue);
 
     connect(ui->WordToConvert, &QLineEdit::textChanged, this, &TLookupForm::WordToConvertChange);
     ui->WordToConvert->installEventFilter(this);
@@ -95,16 +93,16 @@ bool TLookupForm::eventFilter(QObject *watched, QEvent *event)
 
 void TLookupForm::FormCreate()
 {
-    using Platform::SettingsStore;
     const SettingsStore settings(SettingsStore::Mode::OpenExisting);
     if (!settings.isOpen())
         return;
-    const auto top = settings.readInteger(SettingsStore::LookupTop);
-    if (top)
-        move(x(), Look::reachable(*top));
-    const auto left = top ? settings.readInteger(SettingsStore::LookupLeft) : std::nullopt;
-    if (left)
-        move(Look::reachable(*left), y());
+    // A value that cannot be read ends the reading without a word; the rest keep their design.
+    settings.readInOrder({
+        {SettingsStore::LookupTop, [this](int top) { move(x(), top); }},
+        {SettingsStore::LookupLeft, [this](int left) { move(left, y()); }},
+    });
+    // Shown modally off every screen, it would leave the user with a program that answers
+    // nothing.
     Look::keepOnScreen(this);
 }
 
