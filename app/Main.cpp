@@ -74,8 +74,9 @@ std::string pathBytes(const QString &path)
 
 } // namespace
 
-TMainForm::TMainForm(Numra::NumraState &state, QWidget *parent)
-    : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>()), m_state(state)
+TMainForm::TMainForm(Numra::NumraState &state, const QString &dictionary, QWidget *parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>()), m_state(state),
+      m_givenDictionary(dictionary)
 {
     m_ui->setupUi(this);
     move(357, 55);
@@ -283,8 +284,12 @@ void TMainForm::LoadSettings()
     if (failed) {
         // What was applied before the failure may have put the window off every screen.
         Look::keepOnScreen(this);
-        OpenDictionary();
+        // A dictionary given on the command line needs no asking for.
+        if (m_givenDictionary.isEmpty())
+            OpenDictionary();
     }
+    if (!m_givenDictionary.isEmpty())
+        m_dictionaryPath = pathBytes(m_givenDictionary);
     updateCaption();
 }
 

@@ -38,7 +38,9 @@ public:
     static inline const QString NoDictionaryOpen = QStringLiteral("No Dictionary Open");
     static constexpr int PointerCount = 10;
 
-    explicit TMainForm(Numra::NumraState &state, QWidget *parent = nullptr);
+    // A dictionary given on the command line is used instead of the remembered one.
+    explicit TMainForm(Numra::NumraState &state, const QString &dictionary = {},
+                       QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // The secondary windows are created after this one; they are handed over once they exist,
@@ -128,6 +130,7 @@ private:
     Numra::DictionaryFile m_dictionaryFile;
     Numra::AffixTable m_affixTable;
     QString m_proposedDictionary;
+    QString m_givenDictionary;
     QString m_typedNumber;
     bool m_gridsReady = false;
     CandidateModel *m_candidates = nullptr;

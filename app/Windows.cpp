@@ -18,9 +18,9 @@ void SetUpApplication()
     Platform::setApplicationHelpFile(Platform::dataFilePath(QStringLiteral("Numra.hlp")));
 }
 
-NumraWindows::NumraWindows()
+NumraWindows::NumraWindows(const QString &dictionary)
 {
-    MainForm = std::make_unique<TMainForm>(state);
+    MainForm = std::make_unique<TMainForm>(state, dictionary);
     LookupForm = std::make_unique<TLookupForm>(state, MainForm->DictionaryFile(),
                                                MainForm->dictionaryPathRef(), MainForm.get());
     AboutForm = std::make_unique<TAboutForm>(state, MainForm.get());

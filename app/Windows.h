@@ -2,6 +2,8 @@
 
 #include "NumraGlobal.h"
 
+#include <QString>
+
 #include <memory>
 
 class TAboutForm;
@@ -18,7 +20,8 @@ void SetUpApplication();
 // The program's six windows, created once in their fixed order around one shared state.
 struct NumraWindows
 {
-    NumraWindows();
+    // A dictionary given here takes the place of the remembered one.
+    explicit NumraWindows(const QString &dictionary = {});
     ~NumraWindows();
 
     Numra::NumraState state;

@@ -5,8 +5,11 @@
 #include "GridModel.h"
 #include "PicturePlayer.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 
 #include <functional>
 
@@ -72,6 +75,12 @@ private slots:
     void coveredAffixNotListed();
     void hundredWordsCopiedWhole();
     void keyboardOnly();
+    void tabLeavesEveryList_data();
+    void tabLeavesEveryList();
+    void enterOnPlacementButtonConverts();
+    void copyKeyInList();
+    void screenReaderHearsTexts();
+    void longWordCutAtItsEnd();
     void idleCountReset_data();
     void idleCountReset();
     void pointerTiming();
@@ -453,6 +462,95 @@ void tst_MainLists::keyboardOnly()
     f->ui().SelectedGrid->setCurrentRow(1);
     QTest::keyClick(f->ui().SelectedGrid, Qt::Key_Return);
     QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"NOW"});
+}
+
+void tst_MainLists::tabLeavesEveryList_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("candidates, Tab") << "PossibleGrid" << false << "SelectedGrid";
+    QTest::newRow("candidates, Shift+Tab") << "PossibleGrid" << true << "LookupBtn";
+    QTest::newRow("phrase, Tab") << "SelectedGrid" << false << "AffixGrid";
+    QTest::newRow("affixes, Tab") << "AffixGrid" << false << "Edit";
+    QTest::newRow("affixes, Shift+Tab") << "AffixGrid" << true << "SelectedGrid";
+}
+
+void tst_MainLists::tabLeavesEveryList()
+{
+    QFETCH(QString, from);
+    QFETCH(bool, backwards);
+    QFETCH(QString, to);
+    f->convert(QStringLiteral("2255669"));
+    QApplication::setActiveWindow(&f->main());
+    QVERIFY(QTest::qWaitForWindowActive(&f->main()));
+    auto *start = f->main().findChild<QWidget *>(from);
+    start->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(start, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), to);
+}
+
+void tst_MainLists::enterOnPlacementButtonConverts()
+{
+    f->type(QStringLiteral("2255"));
+    QApplication::setActiveWindow(&f->main());
+    QVERIFY(f->ui().ConvertBtn->isDefault());
+    f->ui().LeftBtn->setFocus();
+    QTest::keyClick(f->ui().LeftBtn, Qt::Key_Return);
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0).size(), 5);
+    QVERIFY(f->ui().AnyPointBtn->isChecked());
+}
+
+void tst_MainLists::copyKeyInList()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    f->convert(QStringLiteral("2255669"));
+    Grid *grid = f->ui().PossibleGrid;
+    grid->setFocus();
+    grid->setCurrentRow(2);
+    QTest::keySequence(grid, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("NOW\t669"));
+    // An empty row copies nothing rather than emptying the clipboard.
+    grid->setCurrentRow(20);
+    QTest::keySequence(grid, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("NOW\t669"));
+}
+
+void tst_MainLists::screenReaderHearsTexts()
+{
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose(QStringLiteral("CALL"), QStringLiteral("2255")));
+    const auto name = [](QObject *object) {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    };
+    auto *status = f->main().statusBar()->findChild<QLabel *>();
+    QVERIFY(f->main().statusText().startsWith(QStringLiteral(" 1 Matches")));
+    QCOMPARE(name(status), f->main().statusText());
+    QCOMPARE(name(f->ui().SelectedWordLabel), QStringLiteral("CALL"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(f->ui().SelectedWordLabel)
+                 ->text(QAccessible::Description),
+             QStringLiteral("Selected word"));
+    QAccessibleTableInterface *affixes =
+        QAccessible::queryAccessibleInterface(f->ui().AffixGrid)->tableInterface();
+    QVERIFY(affixes);
+    QCOMPARE(affixes->columnDescription(0), QStringLiteral("Prefix or Suffix"));
+    QCOMPARE(affixes->columnDescription(1), QStringLiteral("Represents"));
+}
+
+void tst_MainLists::longWordCutAtItsEnd()
+{
+    const QString word = QStringLiteral("UNCONSTITUTIONALLY");
+    f->dialogAnswer = f->writeDictionary("2255669,UNCONSTITUTIONALLY,N\n", QStringLiteral("l.txt"));
+    f->ui().Open1->trigger();
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose(word, QStringLiteral("2255669")));
+    QLabel *label = f->ui().SelectedWordLabel;
+    QVERIFY(label->text() != word);
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QVERIFY(word.startsWith(label->text().chopped(1)));
+    QCOMPARE(label->toolTip(), word);
+    QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), word);
 }
 
 void tst_MainLists::idleCountReset_data()

@@ -11,7 +11,6 @@ import unittest
 
 SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 GENERATOR = os.path.join(SOURCE_DIR, "tools", "make-dictionary")
-SET_DICTIONARY = os.path.join(SOURCE_DIR, "scripts", "set-dictionary")
 
 
 def load_generator():
@@ -285,45 +284,6 @@ class RealLists(unittest.TestCase):
                                "Numra Dictionary.txt")
         with open(shipped, "rb") as stream:
             self.assertEqual(run_generator().stdout, stream.read())
-
-
-class SettingsValue(unittest.TestCase):
-    """scripts/set-dictionary, with which scripts/run --language points
-    Numra at the dictionary it made."""
-
-    def test_dictionary_value(self):
-        rows = [
-            ("no settings yet", None,
-             '[General]\nDictionary="/d/de.txt"\n\n'),
-            ("value replaced, others kept",
-             "[General]\nForm%20Top=5\nDictionary=/old.txt\n\n[Other]\n"
-             "Dictionary=x\n",
-             '[General]\nDictionary="/d/de.txt"\nForm%20Top=5\n\n[Other]\n'
-             "Dictionary=x\n"),
-            ("General section added before others",
-             "[Other]\nA=1\n",
-             '[General]\nDictionary="/d/de.txt"\n\n[Other]\nA=1\n'),
-        ]
-        for name, before, after in rows:
-            with self.subTest(name), tempfile.TemporaryDirectory() as home:
-                path = os.path.join(home, "config", "Numra.conf")
-                if before is not None:
-                    os.makedirs(os.path.dirname(path))
-                    with open(path, "w", encoding="utf-8") as stream:
-                        stream.write(before)
-                subprocess.run([sys.executable, SET_DICTIONARY, path,
-                                "/d/de.txt"], check=True)
-                with open(path, encoding="utf-8") as stream:
-                    self.assertEqual(stream.read(), after)
-
-    def test_quote_and_backslash_escaped(self):
-        with tempfile.TemporaryDirectory() as home:
-            path = os.path.join(home, "Numra.conf")
-            subprocess.run([sys.executable, SET_DICTIONARY, path,
-                            'C:\\a "b"\\Ελλάδα.txt'], check=True)
-            with open(path, encoding="utf-8") as stream:
-                self.assertIn('Dictionary="C:\\\\a \\"b\\"\\\\Ελλάδα.txt"\n',
-                              stream.read())
 
 
 if __name__ == "__main__":

@@ -265,7 +265,9 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columns)
         return {};
     if (m_fixedRows == 0) {
-        if (role == Qt::AccessibleTextRole && section < m_accessibleHeadings.size())
+        // The header is hidden; only assistive tools ask for it.
+        if ((role == Qt::AccessibleTextRole || role == Qt::DisplayRole) &&
+            section < m_accessibleHeadings.size())
             return m_accessibleHeadings.at(section);
         return {};
     }
