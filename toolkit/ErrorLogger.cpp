@@ -1,6 +1,8 @@
 #include "ErrorLogger.h"
 
+#include "CrashWriter.h"
 #include "ErrorDialog.h"
+#include "ThrowCapture.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -9,99 +11,16 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#define BACKWARD_HAS_DW 1
-#include <backward.hpp>
-
-#include <cxxabi.h>
-#include <dlfcn.h>
-#include <execinfo.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <time.h>
-#include <ucontext.h>
-#include <unistd.h>
-
-#include <array>
-#include <cstdlib>
-#include <string>
-#include <typeinfo>
-
-#if defined(__x86_64__) && defined(__linux__)
-#define NUMRA_HAS_REGISTERS 1
-#else
-#define NUMRA_HAS_REGISTERS 0
-#endif
-
 namespace {
-
-constexpr size_t MaxFrames = 64;
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("ErrorLogger", text);
 }
 
-#if NUMRA_HAS_REGISTERS
-struct RegisterName
-{
-    const char *name;
-    int index;
-    bool savedByGetcontext; // glibc's getcontext() leaves the scratch registers out
-};
-
-constexpr RegisterName Registers[] = {
-    {"RIP", REG_RIP, true},  {"RSP", REG_RSP, true}, {"RBP", REG_RBP, true},
-    {"RAX", REG_RAX, false}, {"RBX", REG_RBX, true}, {"RCX", REG_RCX, true},
-    {"RDX", REG_RDX, true},  {"RSI", REG_RSI, true}, {"RDI", REG_RDI, true},
-    {"R8", REG_R8, true},    {"R9", REG_R9, true},   {"R10", REG_R10, false},
-    {"R11", REG_R11, false}, {"R12", REG_R12, true}, {"R13", REG_R13, true},
-    {"R14", REG_R14, true},  {"R15", REG_R15, true}, {"EFL", REG_EFL, false},
-};
-#endif
-
-// What the last throw on this thread left behind. The catch in NumraApplication::notify()
-// runs after the thrower's frames have been unwound, so the call chain is taken at the throw.
-struct ThrowCapture
-{
-    backward::StackTrace stack;
-    void *site = nullptr; // return address into the throwing function
-    void *object = nullptr;
-    const std::type_info *type = nullptr;
-#if NUMRA_HAS_REGISTERS
-    ucontext_t context{};
-#endif
-};
-
-thread_local ThrowCapture lastThrow;
-thread_local bool capturing = false;
-
-[[gnu::noinline]] void captureThrow(void *object, std::type_info *type, void *site,
-                                    void *callerStack)
-{
-    ThrowCapture &capture = lastThrow;
-#if NUMRA_HAS_REGISTERS
-    getcontext(&capture.context);
-    // Show the thrower's view: where it called the throw, and its stack pointer.
-    capture.context.uc_mcontext.gregs[REG_RIP] = reinterpret_cast<greg_t>(site);
-    capture.context.uc_mcontext.gregs[REG_RSP] = reinterpret_cast<greg_t>(callerStack);
-#else
-    Q_UNUSED(callerStack);
-#endif
-    capture.object = object;
-    capture.type = type;
-    capture.site = site;
-    // backward-cpp keeps return addresses less one; start the chain at the thrower.
-    capture.stack.load_from(static_cast<char *>(site) - 1, MaxFrames);
-}
-
 QString demangled(const char *name)
 {
-    int status = 0;
-    char *readable = abi::__cxa_demangle(name, nullptr, nullptr, &status);
-    const QString result = QString::fromUtf8(status == 0 && readable ? readable : name);
-    std::free(readable);
-    return result;
+    return QString::fromStdString(FailurePlatform::demangle(name));
 }
 
 QString hex(quintptr value)
@@ -131,19 +50,17 @@ QString describeFrame(const backward::ResolvedTrace &frame)
     return text;
 }
 
-#if NUMRA_HAS_REGISTERS
-QString describeRegisters(const ucontext_t &context)
+QString describeRegisters(const FailurePlatform::MachineContext &context)
 {
     QStringList lines;
-    for (const RegisterName &reg : Registers) {
+    for (const FailurePlatform::RegisterName &reg : FailurePlatform::registerNames()) {
         if (reg.savedByGetcontext)
             lines += QStringLiteral("%1 = %2")
                          .arg(QLatin1String(reg.name), -3)
-                         .arg(hex(quintptr(context.uc_mcontext.gregs[reg.index])));
+                         .arg(hex(FailurePlatform::registerValue(context, reg)));
     }
     return lines.join(QLatin1Char('\n'));
 }
-#endif
 
 // The parts of a failure that are known only while it is being handled.
 struct Failure
@@ -160,11 +77,11 @@ Failure identify(std::exception_ptr failure)
     try {
         std::rethrow_exception(failure);
     } catch (const std::exception &e) {
-        result.type = abi::__cxa_current_exception_type();
+        result.type = FailurePlatform::currentExceptionType();
         result.object = dynamic_cast<const void *>(&e);
         result.message = QString::fromUtf8(e.what());
     } catch (...) {
-        result.type = abi::__cxa_current_exception_type();
+        result.type = FailurePlatform::currentExceptionType();
     }
     result.kind = result.type ? demangled(result.type->name()) : tr("unknown exception");
     return result;
@@ -172,7 +89,7 @@ Failure identify(std::exception_ptr failure)
 
 bool isLastThrow(const Failure &failure)
 {
-    const ThrowCapture &capture = lastThrow;
+    const ThrowCapture &capture = lastThrow();
     return capture.type && failure.type && *capture.type == *failure.type &&
            (!failure.object || failure.object == capture.object);
 }
@@ -198,13 +115,13 @@ QString describeCallStack(const backward::StackTrace &stack, backward::ResolvedT
 QString describeFailure(const Failure &failure, void *site, const backward::ResolvedTrace &thrower)
 {
     QStringList text;
-    Dl_info module;
-    if (site && dladdr(static_cast<char *>(site) - 1, &module) && module.dli_fname) {
-        const quintptr offset = quintptr(site) - 1 - quintptr(module.dli_fbase);
+    FailurePlatform::Module module;
+    if (site && FailurePlatform::moduleOf(static_cast<char *>(site) - 1, module)) {
+        const quintptr offset = quintptr(site) - 1 - module.base;
         // dladdr() names the executable as it was started, perhaps by a relative path.
         QString moduleName = QString::fromStdString(thrower.object_filename);
         if (moduleName.isEmpty())
-            moduleName = QString::fromLocal8Bit(module.dli_fname);
+            moduleName = QString::fromLocal8Bit(module.fileName);
         text += tr("Exception %1 in module %2 at %3.").arg(failure.kind, moduleName, hex(offset));
     } else {
         text += tr("Exception %1.").arg(failure.kind);
@@ -224,33 +141,6 @@ bool openForAppend(QFile &file)
 }
 
 } // namespace
-
-// Declared where <cxxabi.h> declares it: at global scope it would clash with the declaration
-// the compiler makes for itself.
-namespace __cxxabiv1 {
-
-extern "C" [[noreturn]] void __cxa_throw(void *object, std::type_info *type,
-                                         void (*destroy)(void *))
-{
-    using CxaThrow = void (*)(void *, std::type_info *, void (*)(void *));
-    // A failure while capturing (say, no memory for the frames) is thrown through here too;
-    // it is neither captured nor allowed to escape.
-    if (!capturing) {
-        capturing = true;
-        try {
-            captureThrow(object, type, __builtin_return_address(0), __builtin_dwarf_cfa());
-        } catch (...) {
-        }
-        capturing = false;
-    }
-    static const auto realThrow = reinterpret_cast<CxaThrow>(dlsym(RTLD_NEXT, "__cxa_throw"));
-    if (!realThrow)
-        std::abort();
-    realThrow(object, type, destroy);
-    __builtin_unreachable();
-}
-
-} // namespace __cxxabiv1
 
 ErrorLogger &ErrorLogger::instance()
 {
@@ -316,17 +206,15 @@ ErrorReport ErrorLogger::buildReport(std::exception_ptr failure)
     ErrorReport report;
     if (isLastThrow(what)) {
         // A copy, as resolving the frames may throw (and catch) in turn.
-        const ThrowCapture capture = lastThrow;
+        const ThrowCapture capture = lastThrow();
         backward::ResolvedTrace thrower;
         report.callStack = describeCallStack(capture.stack, &thrower);
         report.text = describeFailure(what, capture.site, thrower);
-#if NUMRA_HAS_REGISTERS
         report.registers = describeRegisters(capture.context);
-#endif
     } else {
         // Not raised by a C++ throw on this thread: the chain from here is the best there is.
         backward::StackTrace here;
-        here.load_here(MaxFrames);
+        here.load_here(FailurePlatform::MaxFrames);
         report.callStack = describeCallStack(here, nullptr);
         report.text = describeFailure(what, nullptr, {});
     }
@@ -394,158 +282,6 @@ void ErrorLogger::showReport(const ErrorReport &report) const
     dialog.exec();
 }
 
-// The crash handler may use only async-signal-safe calls, so everything it writes apart from
-// the signal's own details is made ready by prepareCrashReport() beforehand.
-namespace {
-
-struct CrashTarget
-{
-    std::string path;
-    std::string directory;
-    std::string closingLines;
-};
-
-struct CrashSignal
-{
-    int number;
-    const char *name;
-};
-
-constexpr CrashSignal CrashSignals[] = {
-    {SIGSEGV, "SIGSEGV (segmentation fault)"},
-    {SIGABRT, "SIGABRT (aborted)"},
-    {SIGFPE, "SIGFPE (arithmetic error)"},
-    {SIGILL, "SIGILL (illegal instruction)"},
-    {SIGBUS, "SIGBUS (bus error)"},
-};
-CrashTarget crashTargets[2]; // the log file, then the fallback
-long crashUtcOffset = 0;
-std::array<char, 64 * 1024> crashStack;
-
-void writeText(int fd, const char *text)
-{
-    size_t length = 0;
-    while (text[length])
-        ++length;
-    while (length > 0) {
-        const ssize_t written = ::write(fd, text, length);
-        if (written <= 0)
-            return;
-        text += written;
-        length -= size_t(written);
-    }
-}
-
-void writeNumber(int fd, unsigned long value, unsigned base, int width)
-{
-    char digits[32];
-    char *end = digits + sizeof digits - 1;
-    char *p = end;
-    *p = '\0';
-    do {
-        *--p = "0123456789ABCDEF"[value % base];
-        value /= base;
-    } while ((value || end - p < width) && p > digits);
-    writeText(fd, p);
-}
-
-// The date and time like QDateTime would give them, from the offset taken when the handler
-// was installed.
-void writeSeparator(int fd)
-{
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    const long seconds = long(now.tv_sec) + crashUtcOffset;
-    const long z = seconds / 86400 + 719468;
-    const long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long doe = z - era * 146097;
-    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long mp = (5 * doy + 2) / 153;
-    const long day = doy - (153 * mp + 2) / 5 + 1;
-    const long month = mp < 10 ? mp + 3 : mp - 9;
-    const long year = yoe + era * 400 + (month <= 2);
-    const long time = ((seconds % 86400) + 86400) % 86400;
-    const long fields[] = {year, month, day, time / 3600, time / 60 % 60, time % 60};
-    const char *const after[] = {"-", "-", " ", ":", ":", ""};
-    writeText(fd, "==================== ");
-    for (int i = 0; i < 6; ++i) {
-        writeNumber(fd, fields[i], 10, i == 0 ? 4 : 2);
-        writeText(fd, after[i]);
-    }
-    writeText(fd, " ====================\n");
-}
-
-const char *signalName(int signal)
-{
-    for (const CrashSignal &crash : CrashSignals) {
-        if (crash.number == signal)
-            return crash.name;
-    }
-    return "signal";
-}
-
-void writeCrashReport(int fd, int signal, siginfo_t *info, void *context, const CrashTarget &target)
-{
-    writeSeparator(fd);
-    writeText(fd, "Fatal signal ");
-    writeText(fd, signalName(signal));
-    writeText(fd, " at address 0x");
-    writeNumber(fd, reinterpret_cast<unsigned long>(info->si_addr), 16, 16);
-    writeText(fd, ".\n\nCall Stack:\n");
-    void *frames[MaxFrames];
-    backtrace_symbols_fd(frames, backtrace(frames, int(MaxFrames)), fd);
-    writeText(fd, "\nRegisters:\n");
-#if NUMRA_HAS_REGISTERS
-    const auto *registers = static_cast<ucontext_t *>(context)->uc_mcontext.gregs;
-    for (const RegisterName &reg : Registers) {
-        writeText(fd, reg.name);
-        writeText(fd, reg.name[2] ? " = " : "  = ");
-        writeNumber(fd, static_cast<unsigned long>(registers[reg.index]), 16, 16);
-        writeText(fd, "\n");
-    }
-#else
-    Q_UNUSED(context);
-    writeText(fd, "Registers not available.\n");
-#endif
-    writeText(fd, target.closingLines.c_str());
-    writeText(fd, "\n");
-}
-
-void makeDirectories(const std::string &directory)
-{
-    char path[4096];
-    if (directory.empty() || directory.size() >= sizeof path)
-        return;
-    for (size_t i = 1; i <= directory.size(); ++i) {
-        if (i == directory.size() || directory[i] == '/') {
-            directory.copy(path, i);
-            path[i] = '\0';
-            ::mkdir(path, 0755);
-        }
-    }
-}
-
-void crashHandler(int signal, siginfo_t *info, void *context)
-{
-    const int flags = O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC;
-    const CrashTarget *target = &crashTargets[0];
-    int fd = ::open(target->path.c_str(), flags, 0644);
-    if (fd < 0 && !crashTargets[1].path.empty()) {
-        target = &crashTargets[1];
-        makeDirectories(target->directory);
-        fd = ::open(target->path.c_str(), flags, 0644);
-    }
-    if (fd >= 0) {
-        writeCrashReport(fd, signal, info, context, *target);
-        ::close(fd);
-    }
-    // SA_RESETHAND has restored the default action; it ends the program once this returns.
-    ::raise(signal);
-}
-
-} // namespace
-
 void ErrorLogger::prepareCrashReport()
 {
     const QString primary = logFile();
@@ -554,11 +290,11 @@ void ErrorLogger::prepareCrashReport()
     const QString paths[] = {primary, fallback.isEmpty()
                                           ? QString()
                                           : QDir(fallback).filePath(QFileInfo(primary).fileName())};
+    CrashWriter::Target targets[2];
     for (int i = 0; i < 2; ++i) {
-        CrashTarget &target = crashTargets[i];
+        CrashWriter::Target &target = targets[i];
         target.path = QFile::encodeName(paths[i]).toStdString();
         target.directory = QFile::encodeName(directories[i]).toStdString();
-        target.closingLines.clear();
         if (m_extraPageEnabled && m_extraLinesCallback && !paths[i].isEmpty()) {
             QStringList lines;
             m_currentLogDirectory = directories[i];
@@ -567,26 +303,11 @@ void ErrorLogger::prepareCrashReport()
             target.closingLines = (QLatin1Char('\n') + lines.join(QLatin1Char('\n'))).toStdString();
         }
     }
-    crashUtcOffset = QDateTime::currentDateTime().offsetFromUtc();
+    CrashWriter::prepare(targets[0], targets[1], QDateTime::currentDateTime().offsetFromUtc());
 }
 
 void ErrorLogger::installCrashHandler()
 {
     prepareCrashReport();
-    // The first backtrace() loads libgcc, which must not happen inside the handler.
-    void *frame = nullptr;
-    backtrace(&frame, 1);
-
-    // A stack of its own, so that a stack overflow can still be reported.
-    stack_t stack{};
-    stack.ss_sp = crashStack.data();
-    stack.ss_size = crashStack.size();
-    sigaltstack(&stack, nullptr);
-
-    struct sigaction action = {};
-    action.sa_sigaction = crashHandler;
-    action.sa_flags = SA_SIGINFO | SA_RESETHAND | SA_ONSTACK;
-    sigemptyset(&action.sa_mask);
-    for (const CrashSignal &crash : CrashSignals)
-        sigaction(crash.number, &action, nullptr);
+    CrashWriter::install();
 }
