@@ -4,6 +4,7 @@
 
 #if NUMRA_HANDLES_CRASH_SIGNALS
 
+#include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -27,40 +28,58 @@ constexpr CrashSignal CrashSignals[] = {
     {SIGILL, "SIGILL (illegal instruction)"},
     {SIGBUS, "SIGBUS (bus error)"},
 };
-CrashWriter::Target crashTargets[2]; // the log file, then the fallback
+// Spelt out beforehand: making a path inside the handler would allocate.
+struct CrashTarget
+{
+    std::string path;
+    std::string directory;
+    std::string closingLines;
+};
+
+CrashTarget crashTargets[2]; // the log file, then the fallback
 long crashUtcOffset = 0;
 std::array<char, 64 * 1024> crashStack;
 
-void writeText(int fd, const char *text)
+// Writes on while every write succeeds; a full disk shows as the first write that fails.
+struct CrashOutput
 {
-    size_t length = 0;
-    while (text[length])
-        ++length;
-    while (length > 0) {
-        const ssize_t written = ::write(fd, text, length);
-        if (written <= 0)
-            return;
-        text += written;
-        length -= size_t(written);
-    }
-}
+    int fd;
+    bool ok = true;
 
-void writeNumber(int fd, unsigned long value, unsigned base, int width)
-{
-    char digits[32];
-    char *end = digits + sizeof digits - 1;
-    char *p = end;
-    *p = '\0';
-    do {
-        *--p = "0123456789ABCDEF"[value % base];
-        value /= base;
-    } while ((value || end - p < width) && p > digits);
-    writeText(fd, p);
-}
+    void text(const char *text)
+    {
+        size_t length = 0;
+        while (text[length])
+            ++length;
+        while (ok && length > 0) {
+            const ssize_t written = ::write(fd, text, length);
+            if (written < 0 && errno == EINTR)
+                continue;
+            ok = written > 0;
+            if (ok) {
+                text += written;
+                length -= size_t(written);
+            }
+        }
+    }
+
+    void number(unsigned long value, unsigned base, int width)
+    {
+        char digits[32];
+        char *end = digits + sizeof digits - 1;
+        char *p = end;
+        *p = '\0';
+        do {
+            *--p = "0123456789ABCDEF"[value % base];
+            value /= base;
+        } while ((value || end - p < width) && p > digits);
+        text(p);
+    }
+};
 
 // The date and time like QDateTime would give them, from the offset taken when the handler
 // was installed.
-void writeSeparator(int fd)
+void writeSeparator(CrashOutput &out)
 {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
@@ -77,12 +96,12 @@ void writeSeparator(int fd)
     const long time = ((seconds % 86400) + 86400) % 86400;
     const long fields[] = {year, month, day, time / 3600, time / 60 % 60, time % 60};
     const char *const after[] = {"-", "-", " ", ":", ":", ""};
-    writeText(fd, "==================== ");
+    out.text("==================== ");
     for (int i = 0; i < 6; ++i) {
-        writeNumber(fd, fields[i], 10, i == 0 ? 4 : 2);
-        writeText(fd, after[i]);
+        out.number(fields[i], 10, i == 0 ? 4 : 2);
+        out.text(after[i]);
     }
-    writeText(fd, " ====================\n");
+    out.text(" ====================\n");
 }
 
 const char *signalName(int signal)
@@ -94,30 +113,34 @@ const char *signalName(int signal)
     return "signal";
 }
 
-void writeCrashReport(int fd, int signal, siginfo_t *info, void *context,
-                      const CrashWriter::Target &target)
+// False when the report could not be written whole.
+bool writeCrashReport(int fd, int signal, siginfo_t *info, void *context, const CrashTarget &target)
 {
-    writeSeparator(fd);
-    writeText(fd, "Fatal signal ");
-    writeText(fd, signalName(signal));
-    writeText(fd, " at address 0x");
-    writeNumber(fd, reinterpret_cast<unsigned long>(info->si_addr), 16, 16);
-    writeText(fd, ".\n\nCall Stack:\n");
+    CrashOutput out{fd};
+    writeSeparator(out);
+    out.text("Fatal signal ");
+    out.text(signalName(signal));
+    out.text(" at address 0x");
+    out.number(reinterpret_cast<unsigned long>(info->si_addr), 16, 16);
+    out.text(".\n\nCall Stack:\n");
     void *frames[FailurePlatform::MaxFrames];
-    FailurePlatform::writeBacktrace(
-        frames, FailurePlatform::backtrace(frames, int(FailurePlatform::MaxFrames)), fd);
-    writeText(fd, "\nRegisters:\n");
+    // Its own failures go unseen; the writes after it fail as well on a full disk.
+    if (out.ok)
+        FailurePlatform::writeBacktrace(
+            frames, FailurePlatform::backtrace(frames, int(FailurePlatform::MaxFrames)), fd);
+    out.text("\nRegisters:\n");
     const auto &registers = FailurePlatform::signalContext(context);
     for (const FailurePlatform::RegisterName &reg : FailurePlatform::registerNames()) {
-        writeText(fd, reg.name);
-        writeText(fd, reg.name[2] ? " = " : "  = ");
-        writeNumber(fd, FailurePlatform::registerValue(registers, reg), 16, 16);
-        writeText(fd, "\n");
+        out.text(reg.name);
+        out.text(reg.name[2] ? " = " : "  = ");
+        out.number(FailurePlatform::registerValue(registers, reg), 16, 16);
+        out.text("\n");
     }
     if (FailurePlatform::registerNames().empty())
-        writeText(fd, "Registers not available.\n");
-    writeText(fd, target.closingLines.c_str());
-    writeText(fd, "\n");
+        out.text("Registers not available.\n");
+    out.text(target.closingLines.c_str());
+    out.text("\n");
+    return out.ok;
 }
 
 void makeDirectories(const std::string &directory)
@@ -134,19 +157,30 @@ void makeDirectories(const std::string &directory)
     }
 }
 
+// A report cut off by a full disk is taken back, so that the log does not end mid-line.
+bool appendCrashReport(const CrashTarget &target, int signal, siginfo_t *info, void *context)
+{
+    const char *path = target.path.c_str();
+    if (!*path)
+        return false;
+    const int fd = ::open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    struct stat before
+    {
+    };
+    const bool regular = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
+    const bool written = writeCrashReport(fd, signal, info, context, target);
+    if (!written && regular)
+        static_cast<void>(::ftruncate(fd, before.st_size));
+    return ::close(fd) == 0 && written;
+}
+
 void crashHandler(int signal, siginfo_t *info, void *context)
 {
-    const int flags = O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC;
-    const CrashWriter::Target *target = &crashTargets[0];
-    int fd = ::open(target->path.c_str(), flags, 0644);
-    if (fd < 0 && !crashTargets[1].path.empty()) {
-        target = &crashTargets[1];
-        makeDirectories(target->directory);
-        fd = ::open(target->path.c_str(), flags, 0644);
-    }
-    if (fd >= 0) {
-        writeCrashReport(fd, signal, info, context, *target);
-        ::close(fd);
+    if (!appendCrashReport(crashTargets[0], signal, info, context)) {
+        makeDirectories(crashTargets[1].directory);
+        appendCrashReport(crashTargets[1], signal, info, context);
     }
     // SA_RESETHAND has restored the default action; it ends the program once this returns.
     ::raise(signal);
@@ -156,8 +190,11 @@ void crashHandler(int signal, siginfo_t *info, void *context)
 
 void CrashWriter::prepare(const Target &logFile, const Target &fallback, long utcOffset)
 {
-    crashTargets[0] = logFile;
-    crashTargets[1] = fallback;
+    const Target *targets[] = {&logFile, &fallback};
+    for (int i = 0; i < 2; ++i) {
+        crashTargets[i] = {targets[i]->path.native(), targets[i]->path.parent_path().native(),
+                           targets[i]->closingLines};
+    }
     crashUtcOffset = utcOffset;
 }
 

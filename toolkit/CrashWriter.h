@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 // Appends a short report to the log when the program crashes (SIGSEGV, SIGABRT, SIGFPE,
@@ -10,12 +11,13 @@ namespace CrashWriter {
 
 struct Target
 {
-    std::string path; // as the system takes it; empty: no such target
-    std::string directory;
+    std::filesystem::path path; // empty: no such target
     std::string closingLines;
 };
 
-// The log file, then the fallback; the date is written with the offset from UTC given here.
+// The log file, then the fallback, which is tried when the log file does not take the whole
+// report; the fallback's directory is made when needed. The date is written with the offset from
+// UTC given here.
 void prepare(const Target &logFile, const Target &fallback, long utcOffset);
 // Does nothing where the platform has no crash signals.
 void install();

@@ -1,6 +1,7 @@
 #include "ErrorLogger.h"
 
 #include "CrashWriter.h"
+#include "Dialogs.h"
 #include "ErrorDialog.h"
 #include "ThrowCapture.h"
 
@@ -10,6 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <fstream>
+#include <type_traits>
 
 namespace {
 
@@ -37,7 +41,7 @@ QString describeFrame(const backward::ResolvedTrace &frame)
             .arg(hex(quintptr(frame.addr)), function.isEmpty() ? QStringLiteral("??") : function);
     if (!frame.object_filename.empty())
         text += QStringLiteral("  (%1)").arg(
-            QFileInfo(QString::fromStdString(frame.object_filename)).fileName());
+            QFileInfo(QFile::decodeName(frame.object_filename.c_str())).fileName());
     if (!frame.source.filename.empty())
         text += QStringLiteral("\n      at %1:%2")
                     .arg(QString::fromStdString(frame.source.filename))
@@ -119,9 +123,9 @@ QString describeFailure(const Failure &failure, void *site, const backward::Reso
     if (site && FailurePlatform::moduleOf(static_cast<char *>(site) - 1, module)) {
         const quintptr offset = quintptr(site) - 1 - module.base;
         // dladdr() names the executable as it was started, perhaps by a relative path.
-        QString moduleName = QString::fromStdString(thrower.object_filename);
+        QString moduleName = QFile::decodeName(thrower.object_filename.c_str());
         if (moduleName.isEmpty())
-            moduleName = QString::fromLocal8Bit(module.fileName);
+            moduleName = QFile::decodeName(module.fileName);
         text += tr("Exception %1 in module %2 at %3.").arg(failure.kind, moduleName, hex(offset));
     } else {
         text += tr("Exception %1.").arg(failure.kind);
@@ -135,9 +139,63 @@ QString describeFailure(const Failure &failure, void *site, const backward::Reso
     return text.join(QLatin1Char('\n'));
 }
 
-bool openForAppend(QFile &file)
+// A path reaches the system as the system spells it, so that a folder whose name is not
+// UTF-8 still takes the log; only what the user reads goes through QString.
+std::filesystem::path toPath(const QString &name)
 {
-    return file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
+    if constexpr (std::is_same_v<std::filesystem::path::value_type, wchar_t>)
+        return std::filesystem::path(name.toStdWString());
+    else
+        return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+QString fromPath(const std::filesystem::path &path)
+{
+    if constexpr (std::is_same_v<std::filesystem::path::value_type, wchar_t>)
+        return QString::fromStdWString(path.wstring());
+    else
+        return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+std::filesystem::path programDirectory()
+{
+    std::filesystem::path program = FailurePlatform::executablePath();
+    if (program.empty())
+        program = toPath(QCoreApplication::applicationFilePath());
+    return program.parent_path();
+}
+
+std::filesystem::path absolutePath(const std::filesystem::path &path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute;
+}
+
+// Appends the whole text or, as far as the file can be cut back, nothing: on a full disk the
+// report used to stop mid-line while the dialog still pointed to it.
+bool appendWhole(const std::filesystem::path &path, const QByteArray &text)
+{
+    std::error_code error;
+    const std::filesystem::file_status before = std::filesystem::status(path, error);
+    const bool existed = std::filesystem::exists(before);
+    const bool regular = std::filesystem::is_regular_file(before);
+    const std::uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
+
+    std::ofstream file(path, std::ios::out | std::ios::app);
+    if (!file.is_open())
+        return false;
+    file.write(text.constData(), std::streamsize(text.size()));
+    file.flush();
+    file.close();
+    if (file)
+        return true;
+    // Never a device or anything else that was there before: only our own text is taken back.
+    if (regular)
+        std::filesystem::resize_file(path, size, error);
+    else if (!existed && std::filesystem::is_regular_file(path, error))
+        std::filesystem::remove(path, error);
+    return false;
 }
 
 } // namespace
@@ -162,11 +220,16 @@ void ErrorLogger::setIcon(QMessageBox::Icon icon)
     }
 }
 
-QString ErrorLogger::logFile() const
+void ErrorLogger::setLogFile(const QString &path)
 {
-    if (!m_logFile.isEmpty())
-        return m_logFile;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Error.Log"));
+    setLogFile(toPath(path));
+}
+
+std::filesystem::path ErrorLogger::logFile() const
+{
+    // Relative to the program, not to the working directory, which a file dialog may change.
+    const std::filesystem::path name = m_logFile.empty() ? "Error.Log" : m_logFile;
+    return name.is_absolute() ? name : programDirectory() / name;
 }
 
 QString ErrorLogger::fallbackDirectory() const
@@ -224,28 +287,49 @@ ErrorReport ErrorLogger::buildReport(std::exception_ptr failure)
 }
 
 // Opens the log for each report and closes it again, so the file is complete while the user
-// reads the dialog. An installed copy cannot write beside the executable: then the report
-// goes to the fallback directory, and the closing lines are told so.
+// reads the dialog. An installed copy cannot write beside the executable, nor can a full disk
+// take the report: then it goes to the fallback directory, and the closing lines are told where
+// it went, or that it went nowhere.
 void ErrorLogger::writeReport(ErrorReport &report)
 {
-    const QString primary = logFile();
-    QFile file(primary);
-    if (!openForAppend(file)) {
-        const QString fallback = fallbackDirectory();
-        file.setFileName(QDir(fallback).filePath(QFileInfo(primary).fileName()));
-        if (fallback.isEmpty() || !QDir().mkpath(fallback) || !openForAppend(file))
-            file.setFileName(QString());
+    const std::filesystem::path primary = absolutePath(logFile());
+    const std::filesystem::path fallback = fallbackLogFile(primary);
+    for (const std::filesystem::path &path : {primary, fallback}) {
+        if (path.empty())
+            continue;
+        std::error_code error;
+        if (path == fallback)
+            std::filesystem::create_directories(path.parent_path(), error);
+        addExtraLines(report.extraLines, fromPath(path.parent_path()));
+        if (appendWhole(path, entryText(report))) {
+            report.logPath = fromPath(path);
+            return;
+        }
     }
+    addExtraLines(report.extraLines, QString());
+}
 
-    if (m_extraPageEnabled && m_extraLinesCallback) {
-        m_currentLogDirectory = file.isOpen() ? QFileInfo(file).absolutePath() : QString();
-        report.extraLines.clear();
-        m_extraLinesCallback(report.extraLines);
-        m_currentLogDirectory.clear();
-    }
-    if (!file.isOpen())
+std::filesystem::path ErrorLogger::fallbackLogFile(const std::filesystem::path &logFile) const
+{
+    const QString directory = fallbackDirectory();
+    if (directory.isEmpty())
+        return {};
+    const std::filesystem::path path = absolutePath(toPath(directory) / logFile.filename());
+    return path == logFile ? std::filesystem::path() : path;
+}
+
+void ErrorLogger::addExtraLines(QStringList &lines, const QString &logDirectory)
+{
+    if (!m_extraPageEnabled || !m_extraLinesCallback)
         return;
+    m_currentLogDirectory = logDirectory;
+    lines.clear();
+    m_extraLinesCallback(lines);
+    m_currentLogDirectory.clear();
+}
 
+QByteArray ErrorLogger::entryText(const ErrorReport &report)
+{
     const QString now =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     QStringList entry{QStringLiteral("==================== %1 ====================").arg(now),
@@ -261,9 +345,7 @@ void ErrorLogger::writeReport(ErrorReport &report)
         entry += report.extraLines;
     }
     entry += QString();
-    file.write(entry.join(QLatin1Char('\n')).toUtf8());
-    file.close();
-    report.logPath = QFileInfo(file).absoluteFilePath();
+    return entry.join(QLatin1Char('\n')).toUtf8();
 }
 
 void ErrorLogger::showReport(const ErrorReport &report) const
@@ -279,29 +361,20 @@ void ErrorLogger::showReport(const ErrorReport &report) const
     if (m_extraPageEnabled)
         dialog.addExtraPage(m_extraPageTitle.isEmpty() ? tr("Additional") : m_extraPageTitle);
     dialog.setDetailsShown(m_showDetails);
-    dialog.exec();
+    Platform::execModal(&dialog);
 }
 
 void ErrorLogger::prepareCrashReport()
 {
-    const QString primary = logFile();
-    const QString fallback = fallbackDirectory();
-    const QString directories[] = {QFileInfo(primary).absolutePath(), fallback};
-    const QString paths[] = {primary, fallback.isEmpty()
-                                          ? QString()
-                                          : QDir(fallback).filePath(QFileInfo(primary).fileName())};
-    CrashWriter::Target targets[2];
-    for (int i = 0; i < 2; ++i) {
-        CrashWriter::Target &target = targets[i];
-        target.path = QFile::encodeName(paths[i]).toStdString();
-        target.directory = QFile::encodeName(directories[i]).toStdString();
-        if (m_extraPageEnabled && m_extraLinesCallback && !paths[i].isEmpty()) {
-            QStringList lines;
-            m_currentLogDirectory = directories[i];
-            m_extraLinesCallback(lines);
-            m_currentLogDirectory.clear();
+    const std::filesystem::path primary = absolutePath(logFile());
+    CrashWriter::Target targets[2] = {{primary, {}}, {fallbackLogFile(primary), {}}};
+    for (CrashWriter::Target &target : targets) {
+        if (target.path.empty())
+            continue;
+        QStringList lines;
+        addExtraLines(lines, fromPath(target.path.parent_path()));
+        if (!lines.isEmpty())
             target.closingLines = (QLatin1Char('\n') + lines.join(QLatin1Char('\n'))).toStdString();
-        }
     }
     CrashWriter::prepare(targets[0], targets[1], QDateTime::currentDateTime().offsetFromUtc());
 }
