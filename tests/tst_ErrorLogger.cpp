@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -374,13 +375,22 @@ void tst_ErrorLogger::unwritableLogDirectory()
     const QString programDirectory = m_dir.filePath(QStringLiteral("bin"));
     QString logFile = programDirectory + QLatin1Char('/') + LogName;
     std::optional<FileSizeLimit> limit;
+    QString immutable;
+    const auto mutableAgain = qScopeGuard([&] {
+        if (!immutable.isEmpty())
+            QProcess::execute(QStringLiteral("chattr"), {"-i", immutable});
+    });
     switch (unwritable) {
     case Unwritable::ReadOnlyDirectory: {
         QVERIFY(m_dir.mkdir(QStringLiteral("bin")));
         QFile(programDirectory).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        // Permissions do not stop root; the file system's immutable flag does, where it has one.
+        if (::geteuid() == 0 &&
+            QProcess::execute(QStringLiteral("chattr"), {"+i", programDirectory}) == 0)
+            immutable = programDirectory;
         QFile probe(programDirectory + QStringLiteral("/probe"));
         if (probe.open(QIODevice::WriteOnly))
-            QSKIP("Permissions do not hold for this user (root)");
+            QSKIP("Nothing stops this user (root) writing here: no immutable flag");
         break;
     }
     case Unwritable::DirectoryIsAFile: {
