@@ -248,8 +248,8 @@ void TMainForm::FormCreate()
 {
     ErrorLogger &logger = ErrorLogger::instance();
     logger.setIcon(QMessageBox::Critical);
-    logger.setLogFile(
-        QDir(Platform::programDirectory()).filePath(QStringLiteral("Numra Error.Log")));
+    // By its name alone: the logger puts it beside the program, whatever the folder is called.
+    logger.setLogFile(QStringLiteral("Numra Error.Log"));
     logger.setShowDetails(true);
     logger.setExtraLinesCallback([](QStringList &lines) {
         ReportClosingLines(lines, ErrorLogger::instance().currentLogDirectory());
