@@ -67,7 +67,11 @@ private slots:
     void thirtyWordsRowCount();
     void clearKeepsTypedNumber();
     void enteringFieldRestoresTypedNumber();
-    void suffixJoinedUnedited();
+    void suffixJoined_data();
+    void suffixJoined();
+    void moreThan4999Matches();
+    void releaseOnEmptyPhraseRow();
+    void copyTrimsWordEndingInBlank();
     void prefixMovesStartLeft();
     void prefixAfterSuffix();
     void hyphenAtBothEndsAppliedAsListed();
@@ -314,32 +318,77 @@ void tst_MainLists::enteringFieldRestoresTypedNumber()
     QVERIFY(!f->ui().Edit->isModified());
 }
 
-void tst_MainLists::suffixJoinedUnedited()
+void tst_MainLists::suffixJoined_data()
 {
+    QTest::addColumn<QString>("corrected"); // what the user makes of "WALK-ING"
+    QTest::newRow("unedited") << "WALK-ING";
+    QTest::newRow("spelling corrected") << "WALKING";
+}
+
+void tst_MainLists::suffixJoined()
+{
+    QFETCH(QString, corrected);
     f->convert(QStringLiteral("9255464"));
     QVERIFY(f->choose("WALK", "9255"));
     QCOMPARE(f->ui().SelectedWordLabel->text(), QStringLiteral("WALK"));
     QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{"-ING"});
     QCOMPARE(f->ui().AffixGrid->rowCount(), 16);
-    f->onModal = [](QDialog *dialog) {
+    f->onModal = [corrected](QDialog *dialog) {
         auto *form = qobject_cast<TAffixForm *>(dialog);
         if (!form || form->combinationWord() != "WALK-ING" ||
             form->combinationNumber() != "9255464")
             return int(QDialog::Rejected);
+        form->setCombination(corrected, form->combinationNumber());
         form->findChild<QPushButton *>(QStringLiteral("AffixOkBtn"))->click();
         return int(QDialog::Accepted);
     };
     MainFixture::clickRow(f->ui().AffixGrid, 0);
-    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"WALK-ING"});
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{corrected});
     QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 1), QStringList{"9255464"});
     QCOMPARE(f->ui().Edit->text(), QString(7, Mark));
-    QCOMPARE(f->ui().SelectedWordLabel->text(), QStringLiteral("WALK-ING"));
+    QCOMPARE(f->ui().SelectedWordLabel->text(), corrected);
     QVERIFY(f->ui().CopyBtn->isEnabled());
     QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
-    QCOMPARE(Platform::clipboardText(), QStringLiteral("9255464, WALK-ING"));
+    QCOMPARE(Platform::clipboardText(), "9255464, " + corrected);
     // Giving the joined word back returns every digit it covered.
     MainFixture::clickRow(f->ui().SelectedGrid, 1);
     QCOMPARE(f->ui().Edit->text(), QStringLiteral("9255464"));
+}
+
+void tst_MainLists::moreThan4999Matches()
+{
+    f->dialogAnswer = f->writeDictionary(QByteArray("2,A,N\n").repeated(6000), "many.txt");
+    f->ui().Open1->trigger();
+    f->convert(QStringLiteral("2"));
+    QCOMPARE(f->ui().PossibleGrid->rowCount(), 6001);
+    QCOMPARE(f->ui().PossibleGrid->cell(0, 6000), QStringLiteral("A"));
+    QVERIFY(f->main().statusText().startsWith(" 6000 Matches out of 6000 words in "));
+}
+
+void tst_MainLists::releaseOnEmptyPhraseRow()
+{
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose("CALL", "2255"));
+    const QString covered = f->ui().Edit->text();
+    QVERIFY(!f->ui().SelectedWordLabel->text().isEmpty());
+    QSignalSpy rerun(f->ui().PossibleGrid->model(), &QAbstractItemModel::modelReset);
+    MainFixture::clickRow(f->ui().SelectedGrid, 5);
+    QCOMPARE(f->ui().Edit->text(), covered);
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"CALL"});
+    QCOMPARE(f->ui().SelectedWordLabel->text(), QString());
+    QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{});
+    QCOMPARE(rerun.count(), 1);
+}
+
+void tst_MainLists::copyTrimsWordEndingInBlank()
+{
+    f->dialogAnswer = f->writeDictionary("2255,CALL,N\n669,NOW ,N\n", "blank.txt");
+    f->ui().Open1->trigger();
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose("CALL", "2255"));
+    QVERIFY(f->choose("NOW ", "669"));
+    QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
+    QCOMPARE(Platform::clipboardText(), QStringLiteral("2255669, CALL NOW"));
 }
 
 void tst_MainLists::prefixMovesStartLeft()
