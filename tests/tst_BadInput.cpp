@@ -16,6 +16,8 @@
 
 #include <cstdio>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QByteArray Dictionary = "2255,CALL,N\n669,NOW,N\n";
@@ -29,7 +31,7 @@ template <qsizetype N> QByteArray bytes(const char (&text)[N])
 }
 
 // The ways a path can fail to open, also for root.
-enum class Broken { Missing, Directory, NoReadPermission, UnderAFile, LinkLoop };
+enum class Broken { Missing, Directory, NoReadPermission, UnderAFile, LinkLoop, Fifo, Endless };
 
 // Puts the broken thing at path; false (with the reason in skip) when it cannot be made real.
 bool breakPath(const QString &path, Broken how, QString &skip)
@@ -58,6 +60,10 @@ bool breakPath(const QString &path, Broken how, QString &skip)
         return true; // the caller passes a path below a plain file
     case Broken::LinkLoop:
         return QFile::link(path, path);
+    case Broken::Fifo:
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    case Broken::Endless:
+        return QFile::link(QStringLiteral("/dev/zero"), path);
     }
     return false;
 }
@@ -71,6 +77,9 @@ void addBrokenRows(bool withPathUnderAFile)
     if (withPathUnderAFile)
         QTest::newRow("a path under a plain file") << Broken::UnderAFile;
     QTest::newRow("a link that points to itself") << Broken::LinkLoop;
+    // These used to hang the window: the open of a FIFO waits for a writer, /dev/zero never ends.
+    QTest::newRow("a FIFO with no writer") << Broken::Fifo;
+    QTest::newRow("a link to /dev/zero") << Broken::Endless;
 }
 
 // Where the user can reach the window (offscreen there is one screen). In 64 bits, as a
