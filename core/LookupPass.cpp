@@ -1,13 +1,56 @@
 #include "LookupPass.h"
 
+#include "TextEncoding.h"
+#include "UnicodeLetters.h"
+
 #include <algorithm>
 #include <unordered_set>
 
 namespace Numra {
 
+namespace {
+
+// A cut at the byte limit can fall inside a UTF-8 sequence; the whole character goes then,
+// rather than the whole text falling back to the single-byte rule.
+std::string_view cutToShortString(std::string_view text)
+{
+    std::string_view cut = text.substr(0, std::min(text.size(), ShortStringMax));
+    if (cut.size() == text.size() || IsUtf8(cut))
+        return cut;
+    std::size_t size = cut.size();
+    for (int i = 0; i < 3 && size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80;
+         ++i)
+        --size;
+    return IsUtf8(text.substr(0, size)) ? text.substr(0, size) : cut;
+}
+
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string unicodeKey(std::string_view text)
+{
+    std::string key;
+    key.reserve(text.size());
+    std::size_t pos = 0;
+    char32_t c;
+    while (DecodeUtf8(text, pos, c)) {
+        if (IsUnicodeLetter(c))
+            AppendCaseFolded(key, c);
+    }
+    return key;
+}
+
+} // namespace
+
 std::string WordKey(std::string_view text)
 {
-    std::string lowered(text.substr(0, std::min(text.size(), ShortStringMax)));
+    const std::string_view cut = cutToShortString(text);
+    if (!isAscii(cut) && IsUtf8(cut))
+        return unicodeKey(RemoveParenthesized(Trim(cut)));
+    std::string lowered(cut);
     for (char &c : lowered) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
@@ -35,6 +78,10 @@ Quick quickMatch(std::string_view line, std::string_view key)
     std::size_t matched = 0;
     for (std::size_t i = first + 1; i < second; ++i) {
         char c = line[i];
+        // A word beyond ASCII: UTF-8 letters count, or a Windows-1252 word keeps its old rule.
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return WordKey(line.substr(first + 1, second - first - 1)) == key ? Quick::Matches
+                                                                              : Quick::Differs;
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
         if (!LetterSet.contains(c))

@@ -114,6 +114,8 @@ private slots:
     void dictionaryContent();
     void wordsShownAsWritten_data();
     void wordsShownAsWritten();
+    void lookupBeyondAToZ_data();
+    void lookupBeyondAToZ();
     void chosenDictionaryCannotBeOpened_data();
     void chosenDictionaryCannotBeOpened();
     void dictionaryBrokenAfterStart_data();
@@ -296,6 +298,38 @@ void tst_BadInput::wordsShownAsWritten()
     QCOMPARE(f->ui().SelectedGrid->cell(0, 1), shown);
     QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
     QCOMPARE(Platform::clipboardText(), copied);
+}
+
+// The lookup window hands UTF-8 to the core, where letters of every script count.
+void tst_BadInput::lookupBeyondAToZ_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("German in capitals") << "M\u00dcLLER" << QStringList{"68553"};
+    QTest::newRow("German, not without the umlaut")
+        << "Mller" << QStringList{"No Numeric Equivalent"};
+    QTest::newRow("Russian in capitals")
+        << "\u0417\u0412\u041e\u041d\u041e\u041a" << QStringList{"7"};
+    QTest::newRow("Greek finds no digit line")
+        << "\u03bb\u03cc\u03b3\u03bf\u03c2" << QStringList{"No Numeric Equivalent"};
+}
+
+void tst_BadInput::lookupBeyondAToZ()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, rows);
+    start("0,0,N\n68553,M\xc3\xbcller,N\n7,\xd0\xb7\xd0\xb2\xd0\xbe\xd0\xbd\xd0\xbe\xd0\xba,N\n");
+    QStringList found;
+    f->onModal = [&](QDialog *) {
+        // keyClicks knows no key for a letter outside Latin-1; one event carries the text.
+        auto *field = f->windows->LookupForm->findChild<QLineEdit *>("WordToConvert");
+        field->setFocus();
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, typed, Qt::NoModifier);
+        found = lookUp(QString());
+        return int(QDialog::Rejected);
+    };
+    QTest::mouseClick(f->ui().LookupBtn, Qt::LeftButton);
+    QCOMPARE(found, rows);
 }
 
 void tst_BadInput::chosenDictionaryCannotBeOpened_data()

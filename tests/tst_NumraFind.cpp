@@ -51,6 +51,8 @@ private slots:
     void refused();
     void pathBytesAsGiven_data();
     void pathBytesAsGiven();
+    void lookupBeyondAToZ_data();
+    void lookupBeyondAToZ();
     void lostOutput_data();
     void lostOutput();
 };
@@ -221,6 +223,33 @@ void tst_NumraFind::pathBytesAsGiven()
     std::filesystem::remove(path.toStdString());
     QCOMPARE(result.out, QStringLiteral("CALL\t2255\tN\nNOW\t669\tN\n"));
     QCOMPARE(result.status, 0);
+}
+
+// The arguments are UTF-8, and so are the letters of every script that the lookup compares.
+void tst_NumraFind::lookupBeyondAToZ_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("German in capitals") << "M\u00dcLLER"
+                                        << "68553\n";
+    QTest::newRow("Russian in capitals") << "\u0417\u0412\u041e\u041d\u041e\u041a"
+                                         << "7\n";
+    QTest::newRow("without its umlaut, nothing") << "Mller" << QString();
+}
+
+void tst_NumraFind::lookupBeyondAToZ()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, out);
+    const QString path = m_dir.filePath(QStringLiteral("letters.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        "0,0,N\n68553,M\xc3\xbcller,N\n7,\xd0\xb7\xd0\xb2\xd0\xbe\xd0\xbd\xd0\xbe\xd0\xba,N\n\n");
+    file.close();
+    const Result result = run({"--dictionary", path, "--lookup", word});
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.status, out.isEmpty() ? 1 : 0);
 }
 
 void tst_NumraFind::lostOutput_data()
