@@ -10,18 +10,20 @@ namespace Numra {
 
 namespace {
 
-// A cut at the byte limit can fall inside a UTF-8 sequence; the whole character goes then,
+// A cut at the byte limit can fall inside a UTF-8 character; the whole character goes then,
 // rather than the whole text falling back to the single-byte rule.
 std::string_view cutToShortString(std::string_view text)
 {
-    std::string_view cut = text.substr(0, std::min(text.size(), ShortStringMax));
+    const std::string_view cut = text.substr(0, std::min(text.size(), ShortStringMax));
     if (cut.size() == text.size() || IsUtf8(cut))
         return cut;
-    std::size_t size = cut.size();
-    for (int i = 0; i < 3 && size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80;
-         ++i)
-        --size;
-    return IsUtf8(text.substr(0, size)) ? text.substr(0, size) : cut;
+    for (std::size_t start = cut.size() - 1; start + 3 >= cut.size(); --start) {
+        std::size_t end = start;
+        char32_t c;
+        if (DecodeUtf8(text, end, c) && end > cut.size() && IsUtf8(text.substr(0, start)))
+            return text.substr(0, start);
+    }
+    return cut;
 }
 
 bool isAscii(std::string_view text)
