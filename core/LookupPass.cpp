@@ -64,6 +64,25 @@ namespace {
 
 enum class Quick { NoRecord, Differs, Matches, Unsure };
 
+// Whether the letters of UTF-8 text, folded, continue the key from matched to its end; compared
+// as the text is decoded, so that most words stop at their first letter.
+bool restMatches(std::string_view text, std::string_view key, std::size_t matched)
+{
+    std::string folded; // short enough to stay in the string's own buffer
+    std::size_t pos = 0;
+    char32_t c;
+    while (DecodeUtf8(text, pos, c)) {
+        if (!IsUnicodeLetter(c))
+            continue;
+        folded.clear();
+        AppendCaseFolded(folded, c);
+        if (key.size() - matched < folded.size() || key.compare(matched, folded.size(), folded))
+            return false;
+        matched += folded.size();
+    }
+    return matched == key.size();
+}
+
 // Most lines hold no bracket, and then the record's word key can be compared with the wanted
 // key as the word is scanned, without splitting or copying anything.
 Quick quickMatch(std::string_view line, std::string_view key)
@@ -78,12 +97,17 @@ Quick quickMatch(std::string_view line, std::string_view key)
     if (second == std::string_view::npos || second == first + 1 || second + 1 >= line.size())
         return Quick::NoRecord;
     std::size_t matched = 0;
+    bool singleByte = false;
     for (std::size_t i = first + 1; i < second; ++i) {
         char c = line[i];
-        // A word beyond ASCII: UTF-8 letters count, or a Windows-1252 word keeps its old rule.
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return WordKey(line.substr(first + 1, second - first - 1)) == key ? Quick::Matches
-                                                                              : Quick::Differs;
+        // Beyond ASCII the rest of the word decides: its letters count if it is UTF-8, else the
+        // Windows-1252 word keeps the a-to-z rule. The ASCII part before is alike in both.
+        if (static_cast<unsigned char>(c) >= 0x80 && !singleByte) {
+            const std::string_view rest = line.substr(i, second - i);
+            if (IsUtf8(rest))
+                return restMatches(rest, key, matched) ? Quick::Matches : Quick::Differs;
+            singleByte = true;
+        }
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
         if (!LetterSet.contains(c))
