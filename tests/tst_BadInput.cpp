@@ -118,6 +118,8 @@ private slots:
     void lookupBeyondAToZ();
     void chosenDictionaryCannotBeOpened_data();
     void chosenDictionaryCannotBeOpened();
+    void rememberedDictionaryBroken_data();
+    void rememberedDictionaryBroken();
     void dictionaryBrokenAfterStart_data();
     void dictionaryBrokenAfterStart();
     void dictionaryFailsWhileRead();
@@ -358,6 +360,30 @@ void tst_BadInput::chosenDictionaryCannotBeOpened()
     main.close();
     QCOMPARE(f->setting(QStringLiteral("Dictionary")).toString(), dictionary);
     QCOMPARE(reports.size(), 0);
+}
+
+void tst_BadInput::rememberedDictionaryBroken_data()
+{
+    addBrokenRows(false);
+}
+
+// At start-up the affix table reads the remembered dictionary; when that cannot be opened the
+// user is asked for another, before the window first appears.
+void tst_BadInput::rememberedDictionaryBroken()
+{
+    QFETCH(Broken, how);
+    const QString chosen = f->writeDictionary(Dictionary);
+    const QString remembered = f->path(QStringLiteral("remembered.txt"));
+    QString skip;
+    if (!breakPath(remembered, how, skip))
+        QSKIP(qPrintable(skip));
+    f->writeSettings(remembered);
+    f->dialogAnswer = chosen;
+    TMainForm &main = f->start();
+    QCOMPARE(f->dialogs, QStringList{"Open Dictionary"});
+    QCOMPARE(main.DictionaryPath(), chosen);
+    f->convert(QStringLiteral("2255669"));
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), (QStringList{"CALL", "NOW"}));
 }
 
 void tst_BadInput::dictionaryBrokenAfterStart_data()
