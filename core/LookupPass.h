@@ -10,8 +10,9 @@
 
 namespace Numra {
 
-// The letters that decide a lookup match: A to Z lowered, one parenthesised part removed,
-// then only a to z kept.
+// The letters that decide a lookup match, with one parenthesised part removed. In text that is
+// valid UTF-8, letters of every script count and are case-folded (UnicodeLetters.h); in any
+// other text (Windows-1252) A to Z are lowered and only a to z kept. For ASCII both agree.
 std::string WordKey(std::string_view text);
 
 struct LookupOutcome
