@@ -26,6 +26,14 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
                                 Placement placement,
                                 const std::function<void(const Record &)> &sink)
 {
+    return RunConversion(file, numberText, placement,
+                         [&](const Record &record, std::int64_t) { sink(record); });
+}
+
+ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberText,
+                                Placement placement,
+                                const std::function<void(const Record &, std::int64_t)> &sink)
+{
     numberText = numberText.substr(0, std::min(numberText.size(), ShortStringMax));
     const NumberIndex index(numberText);
     const int leftAnchor = FirstDigitPos(numberText);
@@ -42,7 +50,7 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
         if (!FitsPlacement(placement, keyPos, record.number, numberText, leftAnchor, rightAnchor))
             return;
         ++outcome.accepted;
-        sink(record);
+        sink(record, outcome.examined);
     });
     return outcome;
 }

@@ -27,5 +27,9 @@ bool FitsPlacement(Placement placement, int keyPos, std::string_view number,
 ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberText,
                                 Placement placement,
                                 const std::function<void(const Record &)> &sink);
+// The same pass, telling the sink each record's line too, counting from 1.
+ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberText,
+                                Placement placement,
+                                const std::function<void(const Record &, std::int64_t)> &sink);
 
 } // namespace Numra
