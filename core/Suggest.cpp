@@ -31,11 +31,18 @@ std::uint64_t saturatingAdd(std::uint64_t a, std::uint64_t b)
                : a + b;
 }
 
-void sortByPosition(std::vector<PhraseWord> &words)
+// The words in number order: those of a phrase already are, and are not copied.
+const std::vector<PhraseWord> &inNumberOrder(const std::vector<PhraseWord> &words,
+                                             std::vector<PhraseWord> &sorted)
 {
-    std::stable_sort(words.begin(), words.end(), [](const PhraseWord &a, const PhraseWord &b) {
+    const auto before = [](const PhraseWord &a, const PhraseWord &b) {
         return a.position < b.position;
-    });
+    };
+    if (std::is_sorted(words.begin(), words.end(), before))
+        return words;
+    sorted = words;
+    std::stable_sort(sorted.begin(), sorted.end(), before);
+    return sorted;
 }
 
 } // namespace
@@ -275,11 +282,11 @@ void PhraseSuggestions::ForEach(const std::function<bool(const Phrase &)> &onPhr
     }
 }
 
-std::string PhraseText(std::vector<PhraseWord> words)
+std::string PhraseText(const std::vector<PhraseWord> &words)
 {
-    sortByPosition(words);
+    std::vector<PhraseWord> sorted;
     std::string text;
-    for (const PhraseWord &w : words) {
+    for (const PhraseWord &w : inNumberOrder(words, sorted)) {
         const std::string_view word = Trim(w.word);
         if (word.empty())
             continue;
@@ -290,12 +297,12 @@ std::string PhraseText(std::vector<PhraseWord> words)
     return text;
 }
 
-std::string VanityForm(std::string_view numberText, std::vector<PhraseWord> words)
+std::string VanityForm(std::string_view numberText, const std::vector<PhraseWord> &words)
 {
-    sortByPosition(words);
+    std::vector<PhraseWord> sorted;
     std::string vanity;
     std::size_t done = 0;
-    for (const PhraseWord &w : words) {
+    for (const PhraseWord &w : inNumberOrder(words, sorted)) {
         const auto start = static_cast<std::size_t>(std::max(w.position, 1) - 1);
         if (start < done || start >= numberText.size())
             continue; // overlaps the word before, or lies outside the text

@@ -134,9 +134,9 @@ private:
 
 // The words in number order, each trimmed, separated by single spaces: what Copy puts after the
 // comma.
-std::string PhraseText(std::vector<PhraseWord> words);
+std::string PhraseText(const std::vector<PhraseWord> &words);
 
 // The number text with each word, trimmed, in place of its digits; everything else stays.
-std::string VanityForm(std::string_view numberText, std::vector<PhraseWord> words);
+std::string VanityForm(std::string_view numberText, const std::vector<PhraseWord> &words);
 
 } // namespace Numra
