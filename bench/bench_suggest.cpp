@@ -116,12 +116,12 @@ int main(int argc, char *argv[])
     std::uint64_t streamed = 0;
     const double bare = bestOf([&] {
         streamed = 0;
-        suggestions.ForEach([&](const Numra::Phrase &) { return ++streamed, true; });
+        suggestions.ForEach([&](const Numra::Suggestion &) { return ++streamed, true; });
     });
     std::size_t bytes = 0;
     const double written = bestOf([&] {
         bytes = 0;
-        suggestions.ForEach([&](const Numra::Phrase &phrase) {
+        suggestions.ForEach([&](const Numra::Suggestion &phrase) {
             bytes += Numra::PhraseText(phrase.words).size() +
                      Numra::VanityForm(number, phrase.words).size() + 2;
             return true;

@@ -32,10 +32,10 @@ std::uint64_t saturatingAdd(std::uint64_t a, std::uint64_t b)
 }
 
 // The words in number order: those of a phrase already are, and are not copied.
-const std::vector<PhraseWord> &inNumberOrder(const std::vector<PhraseWord> &words,
-                                             std::vector<PhraseWord> &sorted)
+const std::vector<SuggestedWord> &inNumberOrder(const std::vector<SuggestedWord> &words,
+                                                std::vector<SuggestedWord> &sorted)
 {
-    const auto before = [](const PhraseWord &a, const PhraseWord &b) {
+    const auto before = [](const SuggestedWord &a, const SuggestedWord &b) {
         return a.position < b.position;
     };
     if (std::is_sorted(words.begin(), words.end(), before))
@@ -171,16 +171,16 @@ void PhraseSuggestions::explainNoPhrase(const std::vector<std::vector<Edge>> &ed
         m_why = {NoPhraseReason::DeadEnd, m_free[farthest] + 1};
 }
 
-PhraseWord PhraseSuggestions::wordOf(const Edge &edge, int from) const
+SuggestedWord PhraseSuggestions::wordOf(const Edge &edge, int from) const
 {
     const Fit &fit = m_records[edge.record];
     return {m_free[from] + 1, fit.record.number, fit.record.word,
             fit.record.cls,   fit.line,          fit.cost};
 }
 
-std::vector<Phrase> PhraseSuggestions::Best(std::size_t n) const
+std::vector<Suggestion> PhraseSuggestions::Best(std::size_t n) const
 {
-    std::vector<Phrase> best;
+    std::vector<Suggestion> best;
     if (n == 0 || Count() == 0)
         return best;
     const int nodes = static_cast<int>(m_free.size());
@@ -238,7 +238,7 @@ std::vector<Phrase> PhraseSuggestions::Best(std::size_t n) const
             push(top, end, 0);
             continue;
         }
-        Phrase phrase;
+        Suggestion phrase;
         phrase.cost = current.cost;
         for (int at = top; at >= 0; at = begun[at].parent)
             phrase.words.push_back(
@@ -249,12 +249,12 @@ std::vector<Phrase> PhraseSuggestions::Best(std::size_t n) const
     return best;
 }
 
-void PhraseSuggestions::ForEach(const std::function<bool(const Phrase &)> &onPhrase) const
+void PhraseSuggestions::ForEach(const std::function<bool(const Suggestion &)> &onPhrase) const
 {
     if (Count() == 0)
         return;
     const int nodes = static_cast<int>(m_free.size());
-    Phrase phrase;
+    Suggestion phrase;
     // For each word of the phrase so far, the node it starts at and which of its words it is.
     std::vector<std::pair<int, std::size_t>> path;
     int at = 0;
@@ -282,11 +282,11 @@ void PhraseSuggestions::ForEach(const std::function<bool(const Phrase &)> &onPhr
     }
 }
 
-std::string PhraseText(const std::vector<PhraseWord> &words)
+std::string PhraseText(const std::vector<SuggestedWord> &words)
 {
-    std::vector<PhraseWord> sorted;
+    std::vector<SuggestedWord> sorted;
     std::string text;
-    for (const PhraseWord &w : inNumberOrder(words, sorted)) {
+    for (const SuggestedWord &w : inNumberOrder(words, sorted)) {
         const std::string_view word = Trim(w.word);
         if (word.empty())
             continue;
@@ -297,12 +297,12 @@ std::string PhraseText(const std::vector<PhraseWord> &words)
     return text;
 }
 
-std::string VanityForm(std::string_view numberText, const std::vector<PhraseWord> &words)
+std::string VanityForm(std::string_view numberText, const std::vector<SuggestedWord> &words)
 {
-    std::vector<PhraseWord> sorted;
+    std::vector<SuggestedWord> sorted;
     std::string vanity;
     std::size_t done = 0;
-    for (const PhraseWord &w : inNumberOrder(words, sorted)) {
+    for (const SuggestedWord &w : inNumberOrder(words, sorted)) {
         const auto start = static_cast<std::size_t>(std::max(w.position, 1) - 1);
         if (start < done || start >= numberText.size())
             continue; // overlaps the word before, or lies outside the text

@@ -24,9 +24,12 @@ namespace Numra {
 //  - NoLetterCost (30 points) more when its word holds no letter (the dictionary's digit
 //    entries, such as 2 for the digit 2): more than any run of letter words costs, so digits
 //    stand only where no word fits.
-// So one word from the first 6,000 lines beats any two words, while two words from the first
-// thousand lines beat one word from beyond line 16,000: a common pair over an obscure long word.
-// Equal costs go to the phrase whose first differing word comes earlier in the dictionary.
+// So one ordinary word from the first 6,000 lines beats any two words, while two words from the
+// first thousand lines beat one word from beyond line 16,100: a common pair over an obscure long
+// word. The shipped dictionary, though, holds its common words in one group of 40,000 lines,
+// longest first: the line tells common from rare but hardly ranks within the group, and a rare long
+// word follows the common short ones closely, so there fewer words win. Equal costs go to the
+// phrase whose first differing word comes earlier in the dictionary.
 inline constexpr std::int64_t WordCost = 2000;
 inline constexpr double RankScale = 2048;
 inline constexpr std::int64_t NameCost = 500;
@@ -41,7 +44,7 @@ bool IsPhraseRecord(const Record &record);
 
 // One word of a phrase. The texts are views into the suggestions that made it, or into
 // whatever the caller owns when it builds a phrase of its own.
-struct PhraseWord
+struct SuggestedWord
 {
     int position = 0;        // 1-based start of its digits in the number text
     std::string_view number; // the digits it covers
@@ -51,10 +54,10 @@ struct PhraseWord
     std::int64_t cost = 0;
 };
 
-struct Phrase
+struct Suggestion
 {
     std::int64_t cost = 0;
-    std::vector<PhraseWord> words; // in number order
+    std::vector<SuggestedWord> words; // in number order
 };
 
 // Why there is no complete phrase, and at which digit (1-based position in the number text).
@@ -93,12 +96,12 @@ public:
 
     // The best n phrases, best first. The work grows with n and the phrases' length, not with
     // the number of phrases.
-    std::vector<Phrase> Best(std::size_t n) const;
+    std::vector<Suggestion> Best(std::size_t n) const;
 
     // Every complete phrase, depth first, trying at each step the word with the best
     // completion first: the first phrase is the best, the rest come in no order of cost. Memory
     // stays at one phrase. Stops when onPhrase returns false.
-    void ForEach(const std::function<bool(const Phrase &)> &onPhrase) const;
+    void ForEach(const std::function<bool(const Suggestion &)> &onPhrase) const;
 
 private:
     struct Edge
@@ -116,7 +119,7 @@ private:
     PhraseSuggestions() = default;
     void buildGraph();
     void explainNoPhrase(const std::vector<std::vector<Edge>> &edges);
-    PhraseWord wordOf(const Edge &edge, int from) const;
+    SuggestedWord wordOf(const Edge &edge, int from) const;
 
     DictionaryError m_error = DictionaryError::None;
     std::int64_t m_examined = 0;
@@ -134,9 +137,9 @@ private:
 
 // The words in number order, each trimmed, separated by single spaces: what Copy puts after the
 // comma.
-std::string PhraseText(const std::vector<PhraseWord> &words);
+std::string PhraseText(const std::vector<SuggestedWord> &words);
 
 // The number text with each word, trimmed, in place of its digits; everything else stays.
-std::string VanityForm(std::string_view numberText, const std::vector<PhraseWord> &words);
+std::string VanityForm(std::string_view numberText, const std::vector<SuggestedWord> &words);
 
 } // namespace Numra
