@@ -85,7 +85,7 @@ void compareWithPass(Numra::DictionaryFile &file, const std::string &number)
     }
     const auto suggestions = Numra::PhraseSuggestions::Collect(file, number);
     const double search = bestOf([&] { suggestions.Best(100); });
-    std::printf("%2zu digits: pass %7.2f ms, suggestions (pass, graph, best 100) %7.2f ms, "
+    std::printf("%3zu digits: pass %7.2f ms, suggestions (pass, graph, best 100) %7.2f ms, "
                 "ratio %.3f; the search alone %.3f ms (%zu records, %.3g phrases, %zu listed)\n",
                 number.size(), pass, best, best / pass, search, records, count, phrases);
 }
@@ -102,6 +102,10 @@ int main(int argc, char *argv[])
     std::printf("dictionary: %s\n", path.c_str());
     compareWithPass(file, "3569377267");
     compareWithPass(file, "356937726722556694357883569377");
+    std::string hundred;
+    while (hundred.size() < 100)
+        hundred += "2255669";
+    compareWithPass(file, hundred.substr(0, 100));
 
     // The shortest start of a long number that has a million phrases or more.
     const std::string digits = "22556693569377267225566935693772672255669";

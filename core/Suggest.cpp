@@ -200,13 +200,18 @@ std::vector<Suggestion> PhraseSuggestions::Best(std::size_t n) const
     std::vector<Begun> begun;
     const auto endOf = [&](const Begun &b) { return m_edges[b.from][b.index].end; };
     const auto keyCost = [&](int i) { return begun[i].cost + m_best[endOf(begun[i])]; };
-    const auto lines = [&](int i) {
-        std::vector<std::int64_t> sequence;
+    // The words of an entry's best completion, as record indices, which follow the lines. Only
+    // entries of equal cost need them, so each is made when first asked for.
+    std::vector<std::vector<int>> sequences;
+    const auto sequenceOf = [&](int i) -> const std::vector<int> & {
+        std::vector<int> &sequence = sequences[i];
+        if (!sequence.empty())
+            return sequence;
         for (int at = i; at >= 0; at = begun[at].parent)
-            sequence.push_back(m_records[m_edges[begun[at].from][begun[at].index].record].line);
+            sequence.push_back(m_edges[begun[at].from][begun[at].index].record);
         std::reverse(sequence.begin(), sequence.end());
         for (int k = endOf(begun[i]); k < nodes; k = m_edges[k].front().end)
-            sequence.push_back(m_records[m_edges[k].front().record].line);
+            sequence.push_back(m_edges[k].front().record);
         return sequence;
     };
     // The heap's "less" means "comes later".
@@ -214,8 +219,8 @@ std::vector<Suggestion> PhraseSuggestions::Best(std::size_t n) const
         const auto ca = keyCost(a), cb = keyCost(b);
         if (ca != cb)
             return ca > cb;
-        const auto la = lines(a), lb = lines(b);
-        return la != lb ? la > lb : a > b;
+        const auto &sa = sequenceOf(a), &sb = sequenceOf(b);
+        return sa != sb ? sa > sb : a > b;
     };
     std::priority_queue<int, std::vector<int>, decltype(later)> heap(later);
     const auto push = [&](int parent, int from, int index) {
@@ -224,6 +229,7 @@ std::vector<Suggestion> PhraseSuggestions::Best(std::size_t n) const
         const std::int64_t before = parent < 0 ? 0 : begun[parent].cost;
         begun.push_back(
             {parent, from, index, before + m_records[m_edges[from][index].record].cost});
+        sequences.emplace_back();
         heap.push(static_cast<int>(begun.size()) - 1);
     };
 
