@@ -122,7 +122,7 @@ private slots:
 void tst_Suggest::agreesWithReference_data()
 {
     QTest::addColumn<int>("seed");
-    for (int seed = 1; seed <= 40; ++seed)
+    for (int seed = 1; seed <= 30; ++seed)
         QTest::addRow("random dictionary %d", seed) << seed;
 }
 
@@ -157,7 +157,7 @@ void tst_Suggest::agreesWithReference()
         bytes += line + "\n";
     QTemporaryDir dir;
     DictionaryFile file(writeDictionary(dir, bytes));
-    for (int round = 0; round < 25; ++round) {
+    for (int round = 0; round < 20; ++round) {
         std::string number = round ? digitString(9) : "";
         for (int k = random() % 4; k > 0 && !number.empty(); --k)
             number.insert(random() % number.size(), 1, "\x95 -("[random() % 4]);
