@@ -27,6 +27,16 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
                                 const std::function<void(const Record &)> &sink,
                                 const std::function<void()> &onOpened)
 {
+    return RunConversion(
+        file, numberText, placement, [&](const Record &record, std::int64_t) { sink(record); },
+        onOpened);
+}
+
+ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberText,
+                                Placement placement,
+                                const std::function<void(const Record &, std::int64_t)> &sink,
+                                const std::function<void()> &onOpened)
+{
     numberText = numberText.substr(0, std::min(numberText.size(), ShortStringMax));
     const NumberIndex index(numberText);
     const int leftAnchor = FirstDigitPos(numberText);
@@ -46,7 +56,7 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
                                rightAnchor))
                 return;
             ++outcome.accepted;
-            sink(record);
+            sink(record, outcome.examined);
         },
         [&] {
             if (onOpened)

@@ -29,5 +29,10 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
                                 Placement placement,
                                 const std::function<void(const Record &)> &sink,
                                 const std::function<void()> &onOpened = {});
+// The same pass, telling the sink each record's line too, counting from 1.
+ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberText,
+                                Placement placement,
+                                const std::function<void(const Record &, std::int64_t)> &sink,
+                                const std::function<void()> &onOpened = {});
 
 } // namespace Numra

@@ -5,7 +5,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # python3 runs tools/make-dictionary; wamerican and wamerican-small are the lists that the shipped
 # dictionary is made from, so that its test can make it again.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libbackward-cpp-dev libdw-dev
-    clang-format python3 wamerican wamerican-small)
+    clang-format python3 scowl wamerican wamerican-small)
 
 install_missing() {
     local missing=()

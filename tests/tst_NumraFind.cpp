@@ -92,6 +92,24 @@ void tst_NumraFind::runs_data()
         << QStringList{"--right", QString(251, ' ') + "\u2022669"} << 0 << "NOW\t669\tN\n";
     QTest::newRow("a lookup word of 255 bytes")
         << QStringList{"--lookup", QString(251, ' ') + "call"} << 0 << "2255\n";
+    QTest::newRow("phrases, best first, the twice-listed CALL once")
+        << QStringList{"--phrases", "2255669"} << 0
+        << "CALL NOW\tCALLNOW\nCall NOW\tCallNOW\nA A J J NOW\tAAJJNOW\n";
+    QTest::newRow("phrases, the best one, separators kept")
+        << QStringList{"--phrases", "--limit", "1", "(2255) 669"} << 0 << "CALL NOW\t(CALL) NOW\n";
+    QTest::newRow("phrases, every one") << QStringList{"--phrases", "--all", "2255669"} << 0
+                                        << "CALL NOW\tCALLNOW\nCall NOW\tCallNOW\nA A J J "
+                                           "NOW\tAAJJNOW\n";
+    QTest::newRow("phrases, a mark kept")
+        << QStringList{"--phrases", "\u2022669"} << 0 << "NOW\t\u2022NOW\n";
+    QTest::newRow("phrases, none") << QStringList{"--phrases", "29"} << 1 << "";
+    QTest::newRow("limit without phrases") << QStringList{"--limit", "2", "2255"} << 2 << "";
+    QTest::newRow("limit of nothing")
+        << QStringList{"--phrases", "--limit", "0", "2255"} << 2 << "";
+    QTest::newRow("limit and all")
+        << QStringList{"--phrases", "--all", "--limit", "2", "2255"} << 2 << "";
+    QTest::newRow("phrases with a placement")
+        << QStringList{"--phrases", "--left", "2255"} << 2 << "";
 }
 
 void tst_NumraFind::runs()
@@ -104,6 +122,9 @@ void tst_NumraFind::runs()
     QCOMPARE(result.status, status);
     if (status == 1 && arguments.contains("--lookup"))
         QVERIFY(result.err.startsWith(QStringLiteral("No Numeric Equivalent\n")));
+    if (status == 1 && arguments.contains("--phrases"))
+        QVERIFY2(result.err.startsWith(QStringLiteral("No word covers the digit at position 2\n")),
+                 qPrintable(result.err));
 }
 
 void tst_NumraFind::statusLineOnStandardError()
@@ -122,6 +143,11 @@ void tst_NumraFind::shippedDictionaryByDefault()
     QCOMPARE(result.status, 0);
     QVERIFY(result.out.split('\n').contains(QStringLiteral("FLOWERS\t3569377\tN")));
     QCOMPARE(run({"--lookup", "flowers"}).out, QStringLiteral("3569377\n"));
+    // The shipped dictionary ranks its most common words first, so a common pair comes early.
+    const QStringList best = run({"--phrases", "--limit", "3", "2255669"}).out.split('\n');
+    QVERIFY2(best.contains(QStringLiteral("CALL NOW\tCALLNOW")), qPrintable(best.join('|')));
+    QCOMPARE(run({"--phrases", "--limit", "1", "1-800-3569377"}).out,
+             QStringLiteral("1 8 0 0 FLOWERS\t1-800-FLOWERS\n"));
 }
 
 // Beside the executable in the build tree, in ../share/numra once installed; the executable's

@@ -5,11 +5,14 @@
 #include "FilePaths.h"
 #include "LookupPass.h"
 #include "StatusText.h"
+#include "Suggest.h"
 #include "TextEncoding.h"
 
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -29,6 +32,7 @@ enum Exit { Found = 0, NoneFound = 1, Trouble = 2 };
 
 const char Usage[] =
     "Usage: numra-find [--dictionary FILE] [--left | --right | --any] NUMBER\n"
+    "       numra-find --phrases [--limit N | --all] [--dictionary FILE] NUMBER\n"
     "       numra-find --lookup WORD [--dictionary FILE]\n"
     "\n"
     "Lists the dictionary words that spell a part of NUMBER on a telephone keypad, one per\n"
@@ -39,6 +43,15 @@ const char Usage[] =
     "  --left          only words that start at the first free digit\n"
     "  --right         only words that end at the last free digit\n"
     "  --any           words anywhere in the number (the default)\n"
+    "  --phrases       complete phrases instead: every free digit covered once, left to\n"
+    "                  right, by words that stay within one run of digits; the best first,\n"
+    "                  one per line: the words separated by spaces, a tab, and the number\n"
+    "                  with each word in place of its digits (1-800-FLOWERS). A phrase\n"
+    "                  costs 2 points a word, plus log2(1 + line / 2048) for each word's\n"
+    "                  line in the dictionary (common words come first there), half a point\n"
+    "                  for a name and 30 for a word without letters; the cheapest is best\n"
+    "  --limit N       the best N phrases (default 20)\n"
+    "  --all           every complete phrase, in a stable order, as they are found\n"
     "  --lookup WORD   print each distinct digit string the dictionary gives for WORD\n"
     "                  (case, spaces, apostrophes, hyphens, digits and a part in\n"
     "                  parentheses are ignored)\n"
@@ -46,7 +59,8 @@ const char Usage[] =
     "                  the dictionary to read (default: the one that ships with Numra)\n"
     "  --help          show this text\n"
     "\n"
-    "The status line (matches, lines examined, seconds) goes to standard error.\n"
+    "The status line (matches, lines examined, seconds; for --phrases the number of\n"
+    "complete phrases, or why there is none) goes to standard error.\n"
     "Exit status: 0 when something was listed, 1 when nothing was, 2 for a usage error or\n"
     "a dictionary that cannot be opened or read.\n";
 
@@ -56,6 +70,9 @@ struct Options
     Numra::Placement placement = Numra::Placement::AnyPoint;
     std::optional<std::string> lookup;
     std::optional<std::string> number;
+    bool phrases = false;
+    bool all = false;
+    std::optional<std::size_t> limit;
 };
 
 int usageError(const char *message)
@@ -149,6 +166,67 @@ int lookup(Numra::DictionaryFile &file, std::string_view word)
     return outcome.numbers.empty() ? NoneFound : Found;
 }
 
+const char *noPhraseText(Numra::NoPhraseReason reason)
+{
+    switch (reason) {
+    case Numra::NoPhraseReason::NoFreeDigit:
+        return "No free digit to cover";
+    case Numra::NoPhraseReason::UncoveredDigit:
+        return "No word covers the digit at position";
+    case Numra::NoPhraseReason::DeadEnd:
+        return "No phrase reaches past the digit at position";
+    case Numra::NoPhraseReason::None:
+        break;
+    }
+    return "No complete phrase";
+}
+
+int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Options &options)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const auto found = Numra::PhraseSuggestions::Collect(file, numberText);
+    if (found.Error() != Numra::DictionaryError::None)
+        return dictionaryError(found.Error(), file.Path());
+    const auto print = [&](const Numra::Suggestion &phrase) {
+        write(Numra::PhraseText(phrase.words));
+        write("\t");
+        write(Numra::VanityForm(numberText, phrase.words));
+        write("\n");
+        return !std::ferror(stdout);
+    };
+    std::size_t printed = 0;
+    if (options.all) {
+        found.ForEach([&](const Numra::Suggestion &phrase) {
+            ++printed;
+            return print(phrase);
+        });
+    } else {
+        for (const Numra::Suggestion &phrase : found.Best(options.limit.value_or(20))) {
+            ++printed;
+            print(phrase);
+        }
+    }
+    if (!outputWritten())
+        return Trouble;
+    if (printed == 0) {
+        const Numra::NoPhrase why = found.Why();
+        if (why.position > 0)
+            std::fprintf(stderr, "%s %d\n", noPhraseText(why.reason), why.position);
+        else
+            std::fprintf(stderr, "%s\n", noPhraseText(why.reason));
+    }
+    const std::uint64_t count = found.Count();
+    const std::string seconds =
+        Numra::FormatSeconds(secondsSince(start), Numra::LocaleDecimalSeparator());
+    if (count == UINT64_MAX)
+        std::fprintf(stderr, "%.3g complete phrases in %s secs\n", found.ApproximateCount(),
+                     seconds.c_str());
+    else
+        std::fprintf(stderr, "%llu complete phrases in %s secs\n",
+                     static_cast<unsigned long long>(count), seconds.c_str());
+    return printed > 0 ? Found : NoneFound;
+}
+
 // The arguments as bytes: on Windows UTF-8 from the wide command line, elsewhere as given,
 // so that a file name that is not UTF-8 still names its file.
 std::vector<std::string> arguments(int argc, char *argv[])
@@ -191,6 +269,20 @@ int main(int argc, char *argv[])
             if (i + 1 >= args.size())
                 return usageError("an option needs a value");
             (arg == "--dictionary" ? options.dictionary : options.lookup).emplace(args[++i]);
+        } else if (arg == "--phrases") {
+            options.phrases = true;
+        } else if (arg == "--all") {
+            options.all = true;
+        } else if (arg == "--limit") {
+            if (i + 1 >= args.size())
+                return usageError("an option needs a value");
+            const std::string &value = args[++i];
+            char *end = nullptr;
+            errno = 0;
+            const unsigned long long n = std::strtoull(value.c_str(), &end, 10);
+            if (value.empty() || value[0] == '-' || *end != '\0' || errno == ERANGE || n == 0)
+                return usageError("--limit takes a whole number from 1 up");
+            options.limit = static_cast<std::size_t>(n);
         } else if (arg == "--left" || arg == "--right" || arg == "--any") {
             if (placementGiven)
                 return usageError("give one placement only");
@@ -214,6 +306,12 @@ int main(int argc, char *argv[])
         return usageError("--lookup takes a word and no number or placement");
     if (!options.lookup && !options.number)
         return usageError("give a number to convert");
+    if ((options.all || options.limit) && !options.phrases)
+        return usageError("--limit and --all go with --phrases");
+    if (options.all && options.limit)
+        return usageError("give --limit or --all, not both");
+    if (options.phrases && (options.lookup || placementGiven))
+        return usageError("--phrases takes a number and no placement or lookup");
 
     std::string numberText;
     if (options.number) {
@@ -230,6 +328,9 @@ int main(int argc, char *argv[])
         options.dictionary = Numra::PathToBytes(
             Numra::DataFilePath(Numra::ProgramDirectory(), "Numra Dictionary.txt"));
     Numra::DictionaryFile file(*options.dictionary);
-    return options.lookup ? lookup(file, *options.lookup)
-                          : convert(file, numberText, options.placement);
+    if (options.lookup)
+        return lookup(file, *options.lookup);
+    if (options.phrases)
+        return phrases(file, numberText, options);
+    return convert(file, numberText, options.placement);
 }

@@ -1,0 +1,139 @@
+// Cost of complete phrases against one conversion pass, and the speed and memory of listing every
+// phrase, on a dictionary of a million lines. Not part of the test run:
+//   cmake --build build --target bench_suggest && build/bin/bench_suggest [DICTIONARY]
+
+#include "Conversion.h"
+#include "Suggest.h"
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace {
+
+constexpr int Runs = 7;
+
+// The fastest of several runs, in milliseconds: the least disturbed by a busy machine.
+double bestOf(const std::function<void()> &work)
+{
+    double best = 1e300;
+    for (int i = 0; i < Runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+    }
+    return best;
+}
+
+long peakKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// The dictionary bench_numra measures with, made the same way and shared with it.
+std::string makeDictionary(const std::filesystem::path &path)
+{
+    if (std::filesystem::exists(path))
+        return path.string();
+    const char *words = "/usr/share/dict/american-english-huge";
+    if (!std::filesystem::exists(words)) {
+        std::fprintf(stderr,
+                     "The benchmark dictionary is made from %s: "
+                     "apt-get install wamerican-huge\n",
+                     words);
+        std::exit(1);
+    }
+    std::printf("making %s ...\n", path.c_str());
+    const std::string command =
+        "/usr/bin/python3 '" NUMRA_SOURCE_DIR "/tools/make-dictionary' --words " +
+        std::string(words) + " --min-lines 1000000 --output '" + path.string() + "'";
+    if (std::system(command.c_str()) != 0) {
+        std::fprintf(stderr, "tools/make-dictionary failed\n");
+        std::exit(1);
+    }
+    return path.string();
+}
+
+void compareWithPass(Numra::DictionaryFile &file, const std::string &number)
+{
+    // Taken in turns, so that a busy spell of the machine slows both alike.
+    double pass = 1e300, best = 1e300;
+    std::size_t records = 0, phrases = 0;
+    double count = 0;
+    for (int i = 0; i < 3; ++i) {
+        pass = std::min(pass, bestOf([&] {
+                            Numra::RunConversion(file, number, Numra::Placement::AnyPoint,
+                                                 [](const Numra::Record &) {});
+                        }));
+        best = std::min(best, bestOf([&] {
+                            const auto suggestions =
+                                Numra::PhraseSuggestions::Collect(file, number);
+                            phrases = suggestions.Best(100).size();
+                            records = suggestions.RecordCount();
+                            count = suggestions.ApproximateCount();
+                        }));
+    }
+    const auto suggestions = Numra::PhraseSuggestions::Collect(file, number);
+    const double search = bestOf([&] { suggestions.Best(100); });
+    std::printf("%3zu digits: pass %7.2f ms, suggestions (pass, graph, best 100) %7.2f ms, "
+                "ratio %.3f; the search alone %.3f ms (%zu records, %.3g phrases, %zu listed)\n",
+                number.size(), pass, best, best / pass, search, records, count, phrases);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const std::string path = argc > 1
+                                 ? argv[1]
+                                 : makeDictionary(std::filesystem::absolute(argv[0]).parent_path() /
+                                                  "bench-dictionary.txt");
+    Numra::DictionaryFile file(path);
+    std::printf("dictionary: %s\n", path.c_str());
+    compareWithPass(file, "3569377267");
+    compareWithPass(file, "356937726722556694357883569377");
+    std::string hundred;
+    while (hundred.size() < 100)
+        hundred += "2255669";
+    compareWithPass(file, hundred.substr(0, 100));
+
+    // The shortest start of a long number that has a million phrases or more.
+    const std::string digits = "22556693569377267225566935693772672255669";
+    std::string number;
+    std::uint64_t count = 0;
+    for (std::size_t length = 1; length <= digits.size() && count < 1000000; ++length) {
+        number = digits.substr(0, length);
+        count = Numra::PhraseSuggestions::Collect(file, number).Count();
+    }
+    const auto suggestions = Numra::PhraseSuggestions::Collect(file, number);
+    const long before = peakKilobytes();
+    std::uint64_t streamed = 0;
+    const double bare = bestOf([&] {
+        streamed = 0;
+        suggestions.ForEach([&](const Numra::Suggestion &) { return ++streamed, true; });
+    });
+    std::size_t bytes = 0;
+    const double written = bestOf([&] {
+        bytes = 0;
+        suggestions.ForEach([&](const Numra::Suggestion &phrase) {
+            bytes += Numra::PhraseText(phrase.words).size() +
+                     Numra::VanityForm(number, phrase.words).size() + 2;
+            return true;
+        });
+    });
+    std::printf("all %llu phrases of %s (%zu records): %8.2f ms streamed, %8.2f ms with phrase "
+                "and vanity texts (%zu bytes); peak memory %ld kB before, %ld kB after\n",
+                static_cast<unsigned long long>(streamed), number.c_str(),
+                suggestions.RecordCount(), bare, written, bytes, before, peakKilobytes());
+    return 0;
+}
