@@ -133,16 +133,30 @@ void tst_Conversion::numberIndexAgreesWithPlainSearch()
         for (char &c : text)
             c = alphabet[random() % (round % 2 ? 4 : alphabet.size())];
         const NumberIndex index(text);
+        // A failing round names its number text and key, so that it can be replayed.
+        const auto agree = [&](const std::string &key) {
+            const int found = index.FirstPos(key);
+            const int expected = FirstPos(key, text);
+            QVERIFY2(found == expected,
+                     qPrintable(QStringLiteral("round %1: text \"%2\", key \"%3\": %4, not %5")
+                                    .arg(round)
+                                    .arg(QString::fromLatin1(text), QString::fromLatin1(key))
+                                    .arg(found)
+                                    .arg(expected)));
+        };
         for (int k = 0; k < 50; ++k) {
             std::string key(random() % 8, ' ');
             for (char &c : key)
                 c = alphabet[random() % 4];
-            QCOMPARE(index.FirstPos(key), FirstPos(key, text));
+            agree(key);
+            if (QTest::currentTestFailed())
+                return;
         }
         if (!text.empty()) {
             const std::size_t start = random() % text.size();
-            const std::string key = text.substr(start, random() % 10);
-            QCOMPARE(index.FirstPos(key), FirstPos(key, text));
+            agree(text.substr(start, random() % 10));
+            if (QTest::currentTestFailed())
+                return;
         }
     }
 }
@@ -195,8 +209,13 @@ void tst_Conversion::agreesWithReference()
             std::int64_t examined = 0;
             const QStringList expected = naiveConvert(lines, number, placement, examined);
             ConversionOutcome outcome;
-            QCOMPARE(convert(bytes, QByteArray::fromStdString(number), placement, &outcome),
-                     expected);
+            const QStringList found =
+                convert(bytes, QByteArray::fromStdString(number), placement, &outcome);
+            QVERIFY2(found == expected,
+                     qPrintable(QStringLiteral("number \"%1\", placement %2, dictionary:\n%3")
+                                    .arg(QString::fromLatin1(number))
+                                    .arg(int(placement))
+                                    .arg(QString::fromLatin1(bytes))));
             QCOMPARE(outcome.examined, examined);
             QCOMPARE(outcome.accepted, expected.size());
         }
