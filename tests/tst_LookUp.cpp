@@ -9,6 +9,7 @@
 #include "Settings.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -204,6 +205,10 @@ void tst_LookUp::lookup()
             QStringLiteral(" %1 Matches out of %2 words in ").arg(matches).arg(DictionaryLines)),
         qPrintable(status));
     QVERIFY2(status.endsWith(QStringLiteral(" secs")), qPrintable(status));
+    // What a screen reader reads of the status bar is its text.
+    QCOMPARE(QAccessible::queryAccessibleInterface(w->control<QStatusBar>("StatusBar1"))
+                 ->text(QAccessible::Name),
+             status);
 }
 
 void tst_LookUp::manyNumbersAllListed()

@@ -2,8 +2,10 @@
 
 #include "Notify.h"
 
+#include <QAccessible>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -32,6 +34,7 @@ private slots:
     void columnWidthsMirrorAfterStartUp();
     void helpContents();
     void captionsAsGiven();
+    void everyTextReachesScreenReader();
     void dictionaryGivenOnCommandLine_data();
     void dictionaryGivenOnCommandLine();
 };
@@ -271,6 +274,43 @@ void tst_Main::captionsAsGiven()
     QCoreApplication::setApplicationName(QStringLiteral("probe"));
     QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
     QCoreApplication::setApplicationName(name);
+}
+
+void tst_Main::everyTextReachesScreenReader()
+{
+    MainFixture f;
+    f.writeSettings(f.writeDictionary(Dictionary));
+    f.start();
+    QList<QWidget *> windows{&f.main()};
+    for (QObject *child : f.main().children()) {
+        if (auto *window = qobject_cast<QDialog *>(child))
+            windows.append(window);
+    }
+    QCOMPARE(windows.size(), 6);
+    for (QWidget *window : windows) {
+        window->show();
+        for (QLabel *label : window->findChildren<QLabel *>()) {
+            const QString shown = QTextDocumentFragment::fromHtml(label->text()).toPlainText();
+            if (!label->isVisible() || shown.trimmed().isEmpty())
+                continue;
+            QAccessibleInterface *read = QAccessible::queryAccessibleInterface(label);
+            const QString heard =
+                read->text(QAccessible::Name) + ' ' + read->text(QAccessible::Description);
+            QVERIFY2(heard.contains(shown.simplified()) ||
+                         heard.simplified().contains(shown.simplified()),
+                     qPrintable(window->objectName() + '/' + label->objectName() + ": \"" + shown +
+                                "\" heard as \"" + heard + '"'));
+        }
+        for (Grid *grid : window->findChildren<Grid *>()) {
+            QAccessibleTableInterface *table =
+                QAccessible::queryAccessibleInterface(grid)->tableInterface();
+            for (int column = 0; column < grid->model()->columnCount(); ++column)
+                QVERIFY2(!table->columnDescription(column).isEmpty(),
+                         qPrintable(window->objectName() + '/' + grid->objectName()));
+        }
+        if (window != &f.main())
+            window->hide();
+    }
 }
 
 void tst_Main::dictionaryGivenOnCommandLine_data()
