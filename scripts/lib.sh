@@ -3,8 +3,6 @@ set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libbackward-cpp-dev libdw-dev)
-# What scripts/package and scripts/check-package need besides.
-package_tools=(dpkg-dev file lintian desktop-file-utils appstream groff-base strace)
 
 install_missing() {
     local missing=()
@@ -21,6 +19,9 @@ install_missing() {
         exit 1
     fi
 }
+
+# What scripts/package and scripts/check-package need besides.
+package_tools=(dpkg-dev file lintian desktop-file-utils appstream groff-base strace)
 
 # build DIR [cmake options...]
 build() {
