@@ -21,7 +21,7 @@ install_missing() {
 }
 
 # What scripts/package and scripts/check-package need besides.
-package_tools=(dpkg-dev file lintian desktop-file-utils appstream groff-base strace)
+package_tools=(dpkg-dev file lintian desktop-file-utils appstream groff-base strace procps)
 
 # build DIR [cmake options...]
 build() {
