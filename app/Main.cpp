@@ -9,6 +9,7 @@
 #include "ErrorLogger.h"
 #include "Grid.h"
 #include "HelpViewer.h"
+#include "ListModels.h"
 #include "Look.h"
 #include "LookUp.h"
 #include "Notify.h"
@@ -19,6 +20,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -64,10 +66,17 @@ QIcon picture(const char *name)
     return QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
 }
 
+// Paths travel through the core as the bytes the system uses for them, which need not be UTF-8.
+std::string pathBytes(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
 } // namespace
 
-TMainForm::TMainForm(Numra::NumraState &state, QWidget *parent)
-    : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>()), m_state(state)
+TMainForm::TMainForm(Numra::NumraState &state, const QString &dictionary, QWidget *parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>()), m_state(state),
+      m_givenDictionary(dictionary)
 {
     m_ui->setupUi(this);
     move(357, 55);
@@ -75,7 +84,9 @@ TMainForm::TMainForm(Numra::NumraState &state, QWidget *parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/numra.png")));
     m_statusText = new QLabel(this);
-    m_statusText->setAccessibleName(tr("Status"));
+    m_statusText->setTextFormat(Qt::PlainText);
+    // No accessible name of its own: a screen reader then reads the status text itself.
+    m_statusText->setAccessibleDescription(tr("Status"));
     m_ui->StatusBar1->addWidget(m_statusText, 1);
     m_proposedDictionary = Platform::dataFilePath(QStringLiteral("Numra Dictionary.txt"));
     setupGrids();
@@ -96,6 +107,11 @@ void TMainForm::setSecondaryWindows(TLookupForm *lookup, TAboutForm *about, TAff
     connect(m_affixForm, &TAffixForm::affixConfirmed, this, &TMainForm::AffixOkBtnClick);
 }
 
+QString TMainForm::DictionaryPath() const
+{
+    return QFile::decodeName(QByteArray::fromStdString(m_dictionaryPath));
+}
+
 QString TMainForm::statusText() const
 {
     return m_statusText->text();
@@ -103,6 +119,12 @@ QString TMainForm::statusText() const
 
 void TMainForm::setupGrids()
 {
+    m_candidates = new CandidateModel(this);
+    m_ui->PossibleGrid->setGridModel(m_candidates);
+    m_phrase = new PhraseModel(m_state.SelectedPhrase, this);
+    m_ui->SelectedGrid->setGridModel(m_phrase);
+    m_affixes = new AffixModel(this);
+    m_ui->AffixGrid->setGridModel(m_affixes);
     m_ui->PossibleGrid->configure(2, 5000, 1);
     m_ui->SelectedGrid->configure(2, 100, 1);
     m_ui->AffixGrid->configure(2, 250, 0);
@@ -115,6 +137,10 @@ void TMainForm::setupGrids()
     }
     m_ui->AffixGrid->setColWidth(0, 58);
     m_ui->AffixGrid->setColWidth(1, 46);
+    m_ui->AffixGrid->gridModel()->setAccessibleHeadings({tr("Prefix or Suffix"), tr("Represents")});
+    // The splitter's least pane size; neither list can be dragged smaller.
+    for (QWidget *pane : {m_ui->PossiblePanel, m_ui->SelectedPanel})
+        pane->setMinimumHeight(std::max(pane->minimumHeight(), 58));
 
     m_ui->Edit->setFont(Look::withPixelSize(QGuiApplication::font(), 16));
     // The caption has to fit the narrow column at its 13-pixel size whatever the system font.
@@ -129,6 +155,7 @@ void TMainForm::setupGrids()
     m_ui->Splitter->setSizes({1000, 106});
 
     m_ui->ConvertBtn->setIcon(picture("convert"));
+    m_ui->ConvertBtn->setDefault(true);
     m_ui->ClearBtn->setIcon(picture("clear"));
     m_ui->CopyBtn->setIcon(picture("copy"));
     m_ui->LookupBtn->setIcon(picture("lookup"));
@@ -221,8 +248,8 @@ void TMainForm::FormCreate()
 {
     ErrorLogger &logger = ErrorLogger::instance();
     logger.setIcon(QMessageBox::Critical);
-    logger.setLogFile(
-        QDir(Platform::programDirectory()).filePath(QStringLiteral("Numra Error.Log")));
+    // By its name alone: the logger puts it beside the program, whatever the folder is called.
+    logger.setLogFile(QStringLiteral("Numra Error.Log"));
     logger.setShowDetails(true);
     logger.setExtraLinesCallback([](QStringList &lines) {
         ReportClosingLines(lines, ErrorLogger::instance().currentLogDirectory());
@@ -238,9 +265,7 @@ void TMainForm::FormCreate()
     m_ui->PossibleGrid->setCell(1, 0, tr("Represents"));
     m_ui->SelectedGrid->setCell(0, 0, tr("Selected Word"));
     m_ui->SelectedGrid->setCell(1, 0, tr("Represents"));
-    // Two spaces make the first clearing of the phrase run in full (it stops at an empty
-    // first slot) and so put the empty-slot mark into every position.
-    setSlot(1, QStringLiteral("  "), QString());
+    m_state.SelectedPhrase.MarkUncleared();
     m_ui->Edit->setMaxLength(100);
     m_gridsReady = true;
     BuildAffixTable();
@@ -254,58 +279,47 @@ void TMainForm::LoadSettings()
     bool failed = false;
     {
         const SettingsStore store(SettingsStore::Mode::OpenExisting);
-        failed = store.isOpen() && !readMainSettings();
+        failed = store.isOpen() && !readMainSettings(store);
     }
     if (failed) {
         // What was applied before the failure may have put the window off every screen.
         Look::keepOnScreen(this);
-        OpenDictionary();
+        // A dictionary given on the command line needs no asking for.
+        if (m_givenDictionary.isEmpty())
+            OpenDictionary();
     }
+    if (!m_givenDictionary.isEmpty())
+        m_dictionaryPath = pathBytes(m_givenDictionary);
     updateCaption();
 }
 
 // Applies each value as it is read; false at the first that is missing or unreadable.
-bool TMainForm::readMainSettings()
+bool TMainForm::readMainSettings(const SettingsStore &store)
 {
-    const SettingsStore store(SettingsStore::Mode::OpenExisting);
-    m_dictionaryPath =
-        store.readString(SettingsStore::Dictionary).value_or(QString()).toStdString();
-
-    const auto value = [&](const QString &name) { return store.readInteger(name); };
-    const auto top = value(SettingsStore::FormTop);
-    if (!top)
-        return false;
-    move(x(), Look::reachable(*top));
-    const auto left = value(SettingsStore::FormLeft);
-    if (!left)
-        return false;
-    move(Look::reachable(*left), y());
-    const auto width = value(SettingsStore::FormWidth);
-    if (!width)
-        return false;
-    resize(*width, height());
-    const auto height = value(SettingsStore::FormHeight);
-    if (!height)
-        return false;
-    resize(this->width(), *height);
-    Look::keepOnScreen(this);
-    const auto panelHeight = value(SettingsStore::SelectedPanelHeight);
-    if (!panelHeight)
-        return false;
-    // Within the window's height, so that the least stored value does not overflow.
-    const int selectedHeight = std::clamp(*panelHeight, 0, this->height());
-    m_ui->Splitter->setSizes({std::max(1, this->height() - selectedHeight), selectedHeight});
-    const auto wordWidth = value(SettingsStore::WordWidth);
-    if (!wordWidth)
-        return false;
-    m_ui->PossibleGrid->setColWidth(0, std::clamp(*wordWidth, 0, 10000));
-    m_ui->SelectedGrid->setColWidth(0, m_ui->PossibleGrid->colWidth(0));
-    const auto numberWidth = value(SettingsStore::NumberWidth);
-    if (!numberWidth)
-        return false;
-    m_ui->PossibleGrid->setColWidth(1, std::clamp(*numberWidth, 0, 10000));
-    m_ui->SelectedGrid->setColWidth(1, m_ui->PossibleGrid->colWidth(1));
-    return true;
+    m_dictionaryPath = pathBytes(store.readString(SettingsStore::Dictionary.name)
+                                     .value_or(SettingsStore::Dictionary.defaultValue));
+    const auto setColumnWidth = [this](int column, int width) {
+        m_ui->PossibleGrid->setColWidth(column, width);
+        m_ui->SelectedGrid->setColWidth(column, m_ui->PossibleGrid->colWidth(column));
+    };
+    return store.readInOrder({
+        {SettingsStore::FormTop, [this](int top) { move(x(), top); }},
+        {SettingsStore::FormLeft, [this](int left) { move(left, y()); }},
+        {SettingsStore::FormWidth, [this](int width) { resize(width, height()); }},
+        {SettingsStore::FormHeight,
+         [this](int height) {
+             resize(width(), height);
+             Look::keepOnScreen(this);
+         }},
+        {SettingsStore::SelectedPanelHeight,
+         [this](int panelHeight) {
+             // Within the window's height, so that the list above the panel keeps a row.
+             const int selectedHeight = std::clamp(panelHeight, 0, height());
+             m_ui->Splitter->setSizes({std::max(1, height() - selectedHeight), selectedHeight});
+         }},
+        {SettingsStore::WordWidth, [&](int width) { setColumnWidth(0, width); }},
+        {SettingsStore::NumberWidth, [&](int width) { setColumnWidth(1, width); }},
+    });
 }
 
 void TMainForm::updateCaption()
@@ -328,8 +342,8 @@ void TMainForm::FormClose()
 {
     {
         SettingsStore store(SettingsStore::Mode::Create);
-        store.writeString(SettingsStore::Dictionary, DictionaryPath());
-        const std::pair<const QString &, int> values[] = {
+        store.writeString(SettingsStore::Dictionary.name, DictionaryPath());
+        const std::pair<const Platform::IntegerSetting &, int> values[] = {
             {SettingsStore::FormTop, y()},
             {SettingsStore::FormLeft, x()},
             {SettingsStore::FormWidth, width()},
@@ -345,8 +359,8 @@ void TMainForm::FormClose()
             {SettingsStore::AffixWordWidth, m_affixForm->wordColumnWidth()},
             {SettingsStore::AffixNumberWidth, m_affixForm->numberColumnWidth()},
         };
-        for (const auto &[name, value] : values)
-            store.writeInteger(name, value);
+        for (const auto &[setting, value] : values)
+            store.writeInteger(setting.name, value);
         store.flush();
     }
     m_notifyForm->ShowNotifyForm();
@@ -355,9 +369,9 @@ void TMainForm::FormClose()
 void TMainForm::keyPressEvent(QKeyEvent *event)
 {
     // Enter anywhere in the window converts, as the default button of a dialog would; a
-    // focused button takes it as a click of its own.
+    // focused push button takes it as a click of its own (a placement button does not).
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto *button = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+        if (auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
             button && button != m_ui->ConvertBtn) {
             button->click();
             return;
@@ -419,10 +433,10 @@ bool TMainForm::OpenDictionary()
     }
     m_proposedDictionary = *chosen;
     m_dictionaryFile.Close();
-    m_dictionaryPath = chosen->toStdString();
+    m_dictionaryPath = pathBytes(*chosen);
     m_dictionaryFile.Bind(m_dictionaryPath);
     if (!m_dictionaryFile.Reset()) {
-        Platform::showWarning(this, tr("Can Not Open ") + *chosen + tr(" in Open1Click"));
+        Platform::showWarning(this, tr("Can Not Open %1 in Open1Click").arg(*chosen));
         keepPrevious();
         return false;
     }
@@ -442,7 +456,7 @@ void TMainForm::BuildAffixTable()
     }
     m_state.AffixCount = Numra::LastAffixIndex(m_affixTable);
     if (error == Numra::DictionaryError::ReadError)
-        Platform::showWarning(this, tr("Error Reading Dictionary ") + DictionaryPath());
+        Platform::showWarning(this, tr("Error Reading Dictionary %1").arg(DictionaryPath()));
 }
 
 void TMainForm::Open1Click()

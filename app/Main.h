@@ -13,12 +13,18 @@
 #include <random>
 #include <vector>
 
+class AffixModel;
+class CandidateModel;
+class PhraseModel;
 class PicturePlayer;
 class QLabel;
 class TAboutForm;
 class TAffixForm;
 class TLookupForm;
 class TNotifyForm;
+namespace Platform {
+class SettingsStore;
+}
 namespace Ui {
 class TMainForm;
 }
@@ -32,7 +38,9 @@ public:
     static inline const QString NoDictionaryOpen = QStringLiteral("No Dictionary Open");
     static constexpr int PointerCount = 10;
 
-    explicit TMainForm(Numra::NumraState &state, QWidget *parent = nullptr);
+    // A dictionary given on the command line is used instead of the remembered one.
+    explicit TMainForm(Numra::NumraState &state, const QString &dictionary = {},
+                       QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // The secondary windows are created after this one; they are handed over once they exist,
@@ -40,9 +48,8 @@ public:
     void setSecondaryWindows(TLookupForm *lookup, TAboutForm *about, TAffixForm *affix,
                              TNotifyForm *notify);
 
-    Ui::TMainForm *ui() const { return m_ui.get(); }
     const std::string &dictionaryPathRef() const { return m_dictionaryPath; }
-    QString DictionaryPath() const { return QString::fromStdString(m_dictionaryPath); }
+    QString DictionaryPath() const;
     Numra::DictionaryFile &DictionaryFile() { return m_dictionaryFile; }
     const Numra::AffixTable &AffixTable() const { return m_affixTable; }
     QString TypedNumber() const { return m_typedNumber; }
@@ -51,6 +58,12 @@ public:
     QString statusText() const;
     void seedRandom(unsigned seed) { m_random.seed(seed); }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
     // Handlers, named after the control and event they serve.
     void ConvertBtnClick();
     void ClearBtnClick();
@@ -77,27 +90,20 @@ public:
 
     // List and button operations.
     void ClearCandidates();
-    void AddCandidate(const std::string &word, const std::string &number, const std::string &cls);
     void ShowConversionStatus(std::int64_t examined, double seconds);
     void ClearSelectedList();
     void SortSelectedList();
     void ClearAffixList();
-    void ListAffixes(const QString &word, const QString &digits, int position);
+    void ListAffixes(const std::string &word, const std::string &digits, int position);
     void UpdateConvertBtn();
     void UpdateCopyBtn();
 
     bool OpenDictionary();
     void BuildAffixTable();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     void FormCreate();
     void LoadSettings();
-    bool readMainSettings();
+    bool readMainSettings(const Platform::SettingsStore &store);
     void FormClose();
     void setupGrids();
     void setupPointers();
@@ -105,13 +111,8 @@ private:
     void updateCaption();
     Numra::Placement placement() const;
 
-    // The phrase slots outlive the rows the phrase grid shows, so they are kept here and the
-    // grid shows them.
-    QString slotWord(int slot) const { return m_slotWords[slot]; }
-    QString slotDigits(int slot) const { return m_slotDigits[slot]; }
-    void setSlot(int slot, const QString &word, const QString &digits);
-    void setSelectedRowCount(int rows);
-
+    void setCoveredText(const QString &text);
+    void showPhrase();
     void chooseCandidate(int row);
     void giveBack(int row);
     void chooseAffix(int row);
@@ -129,15 +130,12 @@ private:
     Numra::DictionaryFile m_dictionaryFile;
     Numra::AffixTable m_affixTable;
     QString m_proposedDictionary;
+    QString m_givenDictionary;
     QString m_typedNumber;
     bool m_gridsReady = false;
-    int m_candidateRow = 0;
-    // The kind under which each row of the affix list was listed: an affix with a hyphen at
-    // both ends is applied as it was offered.
-    std::vector<std::uint8_t> m_listedKinds;
-
-    std::array<QString, Numra::SlotCount + 1> m_slotWords;
-    std::array<QString, Numra::SlotCount + 1> m_slotDigits;
+    CandidateModel *m_candidates = nullptr;
+    PhraseModel *m_phrase = nullptr;
+    AffixModel *m_affixes = nullptr;
 
     std::array<PicturePlayer *, PointerCount> m_pointers{};
     std::mt19937 m_random;

@@ -2,14 +2,25 @@
 
 #include "AboutNumra.h"
 #include "AffixUnit.h"
+#include "Desktop.h"
 #include "ExceptionUnit.h"
+#include "HelpViewer.h"
 #include "LookUp.h"
 #include "Main.h"
 #include "Notify.h"
 
-NumraWindows::NumraWindows()
+#include <QApplication>
+
+void SetUpApplication()
 {
-    MainForm = std::make_unique<TMainForm>(state);
+    QApplication::setApplicationName(QStringLiteral("Numra"));
+    QApplication::setOrganizationName(QStringLiteral("Numra"));
+    Platform::setApplicationHelpFile(Platform::dataFilePath(QStringLiteral("Numra.hlp")));
+}
+
+NumraWindows::NumraWindows(const QString &dictionary)
+{
+    MainForm = std::make_unique<TMainForm>(state, dictionary);
     LookupForm = std::make_unique<TLookupForm>(state, MainForm->DictionaryFile(),
                                                MainForm->dictionaryPathRef(), MainForm.get());
     AboutForm = std::make_unique<TAboutForm>(state, MainForm.get());

@@ -2,6 +2,8 @@
 
 #include "NumraGlobal.h"
 
+#include <QString>
+
 #include <memory>
 
 class TAboutForm;
@@ -11,10 +13,15 @@ class TLookupForm;
 class TMainForm;
 class TNotifyForm;
 
+// The application's name and help file. No display name is set: the window system would add it
+// to every caption.
+void SetUpApplication();
+
 // The program's six windows, created once in their fixed order around one shared state.
 struct NumraWindows
 {
-    NumraWindows();
+    // A dictionary given here takes the place of the remembered one.
+    explicit NumraWindows(const QString &dictionary = {});
     ~NumraWindows();
 
     Numra::NumraState state;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Numra {
@@ -35,5 +36,22 @@ inline std::int32_t LastAffixIndex(const AffixTable &table)
 {
     return static_cast<std::int32_t>(table.size()) - 1;
 }
+
+// An affix joined to the chosen word, as the correction window offers it.
+struct AffixCombination
+{
+    std::string word;
+    std::string digits;
+    std::int32_t position = 0;
+};
+
+// The prefixes and suffixes whose digits touch the word at position: a suffix's digits start
+// right after the word's, a prefix's end right before them. In table order; an entry keeps the
+// kind it is listed under.
+std::vector<AffixEntry> MatchingAffixes(const AffixTable &table, std::string_view numberText,
+                                        int position, std::size_t digitsLength);
+
+AffixCombination JoinAffix(const AffixEntry &affix, std::string_view word, std::string_view digits,
+                           std::int32_t position);
 
 } // namespace Numra

@@ -24,7 +24,8 @@ bool FitsPlacement(Placement placement, int keyPos, std::string_view number,
 
 ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberText,
                                 Placement placement,
-                                const std::function<void(const Record &)> &sink)
+                                const std::function<void(const Record &)> &sink,
+                                const std::function<void()> &onOpened)
 {
     numberText = numberText.substr(0, std::min(numberText.size(), ShortStringMax));
     const NumberIndex index(numberText);
@@ -33,17 +34,24 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
 
     ConversionOutcome outcome;
     Record record;
-    outcome.error = ReadDictionary(file, [&](std::string_view line) {
-        ++outcome.examined;
-        // The cheap test on the raw key first: most lines end here, before any split.
-        const int keyPos = index.LineKeyPos(line);
-        if (keyPos == 0 || !SplitRecord(line, record))
-            return;
-        if (!FitsPlacement(placement, keyPos, record.number, numberText, leftAnchor, rightAnchor))
-            return;
-        ++outcome.accepted;
-        sink(record);
-    });
+    outcome.error = ReadDictionary(
+        file,
+        [&](std::string_view line) {
+            ++outcome.examined;
+            // The cheap test on the raw key first: most lines end here, before any split.
+            const int keyPos = index.LineKeyPos(line);
+            if (keyPos == 0 || !SplitRecord(line, record))
+                return;
+            if (!FitsPlacement(placement, keyPos, record.number, numberText, leftAnchor,
+                               rightAnchor))
+                return;
+            ++outcome.accepted;
+            sink(record);
+        },
+        [&] {
+            if (onOpened)
+                onOpened();
+        });
     return outcome;
 }
 

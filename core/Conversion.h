@@ -24,8 +24,10 @@ bool FitsPlacement(Placement placement, int keyPos, std::string_view number,
 
 // One pass over the dictionary: every record whose digits occur in the number text at the
 // chosen place goes to the sink, in file order.
+// onOpened runs once the file is open, before the first line is read.
 ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberText,
                                 Placement placement,
-                                const std::function<void(const Record &)> &sink);
+                                const std::function<void(const Record &)> &sink,
+                                const std::function<void()> &onOpened = {});
 
 } // namespace Numra

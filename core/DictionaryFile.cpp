@@ -1,9 +1,9 @@
 #include "DictionaryFile.h"
 
+#include "FilePaths.h"
+
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 namespace Numra {
 
@@ -24,12 +24,9 @@ bool DictionaryFile::Reset()
     Close();
     if (m_path.empty())
         return false;
-    std::error_code ec;
-    // A directory opens for reading on some systems and then fails at the first read;
-    // it is no more a dictionary than a missing file is.
-    if (std::filesystem::is_directory(std::filesystem::u8path(m_path), ec))
-        return false;
-    m_file = std::fopen(m_path.c_str(), "rb");
+    // Only a regular file is a dictionary: a directory fails at the first read, a FIFO blocks
+    // and a device such as /dev/zero never ends.
+    m_file = OpenRegularFile(PathFromBytes(m_path));
     if (!m_file)
         return false;
     std::setvbuf(m_file, nullptr, _IONBF, 0);

@@ -59,12 +59,14 @@ private:
     std::string m_long;    // the kept part of a line that crosses a block boundary
 };
 
-// The reading loop every reader shares: re-opens the file at its first line and passes each
-// line, the last one too, to onLine.
-template <typename OnLine> DictionaryError ReadDictionary(DictionaryFile &file, OnLine &&onLine)
+// The reading loop every reader shares: re-opens the file at its first line, tells onOpened
+// that it could, and passes each line, the last one too, to onLine.
+template <typename OnLine, typename OnOpened>
+DictionaryError ReadDictionary(DictionaryFile &file, OnLine &&onLine, OnOpened &&onOpened)
 {
     if (!file.Reset())
         return DictionaryError::CouldNotOpen;
+    onOpened();
     std::string_view line;
     for (;;) {
         switch (file.ReadLine(line)) {
@@ -77,6 +79,11 @@ template <typename OnLine> DictionaryError ReadDictionary(DictionaryFile &file, 
             return DictionaryError::ReadError;
         }
     }
+}
+
+template <typename OnLine> DictionaryError ReadDictionary(DictionaryFile &file, OnLine &&onLine)
+{
+    return ReadDictionary(file, std::forward<OnLine>(onLine), [] {});
 }
 
 } // namespace Numra

@@ -1,13 +1,58 @@
 #include "LookupPass.h"
 
+#include "TextEncoding.h"
+#include "UnicodeLetters.h"
+
 #include <algorithm>
 #include <unordered_set>
 
 namespace Numra {
 
+namespace {
+
+// A cut at the byte limit can fall inside a UTF-8 character; the whole character goes then,
+// rather than the whole text falling back to the single-byte rule.
+std::string_view cutToShortString(std::string_view text)
+{
+    const std::string_view cut = text.substr(0, std::min(text.size(), ShortStringMax));
+    if (cut.size() == text.size() || IsUtf8(cut))
+        return cut;
+    for (std::size_t start = cut.size() - 1; start + 3 >= cut.size(); --start) {
+        std::size_t end = start;
+        char32_t c;
+        if (DecodeUtf8(text, end, c) && end > cut.size() && IsUtf8(text.substr(0, start)))
+            return text.substr(0, start);
+    }
+    return cut;
+}
+
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string unicodeKey(std::string_view text)
+{
+    std::string key;
+    key.reserve(text.size());
+    std::size_t pos = 0;
+    char32_t c;
+    while (DecodeUtf8(text, pos, c)) {
+        if (IsUnicodeLetter(c))
+            AppendCaseFolded(key, c);
+    }
+    return key;
+}
+
+} // namespace
+
 std::string WordKey(std::string_view text)
 {
-    std::string lowered(text.substr(0, std::min(text.size(), ShortStringMax)));
+    const std::string_view cut = cutToShortString(text);
+    if (!isAscii(cut) && IsUtf8(cut))
+        return unicodeKey(RemoveParenthesized(Trim(cut)));
+    std::string lowered(cut);
     for (char &c : lowered) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
@@ -18,6 +63,25 @@ std::string WordKey(std::string_view text)
 namespace {
 
 enum class Quick { NoRecord, Differs, Matches, Unsure };
+
+// Whether the letters of UTF-8 text, folded, continue the key from matched to its end; compared
+// as the text is decoded, so that most words stop at their first letter.
+bool restMatches(std::string_view text, std::string_view key, std::size_t matched)
+{
+    std::string folded; // short enough to stay in the string's own buffer
+    std::size_t pos = 0;
+    char32_t c;
+    while (DecodeUtf8(text, pos, c)) {
+        if (!IsUnicodeLetter(c))
+            continue;
+        folded.clear();
+        AppendCaseFolded(folded, c);
+        if (key.size() - matched < folded.size() || key.compare(matched, folded.size(), folded))
+            return false;
+        matched += folded.size();
+    }
+    return matched == key.size();
+}
 
 // Most lines hold no bracket, and then the record's word key can be compared with the wanted
 // key as the word is scanned, without splitting or copying anything.
@@ -33,8 +97,17 @@ Quick quickMatch(std::string_view line, std::string_view key)
     if (second == std::string_view::npos || second == first + 1 || second + 1 >= line.size())
         return Quick::NoRecord;
     std::size_t matched = 0;
+    bool singleByte = false;
     for (std::size_t i = first + 1; i < second; ++i) {
         char c = line[i];
+        // Beyond ASCII the rest of the word decides: its letters count if it is UTF-8, else the
+        // Windows-1252 word keeps the a-to-z rule. The ASCII part before is alike in both.
+        if (static_cast<unsigned char>(c) >= 0x80 && !singleByte) {
+            const std::string_view rest = line.substr(i, second - i);
+            if (IsUtf8(rest))
+                return restMatches(rest, key, matched) ? Quick::Matches : Quick::Differs;
+            singleByte = true;
+        }
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
         if (!LetterSet.contains(c))
@@ -48,22 +121,30 @@ Quick quickMatch(std::string_view line, std::string_view key)
 
 } // namespace
 
-LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord)
+LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
+                        const std::function<void()> &onOpened)
 {
     const std::string key = WordKey(typedWord);
     LookupOutcome outcome;
     std::unordered_set<std::string> seen;
     Record record;
-    outcome.error = ReadDictionary(file, [&](std::string_view line) {
-        ++outcome.examined;
-        const Quick quick = quickMatch(line, key);
-        if (quick == Quick::NoRecord || quick == Quick::Differs)
-            return;
-        if (!SplitRecord(line, record) || (quick == Quick::Unsure && WordKey(record.word) != key))
-            return;
-        if (seen.insert(record.number).second)
-            outcome.numbers.push_back(record.number);
-    });
+    outcome.error = ReadDictionary(
+        file,
+        [&](std::string_view line) {
+            ++outcome.examined;
+            const Quick quick = quickMatch(line, key);
+            if (quick == Quick::NoRecord || quick == Quick::Differs)
+                return;
+            if (!SplitRecord(line, record) ||
+                (quick == Quick::Unsure && WordKey(record.word) != key))
+                return;
+            if (seen.insert(record.number).second)
+                outcome.numbers.push_back(record.number);
+        },
+        [&] {
+            if (onOpened)
+                onOpened();
+        });
     return outcome;
 }
 

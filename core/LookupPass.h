@@ -3,14 +3,16 @@
 #include "DictionaryFile.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace Numra {
 
-// The letters that decide a lookup match: A to Z lowered, one parenthesised part removed,
-// then only a to z kept.
+// The letters that decide a lookup match, with one parenthesised part removed. In text that is
+// valid UTF-8, letters of every script count and are case-folded (UnicodeLetters.h); in any
+// other text (Windows-1252) A to Z are lowered and only a to z kept. For ASCII both agree.
 std::string WordKey(std::string_view text);
 
 struct LookupOutcome
@@ -20,6 +22,8 @@ struct LookupOutcome
     std::vector<std::string> numbers; // distinct, in order of first appearance
 };
 
-LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord);
+// onOpened runs once the file is open, before the first line is read.
+LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
+                        const std::function<void()> &onOpened = {});
 
 } // namespace Numra

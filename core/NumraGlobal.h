@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Phrase.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -15,10 +17,6 @@ inline constexpr std::size_t ShortStringMax = 255;
 // Written into the number text in place of each digit that the phrase covers
 // (the bullet of Windows-1252, shown to the user as U+2022).
 inline constexpr char UsedDigitMark = '\x95';
-
-// Marks an empty phrase slot; sorts after every real position.
-inline constexpr std::int32_t EmptySlot = 5000;
-inline constexpr int SlotCount = 100;
 
 class CharSet
 {
@@ -53,8 +51,7 @@ struct NumraState
     std::int32_t SelectedPosition = 0;
     std::int32_t AffixPosition = 0;
     std::int32_t AffixCount = 0;
-    // Indexed 1 to SlotCount; entry 0 is unused so that slot numbers read as they do on screen.
-    std::array<std::int32_t, SlotCount + 1> SlotPositions{};
+    Phrase SelectedPhrase;
 
     void ResetIdleCount() { IdleCount = 0; }
 };

@@ -1,5 +1,6 @@
 #include "StatusText.h"
 
+#include <clocale>
 #include <cmath>
 
 namespace Numra {
@@ -27,6 +28,20 @@ std::string ConversionStatusText(std::int64_t matches, std::int64_t examined, do
 {
     return " " + std::to_string(matches) + " Matches out of " + std::to_string(examined) +
            " words in " + FormatSeconds(seconds, decimalSeparator) + " secs";
+}
+
+std::string LocaleDecimalSeparator()
+{
+    const char *current = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string previous = current ? current : "C";
+    std::string separator = ".";
+    if (std::setlocale(LC_NUMERIC, "")) {
+        const std::lconv *numeric = std::localeconv();
+        if (numeric && numeric->decimal_point && *numeric->decimal_point)
+            separator = numeric->decimal_point;
+    }
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    return separator;
 }
 
 } // namespace Numra

@@ -14,4 +14,8 @@ std::string FormatSeconds(double seconds, std::string_view decimalSeparator);
 std::string ConversionStatusText(std::int64_t matches, std::int64_t examined, double seconds,
                                  std::string_view decimalSeparator);
 
+// The decimal separator of the user's locale (the environment's LC_NUMERIC), in its encoding.
+// The program's own C locale is left as it was.
+std::string LocaleDecimalSeparator();
+
 } // namespace Numra

@@ -37,6 +37,8 @@ void showWarning(QWidget *parent, const QString &text)
         return;
     }
     QMessageBox box(QMessageBox::Warning, QObject::tr("Warning"), text, QMessageBox::Ok, parent);
+    // The text names files and dictionary words: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

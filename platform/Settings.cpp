@@ -2,7 +2,9 @@
 
 #include <QRegularExpression>
 #include <QSettings>
+#include <QWidget>
 
+#include <algorithm>
 #include <limits>
 
 namespace Platform {
@@ -79,6 +81,17 @@ std::optional<std::int32_t> SettingsStore::readInteger(const QString &name) cons
     return parsed;
 }
 
+bool SettingsStore::readInOrder(std::initializer_list<SettingsStep> steps) const
+{
+    for (const SettingsStep &step : steps) {
+        const std::optional<std::int32_t> value = readInteger(step.setting.name);
+        if (!value)
+            return false;
+        step.apply(std::clamp(*value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    }
+    return true;
+}
+
 void SettingsStore::writeString(const QString &name, const QString &value)
 {
     m_settings->setValue(name, value);
@@ -93,8 +106,9 @@ void SettingsStore::flush()
 {
     m_settings->sync();
     if (m_settings->status() != QSettings::NoError)
-        throw SettingsWriteError("Could not write the settings to " +
-                                 m_settings->fileName().toStdString());
+        throw SettingsWriteError(QObject::tr("Could not write the settings to %1")
+                                     .arg(m_settings->fileName())
+                                     .toStdString());
 }
 
 void SettingsStore::setFileForTesting(const QString &path)

@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -19,32 +21,68 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A stored value: its name and what the program uses where the value is not stored. The
+// defaults of window geometry are the windows' design values.
+struct StringSetting
+{
+    QString name;
+    QString defaultValue;
+};
+
+struct IntegerSetting
+{
+    QString name;
+    std::int32_t defaultValue;
+};
+
+// One value that a window reads, and what it does with it.
+struct SettingsStep
+{
+    const IntegerSetting &setting;
+    std::function<void(int)> apply;
+};
+
 // The per-user settings key "\Software\Numra": the registry on Windows, ~/.config/Numra.conf
 // elsewhere. Every settings name of the program is declared here; nothing else touches QSettings.
 class SettingsStore
 {
 public:
-    static inline const QString Dictionary = QStringLiteral("Dictionary");
-    static inline const QString FormTop = QStringLiteral("Form Top");
-    static inline const QString FormLeft = QStringLiteral("Form Left");
-    static inline const QString FormWidth = QStringLiteral("Form Width");
-    static inline const QString FormHeight = QStringLiteral("Form Height");
-    static inline const QString SelectedPanelHeight = QStringLiteral("Selected Panel Height");
-    static inline const QString WordWidth = QStringLiteral("Word Width");
-    static inline const QString NumberWidth = QStringLiteral("Number Width");
-    static inline const QString LookupTop = QStringLiteral("Lookup Top");
-    static inline const QString LookupLeft = QStringLiteral("Lookup Left");
-    static inline const QString AffixTop = QStringLiteral("Affix Top");
-    static inline const QString AffixLeft = QStringLiteral("Affix Left");
-    static inline const QString AffixWidth = QStringLiteral("Affix Width");
-    static inline const QString AffixWordWidth = QStringLiteral("Affix Word Width");
-    static inline const QString AffixNumberWidth = QStringLiteral("Affix Number Width");
-    static inline const QString NotifyCount = QStringLiteral("NotifyCount");
+    // Present but empty when the key holds no "Dictionary"; with no key the main window keeps
+    // its own "No Dictionary Open".
+    static inline const StringSetting Dictionary{QStringLiteral("Dictionary"), QString()};
+    static inline const IntegerSetting FormTop{QStringLiteral("Form Top"), 55};
+    static inline const IntegerSetting FormLeft{QStringLiteral("Form Left"), 357};
+    static inline const IntegerSetting FormWidth{QStringLiteral("Form Width"), 483};
+    static inline const IntegerSetting FormHeight{QStringLiteral("Form Height"), 496};
+    static inline const IntegerSetting SelectedPanelHeight{QStringLiteral("Selected Panel Height"),
+                                                           106};
+    static inline const IntegerSetting WordWidth{QStringLiteral("Word Width"), 151};
+    static inline const IntegerSetting NumberWidth{QStringLiteral("Number Width"), 168};
+    static inline const IntegerSetting LookupTop{QStringLiteral("Lookup Top"), 423};
+    static inline const IntegerSetting LookupLeft{QStringLiteral("Lookup Left"), 159};
+    static inline const IntegerSetting AffixTop{QStringLiteral("Affix Top"), 240};
+    static inline const IntegerSetting AffixLeft{QStringLiteral("Affix Left"), 330};
+    static inline const IntegerSetting AffixWidth{QStringLiteral("Affix Width"), 435};
+    static inline const IntegerSetting AffixWordWidth{QStringLiteral("Affix Word Width"), 175};
+    static inline const IntegerSetting AffixNumberWidth{QStringLiteral("Affix Number Width"), 135};
+    // The release-notification countdown.
+    static inline const IntegerSetting NotifyCount{QStringLiteral("NotifyCount"), 5};
     // Every integer value, in the order the program writes them at close.
-    static inline const QStringList IntegerNames = {
-        FormTop,   FormLeft,    FormWidth,      FormHeight,       SelectedPanelHeight,
-        WordWidth, NumberWidth, LookupTop,      LookupLeft,       AffixTop,
-        AffixLeft, AffixWidth,  AffixWordWidth, AffixNumberWidth, NotifyCount};
+    static inline const QStringList IntegerNames = {FormTop.name,
+                                                    FormLeft.name,
+                                                    FormWidth.name,
+                                                    FormHeight.name,
+                                                    SelectedPanelHeight.name,
+                                                    WordWidth.name,
+                                                    NumberWidth.name,
+                                                    LookupTop.name,
+                                                    LookupLeft.name,
+                                                    AffixTop.name,
+                                                    AffixLeft.name,
+                                                    AffixWidth.name,
+                                                    AffixWordWidth.name,
+                                                    AffixNumberWidth.name,
+                                                    NotifyCount.name};
 
     enum class Mode { OpenExisting, Create };
 
@@ -60,6 +98,12 @@ public:
     std::optional<QString> readString(const QString &name) const;
     // nullopt when missing or not wholly a 32-bit integer.
     std::optional<std::int32_t> readInteger(const QString &name) const;
+
+    // Reads the values in this order and applies each as soon as it is read, up to the first
+    // that is missing or unreadable: false then, and the rest are not read. Every value is
+    // brought within +-QWIDGETSIZE_MAX first, which any window position or size can take and
+    // where sums of two coordinates cannot overflow.
+    bool readInOrder(std::initializer_list<SettingsStep> steps) const;
 
     // Writes are kept until flush(), so that a set of values reaches the store together.
     void writeString(const QString &name, const QString &value);

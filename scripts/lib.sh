@@ -2,7 +2,10 @@
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libbackward-cpp-dev libdw-dev)
+# python3 runs tools/make-dictionary; wamerican and wamerican-small are the lists that the shipped
+# dictionary is made from, so that its test can make it again.
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libbackward-cpp-dev libdw-dev
+    clang-format python3 wamerican wamerican-small)
 
 install_missing() {
     local missing=()
@@ -29,4 +32,11 @@ build() {
     shift
     cmake -S "$top" -B "$dir" "$@"
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# Fails when .clang-format would change any C++ source of the tree; build trees
+# (build, build-asan, ...) hold generated code and are left out.
+check_format() {
+    find "$top" -path "$top/build*" -prune -o -path "$top/.git" -prune -o \
+        \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run -Werror
 }

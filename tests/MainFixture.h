@@ -10,15 +10,63 @@
 #include "Main.h"
 #include "Settings.h"
 #include "Windows.h"
-#include "ui_Main.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTimerEvent>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
+
+// The main window's controls, found by their names as a user's tools would find them.
+struct MainControls
+{
+    explicit MainControls(const QWidget &window)
+    {
+        const auto find = [&window]<typename T>(T *&control, const char *name) {
+            control = window.findChild<T *>(QLatin1String(name));
+            if (!control)
+                qFatal("no control %s", name);
+        };
+        find(Edit, "Edit");
+        find(LeftBtn, "LeftBtn");
+        find(RightBtn, "RightBtn");
+        find(AnyPointBtn, "AnyPointBtn");
+        find(ConvertBtn, "ConvertBtn");
+        find(ClearBtn, "ClearBtn");
+        find(CopyBtn, "CopyBtn");
+        find(LookupBtn, "LookupBtn");
+        find(PossibleGrid, "PossibleGrid");
+        find(SelectedGrid, "SelectedGrid");
+        find(AffixGrid, "AffixGrid");
+        find(SelectedWordLabel, "SelectedWordLabel");
+        find(PossiblePanel, "PossiblePanel");
+        find(SelectedPanel, "SelectedPanel");
+        find(Open1, "Open1");
+        find(Exit1, "Exit1");
+        find(Contents1, "Contents1");
+        find(About1, "About1");
+        find(Notify1, "Notify1");
+        find(Timer1, "Timer1");
+    }
+
+    QLineEdit *Edit;
+    QRadioButton *LeftBtn, *RightBtn, *AnyPointBtn;
+    QPushButton *ConvertBtn, *ClearBtn, *CopyBtn, *LookupBtn;
+    Grid *PossibleGrid, *SelectedGrid, *AffixGrid;
+    QLabel *SelectedWordLabel;
+    QWidget *PossiblePanel, *SelectedPanel;
+    QAction *Open1, *Exit1, *Contents1, *About1, *Notify1;
+    QTimer *Timer1;
+};
 
 class MainFixture
 {
@@ -29,6 +77,7 @@ public:
     std::optional<QString> dialogAnswer;
     std::function<int(QDialog *)> onModal = [](QDialog *) { return int(QDialog::Rejected); };
     std::unique_ptr<NumraWindows> windows;
+    std::optional<MainControls> controls;
 
     MainFixture()
     {
@@ -44,6 +93,7 @@ public:
 
     ~MainFixture()
     {
+        controls.reset();
         windows.reset();
         Platform::SettingsStore::setFileForTesting(QString());
         Platform::setWarningHandler({});
@@ -89,6 +139,7 @@ public:
     TMainForm &start(bool show = true)
     {
         windows = std::make_unique<NumraWindows>();
+        controls.emplace(main());
         if (show) {
             main().show();
             if (!QTest::qWaitForWindowExposed(&main()))
@@ -98,7 +149,14 @@ public:
     }
 
     TMainForm &main() const { return *windows->MainForm; }
-    Ui::TMainForm &ui() const { return *main().ui(); }
+    MainControls &ui() { return *controls; }
+
+    // One tick of the window's timer, delivered as the timer itself would deliver it.
+    void tick()
+    {
+        QTimerEvent event(ui().Timer1->timerId());
+        QCoreApplication::sendEvent(ui().Timer1, &event);
+    }
 
     // Types as the user does, so that the field's modified flag is set.
     void type(const QString &text)

@@ -6,7 +6,9 @@
 
 #include "AffixTable.h"
 #include "Conversion.h"
+#include "UnicodeLetters.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -117,9 +119,72 @@ inline bool naiveSplitRecord(std::string_view line, Record &record)
     return !record.cls.empty();
 }
 
+// The code points of text, false when it is not well-formed UTF-8: a sequence is well formed
+// when it encodes back to the same bytes, in the shortest form, outside the surrogates.
+inline bool naiveDecodeUtf8(std::string_view text, std::u32string &decoded)
+{
+    decoded.clear();
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80   ? 1
+                                   : lead < 0xC0 ? 0
+                                   : lead < 0xE0 ? 2
+                                   : lead < 0xF0 ? 3
+                                   : lead < 0xF8 ? 4
+                                                 : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if (next < 0x80 || next > 0xBF)
+                return false;
+            c = c * 64 + (next - 0x80);
+        }
+        const std::size_t shortest = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+        if (shortest != length || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        decoded += c;
+        i += length;
+    }
+    return true;
+}
+
+// A cut at Max bytes that splits a well-formed character drops that character whole.
+inline std::string naiveCutUtf8(std::string_view text)
+{
+    std::u32string decoded;
+    if (text.size() <= Max || naiveDecodeUtf8(text.substr(0, Max), decoded))
+        return cut(text);
+    for (std::size_t start = Max - 1; start + 3 >= Max; --start) {
+        for (std::size_t length = Max + 1 - start; length <= 4 && start + length <= text.size();
+             ++length) {
+            if (naiveDecodeUtf8(text.substr(start, length), decoded) && decoded.size() == 1 &&
+                naiveDecodeUtf8(text.substr(0, start), decoded))
+                return std::string(text.substr(0, start));
+        }
+    }
+    return cut(text);
+}
+
+// The letter and folding tables are data (checked against Qt's in tst_UnicodeLetters); the
+// rule around them is written here afresh.
 inline std::string naiveWordKey(std::string_view text)
 {
-    std::string lowered = cut(text);
+    const std::string kept = naiveCutUtf8(text);
+    std::u32string decoded;
+    const bool ascii = std::all_of(kept.begin(), kept.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii && naiveDecodeUtf8(kept, decoded) &&
+        naiveDecodeUtf8(naiveRemoveParenthesized(kept), decoded)) {
+        std::string key;
+        for (char32_t c : decoded) {
+            if (Numra::IsUnicodeLetter(c))
+                Numra::AppendCaseFolded(key, c);
+        }
+        return key;
+    }
+    std::string lowered = kept;
     for (char &c : lowered) {
         if (c >= 'A' && c <= 'Z')
             c = char(c - 'A' + 'a');

@@ -101,11 +101,11 @@ void tst_AffixUnit::rememberedValues_data()
     QTest::addColumn<Values>("values");
     QTest::addColumn<Placement>("expected");
 
-    const Values all{{SettingsStore::AffixTop, 300},
-                     {SettingsStore::AffixLeft, 200},
-                     {SettingsStore::AffixWidth, 520},
-                     {SettingsStore::AffixWordWidth, 190},
-                     {SettingsStore::AffixNumberWidth, 150}};
+    const Values all{{SettingsStore::AffixTop.name, 300},
+                     {SettingsStore::AffixLeft.name, 200},
+                     {SettingsStore::AffixWidth.name, 520},
+                     {SettingsStore::AffixWordWidth.name, 190},
+                     {SettingsStore::AffixNumberWidth.name, 150}};
     auto without = [&all](int index, const QVariant &replacement = {}) {
         Values values = all;
         values[index].second = replacement;
@@ -130,7 +130,7 @@ void tst_AffixUnit::rememberedValues()
     QFETCH(Placement, expected);
     {
         SettingsStore settings(SettingsStore::Mode::Create);
-        settings.writeString(SettingsStore::Dictionary, QStringLiteral("d.txt"));
+        settings.writeString(SettingsStore::Dictionary.name, QStringLiteral("d.txt"));
         for (const auto &[name, value] : values) {
             if (value.typeId() == QMetaType::Int)
                 settings.writeInteger(name, value.toInt());

@@ -16,6 +16,8 @@
 
 #include <cstdio>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QByteArray Dictionary = "2255,CALL,N\n669,NOW,N\n";
@@ -29,7 +31,7 @@ template <qsizetype N> QByteArray bytes(const char (&text)[N])
 }
 
 // The ways a path can fail to open, also for root.
-enum class Broken { Missing, Directory, NoReadPermission, UnderAFile, LinkLoop };
+enum class Broken { Missing, Directory, NoReadPermission, UnderAFile, LinkLoop, Fifo, Endless };
 
 // Puts the broken thing at path; false (with the reason in skip) when it cannot be made real.
 bool breakPath(const QString &path, Broken how, QString &skip)
@@ -58,6 +60,10 @@ bool breakPath(const QString &path, Broken how, QString &skip)
         return true; // the caller passes a path below a plain file
     case Broken::LinkLoop:
         return QFile::link(path, path);
+    case Broken::Fifo:
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    case Broken::Endless:
+        return QFile::link(QStringLiteral("/dev/zero"), path);
     }
     return false;
 }
@@ -71,6 +77,9 @@ void addBrokenRows(bool withPathUnderAFile)
     if (withPathUnderAFile)
         QTest::newRow("a path under a plain file") << Broken::UnderAFile;
     QTest::newRow("a link that points to itself") << Broken::LinkLoop;
+    // These used to hang the window: the open of a FIFO waits for a writer, /dev/zero never ends.
+    QTest::newRow("a FIFO with no writer") << Broken::Fifo;
+    QTest::newRow("a link to /dev/zero") << Broken::Endless;
 }
 
 // Where the user can reach the window (offscreen there is one screen). In 64 bits, as a
@@ -105,8 +114,12 @@ private slots:
     void dictionaryContent();
     void wordsShownAsWritten_data();
     void wordsShownAsWritten();
+    void lookupBeyondAToZ_data();
+    void lookupBeyondAToZ();
     void chosenDictionaryCannotBeOpened_data();
     void chosenDictionaryCannotBeOpened();
+    void rememberedDictionaryBroken_data();
+    void rememberedDictionaryBroken();
     void dictionaryBrokenAfterStart_data();
     void dictionaryBrokenAfterStart();
     void dictionaryFailsWhileRead();
@@ -289,6 +302,38 @@ void tst_BadInput::wordsShownAsWritten()
     QCOMPARE(Platform::clipboardText(), copied);
 }
 
+// The lookup window hands UTF-8 to the core, where letters of every script count.
+void tst_BadInput::lookupBeyondAToZ_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("German in capitals") << "M\u00dcLLER" << QStringList{"68553"};
+    QTest::newRow("German, not without the umlaut")
+        << "Mller" << QStringList{"No Numeric Equivalent"};
+    QTest::newRow("Russian in capitals")
+        << "\u0417\u0412\u041e\u041d\u041e\u041a" << QStringList{"7"};
+    QTest::newRow("Greek finds no digit line")
+        << "\u03bb\u03cc\u03b3\u03bf\u03c2" << QStringList{"No Numeric Equivalent"};
+}
+
+void tst_BadInput::lookupBeyondAToZ()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, rows);
+    start("0,0,N\n68553,M\xc3\xbcller,N\n7,\xd0\xb7\xd0\xb2\xd0\xbe\xd0\xbd\xd0\xbe\xd0\xba,N\n");
+    QStringList found;
+    f->onModal = [&](QDialog *) {
+        // keyClicks knows no key for a letter outside Latin-1; one event carries the text.
+        auto *field = f->windows->LookupForm->findChild<QLineEdit *>("WordToConvert");
+        field->setFocus();
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, typed, Qt::NoModifier);
+        found = lookUp(QString());
+        return int(QDialog::Rejected);
+    };
+    QTest::mouseClick(f->ui().LookupBtn, Qt::LeftButton);
+    QCOMPARE(found, rows);
+}
+
 void tst_BadInput::chosenDictionaryCannotBeOpened_data()
 {
     addBrokenRows(true);
@@ -315,6 +360,30 @@ void tst_BadInput::chosenDictionaryCannotBeOpened()
     main.close();
     QCOMPARE(f->setting(QStringLiteral("Dictionary")).toString(), dictionary);
     QCOMPARE(reports.size(), 0);
+}
+
+void tst_BadInput::rememberedDictionaryBroken_data()
+{
+    addBrokenRows(false);
+}
+
+// At start-up the affix table reads the remembered dictionary; when that cannot be opened the
+// user is asked for another, before the window first appears.
+void tst_BadInput::rememberedDictionaryBroken()
+{
+    QFETCH(Broken, how);
+    const QString chosen = f->writeDictionary(Dictionary);
+    const QString remembered = f->path(QStringLiteral("remembered.txt"));
+    QString skip;
+    if (!breakPath(remembered, how, skip))
+        QSKIP(qPrintable(skip));
+    f->writeSettings(remembered);
+    f->dialogAnswer = chosen;
+    TMainForm &main = f->start();
+    QCOMPARE(f->dialogs, QStringList{"Open Dictionary"});
+    QCOMPARE(main.DictionaryPath(), chosen);
+    f->convert(QStringLiteral("2255669"));
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), (QStringList{"CALL", "NOW"}));
 }
 
 void tst_BadInput::dictionaryBrokenAfterStart_data()

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <fstream>
 
 using namespace Numra;
@@ -147,12 +149,20 @@ void tst_Dictionary::missingFileCannotBeOpened_data()
     QTest::newRow("directory") << QStringLiteral(".");
     QTest::newRow("empty path") << QString();
     QTest::newRow("no dictionary") << QStringLiteral("No Dictionary Open");
+    // Not regular files: these would block the open or the reading, or never end.
+    QTest::newRow("FIFO with no writer") << QStringLiteral("fifo");
+    QTest::newRow("/dev/zero") << QStringLiteral("/dev/zero");
+    QTest::newRow("/dev/urandom") << QStringLiteral("/dev/urandom");
+    QTest::newRow("link to /dev/zero") << QStringLiteral("zero");
+    QTest::newRow("character device that ends: /dev/null") << QStringLiteral("/dev/null");
 }
 
 void tst_Dictionary::missingFileCannotBeOpened()
 {
     QFETCH(QString, name);
     QTemporaryDir dir;
+    QCOMPARE(::mkfifo(qPrintable(dir.filePath(QStringLiteral("fifo"))), 0600), 0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero"))));
     DictionaryFile file(name.isEmpty() ? std::string() : dir.filePath(name).toStdString());
     DictionaryError error = DictionaryError::None;
     QVERIFY(readAll(file, &error).isEmpty());

@@ -1,12 +1,22 @@
+#include "Desktop.h"
 #include "ErrorDialog.h"
 #include "ErrorLogger.h"
+#include "MainFixture.h"
 #include "NumraApplication.h"
 
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <stdexcept>
 #include <vector>
@@ -72,7 +82,8 @@ void closingLines(QStringList &lines)
 
 QString readFile(const QString &path)
 {
-    if (path.isEmpty())
+    // Never a device such as /dev/full, which reads without end.
+    if (!QFileInfo(path).isFile())
         return QString();
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -88,6 +99,41 @@ QStringList reportsIn(const QString &path)
     reports.removeFirst(); // whatever precedes the first report
     return reports;
 }
+
+// Reads by the name the system knows, which QString may not be able to spell.
+QByteArray readBytes(const std::filesystem::path &path)
+{
+    if (!std::filesystem::is_regular_file(path))
+        return QByteArray();
+    std::ifstream file(path, std::ios::binary);
+    return QByteArray::fromStdString(
+        std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+}
+
+// Lets a file grow to `bytes` at most: a write beyond fails as on a disk that has just filled
+// up, after taking what fits.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        const rlimit limit{bytes, m_saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+
+private:
+    rlimit m_saved{};
+};
+
+// Earlier reports, enough that the report under test is cut off by a FileSizeLimit.
+const QByteArray EarlierLog = QByteArray("an earlier report\n").repeated(4096);
 
 void expectFailedRelease()
 {
@@ -113,7 +159,14 @@ private slots:
     void chainOfAFailureCaughtMeanwhileIsNotUsed();
     void unwritableLogDirectory_data();
     void unwritableLogDirectory();
+    void nowhereWritableStillShowsDialog_data();
     void nowhereWritableStillShowsDialog();
+    void programFolderNamedInAnyLetters_data();
+    void programFolderNamedInAnyLetters();
+    void crashReport_data();
+    void crashReport();
+    void configuredByMainWindow_data();
+    void configuredByMainWindow();
     void dialogDetails_data();
     void dialogDetails();
     void dialogPages_data();
@@ -155,6 +208,9 @@ void tst_ErrorLogger::init()
 
 void tst_ErrorLogger::cleanup()
 {
+    // QTemporaryDir cannot remove what QString cannot name.
+    std::error_code error;
+    std::filesystem::remove_all(QFile::encodeName(m_dir.path()).toStdString(), error);
     // Never the real, modal dialog, even between tests.
     ErrorLogger::instance().setDialogHandler([](const ErrorReport &) {});
 }
@@ -301,56 +357,287 @@ void tst_ErrorLogger::chainOfAFailureCaughtMeanwhileIsNotUsed()
              qPrintable(report.callStack));
 }
 
+enum class Unwritable { ReadOnlyDirectory, DirectoryIsAFile, DiskFull, CutMidReport };
+Q_DECLARE_METATYPE(Unwritable)
+
 void tst_ErrorLogger::unwritableLogDirectory_data()
 {
-    QTest::addColumn<bool>("readOnly");
-    QTest::newRow("program directory is read-only") << true;
-    QTest::newRow("program directory path is a file") << false;
+    QTest::addColumn<Unwritable>("unwritable");
+    QTest::newRow("program directory is read-only") << Unwritable::ReadOnlyDirectory;
+    QTest::newRow("program directory path is a file") << Unwritable::DirectoryIsAFile;
+    QTest::newRow("log file on a full disk") << Unwritable::DiskFull;
+    QTest::newRow("disk fills up in the middle of the report") << Unwritable::CutMidReport;
 }
 
 void tst_ErrorLogger::unwritableLogDirectory()
 {
-    QFETCH(bool, readOnly);
+    QFETCH(Unwritable, unwritable);
     const QString programDirectory = m_dir.filePath(QStringLiteral("bin"));
-    if (readOnly) {
+    QString logFile = programDirectory + QLatin1Char('/') + LogName;
+    std::optional<FileSizeLimit> limit;
+    QString immutable;
+    const auto mutableAgain = qScopeGuard([&] {
+        if (!immutable.isEmpty())
+            QProcess::execute(QStringLiteral("chattr"), {"-i", immutable});
+    });
+    switch (unwritable) {
+    case Unwritable::ReadOnlyDirectory: {
         QVERIFY(m_dir.mkdir(QStringLiteral("bin")));
         QFile(programDirectory).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        // Permissions do not stop root; the file system's immutable flag does, where it has one.
+        if (::geteuid() == 0 &&
+            QProcess::execute(QStringLiteral("chattr"), {"+i", programDirectory}) == 0)
+            immutable = programDirectory;
         QFile probe(programDirectory + QStringLiteral("/probe"));
         if (probe.open(QIODevice::WriteOnly))
-            QSKIP("Permissions do not hold for this user (root)");
-    } else {
+            QSKIP("Nothing stops this user (root) writing here: no immutable flag");
+        break;
+    }
+    case Unwritable::DirectoryIsAFile: {
         QFile file(programDirectory);
         QVERIFY(file.open(QIODevice::WriteOnly));
+        break;
     }
-    ErrorLogger::instance().setLogFile(programDirectory + QLatin1Char('/') + LogName);
+    case Unwritable::DiskFull:
+        logFile = QStringLiteral("/dev/full");
+        break;
+    case Unwritable::CutMidReport: {
+        QVERIFY(m_dir.mkdir(QStringLiteral("bin")));
+        QFile earlier(logFile);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write(EarlierLog);
+        earlier.close();
+        limit.emplace(EarlierLog.size() + 100);
+        break;
+    }
+    }
+    ErrorLogger::instance().setLogFile(logFile);
 
     clickButton([] { failToWriteSettings(QStringLiteral("Split")); });
+    limit.reset();
 
-    const QString written = QDir(fallbackDirectory()).filePath(LogName);
+    // Under the log file's own name.
+    const QString written = QDir(fallbackDirectory()).filePath(QFileInfo(logFile).fileName());
     QCOMPARE(reportsIn(written).size(), 1);
     QCOMPARE(m_shown.size(), 1);
     QCOMPARE(m_shown.first().logPath, written);
     QCOMPARE(m_shown.first().extraLines.value(3),
              QStringLiteral("The log can be found in ") + fallbackDirectory());
-    QVERIFY(readFile(written).contains(m_shown.first().extraLines.value(3)));
+    QVERIFY(readFile(written).endsWith(m_shown.first().extraLines.join(QLatin1Char('\n')) +
+                                       QLatin1Char('\n')));
+    if (unwritable == Unwritable::CutMidReport) {
+        // The cut-off report is taken back: the log ends where the earlier reports end.
+        QCOMPARE(readFile(logFile).toUtf8(), EarlierLog);
+    }
     QFile(programDirectory).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void tst_ErrorLogger::nowhereWritableStillShowsDialog_data()
+{
+    QTest::addColumn<QString>("logFile");
+    QTest::addColumn<QString>("fallbackDirectory");
+    QTest::newRow("program and data directories under a plain file")
+        << QStringLiteral("plain/") + LogName << QStringLiteral("plain/data");
+    // The fallback takes the log file's name: /dev/full again.
+    QTest::newRow("both on a full disk") << QStringLiteral("/dev/full") << QStringLiteral("/dev");
 }
 
 void tst_ErrorLogger::nowhereWritableStillShowsDialog()
 {
+    QFETCH(QString, logFile);
+    QFETCH(QString, fallbackDirectory);
     QFile file(m_dir.filePath(QStringLiteral("plain")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    ErrorLogger::instance().setLogFile(file.fileName() + QLatin1Char('/') + LogName);
-    ErrorLogger::instance().setFallbackDirectory(file.fileName() + QStringLiteral("/data"));
+    ErrorLogger::instance().setLogFile(m_dir.filePath(logFile));
+    ErrorLogger::instance().setFallbackDirectory(m_dir.filePath(fallbackDirectory));
 
     clickButton([] { failToWriteSettings(QStringLiteral("Split")); });
 
     QCOMPARE(m_shown.size(), 1);
     QVERIFY(m_shown.first().logPath.isEmpty());
     QVERIFY(m_shown.first().text.contains(QStringLiteral("Cannot write Split")));
+    // The closing lines are told that the report went nowhere.
     QCOMPARE(m_shown.first().extraLines.value(3), QStringLiteral("The log can be found in "));
     QCOMPARE(m_dir.entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"plain"});
+    QVERIFY(QFileInfo(QStringLiteral("/dev/full")).exists());
+}
+
+void tst_ErrorLogger::programFolderNamedInAnyLetters_data()
+{
+    QTest::addColumn<QByteArray>("folder"); // as the system spells it
+    QTest::newRow("letters beyond ASCII, in UTF-8") << QByteArray("Z\xc3\xbcrich \xce\xb1\xce\xb2");
+    QTest::newRow("letters that are not UTF-8 (Latin-1)") << QByteArray("Caf\xe9 Numra");
+}
+
+void tst_ErrorLogger::programFolderNamedInAnyLetters()
+{
+    QFETCH(QByteArray, folder);
+    const std::filesystem::path directory =
+        std::filesystem::path(QFile::encodeName(m_dir.path()).toStdString()) / folder.toStdString();
+    QVERIFY(std::filesystem::create_directory(directory));
+    const std::filesystem::path log = directory / "Numra Error.Log";
+    ErrorLogger::instance().setLogFile(log);
+
+    clickButton([] { failToWriteSettings(QStringLiteral("Split")); });
+
+    QCOMPARE(m_shown.size(), 1);
+    QVERIFY(!m_shown.first().logPath.isEmpty());
+    const QByteArray written = readBytes(log);
+    QVERIFY(written.contains("Cannot write Split"));
+    QVERIFY(!std::filesystem::exists(
+        std::filesystem::path(QFile::encodeName(fallbackDirectory()).toStdString())));
+}
+
+enum class CrashLog { Writable, DiskFull, CutMidReport, FolderNotUtf8 };
+Q_DECLARE_METATYPE(CrashLog)
+
+void tst_ErrorLogger::crashReport_data()
+{
+    QTest::addColumn<CrashLog>("log");
+    QTest::newRow("written at the log file") << CrashLog::Writable;
+    QTest::newRow("log file on a full disk: at the fallback") << CrashLog::DiskFull;
+    QTest::newRow("disk fills up in the middle: taken back, at the fallback")
+        << CrashLog::CutMidReport;
+    QTest::newRow("log in a folder whose name is not UTF-8") << CrashLog::FolderNotUtf8;
+}
+
+// Runs this test program as a child that crashes with the crash handler installed, as the
+// program does once its main window has configured the logger.
+void tst_ErrorLogger::crashReport()
+{
+    QFETCH(CrashLog, log);
+    const QByteArray directory = QFile::encodeName(m_dir.path());
+    QByteArray logFile = directory + "/bin/" + LogName.toUtf8();
+    QByteArray fileLimit;
+    QVERIFY(m_dir.mkdir(QStringLiteral("bin")));
+    switch (log) {
+    case CrashLog::Writable:
+        break;
+    case CrashLog::DiskFull:
+        logFile = "/dev/full";
+        break;
+    case CrashLog::CutMidReport: {
+        QFile earlier(QFile::decodeName(logFile));
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write(EarlierLog);
+        fileLimit = QByteArray::number(EarlierLog.size() + 100);
+        break;
+    }
+    case CrashLog::FolderNotUtf8:
+        logFile = directory + "/Caf\xe9/" + LogName.toUtf8();
+        QVERIFY(std::filesystem::create_directory(
+            std::filesystem::path(logFile.toStdString()).parent_path()));
+        break;
+    }
+
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("NUMRA_CRASH_LOG"), QString::fromLatin1(logFile.toHex()));
+    environment.insert(QStringLiteral("NUMRA_CRASH_FALLBACK"), fallbackDirectory());
+    environment.insert(QStringLiteral("NUMRA_CRASH_FILE_LIMIT"), QString::fromLatin1(fileLimit));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+    const bool atFallback = log == CrashLog::DiskFull || log == CrashLog::CutMidReport;
+    const QByteArray fallback = QFile::encodeName(
+        QDir(fallbackDirectory()).filePath(QFileInfo(QFile::decodeName(logFile)).fileName()));
+    const QByteArray report = readBytes((atFallback ? fallback : logFile).toStdString());
+    QVERIFY2(report.contains("Fatal signal SIGABRT (aborted)"), report.constData());
+    QVERIFY(report.contains("\nCall Stack:\n"));
+    const QByteArray reportDirectory = atFallback ? QFile::encodeName(fallbackDirectory())
+                                                  : logFile.left(logFile.lastIndexOf('/'));
+    // The closing lines are for the user to read: a name that is not UTF-8 is shown as best it can.
+    QVERIFY2(report.endsWith("The log can be found in " +
+                             QFile::decodeName(reportDirectory).toUtf8() + "\n\nThank You\n"),
+             report.right(200).constData());
+    if (log == CrashLog::CutMidReport)
+        QCOMPARE(readBytes(logFile.toStdString()), EarlierLog);
+    if (!atFallback)
+        QVERIFY(!QFileInfo::exists(QFile::decodeName(fallback)));
+}
+
+void tst_ErrorLogger::configuredByMainWindow_data()
+{
+    QTest::addColumn<QString>("logFile"); // set after the main window's creation
+    QTest::newRow("as the main window sets it") << QString();
+    QTest::newRow("by its name alone") << LogName;
+}
+
+// As the main window configures it at its creation: beside the program whatever the working
+// directory, and the real dialog with its details and the "Call Stack" page open.
+void tst_ErrorLogger::configuredByMainWindow()
+{
+    QFETCH(QString, logFile);
+    // The test program's own folder: what was there before is put back.
+    const QString besideProgram = QDir(Platform::programDirectory()).filePath(LogName);
+    const bool existed = QFile::exists(besideProgram);
+    QByteArray before;
+    if (QFile file(besideProgram); existed && file.open(QIODevice::ReadOnly))
+        before = file.readAll();
+    const auto restore = qScopeGuard([&] {
+        QFile file(besideProgram);
+        if (!existed)
+            file.remove();
+        else if (file.open(QIODevice::WriteOnly))
+            file.write(before);
+    });
+    const qsizetype reportsBefore = reportsIn(besideProgram).size();
+    MainFixture f;
+    const QString dictionary = f.writeDictionary("2255,CALL,N\n");
+    f.writeSettings(dictionary);
+    f.start(false);
+    ErrorLogger::instance().setDialogHandler({});
+    if (!logFile.isEmpty())
+        ErrorLogger::instance().setLogFile(logFile);
+
+    struct Seen
+    {
+        QString title;
+        bool detailsShown = false;
+        QStringList pages;
+        QString currentPage;
+        QString extraPage;
+    };
+    QList<Seen> dialogs;
+    f.onModal = [&](QDialog *dialog) {
+        Seen seen;
+        seen.title = dialog->windowTitle();
+        if (auto *report = qobject_cast<ErrorDialog *>(dialog)) {
+            seen.detailsShown = report->detailsShown();
+            auto *pages = report->findChild<QTabWidget *>(QStringLiteral("pages"));
+            for (int i = 0; pages && i < pages->count(); ++i)
+                seen.pages << pages->tabText(i);
+            if (pages && pages->count() == 3) {
+                seen.currentPage = pages->tabText(pages->currentIndex());
+                if (auto *text = qobject_cast<QPlainTextEdit *>(pages->widget(2)))
+                    seen.extraPage = text->toPlainText();
+            }
+        }
+        dialogs.append(seen);
+        return int(QDialog::Accepted);
+    };
+
+    const QString workingDirectory = QDir::currentPath();
+    const auto back = qScopeGuard([&] { QDir::setCurrent(workingDirectory); });
+    QVERIFY(QDir::setCurrent(m_dir.path()));
+    clickButton([] { failToWriteSettings(QStringLiteral("Split")); });
+
+    QCOMPARE(dialogs.size(), 1);
+    const Seen &seen = dialogs.first();
+    QCOMPARE(seen.title, QStringLiteral("Application Error"));
+    QVERIFY(seen.detailsShown);
+    QCOMPARE(seen.pages, (QStringList{"Call Stack", "Registers", "How To Report Error"}));
+    QCOMPARE(seen.currentPage, QStringLiteral("Call Stack"));
+    QVERIFY2(seen.extraPage.contains(
+                 QStringLiteral("The log can be found in the same directory as Numra.exe")),
+             qPrintable(seen.extraPage));
+    QVERIFY(!QFile::exists(m_dir.filePath(LogName)));
+    const QStringList reports = reportsIn(besideProgram);
+    QCOMPARE(reports.size(), reportsBefore + 1);
+    QVERIFY(reports.last().contains(QStringLiteral("Cannot write Split")));
 }
 
 void tst_ErrorLogger::dialogDetails_data()
@@ -414,9 +701,29 @@ void tst_ErrorLogger::dialogPages()
     }
 }
 
+// The child of crashReport(): configures the logger as the environment says and crashes.
+[[noreturn]] void crashAsChild()
+{
+    ErrorLogger &logger = ErrorLogger::instance();
+    logger.setLogFile(
+        std::filesystem::path(QByteArray::fromHex(qgetenv("NUMRA_CRASH_LOG")).toStdString()));
+    logger.setFallbackDirectory(qEnvironmentVariable("NUMRA_CRASH_FALLBACK"));
+    logger.setExtraLinesCallback(closingLines);
+    logger.setExtraPageEnabled(true);
+    logger.installCrashHandler();
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    std::optional<FileSizeLimit> limit;
+    if (const QByteArray bytes = qgetenv("NUMRA_CRASH_FILE_LIMIT"); !bytes.isEmpty())
+        limit.emplace(bytes.toULongLong());
+    std::abort();
+}
+
 // NumraApplication rather than QTEST_MAIN's QApplication: its notify() is under test.
 int main(int argc, char *argv[])
 {
+    if (qEnvironmentVariableIsSet("NUMRA_CRASH_LOG"))
+        crashAsChild();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     NumraApplication app(argc, argv);

@@ -320,7 +320,9 @@ void tst_Grid::mouseEvents()
     }
 
     QCOMPARE(down.count(), clicks);
-    QCOMPARE(up.count(), clicks);
+    // The release that ends a double click is not reported: the first click may have refilled
+    // the list, and a second choice would fall on whatever row slid under the pointer.
+    QCOMPARE(up.count(), 1);
     QCOMPARE(scrollsAtPress, topLeft.count());
     for (const QList<QVariant> &args : down + up) {
         QCOMPARE(args.at(0).value<Qt::MouseButton>(), button);

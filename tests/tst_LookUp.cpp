@@ -1,3 +1,4 @@
+#include "ListModels.h"
 #include "LookUp.h"
 
 #include "Desktop.h"
@@ -329,7 +330,7 @@ void tst_LookUp::clearEmptiesEverything()
     QVERIFY(!w->button("CopyBtn")->isEnabled());
 
     // The program emptied the field, not the user: entering it changes nothing.
-    w->grid()->setCell(0, 0, QStringLiteral("kept"));
+    static_cast<LookupResultModel *>(w->grid()->gridModel())->setNumbers({"kept"}, false, 20);
     QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
     QCoreApplication::sendEvent(w->word(), &focusIn);
     QCOMPARE(w->rows(), QStringList{"kept"});
@@ -388,9 +389,9 @@ void tst_LookUp::position()
     QFETCH(QPoint, position);
     {
         SettingsStore settings(SettingsStore::Mode::Create);
-        settings.writeString(SettingsStore::Dictionary, QStringLiteral("d.txt"));
-        const std::pair<QString, QVariant> values[] = {{SettingsStore::LookupTop, top},
-                                                       {SettingsStore::LookupLeft, left}};
+        settings.writeString(SettingsStore::Dictionary.name, QStringLiteral("d.txt"));
+        const std::pair<QString, QVariant> values[] = {{SettingsStore::LookupTop.name, top},
+                                                       {SettingsStore::LookupLeft.name, left}};
         for (const auto &[name, value] : values) {
             if (value.typeId() == QMetaType::Int)
                 settings.writeInteger(name, value.toInt());

@@ -15,6 +15,8 @@ private slots:
     void wordKey();
     void lookup_data();
     void lookup();
+    void lookupBeyondAToZ_data();
+    void lookupBeyondAToZ();
 };
 
 void tst_LookupPass::wordKey_data()
@@ -26,7 +28,23 @@ void tst_LookupPass::wordKey_data()
     QTest::newRow("spaces and digits") << QByteArray("  ca 1ll  ") << QByteArray("call");
     QTest::newRow("parenthesised part") << QByteArray("call (verb)") << QByteArray("call");
     QTest::newRow("no letters") << QByteArray("123 -'") << QByteArray();
-    QTest::newRow("accented letters dropped") << QByteArray("caf\xc3\xa9") << QByteArray("caf");
+    QTest::newRow("Windows-1252 accent dropped") << QByteArray("caf\xe9") << QByteArray("caf");
+    QTest::newRow("UTF-8 accent kept") << QByteArray("Caf\xc3\x89") << QByteArray("caf\xc3\xa9");
+    QTest::newRow("German sharp s folds to ss") << QByteArray("Stra\xc3\x9f"
+                                                              "e")
+                                                << QByteArray("strasse");
+    QTest::newRow("Greek final sigma folds to sigma")
+        << QByteArray("\xce\x9b\xcf\x8c\xce\xb3\xce\xbf\xcf\x82")
+        << QByteArray("\xce\xbb\xcf\x8c\xce\xb3\xce\xbf\xcf\x83");
+    QTest::newRow("UTF-8 punctuation and digits dropped")
+        << QByteArray("\xc2\xab"
+                      "1 \xd0\x96\xe2\x80\x94\xc2\xbb")
+        << QByteArray("\xd0\xb6");
+    QTest::newRow("UTF-8 parenthesised part removed")
+        << QByteArray("\xd0\x94\xd0\xb0 (\xd0\xbd\xd0\xb5\xd1\x82)")
+        << QByteArray("\xd0\xb4\xd0\xb0");
+    QTest::newRow("cut inside a UTF-8 letter: the letter goes")
+        << QByteArray("\xd0\x96").repeated(128) << QByteArray("\xd0\xb6").repeated(127);
 }
 
 void tst_LookupPass::wordKey()
@@ -61,6 +79,58 @@ void tst_LookupPass::lookup()
     const auto outcome = RunLookup(file, word.toStdString());
     QCOMPARE(outcome.error, DictionaryError::None);
     QCOMPARE(outcome.examined, 7);
+    QStringList found;
+    for (const auto &n : outcome.numbers)
+        found.append(QString::fromStdString(n));
+    QCOMPARE(found, numbers);
+}
+
+// Words of other alphabets are found by their own letters, in either case, and by nothing else.
+void tst_LookupPass::lookupBeyondAToZ_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::newRow("German, lower case") << "m\u00fcller" << QStringList{"1"};
+    QTest::newRow("German, capitals") << "M\u00dcLLER" << QStringList{"1"};
+    QTest::newRow("German, not without the umlaut") << "Mller" << QStringList{};
+    QTest::newRow("German, ss finds sharp s") << "STRASSE" << QStringList{"2"};
+    QTest::newRow("French, capitals") << "\u00c9T\u00c9" << QStringList{"3"};
+    QTest::newRow("French, ligature") << "C\u0152UR" << QStringList{"4"};
+    QTest::newRow("French, not without accents") << "ete" << QStringList{"5"};
+    QTest::newRow("Polish, capitals") << "\u0141\u00d3D\u0179" << QStringList{"6"};
+    QTest::newRow("Polish, lower case") << "\u017c\u00f3\u0142w" << QStringList{"7"};
+    QTest::newRow("Russian, capitals")
+        << "\u0417\u0412\u041e\u041d\u041e\u041a" << QStringList{"8"};
+    QTest::newRow("Ukrainian, capitals with yi") << "\u0407\u0416\u0410" << QStringList{"9"};
+    QTest::newRow("Russian, hyphen and digit ignored")
+        << "\u0437\u0432\u043e-\u043d\u043e\u043a 7" << QStringList{"8"};
+    QTest::newRow("Greek, capitals find the final sigma")
+        << "\u039b\u038c\u0393\u039f\u03a3" << QStringList{"10"};
+    QTest::newRow("Greek, not without the tonos")
+        << "\u03bb\u03bf\u03b3\u03bf\u03c2" << QStringList{};
+    QTest::newRow("Cyrillic look-alike of a Latin word") << "\u0441\u0430\u0441" // cac
+                                                         << QStringList{};
+    QTest::newRow("Greek word finds no digit line") << "\u03b1\u03b2" << QStringList{};
+    QTest::newRow("ASCII letterless text still finds letterless words")
+        << "42" << QStringList{"0", "12"};
+}
+
+void tst_LookupPass::lookupBeyondAToZ()
+{
+    QFETCH(QString, word);
+    QFETCH(QStringList, numbers);
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("d.txt")).toStdString();
+    const QString lines =
+        "0,0,N\n1,M\u00fcller,N\n2,Stra\u00dfe,N\n3,\u00e9t\u00e9,N\n"
+        "4,c\u0153ur,N\n5,ete,N\n6,\u0142\u00f3d\u017a,N\n"
+        "7,\u017b\u00f3\u0142w (bird),N\n8,\u0437\u0432\u043e\u043d\u043e\u043a,N\n"
+        "9,\u0457\u0436\u0430,N\n10,\u03bb\u03cc\u03b3\u03bf\u03c2,N\n"
+        "11,cac,N\n12,123,N\n";
+    std::ofstream(path, std::ios::binary) << lines.toStdString();
+    DictionaryFile file(path);
+    const auto outcome = RunLookup(file, word.toStdString());
+    QCOMPARE(outcome.error, DictionaryError::None);
     QStringList found;
     for (const auto &n : outcome.numbers)
         found.append(QString::fromStdString(n));

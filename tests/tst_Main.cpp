@@ -29,7 +29,11 @@ private slots:
     void openOfFileThatCannotBeOpened();
     void openRebuildsAndConverts();
     void columnWidthsMirrorOnlyWhenReady();
+    void columnWidthsMirrorAfterStartUp();
     void helpContents();
+    void captionsAsGiven();
+    void dictionaryGivenOnCommandLine_data();
+    void dictionaryGivenOnCommandLine();
 };
 
 void tst_Main::firstRunAsksForDictionaryBeforeShowing()
@@ -233,6 +237,64 @@ void tst_Main::openRebuildsAndConverts()
 }
 
 void tst_Main::columnWidthsMirrorOnlyWhenReady()
+{
+    // During start-up (here, in the dialog a missing value brings up) nothing is mirrored.
+    MainFixture f;
+    std::optional<int> phraseWidthDuringStartUp;
+    Platform::setOpenFileHandler([&](const Platform::OpenFileRequest &) {
+        Grid *possible = nullptr;
+        Grid *selected = nullptr;
+        for (QWidget *widget : QApplication::allWidgets()) {
+            if (widget->objectName() == QLatin1String("PossibleGrid"))
+                possible = qobject_cast<Grid *>(widget);
+            else if (widget->objectName() == QLatin1String("SelectedGrid"))
+                selected = qobject_cast<Grid *>(widget);
+        }
+        possible->setColWidth(0, 123);
+        phraseWidthDuringStartUp = selected->colWidth(0);
+        return std::optional<QString>(f.path(QStringLiteral("d.txt")));
+    });
+    QSettings(f.path(QStringLiteral("Numra.conf")), QSettings::IniFormat)
+        .setValue(QStringLiteral("Dictionary"), f.writeDictionary(Dictionary));
+    f.start(false);
+    QCOMPARE(phraseWidthDuringStartUp, std::optional<int>(151));
+    f.controls.reset();
+    f.windows.reset();
+}
+
+void tst_Main::captionsAsGiven()
+{
+    // The window system adds the application's display name to every caption that does not end
+    // with it, once one is set: none may be.
+    SetUpApplication();
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
+    QCoreApplication::setApplicationName(name);
+}
+
+void tst_Main::dictionaryGivenOnCommandLine_data()
+{
+    QTest::addColumn<bool>("settingsIncomplete");
+    QTest::newRow("first run") << false;
+    QTest::newRow("a value missing") << true;
+}
+
+void tst_Main::dictionaryGivenOnCommandLine()
+{
+    QFETCH(bool, settingsIncomplete);
+    MainFixture f;
+    if (settingsIncomplete)
+        QSettings(f.path(QStringLiteral("Numra.conf")), QSettings::IniFormat)
+            .setValue(QStringLiteral("Dictionary"), QStringLiteral("/nowhere.txt"));
+    const QString given = f.writeDictionary("73,RE-,N\n2255,CALL,N\n");
+    f.windows = std::make_unique<NumraWindows>(given);
+    QVERIFY(f.dialogs.isEmpty());
+    QCOMPARE(f.windows->MainForm->windowTitle(), "Numra " + given);
+    QCOMPARE(f.windows->MainForm->AffixTable().size(), std::size_t(1));
+}
+
+void tst_Main::columnWidthsMirrorAfterStartUp()
 {
     MainFixture f;
     f.writeSettings(f.writeDictionary(Dictionary), {{"Word Width", 130}});

@@ -5,8 +5,11 @@
 #include "GridModel.h"
 #include "PicturePlayer.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 
 #include <functional>
 
@@ -31,7 +34,8 @@ const QChar Mark(0x2022);
 
 } // namespace
 
-Q_DECLARE_METATYPE(std::function<void(TMainForm &)>)
+using Action = std::function<void(MainFixture &)>;
+Q_DECLARE_METATYPE(Action)
 
 class tst_MainLists : public QObject
 {
@@ -63,7 +67,11 @@ private slots:
     void thirtyWordsRowCount();
     void clearKeepsTypedNumber();
     void enteringFieldRestoresTypedNumber();
-    void suffixJoinedUnedited();
+    void suffixJoined_data();
+    void suffixJoined();
+    void moreThan4999Matches();
+    void releaseOnEmptyPhraseRow();
+    void copyTrimsWordEndingInBlank();
     void prefixMovesStartLeft();
     void prefixAfterSuffix();
     void hyphenAtBothEndsAppliedAsListed();
@@ -71,6 +79,12 @@ private slots:
     void coveredAffixNotListed();
     void hundredWordsCopiedWhole();
     void keyboardOnly();
+    void tabLeavesEveryList_data();
+    void tabLeavesEveryList();
+    void enterOnPlacementButtonConverts();
+    void copyKeyInList();
+    void screenReaderHearsTexts();
+    void longWordCutAtItsEnd();
     void idleCountReset_data();
     void idleCountReset();
     void pointerTiming();
@@ -101,10 +115,17 @@ void tst_MainLists::conversionListsCandidates()
     QCOMPARE(grid->rowCount(), 25);
     QVERIFY(f->main().statusText().startsWith(QStringLiteral(" 6 Matches out of 14 words in ")));
     QVERIFY(f->main().statusText().endsWith(QStringLiteral(" secs")));
-    // An italic row rewritten by a plain candidate loses its italics.
-    f->convert(QStringLiteral("5"));
-    QVERIFY(!grid->gridModel()->cellItalic(0, 1));
-    QCOMPARE(MainFixture::column(grid, 0), QStringList{"J"});
+    // An italic row rewritten by a plain candidate loses its italics, and a screen reader is
+    // told which rows are names.
+    f->convert(QStringLiteral("2255"));
+    QCOMPARE(grid->cell(0, 5), QStringLiteral("Call"));
+    QVERIFY(grid->gridModel()->cellItalic(0, 5));
+    const QModelIndex name = grid->model()->index(4, 0);
+    QCOMPARE(name.data(Qt::AccessibleDescriptionRole).toString(), QStringLiteral("name"));
+    f->convert(QStringLiteral("2255669555"));
+    QCOMPARE(grid->cell(0, 5), QStringLiteral("J"));
+    QVERIFY(!grid->gridModel()->cellItalic(0, 5));
+    QVERIFY(!grid->model()->index(4, 0).data(Qt::AccessibleDescriptionRole).isValid());
 }
 
 void tst_MainLists::statusLineOfEmptyNumber()
@@ -130,10 +151,10 @@ void tst_MainLists::placementButtonsRerun()
     QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), (QStringList{"A", "J"}));
     f->ui().RightBtn->click();
     QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), QStringList{"A"});
-    // The checked one again starts nothing: the list stays as it is.
-    f->ui().PossibleGrid->setCell(0, 1, QStringLiteral("marker"));
+    // The checked one again starts nothing: the list is not refilled.
+    QSignalSpy refilled(f->ui().PossibleGrid->model(), &QAbstractItemModel::modelReset);
     f->ui().RightBtn->click();
-    QCOMPARE(f->ui().PossibleGrid->cell(0, 1), QStringLiteral("marker"));
+    QCOMPARE(refilled.count(), 0);
 }
 
 void tst_MainLists::convertButtonRule_data()
@@ -237,7 +258,7 @@ void tst_MainLists::giveBackRestoresDigits()
     MainFixture::clickRow(f->ui().SelectedGrid, 1);
     QCOMPARE(f->ui().Edit->text(), QStringLiteral("2255") + QString(3, Mark));
     QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"NOW"});
-    QCOMPARE(f->windows->state.SlotPositions[2], Numra::EmptySlot);
+    QCOMPARE(f->windows->state.SelectedPhrase.Slot(2).position, Numra::EmptySlot);
     QVERIFY(f->ui().ConvertBtn->isEnabled());
     QVERIFY(MainFixture::column(f->ui().PossibleGrid, 0).contains("CALL"));
     QVERIFY(f->ui().SelectedWordLabel->text().isEmpty());
@@ -297,32 +318,77 @@ void tst_MainLists::enteringFieldRestoresTypedNumber()
     QVERIFY(!f->ui().Edit->isModified());
 }
 
-void tst_MainLists::suffixJoinedUnedited()
+void tst_MainLists::suffixJoined_data()
 {
+    QTest::addColumn<QString>("corrected"); // what the user makes of "WALK-ING"
+    QTest::newRow("unedited") << "WALK-ING";
+    QTest::newRow("spelling corrected") << "WALKING";
+}
+
+void tst_MainLists::suffixJoined()
+{
+    QFETCH(QString, corrected);
     f->convert(QStringLiteral("9255464"));
     QVERIFY(f->choose("WALK", "9255"));
     QCOMPARE(f->ui().SelectedWordLabel->text(), QStringLiteral("WALK"));
     QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{"-ING"});
     QCOMPARE(f->ui().AffixGrid->rowCount(), 16);
-    f->onModal = [](QDialog *dialog) {
+    f->onModal = [corrected](QDialog *dialog) {
         auto *form = qobject_cast<TAffixForm *>(dialog);
         if (!form || form->combinationWord() != "WALK-ING" ||
             form->combinationNumber() != "9255464")
             return int(QDialog::Rejected);
+        form->setCombination(corrected, form->combinationNumber());
         form->findChild<QPushButton *>(QStringLiteral("AffixOkBtn"))->click();
         return int(QDialog::Accepted);
     };
     MainFixture::clickRow(f->ui().AffixGrid, 0);
-    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"WALK-ING"});
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{corrected});
     QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 1), QStringList{"9255464"});
     QCOMPARE(f->ui().Edit->text(), QString(7, Mark));
-    QCOMPARE(f->ui().SelectedWordLabel->text(), QStringLiteral("WALK-ING"));
+    QCOMPARE(f->ui().SelectedWordLabel->text(), corrected);
     QVERIFY(f->ui().CopyBtn->isEnabled());
     QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
-    QCOMPARE(Platform::clipboardText(), QStringLiteral("9255464, WALK-ING"));
+    QCOMPARE(Platform::clipboardText(), "9255464, " + corrected);
     // Giving the joined word back returns every digit it covered.
     MainFixture::clickRow(f->ui().SelectedGrid, 1);
     QCOMPARE(f->ui().Edit->text(), QStringLiteral("9255464"));
+}
+
+void tst_MainLists::moreThan4999Matches()
+{
+    f->dialogAnswer = f->writeDictionary(QByteArray("2,A,N\n").repeated(6000), "many.txt");
+    f->ui().Open1->trigger();
+    f->convert(QStringLiteral("2"));
+    QCOMPARE(f->ui().PossibleGrid->rowCount(), 6001);
+    QCOMPARE(f->ui().PossibleGrid->cell(0, 6000), QStringLiteral("A"));
+    QVERIFY(f->main().statusText().startsWith(" 6000 Matches out of 6000 words in "));
+}
+
+void tst_MainLists::releaseOnEmptyPhraseRow()
+{
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose("CALL", "2255"));
+    const QString covered = f->ui().Edit->text();
+    QVERIFY(!f->ui().SelectedWordLabel->text().isEmpty());
+    QSignalSpy rerun(f->ui().PossibleGrid->model(), &QAbstractItemModel::modelReset);
+    MainFixture::clickRow(f->ui().SelectedGrid, 5);
+    QCOMPARE(f->ui().Edit->text(), covered);
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"CALL"});
+    QCOMPARE(f->ui().SelectedWordLabel->text(), QString());
+    QCOMPARE(MainFixture::column(f->ui().AffixGrid, 0, 0), QStringList{});
+    QCOMPARE(rerun.count(), 1);
+}
+
+void tst_MainLists::copyTrimsWordEndingInBlank()
+{
+    f->dialogAnswer = f->writeDictionary("2255,CALL,N\n669,NOW ,N\n", "blank.txt");
+    f->ui().Open1->trigger();
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose("CALL", "2255"));
+    QVERIFY(f->choose("NOW ", "669"));
+    QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
+    QCOMPARE(Platform::clipboardText(), QStringLiteral("2255669, CALL NOW"));
 }
 
 void tst_MainLists::prefixMovesStartLeft()
@@ -336,7 +402,7 @@ void tst_MainLists::prefixMovesStartLeft()
     };
     MainFixture::clickRow(f->ui().AffixGrid, 0);
     QCOMPARE(f->windows->state.SelectedPosition, 1);
-    QCOMPARE(f->windows->state.SlotPositions[1], 1);
+    QCOMPARE(f->windows->state.SelectedPhrase.Slot(1).position, 1);
     QCOMPARE(f->ui().SelectedGrid->cell(0, 1), QStringLiteral("RE-WALK"));
     QCOMPARE(f->ui().Edit->text(), QString(6, Mark));
 }
@@ -373,7 +439,7 @@ void tst_MainLists::hyphenAtBothEndsAppliedAsListed()
     MainFixture::clickRow(f->ui().AffixGrid, 0);
     QCOMPARE(offered, QStringLiteral("-WALK"));
     QCOMPARE(f->ui().SelectedGrid->cell(1, 1), QStringLiteral("19255"));
-    QCOMPARE(f->windows->state.SlotPositions[1], 1);
+    QCOMPARE(f->windows->state.SelectedPhrase.Slot(1).position, 1);
     QCOMPARE(f->ui().Edit->text(), QString(5, Mark));
 }
 
@@ -447,37 +513,159 @@ void tst_MainLists::keyboardOnly()
     QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0), QStringList{"NOW"});
 }
 
+void tst_MainLists::tabLeavesEveryList_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("candidates, Tab") << "PossibleGrid" << false << "SelectedGrid";
+    QTest::newRow("candidates, Shift+Tab") << "PossibleGrid" << true << "LookupBtn";
+    QTest::newRow("phrase, Tab") << "SelectedGrid" << false << "AffixGrid";
+    QTest::newRow("affixes, Tab") << "AffixGrid" << false << "Edit";
+    QTest::newRow("affixes, Shift+Tab") << "AffixGrid" << true << "SelectedGrid";
+}
+
+void tst_MainLists::tabLeavesEveryList()
+{
+    QFETCH(QString, from);
+    QFETCH(bool, backwards);
+    QFETCH(QString, to);
+    f->convert(QStringLiteral("2255669"));
+    QApplication::setActiveWindow(&f->main());
+    QVERIFY(QTest::qWaitForWindowActive(&f->main()));
+    auto *start = f->main().findChild<QWidget *>(from);
+    start->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(start, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), to);
+}
+
+void tst_MainLists::enterOnPlacementButtonConverts()
+{
+    f->type(QStringLiteral("2255"));
+    QApplication::setActiveWindow(&f->main());
+    QVERIFY(f->ui().ConvertBtn->isDefault());
+    f->ui().LeftBtn->setFocus();
+    QTest::keyClick(f->ui().LeftBtn, Qt::Key_Return);
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0).size(), 5);
+    QVERIFY(f->ui().AnyPointBtn->isChecked());
+}
+
+void tst_MainLists::copyKeyInList()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    f->convert(QStringLiteral("2255669"));
+    Grid *grid = f->ui().PossibleGrid;
+    grid->setFocus();
+    grid->setCurrentRow(2);
+    QTest::keySequence(grid, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("NOW\t669"));
+    // An empty row copies nothing rather than emptying the clipboard.
+    grid->setCurrentRow(20);
+    QTest::keySequence(grid, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("NOW\t669"));
+}
+
+void tst_MainLists::screenReaderHearsTexts()
+{
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose(QStringLiteral("CALL"), QStringLiteral("2255")));
+    const auto name = [](QObject *object) {
+        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    };
+    auto *status = f->main().statusBar()->findChild<QLabel *>();
+    QVERIFY(f->main().statusText().startsWith(QStringLiteral(" 1 Matches")));
+    QCOMPARE(name(status), f->main().statusText());
+    QCOMPARE(name(f->ui().SelectedWordLabel), QStringLiteral("CALL"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(f->ui().SelectedWordLabel)
+                 ->text(QAccessible::Description),
+             QStringLiteral("Selected word"));
+    QAccessibleTableInterface *affixes =
+        QAccessible::queryAccessibleInterface(f->ui().AffixGrid)->tableInterface();
+    QVERIFY(affixes);
+    QCOMPARE(affixes->columnDescription(0), QStringLiteral("Prefix or Suffix"));
+    QCOMPARE(affixes->columnDescription(1), QStringLiteral("Represents"));
+}
+
+void tst_MainLists::longWordCutAtItsEnd()
+{
+    const QString word = QStringLiteral("UNCONSTITUTIONALLY");
+    f->dialogAnswer = f->writeDictionary("2255669,UNCONSTITUTIONALLY,N\n", QStringLiteral("l.txt"));
+    f->ui().Open1->trigger();
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose(word, QStringLiteral("2255669")));
+    QLabel *label = f->ui().SelectedWordLabel;
+    QVERIFY(label->text() != word);
+    QVERIFY(label->text().endsWith(QChar(0x2026)));
+    QVERIFY(word.startsWith(label->text().chopped(1)));
+    QCOMPARE(label->toolTip(), word);
+    QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), word);
+}
+
 void tst_MainLists::idleCountReset_data()
 {
-    QTest::addColumn<std::function<void(TMainForm &)>>("action");
+    QTest::addColumn<Action>("setup");
+    QTest::addColumn<Action>("action");
     QTest::addColumn<bool>("resets");
-    using Action = std::function<void(TMainForm &)>;
-    QTest::newRow("Convert") << Action([](TMainForm &m) { m.ConvertBtnClick(); }) << true;
-    QTest::newRow("Clear") << Action([](TMainForm &m) { m.ClearBtnClick(); }) << true;
-    QTest::newRow("Copy") << Action([](TMainForm &m) { m.CopyBtnClick(); }) << true;
-    QTest::newRow("Lookup") << Action([](TMainForm &m) { m.LookupBtnClick(); }) << true;
-    QTest::newRow("About") << Action([](TMainForm &m) { m.About1Click(); }) << true;
-    QTest::newRow("Open, cancelled") << Action([](TMainForm &m) { m.Open1Click(); }) << true;
-    QTest::newRow("entering the number field")
-        << Action([](TMainForm &m) { m.EditEnter(); }) << true;
-    QTest::newRow("release on the affix list") << Action([](TMainForm &m) {
-        m.AffixGridMouseUp({1, 1});
+    const Action nothing = [](MainFixture &) {};
+    const Action typed = [](MainFixture &m) { m.type(QStringLiteral("2255")); };
+    const Action converted = [](MainFixture &m) { m.convert(QStringLiteral("2255")); };
+    const Action covered = [](MainFixture &m) {
+        m.convert(QStringLiteral("2255"));
+        m.choose(QStringLiteral("CALL"), QStringLiteral("2255"));
+    };
+    const auto click = [](auto button) {
+        return Action([button](MainFixture &m) { (m.ui().*button)->click(); });
+    };
+    const auto trigger = [](QAction *MainControls::*action) {
+        return Action([action](MainFixture &m) { (m.ui().*action)->trigger(); });
+    };
+    const auto release = [](Grid *MainControls::*grid, int row) {
+        return Action([grid, row](MainFixture &m) { MainFixture::clickRow(m.ui().*grid, row); });
+    };
+    QTest::newRow("Convert") << typed << click(&MainControls::ConvertBtn) << true;
+    QTest::newRow("placement button") << typed << click(&MainControls::LeftBtn) << true;
+    QTest::newRow("typing in the number field")
+        << nothing << Action([](MainFixture &m) { QTest::keyClicks(m.ui().Edit, "5"); }) << true;
+    QTest::newRow("entering the number field") << converted << Action([](MainFixture &m) {
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(m.ui().Edit, &in);
     }) << true;
-    QTest::newRow("Help, Contents") << Action([](TMainForm &m) { m.Contents1Click(); }) << false;
-    QTest::newRow("Help, Notify") << Action([](TMainForm &m) { m.Notify1Click(); }) << false;
-    QTest::newRow("press on the candidates")
-        << Action([](TMainForm &m) { m.PossibleGridMouseDown(); }) << false;
-    QTest::newRow("candidates scrolled")
-        << Action([](TMainForm &m) { m.PossibleGridTopLeftChanged(); }) << false;
-    QTest::newRow("timer tick") << Action([](TMainForm &m) { m.Timer1Timer(); }) << false;
+    QTest::newRow("release on a candidate")
+        << converted << release(&MainControls::PossibleGrid, 1) << true;
+    QTest::newRow("release on the phrase")
+        << covered << release(&MainControls::SelectedGrid, 1) << true;
+    QTest::newRow("release on the affix list")
+        << covered << release(&MainControls::AffixGrid, 0) << true;
+    QTest::newRow("candidate column width")
+        << nothing << Action([](MainFixture &m) { m.ui().PossibleGrid->setColWidth(0, 99); })
+        << true;
+    QTest::newRow("Clear") << converted << click(&MainControls::ClearBtn) << true;
+    QTest::newRow("Copy") << covered << click(&MainControls::CopyBtn) << true;
+    QTest::newRow("Lookup") << nothing << click(&MainControls::LookupBtn) << true;
+    QTest::newRow("About") << nothing << trigger(&MainControls::About1) << true;
+    QTest::newRow("Open, cancelled") << nothing << trigger(&MainControls::Open1) << true;
+    QTest::newRow("Help, Contents") << nothing << trigger(&MainControls::Contents1) << false;
+    QTest::newRow("Help, Notify") << nothing << trigger(&MainControls::Notify1) << false;
+    QTest::newRow("Exit") << nothing << trigger(&MainControls::Exit1) << false;
+    QTest::newRow("press on the candidates") << converted << Action([](MainFixture &m) {
+        QTest::mousePress(m.ui().PossibleGrid->viewport(), Qt::LeftButton, {},
+                          MainFixture::rowPoint(m.ui().PossibleGrid, 1));
+    }) << false;
+    QTest::newRow("candidates scrolled") << converted << Action([](MainFixture &m) {
+        m.ui().PossibleGrid->verticalScrollBar()->setValue(3);
+    }) << false;
+    QTest::newRow("timer tick") << nothing << Action([](MainFixture &m) { m.tick(); }) << false;
 }
 
 void tst_MainLists::idleCountReset()
 {
-    QFETCH(std::function<void(TMainForm &)>, action);
+    QFETCH(Action, setup);
+    QFETCH(Action, action);
     QFETCH(bool, resets);
+    setup(*f);
     f->windows->state.IdleCount = 100;
-    action(f->main());
+    action(*f);
     QCOMPARE(f->windows->state.IdleCount == 0, resets);
 }
 
@@ -495,19 +683,19 @@ void tst_MainLists::pointerTiming()
         return count;
     };
     for (int tick = 1; tick < 120; ++tick)
-        main.Timer1Timer();
+        f->tick();
     QCOMPARE(visible(), 0);
-    main.Timer1Timer(); // tick 120
+    f->tick(); // tick 120
     QCOMPARE(visible(), 1);
     for (int tick = 121; tick <= 130; ++tick)
-        main.Timer1Timer();
+        f->tick();
     QCOMPARE(visible(), 1);
-    main.Timer1Timer(); // tick 131 = T + 11
+    f->tick(); // tick 131 = T + 11
     QCOMPARE(visible(), 0);
     for (int tick = 132; tick < 140; ++tick)
-        main.Timer1Timer();
+        f->tick();
     QCOMPARE(visible(), 0);
-    main.Timer1Timer(); // tick 140 = T + 20
+    f->tick(); // tick 140 = T + 20
     QCOMPARE(visible(), 1);
 }
 
@@ -517,22 +705,24 @@ void tst_MainLists::userActionDuringPointer()
     Numra::NumraState &state = f->windows->state;
     state.ResetIdleCount();
     state.PointerTickCount = 0;
+    auto visible = [&] {
+        int count = 0;
+        for (int i = 0; i < TMainForm::PointerCount; ++i)
+            count += main.pointer(i)->isVisible();
+        return count;
+    };
     for (int tick = 1; tick <= 125; ++tick)
-        main.Timer1Timer();
+        f->tick();
+    QCOMPARE(visible(), 1); // shown at tick 120
     f->type(QStringLiteral("1"));
     QCOMPARE(state.IdleCount, 0);
-    int shown = 0;
+    // The pointer stays its eleven ticks (until tick 131); none follows for two minutes.
     for (int tick = 1; tick <= 119; ++tick) {
-        main.Timer1Timer();
-        for (int i = 0; i < TMainForm::PointerCount; ++i)
-            shown += main.pointer(i)->isVisible() && tick > 6;
+        f->tick();
+        QCOMPARE(visible(), tick <= 5 ? 1 : 0);
     }
-    QCOMPARE(shown, 0);
-    main.Timer1Timer();
-    int visible = 0;
-    for (int i = 0; i < TMainForm::PointerCount; ++i)
-        visible += main.pointer(i)->isVisible();
-    QCOMPARE(visible, 1);
+    f->tick();
+    QCOMPARE(visible(), 1);
 }
 
 QTEST_MAIN(tst_MainLists)

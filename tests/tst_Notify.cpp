@@ -23,18 +23,19 @@ constexpr int Never = std::numeric_limits<std::int32_t>::max();
 
 std::optional<std::int32_t> storedCount()
 {
-    return SettingsStore(SettingsStore::Mode::OpenExisting).readInteger(SettingsStore::NotifyCount);
+    return SettingsStore(SettingsStore::Mode::OpenExisting)
+        .readInteger(SettingsStore::NotifyCount.name);
 }
 
 void store(const QVariant &value)
 {
     SettingsStore settings(SettingsStore::Mode::Create);
     // The main window's values are written before the countdown, so the key exists.
-    settings.writeString(SettingsStore::Dictionary, QStringLiteral("d.txt"));
+    settings.writeString(SettingsStore::Dictionary.name, QStringLiteral("d.txt"));
     if (value.typeId() == QMetaType::Int)
-        settings.writeInteger(SettingsStore::NotifyCount, value.toInt());
+        settings.writeInteger(SettingsStore::NotifyCount.name, value.toInt());
     else if (value.isValid())
-        settings.writeString(SettingsStore::NotifyCount, value.toString());
+        settings.writeString(SettingsStore::NotifyCount.name, value.toString());
 }
 
 } // namespace

@@ -2,6 +2,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
 // numra-find as a script sees it: its output, its status line and its exit status.
 class tst_NumraFind : public QObject
 {
@@ -18,13 +23,20 @@ private:
         QString err;
     };
 
-    Result run(const QStringList &arguments) const
+    static QString program() { return QCoreApplication::applicationDirPath() + "/numra-find"; }
+
+    static Result finish(QProcess &process)
     {
-        QProcess process;
-        process.start(QCoreApplication::applicationDirPath() + "/numra-find", arguments);
         process.waitForFinished(30000);
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                 QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    Result run(const QStringList &arguments, const QString &executable = program()) const
+    {
+        QProcess process;
+        process.start(executable, arguments);
+        return finish(process);
     }
 
 private slots:
@@ -33,6 +45,16 @@ private slots:
     void runs();
     void statusLineOnStandardError();
     void shippedDictionaryByDefault();
+    void shippedDictionaryFound_data();
+    void shippedDictionaryFound();
+    void refused_data();
+    void refused();
+    void pathBytesAsGiven_data();
+    void pathBytesAsGiven();
+    void lookupBeyondAToZ_data();
+    void lookupBeyondAToZ();
+    void lostOutput_data();
+    void lostOutput();
 };
 
 void tst_NumraFind::initTestCase()
@@ -41,6 +63,8 @@ void tst_NumraFind::initTestCase()
     QFile file(m_dictionary);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("2255,CALL,N\n669,NOW,N\n2,A,N\n5,J,N\n2255,Call,A\n2255,CALL,N\n7323,READ,N");
+    QCOMPARE(::mkfifo(qPrintable(m_dir.filePath(QStringLiteral("fifo"))), 0600), 0);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), m_dir.filePath(QStringLiteral("zero"))));
 }
 
 void tst_NumraFind::runs_data()
@@ -64,6 +88,10 @@ void tst_NumraFind::runs_data()
     QTest::newRow("no number") << QStringList{"--left"} << 2 << "";
     QTest::newRow("unknown option") << QStringList{"--sideways", "2"} << 2 << "";
     QTest::newRow("lookup with a number") << QStringList{"--lookup", "call", "2255"} << 2 << "";
+    QTest::newRow("a number of 255 characters")
+        << QStringList{"--right", QString(251, ' ') + "\u2022669"} << 0 << "NOW\t669\tN\n";
+    QTest::newRow("a lookup word of 255 bytes")
+        << QStringList{"--lookup", QString(251, ' ') + "call"} << 0 << "2255\n";
 }
 
 void tst_NumraFind::runs()
@@ -94,6 +122,156 @@ void tst_NumraFind::shippedDictionaryByDefault()
     QCOMPARE(result.status, 0);
     QVERIFY(result.out.split('\n').contains(QStringLiteral("FLOWERS\t3569377\tN")));
     QCOMPARE(run({"--lookup", "flowers"}).out, QStringLiteral("3569377\n"));
+}
+
+// Beside the executable in the build tree, in ../share/numra once installed; the executable's
+// own place counts, not the place of a link to it.
+void tst_NumraFind::shippedDictionaryFound_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("dictionary");
+    QTest::newRow("beside the executable") << "bin/numra-find"
+                                           << "bin/Numra Dictionary.txt";
+    QTest::newRow("installed in ../share/numra") << "bin/numra-find"
+                                                 << "share/numra/Numra Dictionary.txt";
+    QTest::newRow("through a link to the executable") << "link/numra-find"
+                                                      << "bin/Numra Dictionary.txt";
+}
+
+void tst_NumraFind::shippedDictionaryFound()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, dictionary);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("bin") && QDir(dir.path()).mkpath("share/numra") &&
+            QDir(dir.path()).mkpath("link"));
+    QVERIFY(QFile::copy(this->program(), dir.filePath("bin/numra-find")));
+    QVERIFY(QFile::link(dir.filePath("bin/numra-find"), dir.filePath("link/numra-find")));
+    QVERIFY(QFile::copy(m_dictionary, dir.filePath(dictionary)));
+    const Result result = run({"--lookup", "call"}, dir.filePath(program));
+    QCOMPARE(result.out, QStringLiteral("2255\n"));
+    QCOMPARE(result.status, 0);
+}
+
+// Arguments that used to be taken the wrong way without a word: read forever, read the
+// shipped dictionary, or cut to 255 characters.
+void tst_NumraFind::refused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("an empty dictionary path")
+        << QStringList{"--dictionary", "", "2255"} << "Can Not Open \n";
+    QTest::newRow("/dev/zero") << QStringList{"--dictionary", "/dev/zero", "2255"}
+                               << "Can Not Open /dev/zero\n";
+    QTest::newRow("/dev/urandom, looked up")
+        << QStringList{"--dictionary", "/dev/urandom", "--lookup", "call"}
+        << "Can Not Open /dev/urandom\n";
+    QTest::newRow("a character device that ends")
+        << QStringList{"--dictionary", "/dev/null", "2"} << "Can Not Open /dev/null\n";
+    QTest::newRow("a FIFO with no writer")
+        << QStringList{"--dictionary", "@/fifo", "2255"} << "Can Not Open @/fifo\n";
+    QTest::newRow("a link to /dev/zero")
+        << QStringList{"--dictionary", "@/zero", "2255"} << "Can Not Open @/zero\n";
+    QTest::newRow("a number of 256 characters")
+        << QStringList{"--dictionary", "@/fixture.txt", QString(252, ' ') + "2255"}
+        << "numra-find: NUMBER is longer than 255 characters\n";
+    QTest::newRow("a number of 256 characters, one a mark")
+        << QStringList{"--dictionary", "@/fixture.txt", QString(252, '.') + "\u2022669"}
+        << "numra-find: NUMBER is longer than 255 characters\n";
+    QTest::newRow("a lookup word of 300 spaces and call")
+        << QStringList{"--dictionary", "@/fixture.txt", "--lookup", QString(300, ' ') + "call"}
+        << "numra-find: WORD is longer than 255 bytes\n";
+    QTest::newRow("a lookup word of 128 two-byte letters")
+        << QStringList{"--dictionary", "@/fixture.txt", "--lookup", QString(128, QChar(0xe9))}
+        << "numra-find: WORD is longer than 255 bytes\n";
+}
+
+void tst_NumraFind::refused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, err);
+    arguments.replaceInStrings("@", m_dir.path());
+    err.replace("@", m_dir.path());
+    const Result result = run(arguments);
+    QCOMPARE(result.err, err);
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.status, 2);
+}
+
+// The path reaches the system byte for byte, whether or not it is UTF-8.
+void tst_NumraFind::pathBytesAsGiven_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("UTF-8 letters") << QByteArray("W\xc3\xb6rterbuch \xd1\x81\xd0\xbb.txt");
+    QTest::newRow("a byte that is not UTF-8") << QByteArray("bad\xffname.txt");
+    QTest::newRow("Windows-1252 letters") << QByteArray("W\xf6rterbuch.txt");
+}
+
+void tst_NumraFind::pathBytesAsGiven()
+{
+    QFETCH(QByteArray, name);
+    const QByteArray path = QFile::encodeName(m_dir.path()) + '/' + name;
+    std::ofstream(path.toStdString(), std::ios::binary) << "2255,CALL,N\n669,NOW,N\n";
+    // QProcess would pass its arguments as UTF-8; the shell hands on the bytes.
+    qputenv("NUMRA_TEST_PATH", path);
+    QProcess process;
+    process.start("/bin/sh",
+                  {"-c", "exec \"$0\" --dictionary \"$NUMRA_TEST_PATH\" 2255669", program()});
+    const Result result = finish(process);
+    qunsetenv("NUMRA_TEST_PATH");
+    // QTemporaryDir cannot name a file whose name is not UTF-8.
+    std::filesystem::remove(path.toStdString());
+    QCOMPARE(result.out, QStringLiteral("CALL\t2255\tN\nNOW\t669\tN\n"));
+    QCOMPARE(result.status, 0);
+}
+
+// The arguments are UTF-8, and so are the letters of every script that the lookup compares.
+void tst_NumraFind::lookupBeyondAToZ_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("German in capitals") << "M\u00dcLLER"
+                                        << "68553\n";
+    QTest::newRow("Russian in capitals") << "\u0417\u0412\u041e\u041d\u041e\u041a"
+                                         << "7\n";
+    QTest::newRow("without its umlaut, nothing") << "Mller" << QString();
+}
+
+void tst_NumraFind::lookupBeyondAToZ()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, out);
+    const QString path = m_dir.filePath(QStringLiteral("letters.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        "0,0,N\n68553,M\xc3\xbcller,N\n7,\xd0\xb7\xd0\xb2\xd0\xbe\xd0\xbd\xd0\xbe\xd0\xba,N\n\n");
+    file.close();
+    const Result result = run({"--dictionary", path, "--lookup", word});
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.status, out.isEmpty() ? 1 : 0);
+}
+
+void tst_NumraFind::lostOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("conversion") << QStringList{"--dictionary", "@", "2255669"};
+    QTest::newRow("lookup") << QStringList{"--dictionary", "@", "--lookup", "call"};
+    QTest::newRow("help") << QStringList{"--help"};
+}
+
+void tst_NumraFind::lostOutput()
+{
+    QFETCH(QStringList, arguments);
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full to write to");
+    arguments.replaceInStrings("@", m_dictionary);
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(program(), arguments);
+    const Result result = finish(process);
+    QCOMPARE(result.err, "numra-find: could not write the output: No space left on device\n");
+    QCOMPARE(result.status, 2);
 }
 
 QTEST_GUILESS_MAIN(tst_NumraFind)

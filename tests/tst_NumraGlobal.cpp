@@ -201,7 +201,7 @@ void tst_NumraGlobal::stateStartsAsDescribed()
     QVERIFY(state.SelectedWord.empty());
     QCOMPARE(state.AffixCount, 0);
     for (int i = 1; i <= SlotCount; ++i)
-        QCOMPARE(state.SlotPositions[i], 0);
+        QCOMPARE(state.SelectedPhrase.Slot(i).position, 0);
     state.IdleCount = 42;
     state.ResetIdleCount();
     QCOMPARE(state.IdleCount, 0);

@@ -15,25 +15,33 @@ private slots:
 void tst_ReportClosing::closingLines_data()
 {
     QTest::addColumn<QString>("logDirectory");
-    QTest::addColumn<QString>("whereLine");
+    QTest::addColumn<QStringList>("middleLines"); // lines 3 and 4
+    const QString mail =
+        QStringLiteral("Please email the NumraError.Log to " NUMRA_TEST_SUPPORT_EMAIL);
     const QString same = QStringLiteral("The log can be found in the same directory as Numra.exe");
-    QTest::newRow("beside the program") << Platform::programDirectory() << same;
-    QTest::newRow("nowhere written") << QString() << same;
+    QTest::newRow("beside the program") << Platform::programDirectory() << QStringList{mail, same};
+    QTest::newRow("beside the program, named with a trailing separator")
+        << Platform::programDirectory() + QLatin1Char('/') << QStringList{mail, same};
     QTest::newRow("fallback directory named")
         << QStringLiteral("/home/user/.local/share/Numra")
-        << QStringLiteral("The log can be found in /home/user/.local/share/Numra");
+        << QStringList{mail,
+                       QStringLiteral("The log can be found in /home/user/.local/share/Numra")};
+    QTest::newRow("nowhere written: no file named")
+        << QString()
+        << QStringList{
+               QStringLiteral("The error log could not be written anywhere."),
+               QStringLiteral("Please copy this report and email it to " NUMRA_TEST_SUPPORT_EMAIL)};
 }
 
 void tst_ReportClosing::closingLines()
 {
     QFETCH(QString, logDirectory);
-    QFETCH(QString, whereLine);
+    QFETCH(QStringList, middleLines);
     QStringList lines{QStringLiteral("left by the logger")};
     lines.clear();
     ReportClosingLines(lines, logDirectory);
-    QCOMPARE(lines, (QStringList{QString(), QString(),
-                                 "Please email the NumraError.Log to " NUMRA_TEST_SUPPORT_EMAIL,
-                                 whereLine, QString(), QStringLiteral("Thank You")}));
+    QCOMPARE(lines, (QStringList{QString(), QString()} + middleLines +
+                     QStringList{QString(), QStringLiteral("Thank You")}));
 }
 
 QTEST_MAIN(tst_ReportClosing)

@@ -60,13 +60,13 @@ std::variant<int, QString> roundIn(const QByteArray &bytes, const QString &scrat
     if (parsed.status() != QSettings::NoError)
         return QStringLiteral("the file does not parse");
     QStringList expected = IntegerNames;
-    expected << SettingsStore::Dictionary;
+    expected << SettingsStore::Dictionary.name;
     expected.sort();
     QStringList keys = parsed.allKeys();
     keys.sort();
     if (keys != expected)
         return QStringLiteral("keys: ") + keys.join(QLatin1String(", "));
-    const QString dictionary = parsed.value(SettingsStore::Dictionary).toString();
+    const QString dictionary = parsed.value(SettingsStore::Dictionary.name).toString();
     bool ok = false;
     const int round =
         dictionary.startsWith(QLatin1String("round ")) ? dictionary.mid(6).toInt(&ok) : 0;
@@ -166,7 +166,7 @@ void tst_SettingsAtomic::flushReplacesTheFile()
     for (int round = 0; round < 3; ++round) {
         const ino_t before = inodeOf(path);
         SettingsStore store(SettingsStore::Mode::Create);
-        store.writeInteger(SettingsStore::FormTop, round);
+        store.writeInteger(SettingsStore::FormTop.name, round);
         store.flush();
         QVERIFY(inodeOf(path) != 0);
         QVERIFY2(inodeOf(path) != before, "the settings file was rewritten in place");
@@ -184,7 +184,7 @@ void tst_SettingsAtomic::killedWriterLeavesOneWholeRound()
     const QString scratch = dir.filePath(QStringLiteral("parsed.conf"));
     {
         QSettings first(path, QSettings::IniFormat);
-        first.setValue(SettingsStore::Dictionary, QStringLiteral("round 0"));
+        first.setValue(SettingsStore::Dictionary.name, QStringLiteral("round 0"));
         for (const QString &name : IntegerNames)
             first.setValue(name, 0);
     }
@@ -264,9 +264,9 @@ void tst_SettingsAtomic::writeFailureAtExit()
     } else {
         QVERIFY(QDir().mkpath(f.path(QStringLiteral("conf"))));
         QSettings previous(settings, QSettings::IniFormat);
-        previous.setValue(SettingsStore::Dictionary, f.path(QStringLiteral("d.txt")));
+        previous.setValue(SettingsStore::Dictionary.name, f.path(QStringLiteral("d.txt")));
         for (const QString &name : IntegerNames)
-            previous.setValue(name, name == SettingsStore::NotifyCount ? 3 : 100);
+            previous.setValue(name, name == SettingsStore::NotifyCount.name ? 3 : 100);
     }
     const QByteArray before = readAll(settings);
     f.dialogAnswer = f.writeDictionary("2255,CALL,N\n");

@@ -2,16 +2,24 @@
 
 #include <QtTest>
 
+#include <clocale>
+#include <optional>
+
 using namespace Numra;
 
 class tst_StatusText : public QObject
 {
     Q_OBJECT
 
+    std::optional<QTemporaryDir> m_locales;
+    bool m_localeBuilt = false;
+
 private slots:
     void seconds_data();
     void seconds();
     void statusLine();
+    void localeSeparator_data();
+    void localeSeparator();
 };
 
 void tst_StatusText::seconds_data()
@@ -55,6 +63,50 @@ void tst_StatusText::statusLine()
              std::string(" 0 Matches out of 73576 words in  secs"));
     QCOMPARE(ConversionStatusText(30, 100, 0.25, "."),
              std::string(" 30 Matches out of 100 words in .25 secs"));
+}
+
+void tst_StatusText::localeSeparator_data()
+{
+    QTest::addColumn<QByteArray>("numeric");
+    QTest::addColumn<QByteArray>("all");
+    QTest::addColumn<QString>("separator");
+    QTest::newRow("a comma locale") << QByteArray("comma.UTF-8") << QByteArray() << ",";
+    QTest::newRow("LC_ALL over LC_NUMERIC") << QByteArray("comma.UTF-8") << QByteArray("C") << ".";
+    QTest::newRow("none set") << QByteArray() << QByteArray() << ".";
+}
+
+// The user's locale comes from the environment. A locale of the numeric category alone is
+// built here, so that the test does not depend on the locales the machine has.
+void tst_StatusText::localeSeparator()
+{
+    QFETCH(QByteArray, numeric);
+    QFETCH(QByteArray, all);
+    QFETCH(QString, separator);
+    if (!m_locales) {
+        m_locales.emplace();
+        QFile source(m_locales->filePath(QStringLiteral("comma")));
+        QVERIFY(source.open(QIODevice::WriteOnly));
+        source.write("LC_NUMERIC\ndecimal_point \"<U002C>\"\nthousands_sep \"\"\ngrouping -1\n"
+                     "END LC_NUMERIC\n");
+        source.close();
+        QProcess localedef;
+        localedef.setStandardErrorFile(QProcess::nullDevice());
+        localedef.start("localedef", {"-c", "-i", source.fileName(), "-f", "UTF-8",
+                                      m_locales->filePath(QStringLiteral("comma.UTF-8"))});
+        m_localeBuilt = localedef.waitForFinished() && localedef.exitCode() <= 1; // 1: warnings
+    }
+    if (!m_localeBuilt)
+        QSKIP("localedef cannot build the locale");
+    qputenv("LOCPATH", QFile::encodeName(m_locales->path()));
+    qunsetenv("LANG");
+    numeric.isEmpty() ? qunsetenv("LC_NUMERIC") : qputenv("LC_NUMERIC", numeric);
+    all.isEmpty() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", all);
+    const std::string found = LocaleDecimalSeparator();
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_NUMERIC");
+    qunsetenv("LOCPATH");
+    QCOMPARE(QString::fromStdString(found), separator);
+    QCOMPARE(QByteArray(std::setlocale(LC_NUMERIC, nullptr)), QByteArray("C"));
 }
 
 QTEST_APPLESS_MAIN(tst_StatusText)

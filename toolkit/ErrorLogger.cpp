@@ -1,6 +1,9 @@
 #include "ErrorLogger.h"
 
+#include "CrashWriter.h"
+#include "Dialogs.h"
 #include "ErrorDialog.h"
+#include "ThrowCapture.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -9,99 +12,19 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#define BACKWARD_HAS_DW 1
-#include <backward.hpp>
-
-#include <cxxabi.h>
-#include <dlfcn.h>
-#include <execinfo.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <time.h>
-#include <ucontext.h>
-#include <unistd.h>
-
-#include <array>
-#include <cstdlib>
-#include <string>
-#include <typeinfo>
-
-#if defined(__x86_64__) && defined(__linux__)
-#define NUMRA_HAS_REGISTERS 1
-#else
-#define NUMRA_HAS_REGISTERS 0
-#endif
+#include <fstream>
+#include <type_traits>
 
 namespace {
-
-constexpr size_t MaxFrames = 64;
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("ErrorLogger", text);
 }
 
-#if NUMRA_HAS_REGISTERS
-struct RegisterName
-{
-    const char *name;
-    int index;
-    bool savedByGetcontext; // glibc's getcontext() leaves the scratch registers out
-};
-
-constexpr RegisterName Registers[] = {
-    {"RIP", REG_RIP, true},  {"RSP", REG_RSP, true}, {"RBP", REG_RBP, true},
-    {"RAX", REG_RAX, false}, {"RBX", REG_RBX, true}, {"RCX", REG_RCX, true},
-    {"RDX", REG_RDX, true},  {"RSI", REG_RSI, true}, {"RDI", REG_RDI, true},
-    {"R8", REG_R8, true},    {"R9", REG_R9, true},   {"R10", REG_R10, false},
-    {"R11", REG_R11, false}, {"R12", REG_R12, true}, {"R13", REG_R13, true},
-    {"R14", REG_R14, true},  {"R15", REG_R15, true}, {"EFL", REG_EFL, false},
-};
-#endif
-
-// What the last throw on this thread left behind. The catch in NumraApplication::notify()
-// runs after the thrower's frames have been unwound, so the call chain is taken at the throw.
-struct ThrowCapture
-{
-    backward::StackTrace stack;
-    void *site = nullptr; // return address into the throwing function
-    void *object = nullptr;
-    const std::type_info *type = nullptr;
-#if NUMRA_HAS_REGISTERS
-    ucontext_t context{};
-#endif
-};
-
-thread_local ThrowCapture lastThrow;
-thread_local bool capturing = false;
-
-[[gnu::noinline]] void captureThrow(void *object, std::type_info *type, void *site,
-                                    void *callerStack)
-{
-    ThrowCapture &capture = lastThrow;
-#if NUMRA_HAS_REGISTERS
-    getcontext(&capture.context);
-    // Show the thrower's view: where it called the throw, and its stack pointer.
-    capture.context.uc_mcontext.gregs[REG_RIP] = reinterpret_cast<greg_t>(site);
-    capture.context.uc_mcontext.gregs[REG_RSP] = reinterpret_cast<greg_t>(callerStack);
-#else
-    Q_UNUSED(callerStack);
-#endif
-    capture.object = object;
-    capture.type = type;
-    capture.site = site;
-    // backward-cpp keeps return addresses less one; start the chain at the thrower.
-    capture.stack.load_from(static_cast<char *>(site) - 1, MaxFrames);
-}
-
 QString demangled(const char *name)
 {
-    int status = 0;
-    char *readable = abi::__cxa_demangle(name, nullptr, nullptr, &status);
-    const QString result = QString::fromUtf8(status == 0 && readable ? readable : name);
-    std::free(readable);
-    return result;
+    return QString::fromStdString(FailurePlatform::demangle(name));
 }
 
 QString hex(quintptr value)
@@ -118,7 +41,7 @@ QString describeFrame(const backward::ResolvedTrace &frame)
             .arg(hex(quintptr(frame.addr)), function.isEmpty() ? QStringLiteral("??") : function);
     if (!frame.object_filename.empty())
         text += QStringLiteral("  (%1)").arg(
-            QFileInfo(QString::fromStdString(frame.object_filename)).fileName());
+            QFileInfo(QFile::decodeName(frame.object_filename.c_str())).fileName());
     if (!frame.source.filename.empty())
         text += QStringLiteral("\n      at %1:%2")
                     .arg(QString::fromStdString(frame.source.filename))
@@ -131,19 +54,17 @@ QString describeFrame(const backward::ResolvedTrace &frame)
     return text;
 }
 
-#if NUMRA_HAS_REGISTERS
-QString describeRegisters(const ucontext_t &context)
+QString describeRegisters(const FailurePlatform::MachineContext &context)
 {
     QStringList lines;
-    for (const RegisterName &reg : Registers) {
+    for (const FailurePlatform::RegisterName &reg : FailurePlatform::registerNames()) {
         if (reg.savedByGetcontext)
             lines += QStringLiteral("%1 = %2")
                          .arg(QLatin1String(reg.name), -3)
-                         .arg(hex(quintptr(context.uc_mcontext.gregs[reg.index])));
+                         .arg(hex(FailurePlatform::registerValue(context, reg)));
     }
     return lines.join(QLatin1Char('\n'));
 }
-#endif
 
 // The parts of a failure that are known only while it is being handled.
 struct Failure
@@ -160,11 +81,11 @@ Failure identify(std::exception_ptr failure)
     try {
         std::rethrow_exception(failure);
     } catch (const std::exception &e) {
-        result.type = abi::__cxa_current_exception_type();
+        result.type = FailurePlatform::currentExceptionType();
         result.object = dynamic_cast<const void *>(&e);
         result.message = QString::fromUtf8(e.what());
     } catch (...) {
-        result.type = abi::__cxa_current_exception_type();
+        result.type = FailurePlatform::currentExceptionType();
     }
     result.kind = result.type ? demangled(result.type->name()) : tr("unknown exception");
     return result;
@@ -172,7 +93,7 @@ Failure identify(std::exception_ptr failure)
 
 bool isLastThrow(const Failure &failure)
 {
-    const ThrowCapture &capture = lastThrow;
+    const ThrowCapture &capture = lastThrow();
     return capture.type && failure.type && *capture.type == *failure.type &&
            (!failure.object || failure.object == capture.object);
 }
@@ -198,13 +119,13 @@ QString describeCallStack(const backward::StackTrace &stack, backward::ResolvedT
 QString describeFailure(const Failure &failure, void *site, const backward::ResolvedTrace &thrower)
 {
     QStringList text;
-    Dl_info module;
-    if (site && dladdr(static_cast<char *>(site) - 1, &module) && module.dli_fname) {
-        const quintptr offset = quintptr(site) - 1 - quintptr(module.dli_fbase);
+    FailurePlatform::Module module;
+    if (site && FailurePlatform::moduleOf(static_cast<char *>(site) - 1, module)) {
+        const quintptr offset = quintptr(site) - 1 - module.base;
         // dladdr() names the executable as it was started, perhaps by a relative path.
-        QString moduleName = QString::fromStdString(thrower.object_filename);
+        QString moduleName = QFile::decodeName(thrower.object_filename.c_str());
         if (moduleName.isEmpty())
-            moduleName = QString::fromLocal8Bit(module.dli_fname);
+            moduleName = QFile::decodeName(module.fileName);
         text += tr("Exception %1 in module %2 at %3.").arg(failure.kind, moduleName, hex(offset));
     } else {
         text += tr("Exception %1.").arg(failure.kind);
@@ -218,39 +139,66 @@ QString describeFailure(const Failure &failure, void *site, const backward::Reso
     return text.join(QLatin1Char('\n'));
 }
 
-bool openForAppend(QFile &file)
+// A path reaches the system as the system spells it, so that a folder whose name is not
+// UTF-8 still takes the log; only what the user reads goes through QString.
+std::filesystem::path toPath(const QString &name)
 {
-    return file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
+    if constexpr (std::is_same_v<std::filesystem::path::value_type, wchar_t>)
+        return std::filesystem::path(name.toStdWString());
+    else
+        return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+QString fromPath(const std::filesystem::path &path)
+{
+    if constexpr (std::is_same_v<std::filesystem::path::value_type, wchar_t>)
+        return QString::fromStdWString(path.wstring());
+    else
+        return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+std::filesystem::path programDirectory()
+{
+    std::filesystem::path program = FailurePlatform::executablePath();
+    if (program.empty())
+        program = toPath(QCoreApplication::applicationFilePath());
+    return program.parent_path();
+}
+
+std::filesystem::path absolutePath(const std::filesystem::path &path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute;
+}
+
+// Appends the whole text or, as far as the file can be cut back, nothing: on a full disk the
+// report used to stop mid-line while the dialog still pointed to it.
+bool appendWhole(const std::filesystem::path &path, const QByteArray &text)
+{
+    std::error_code error;
+    const std::filesystem::file_status before = std::filesystem::status(path, error);
+    const bool existed = std::filesystem::exists(before);
+    const bool regular = std::filesystem::is_regular_file(before);
+    const std::uintmax_t size = regular ? std::filesystem::file_size(path, error) : 0;
+
+    std::ofstream file(path, std::ios::out | std::ios::app);
+    if (!file.is_open())
+        return false;
+    file.write(text.constData(), std::streamsize(text.size()));
+    file.flush();
+    file.close();
+    if (file)
+        return true;
+    // Never a device or anything else that was there before: only our own text is taken back.
+    if (regular)
+        std::filesystem::resize_file(path, size, error);
+    else if (!existed && std::filesystem::is_regular_file(path, error))
+        std::filesystem::remove(path, error);
+    return false;
 }
 
 } // namespace
-
-// Declared where <cxxabi.h> declares it: at global scope it would clash with the declaration
-// the compiler makes for itself.
-namespace __cxxabiv1 {
-
-extern "C" [[noreturn]] void __cxa_throw(void *object, std::type_info *type,
-                                         void (*destroy)(void *))
-{
-    using CxaThrow = void (*)(void *, std::type_info *, void (*)(void *));
-    // A failure while capturing (say, no memory for the frames) is thrown through here too;
-    // it is neither captured nor allowed to escape.
-    if (!capturing) {
-        capturing = true;
-        try {
-            captureThrow(object, type, __builtin_return_address(0), __builtin_dwarf_cfa());
-        } catch (...) {
-        }
-        capturing = false;
-    }
-    static const auto realThrow = reinterpret_cast<CxaThrow>(dlsym(RTLD_NEXT, "__cxa_throw"));
-    if (!realThrow)
-        std::abort();
-    realThrow(object, type, destroy);
-    __builtin_unreachable();
-}
-
-} // namespace __cxxabiv1
 
 ErrorLogger &ErrorLogger::instance()
 {
@@ -272,11 +220,16 @@ void ErrorLogger::setIcon(QMessageBox::Icon icon)
     }
 }
 
-QString ErrorLogger::logFile() const
+void ErrorLogger::setLogFile(const QString &path)
 {
-    if (!m_logFile.isEmpty())
-        return m_logFile;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Error.Log"));
+    setLogFile(toPath(path));
+}
+
+std::filesystem::path ErrorLogger::logFile() const
+{
+    // Relative to the program, not to the working directory, which a file dialog may change.
+    const std::filesystem::path name = m_logFile.empty() ? "Error.Log" : m_logFile;
+    return name.is_absolute() ? name : programDirectory() / name;
 }
 
 QString ErrorLogger::fallbackDirectory() const
@@ -316,17 +269,15 @@ ErrorReport ErrorLogger::buildReport(std::exception_ptr failure)
     ErrorReport report;
     if (isLastThrow(what)) {
         // A copy, as resolving the frames may throw (and catch) in turn.
-        const ThrowCapture capture = lastThrow;
+        const ThrowCapture capture = lastThrow();
         backward::ResolvedTrace thrower;
         report.callStack = describeCallStack(capture.stack, &thrower);
         report.text = describeFailure(what, capture.site, thrower);
-#if NUMRA_HAS_REGISTERS
         report.registers = describeRegisters(capture.context);
-#endif
     } else {
         // Not raised by a C++ throw on this thread: the chain from here is the best there is.
         backward::StackTrace here;
-        here.load_here(MaxFrames);
+        here.load_here(FailurePlatform::MaxFrames);
         report.callStack = describeCallStack(here, nullptr);
         report.text = describeFailure(what, nullptr, {});
     }
@@ -336,28 +287,49 @@ ErrorReport ErrorLogger::buildReport(std::exception_ptr failure)
 }
 
 // Opens the log for each report and closes it again, so the file is complete while the user
-// reads the dialog. An installed copy cannot write beside the executable: then the report
-// goes to the fallback directory, and the closing lines are told so.
+// reads the dialog. An installed copy cannot write beside the executable, nor can a full disk
+// take the report: then it goes to the fallback directory, and the closing lines are told where
+// it went, or that it went nowhere.
 void ErrorLogger::writeReport(ErrorReport &report)
 {
-    const QString primary = logFile();
-    QFile file(primary);
-    if (!openForAppend(file)) {
-        const QString fallback = fallbackDirectory();
-        file.setFileName(QDir(fallback).filePath(QFileInfo(primary).fileName()));
-        if (fallback.isEmpty() || !QDir().mkpath(fallback) || !openForAppend(file))
-            file.setFileName(QString());
+    const std::filesystem::path primary = absolutePath(logFile());
+    const std::filesystem::path fallback = fallbackLogFile(primary);
+    for (const std::filesystem::path &path : {primary, fallback}) {
+        if (path.empty())
+            continue;
+        std::error_code error;
+        if (path == fallback)
+            std::filesystem::create_directories(path.parent_path(), error);
+        addExtraLines(report.extraLines, fromPath(path.parent_path()));
+        if (appendWhole(path, entryText(report))) {
+            report.logPath = fromPath(path);
+            return;
+        }
     }
+    addExtraLines(report.extraLines, QString());
+}
 
-    if (m_extraPageEnabled && m_extraLinesCallback) {
-        m_currentLogDirectory = file.isOpen() ? QFileInfo(file).absolutePath() : QString();
-        report.extraLines.clear();
-        m_extraLinesCallback(report.extraLines);
-        m_currentLogDirectory.clear();
-    }
-    if (!file.isOpen())
+std::filesystem::path ErrorLogger::fallbackLogFile(const std::filesystem::path &logFile) const
+{
+    const QString directory = fallbackDirectory();
+    if (directory.isEmpty())
+        return {};
+    const std::filesystem::path path = absolutePath(toPath(directory) / logFile.filename());
+    return path == logFile ? std::filesystem::path() : path;
+}
+
+void ErrorLogger::addExtraLines(QStringList &lines, const QString &logDirectory)
+{
+    if (!m_extraPageEnabled || !m_extraLinesCallback)
         return;
+    m_currentLogDirectory = logDirectory;
+    lines.clear();
+    m_extraLinesCallback(lines);
+    m_currentLogDirectory.clear();
+}
 
+QByteArray ErrorLogger::entryText(const ErrorReport &report)
+{
     const QString now =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     QStringList entry{QStringLiteral("==================== %1 ====================").arg(now),
@@ -373,9 +345,7 @@ void ErrorLogger::writeReport(ErrorReport &report)
         entry += report.extraLines;
     }
     entry += QString();
-    file.write(entry.join(QLatin1Char('\n')).toUtf8());
-    file.close();
-    report.logPath = QFileInfo(file).absoluteFilePath();
+    return entry.join(QLatin1Char('\n')).toUtf8();
 }
 
 void ErrorLogger::showReport(const ErrorReport &report) const
@@ -391,202 +361,26 @@ void ErrorLogger::showReport(const ErrorReport &report) const
     if (m_extraPageEnabled)
         dialog.addExtraPage(m_extraPageTitle.isEmpty() ? tr("Additional") : m_extraPageTitle);
     dialog.setDetailsShown(m_showDetails);
-    dialog.exec();
+    Platform::execModal(&dialog);
 }
-
-// The crash handler may use only async-signal-safe calls, so everything it writes apart from
-// the signal's own details is made ready by prepareCrashReport() beforehand.
-namespace {
-
-struct CrashTarget
-{
-    std::string path;
-    std::string directory;
-    std::string closingLines;
-};
-
-struct CrashSignal
-{
-    int number;
-    const char *name;
-};
-
-constexpr CrashSignal CrashSignals[] = {
-    {SIGSEGV, "SIGSEGV (segmentation fault)"},
-    {SIGABRT, "SIGABRT (aborted)"},
-    {SIGFPE, "SIGFPE (arithmetic error)"},
-    {SIGILL, "SIGILL (illegal instruction)"},
-    {SIGBUS, "SIGBUS (bus error)"},
-};
-CrashTarget crashTargets[2]; // the log file, then the fallback
-long crashUtcOffset = 0;
-std::array<char, 64 * 1024> crashStack;
-
-void writeText(int fd, const char *text)
-{
-    size_t length = 0;
-    while (text[length])
-        ++length;
-    while (length > 0) {
-        const ssize_t written = ::write(fd, text, length);
-        if (written <= 0)
-            return;
-        text += written;
-        length -= size_t(written);
-    }
-}
-
-void writeNumber(int fd, unsigned long value, unsigned base, int width)
-{
-    char digits[32];
-    char *end = digits + sizeof digits - 1;
-    char *p = end;
-    *p = '\0';
-    do {
-        *--p = "0123456789ABCDEF"[value % base];
-        value /= base;
-    } while ((value || end - p < width) && p > digits);
-    writeText(fd, p);
-}
-
-// The date and time like QDateTime would give them, from the offset taken when the handler
-// was installed.
-void writeSeparator(int fd)
-{
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    const long seconds = long(now.tv_sec) + crashUtcOffset;
-    const long z = seconds / 86400 + 719468;
-    const long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long doe = z - era * 146097;
-    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long mp = (5 * doy + 2) / 153;
-    const long day = doy - (153 * mp + 2) / 5 + 1;
-    const long month = mp < 10 ? mp + 3 : mp - 9;
-    const long year = yoe + era * 400 + (month <= 2);
-    const long time = ((seconds % 86400) + 86400) % 86400;
-    const long fields[] = {year, month, day, time / 3600, time / 60 % 60, time % 60};
-    const char *const after[] = {"-", "-", " ", ":", ":", ""};
-    writeText(fd, "==================== ");
-    for (int i = 0; i < 6; ++i) {
-        writeNumber(fd, fields[i], 10, i == 0 ? 4 : 2);
-        writeText(fd, after[i]);
-    }
-    writeText(fd, " ====================\n");
-}
-
-const char *signalName(int signal)
-{
-    for (const CrashSignal &crash : CrashSignals) {
-        if (crash.number == signal)
-            return crash.name;
-    }
-    return "signal";
-}
-
-void writeCrashReport(int fd, int signal, siginfo_t *info, void *context, const CrashTarget &target)
-{
-    writeSeparator(fd);
-    writeText(fd, "Fatal signal ");
-    writeText(fd, signalName(signal));
-    writeText(fd, " at address 0x");
-    writeNumber(fd, reinterpret_cast<unsigned long>(info->si_addr), 16, 16);
-    writeText(fd, ".\n\nCall Stack:\n");
-    void *frames[MaxFrames];
-    backtrace_symbols_fd(frames, backtrace(frames, int(MaxFrames)), fd);
-    writeText(fd, "\nRegisters:\n");
-#if NUMRA_HAS_REGISTERS
-    const auto *registers = static_cast<ucontext_t *>(context)->uc_mcontext.gregs;
-    for (const RegisterName &reg : Registers) {
-        writeText(fd, reg.name);
-        writeText(fd, reg.name[2] ? " = " : "  = ");
-        writeNumber(fd, static_cast<unsigned long>(registers[reg.index]), 16, 16);
-        writeText(fd, "\n");
-    }
-#else
-    Q_UNUSED(context);
-    writeText(fd, "Registers not available.\n");
-#endif
-    writeText(fd, target.closingLines.c_str());
-    writeText(fd, "\n");
-}
-
-void makeDirectories(const std::string &directory)
-{
-    char path[4096];
-    if (directory.empty() || directory.size() >= sizeof path)
-        return;
-    for (size_t i = 1; i <= directory.size(); ++i) {
-        if (i == directory.size() || directory[i] == '/') {
-            directory.copy(path, i);
-            path[i] = '\0';
-            ::mkdir(path, 0755);
-        }
-    }
-}
-
-void crashHandler(int signal, siginfo_t *info, void *context)
-{
-    const int flags = O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC;
-    const CrashTarget *target = &crashTargets[0];
-    int fd = ::open(target->path.c_str(), flags, 0644);
-    if (fd < 0 && !crashTargets[1].path.empty()) {
-        target = &crashTargets[1];
-        makeDirectories(target->directory);
-        fd = ::open(target->path.c_str(), flags, 0644);
-    }
-    if (fd >= 0) {
-        writeCrashReport(fd, signal, info, context, *target);
-        ::close(fd);
-    }
-    // SA_RESETHAND has restored the default action; it ends the program once this returns.
-    ::raise(signal);
-}
-
-} // namespace
 
 void ErrorLogger::prepareCrashReport()
 {
-    const QString primary = logFile();
-    const QString fallback = fallbackDirectory();
-    const QString directories[] = {QFileInfo(primary).absolutePath(), fallback};
-    const QString paths[] = {primary, fallback.isEmpty()
-                                          ? QString()
-                                          : QDir(fallback).filePath(QFileInfo(primary).fileName())};
-    for (int i = 0; i < 2; ++i) {
-        CrashTarget &target = crashTargets[i];
-        target.path = QFile::encodeName(paths[i]).toStdString();
-        target.directory = QFile::encodeName(directories[i]).toStdString();
-        target.closingLines.clear();
-        if (m_extraPageEnabled && m_extraLinesCallback && !paths[i].isEmpty()) {
-            QStringList lines;
-            m_currentLogDirectory = directories[i];
-            m_extraLinesCallback(lines);
-            m_currentLogDirectory.clear();
+    const std::filesystem::path primary = absolutePath(logFile());
+    CrashWriter::Target targets[2] = {{primary, {}}, {fallbackLogFile(primary), {}}};
+    for (CrashWriter::Target &target : targets) {
+        if (target.path.empty())
+            continue;
+        QStringList lines;
+        addExtraLines(lines, fromPath(target.path.parent_path()));
+        if (!lines.isEmpty())
             target.closingLines = (QLatin1Char('\n') + lines.join(QLatin1Char('\n'))).toStdString();
-        }
     }
-    crashUtcOffset = QDateTime::currentDateTime().offsetFromUtc();
+    CrashWriter::prepare(targets[0], targets[1], QDateTime::currentDateTime().offsetFromUtc());
 }
 
 void ErrorLogger::installCrashHandler()
 {
     prepareCrashReport();
-    // The first backtrace() loads libgcc, which must not happen inside the handler.
-    void *frame = nullptr;
-    backtrace(&frame, 1);
-
-    // A stack of its own, so that a stack overflow can still be reported.
-    stack_t stack{};
-    stack.ss_sp = crashStack.data();
-    stack.ss_size = crashStack.size();
-    sigaltstack(&stack, nullptr);
-
-    struct sigaction action = {};
-    action.sa_sigaction = crashHandler;
-    action.sa_flags = SA_SIGINFO | SA_RESETHAND | SA_ONSTACK;
-    sigemptyset(&action.sa_mask);
-    for (const CrashSignal &crash : CrashSignals)
-        sigaction(crash.number, &action, nullptr);
+    CrashWriter::install();
 }

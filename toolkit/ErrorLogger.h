@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include <exception>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -17,7 +18,7 @@ struct ErrorReport
     QString callStack; // from where the failure was raised
     QString registers; // at the point where it was raised
     QStringList extraLines;
-    QString logPath; // the file the report was appended to; empty when none could be opened
+    QString logPath; // the file the report was appended to whole; empty when none took it
 };
 
 // The program's last resort for failures no handler expected: appends a report to the log
@@ -33,11 +34,13 @@ public:
 
     void setIcon(QMessageBox::Icon icon);
     void setIcon(QStyle::StandardPixmap icon) { m_icon = icon; }
-    // Default: "Error.Log" in the directory of the executable.
-    void setLogFile(const QString &path) { m_logFile = path; }
-    QString logFile() const;
-    // Where the report goes when the log file cannot be opened, under the log file's own
-    // name. Default: the per-user data directory.
+    // A relative path lies in the directory of the executable, whatever the working directory.
+    // Default: "Error.Log" there.
+    void setLogFile(const QString &path);
+    void setLogFile(const std::filesystem::path &path) { m_logFile = path; }
+    std::filesystem::path logFile() const;
+    // Where the report goes when it cannot be written whole at the log file, under the log
+    // file's own name. Default: the per-user data directory.
     void setFallbackDirectory(const QString &directory) { m_fallbackDirectory = directory; }
     QString fallbackDirectory() const;
     void setShowDetails(bool show) { m_showDetails = show; }
@@ -52,7 +55,7 @@ public:
     void setDialogHandler(DialogHandler handler) { m_dialogHandler = std::move(handler); }
 
     // While the extra-lines callback runs: the directory the report is being written to,
-    // or an empty string when it cannot be written anywhere. Not locked, as the callback
+    // or an empty string when it could not be written anywhere. Not locked, as the callback
     // asks while report() holds the lock.
     QString currentLogDirectory() const { return m_currentLogDirectory; }
 
@@ -72,12 +75,16 @@ private:
 
     ErrorReport buildReport(std::exception_ptr failure);
     void writeReport(ErrorReport &report);
+    std::filesystem::path fallbackLogFile(const std::filesystem::path &logFile) const;
+    // Empties the lines and calls the extra-lines callback, telling it where the log goes.
+    void addExtraLines(QStringList &lines, const QString &logDirectory);
+    static QByteArray entryText(const ErrorReport &report);
     void showReport(const ErrorReport &report) const;
     void prepareCrashReport();
 
     QMutex m_mutex;
     QStyle::StandardPixmap m_icon = QStyle::SP_MessageBoxWarning;
-    QString m_logFile;
+    std::filesystem::path m_logFile;
     std::optional<QString> m_fallbackDirectory;
     bool m_showDetails = false;
     ExtraLinesCallback m_extraLinesCallback;

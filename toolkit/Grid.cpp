@@ -3,11 +3,13 @@
 #include "GridModel.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QToolTip>
 
 #include <algorithm>
 #include <utility>
@@ -31,6 +33,9 @@ Grid::Grid(int columns, int rows, int fixedRows, QWidget *parent)
     setShowGrid(true);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Tab leaves the grid for the next control, so that a keyboard user is never held in a list;
+    // the arrows move between cells.
+    setTabKeyNavigation(false);
     // The current row is marked only while the grid has the focus, so that the lists the
     // user is not working in do not each show a highlighted row.
     QPalette colours = palette();
@@ -53,14 +58,7 @@ Grid::Grid(int columns, int rows, int fixedRows, QWidget *parent)
 
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &Grid::topLeftChanged);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &Grid::topLeftChanged);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &Grid::currentCellChanged);
-    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, &Grid::rememberCurrentRow);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &Grid::restoreCurrentRow);
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
-        if (!currentIndex().isValid())
-            restoreCurrentRow();
-    });
+    attachModel();
 
     QFont cellFont = QApplication::font();
     cellFont.setPixelSize(CellPixelSize);
@@ -70,6 +68,33 @@ Grid::Grid(int columns, int rows, int fixedRows, QWidget *parent)
 }
 
 Grid::Grid(QWidget *parent) : Grid(1, 0, 0, parent) {}
+
+void Grid::attachModel()
+{
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &Grid::currentCellChanged);
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, &Grid::rememberCurrentRow);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &Grid::restoreCurrentRow);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!currentIndex().isValid())
+            restoreCurrentRow();
+    });
+}
+
+void Grid::setGridModel(GridModel *model)
+{
+    GridModel *old = m_model;
+    model->setParent(this);
+    model->setFont(old->font());
+    m_model = model;
+    QItemSelectionModel *oldSelection = selectionModel();
+    setModel(model);
+    delete oldSelection;
+    attachModel();
+    horizontalHeader()->setVisible(m_model->fixedRows() > 0);
+    delete old;
+    restoreCurrentRow();
+}
 
 void Grid::configure(int columns, int rows, int fixedRows)
 {
@@ -153,6 +178,8 @@ void Grid::mousePressEvent(QMouseEvent *event)
 void Grid::mouseReleaseEvent(QMouseEvent *event)
 {
     QTableView::mouseReleaseEvent(event);
+    if (std::exchange(m_inDoubleClick, false))
+        return;
     emit mouseUp(event->button(), event->position().toPoint());
 }
 
@@ -161,6 +188,7 @@ void Grid::mouseDoubleClickEvent(QMouseEvent *event)
     // The second press of a double click arrives as this event; the base class sometimes
     // turns it back into a press, which then reports itself.
     m_pressReported = false;
+    m_inDoubleClick = true;
     QTableView::mouseDoubleClickEvent(event);
     if (!m_pressReported)
         emit mouseDown(event->button(), event->position().toPoint());
@@ -168,6 +196,12 @@ void Grid::mouseDoubleClickEvent(QMouseEvent *event)
 
 void Grid::keyPressEvent(QKeyEvent *event)
 {
+    if (event->matches(QKeySequence::Copy)) {
+        // The base class would put the current cell alone on the clipboard, even an empty one.
+        copyCurrentRow();
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Enter:
     case Qt::Key_Return:
@@ -190,6 +224,40 @@ void Grid::keyPressEvent(QKeyEvent *event)
         break;
     }
     QTableView::keyPressEvent(event);
+}
+
+bool Grid::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        // The whole text of a cell too narrow for it; cells that fit need no tooltip.
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const QFont cellFont = index.data(Qt::FontRole).value<QFont>();
+        const int room =
+            visualRect(index).width() - 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) - 2;
+        if (index.isValid() && QFontMetrics(cellFont).horizontalAdvance(text) > room)
+            QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QTableView::viewportEvent(event);
+}
+
+void Grid::copyCurrentRow() const
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return;
+    QStringList cells;
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        const QString text = m_model->index(current.row(), column).data().toString();
+        if (!text.isEmpty())
+            cells.append(text);
+    }
+    if (!cells.isEmpty())
+        QGuiApplication::clipboard()->setText(cells.join(QLatin1Char('\t')));
 }
 
 void Grid::resizeEvent(QResizeEvent *event)

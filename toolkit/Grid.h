@@ -26,6 +26,9 @@ public:
     void configure(int columns, int rows, int fixedRows);
 
     GridModel *gridModel() const { return m_model; }
+    // Puts a model of the window's own in place of the grid's plain one, which is deleted; the
+    // grid's shape and font pass to it.
+    void setGridModel(GridModel *model);
 
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString &text);
@@ -49,7 +52,8 @@ signals:
     void colWidthsChanged();
     // The first visible row or column changed.
     void topLeftChanged();
-    // Any mouse button, with the point in viewport coordinates.
+    // Any mouse button, with the point in viewport coordinates. The release that ends a double
+    // click is not reported: by then the first click may have refilled the list.
     void mouseDown(Qt::MouseButton button, const QPoint &pos);
     void mouseUp(Qt::MouseButton button, const QPoint &pos);
     // The current cell changed: by a click, by the keyboard or by setCurrentRow().
@@ -63,22 +67,26 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void initViewItemOption(QStyleOptionViewItem *option) const override;
 
 private:
+    void attachModel();
     void applyFont();
     void columnResized(int column, int oldWidth, int newWidth);
     void currentCellChanged(const QModelIndex &current);
     void rememberCurrentRow();
     void restoreCurrentRow();
     bool activatesRow(const QKeyEvent *event) const;
+    void copyCurrentRow() const;
 
     GridModel *m_model = nullptr;
     bool m_resizing = false;
     bool m_settingWidth = false;
     bool m_pressReported = false;
+    bool m_inDoubleClick = false;
     bool m_restoringCurrent = false;
     int m_rowBeforeReset = -1;
     int m_requestedRow = -1;

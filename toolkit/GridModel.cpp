@@ -26,7 +26,8 @@ void GridModel::reshape(int columns, int rows, int fixedRows)
     m_columns = std::max(columns, 0);
     m_fixedRows = headingRowsFor(fixedRows);
     m_heading.assign(m_fixedRows, Row(m_columns));
-    m_rows.assign(std::max(rows - m_fixedRows, 0), Row(m_columns));
+    m_rows.clear();
+    resizeDataRows(std::max(rows - m_fixedRows, 0));
     m_alignment = QList<Qt::Alignment>(m_columns, Qt::AlignCenter);
     if (!inBatch())
         endResetModel();
@@ -34,26 +35,72 @@ void GridModel::reshape(int columns, int rows, int fixedRows)
 
 void GridModel::setGridRowCount(int rows)
 {
-    const int oldCount = static_cast<int>(m_rows.size());
+    const int oldCount = dataRowCount();
     const int newCount = std::max(rows - m_fixedRows, 0);
     if (newCount == oldCount)
         return;
 
     if (inBatch()) {
-        m_rows.resize(newCount, Row(m_columns));
+        resizeDataRows(newCount);
     } else if (newCount > oldCount) {
         beginInsertRows({}, oldCount, newCount - 1);
-        m_rows.resize(newCount, Row(m_columns));
+        resizeDataRows(newCount);
         endInsertRows();
     } else {
         beginRemoveRows({}, newCount, oldCount - 1);
-        m_rows.resize(newCount);
+        resizeDataRows(newCount);
         endRemoveRows();
     }
 }
 
+void GridModel::appendDataRows(int count)
+{
+    if (count <= 0)
+        return;
+    const int oldCount = dataRowCount();
+    if (inBatch()) {
+        resizeDataRows(oldCount + count);
+        return;
+    }
+    beginInsertRows({}, oldCount, oldCount + count - 1);
+    resizeDataRows(oldCount + count);
+    endInsertRows();
+}
+
+void GridModel::resizeDataRows(int count)
+{
+    m_rows.resize(static_cast<std::size_t>(count), Row(m_columns));
+}
+
+QString GridModel::dataText(int column, int modelRow) const
+{
+    const Cell *c = storedDataCell(column, modelRow);
+    return c ? c->text : QString();
+}
+
+bool GridModel::dataItalic(int column, int modelRow) const
+{
+    const Cell *c = storedDataCell(column, modelRow);
+    return c && c->italic;
+}
+
+QString GridModel::dataDescription(int, int) const
+{
+    return {};
+}
+
+const GridModel::Cell *GridModel::storedDataCell(int column, int modelRow) const
+{
+    if (column < 0 || column >= m_columns || modelRow < 0 ||
+        modelRow >= static_cast<int>(m_rows.size()))
+        return nullptr;
+    return &m_rows[modelRow][column];
+}
+
 QString GridModel::cell(int column, int row) const
 {
+    if (row >= m_fixedRows)
+        return row < gridRowCount() ? dataText(column, row - m_fixedRows) : QString();
     const Cell *c = cellAt(column, row);
     return c ? c->text : QString();
 }
@@ -69,6 +116,8 @@ void GridModel::setCell(int column, int row, const QString &text)
 
 bool GridModel::cellItalic(int column, int row) const
 {
+    if (row >= m_fixedRows)
+        return row < gridRowCount() && dataItalic(column, row - m_fixedRows);
     const Cell *c = cellAt(column, row);
     return c && c->italic;
 }
@@ -155,7 +204,7 @@ void GridModel::endBatch()
 
 int GridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    return parent.isValid() ? 0 : dataRowCount();
 }
 
 int GridModel::columnCount(const QModelIndex &parent) const
@@ -168,16 +217,23 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || !checkIndex(index))
         return {};
 
-    const Cell &c = m_rows[index.row()][index.column()];
+    const int row = index.row();
+    const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
     case Qt::AccessibleTextRole:
-        return c.text;
-    case Qt::FontRole:
-        return fontOf(c, false);
+        return dataText(column, row);
+    case Qt::AccessibleDescriptionRole: {
+        const QString description = dataDescription(column, row);
+        return description.isEmpty() ? QVariant() : QVariant(description);
+    }
+    case Qt::FontRole: {
+        const Cell *stored = storedDataCell(column, row);
+        return fontOf(dataItalic(column, row), stored && stored->bold);
+    }
     case Qt::TextAlignmentRole:
-        return static_cast<int>(m_alignment.at(index.column()));
+        return static_cast<int>(m_alignment.at(column));
     default:
         return {};
     }
@@ -197,10 +253,24 @@ bool GridModel::setData(const QModelIndex &index, const QVariant &value, int rol
     return true;
 }
 
+void GridModel::setAccessibleHeadings(const QStringList &headings)
+{
+    m_accessibleHeadings = headings;
+    if (m_columns > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
+}
+
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || m_fixedRows == 0 || section < 0 || section >= m_columns)
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns)
         return {};
+    if (m_fixedRows == 0) {
+        // The header is hidden; only assistive tools ask for it.
+        if ((role == Qt::AccessibleTextRole || role == Qt::DisplayRole) &&
+            section < m_accessibleHeadings.size())
+            return m_accessibleHeadings.at(section);
+        return {};
+    }
 
     const Cell &c = m_heading[0][section];
     switch (role) {
@@ -208,7 +278,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     case Qt::AccessibleTextRole:
         return c.text;
     case Qt::FontRole:
-        return fontOf(c, true);
+        return fontOf(c.italic, true);
     case Qt::TextAlignmentRole:
         return static_cast<int>(Qt::AlignCenter);
     default:
@@ -222,7 +292,8 @@ Qt::ItemFlags GridModel::flags(const QModelIndex &index) const
         return Qt::NoItemFlags;
 
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-    if (m_rows[index.row()][index.column()].editable)
+    const Cell *stored = storedDataCell(index.column(), index.row());
+    if (stored && stored->editable)
         result |= Qt::ItemIsEditable;
     return result;
 }
@@ -238,7 +309,7 @@ const GridModel::Cell *GridModel::cellAt(int column, int row) const
         return nullptr;
     if (row < m_fixedRows)
         return &m_heading[row][column];
-    return &m_rows[row - m_fixedRows][column];
+    return storedDataCell(column, row - m_fixedRows);
 }
 
 void GridModel::cellChanged(int column, int row, const QList<int> &roles)
@@ -264,10 +335,9 @@ void GridModel::cacheFonts(const QFont &font)
     m_boldItalicFont.setItalic(true);
 }
 
-const QFont &GridModel::fontOf(const Cell &cell, bool heading) const
+const QFont &GridModel::fontOf(bool italic, bool bold) const
 {
-    const bool bold = cell.bold || heading;
-    if (cell.italic)
+    if (italic)
         return bold ? m_boldItalicFont : m_italicFont;
     return bold ? m_boldFont : m_font;
 }

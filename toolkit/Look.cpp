@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
@@ -21,25 +22,40 @@ QIcon pictureOr(const QString &resource, QStyle::StandardPixmap fallback, const 
     return QFile::exists(resource) ? QIcon(resource) : widget->style()->standardIcon(fallback);
 }
 
-int reachable(int coordinate)
+void setElidedText(QLabel *label, const QString &text)
 {
-    return std::clamp(coordinate, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const int room = label->contentsRect().width() - 2 * label->margin() - label->indent();
+    const QString shown = label->fontMetrics().elidedText(text, Qt::ElideRight, std::max(room, 0));
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+    label->setAccessibleName(text);
 }
 
 void keepOnScreen(QWidget *window)
 {
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    if (!primary)
+    // The screen that holds most of the window, so that a window saved on a large second
+    // monitor keeps its size there.
+    const QRect frame(window->pos(), window->size());
+    const QScreen *home = nullptr;
+    qint64 largest = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect shared = screen->availableGeometry().intersected(frame);
+        const qint64 area = qint64(shared.width()) * shared.height();
+        if (area > largest) {
+            largest = area;
+            home = screen;
+        }
+    }
+    const bool lost = home == nullptr;
+    if (lost)
+        home = QGuiApplication::primaryScreen();
+    if (!home)
         return;
-    const QRect available = primary->availableGeometry();
+    const QRect available = home->availableGeometry();
     window->resize(std::min(window->width(), available.width()),
                    std::min(window->height(), available.height()));
-    const QRect frame(window->pos(), window->size());
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersects(frame))
-            return;
-    }
-    window->move(available.topLeft());
+    if (lost)
+        window->move(available.topLeft());
 }
 
 } // namespace Look

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QStyle>
 
+class QLabel;
 class QWidget;
 
 // The few look-and-feel helpers every window uses.
@@ -15,12 +16,12 @@ QFont withPixelSize(QFont font, int pixels, bool bold = false);
 // A picture of ours, or the style's standard one where ours is missing.
 QIcon pictureOr(const QString &resource, QStyle::StandardPixmap fallback, const QWidget *widget);
 
-// A stored coordinate brought within what a window can take, so that arithmetic on the
-// window's rectangle cannot overflow.
-int reachable(int coordinate);
+// Shows text in a label of fixed width, cut at its end with an ellipsis where it does not fit;
+// the whole text stays in the tooltip and is what a screen reader reads.
+void setElidedText(QLabel *label, const QString &text);
 
-// A window restored onto a monitor that is gone, or larger than the screen, comes back onto
-// the primary screen.
+// A window restored onto a monitor that is gone comes back onto the primary screen; one larger
+// than the screen it lies on is shrunk to that screen.
 void keepOnScreen(QWidget *window);
 
 } // namespace Look

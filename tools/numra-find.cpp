@@ -1,19 +1,27 @@
-// numra-find: the conversion and lookup passes of Numra from the command line.
+// numra-find: the conversion and lookup passes of Numra from the command line. It links the core
+// alone, so that a script calling it once per number does not pay for starting Qt.
 
 #include "Conversion.h"
-#include "Desktop.h"
+#include "FilePaths.h"
 #include "LookupPass.h"
 #include "StatusText.h"
-#include "TextCodec.h"
+#include "TextEncoding.h"
 
-#include <QCoreApplication>
-#include <QLocale>
-#include <QStringList>
-
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <iostream>
+#include <cstring>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#ifdef _WIN32
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>
+// clang-format on
+#endif
 
 namespace {
 
@@ -44,10 +52,10 @@ const char Usage[] =
 
 struct Options
 {
-    QString dictionary;
+    std::optional<std::string> dictionary;
     Numra::Placement placement = Numra::Placement::AnyPoint;
-    std::optional<QString> lookup;
-    std::optional<QString> number;
+    std::optional<std::string> lookup;
+    std::optional<std::string> number;
 };
 
 int usageError(const char *message)
@@ -56,13 +64,37 @@ int usageError(const char *message)
     return Trouble;
 }
 
+// The core keeps 255 characters of a text; a longer argument would be cut without a word.
+int tooLong(const char *what, const char *unit)
+{
+    std::fprintf(stderr, "numra-find: %s is longer than %zu %s\n", what, Numra::ShortStringMax,
+                 unit);
+    return Trouble;
+}
+
 int dictionaryError(Numra::DictionaryError error, const std::string &path)
 {
-    if (error == Numra::DictionaryError::CouldNotOpen)
-        std::cerr << "Can Not Open " << path << '\n';
-    else
-        std::cerr << "Error Reading Dictionary " << path << '\n';
+    const char *phrase = error == Numra::DictionaryError::CouldNotOpen
+                             ? "Can Not Open "
+                             : "Error Reading Dictionary ";
+    std::fprintf(stderr, "%s%s\n", phrase, path.c_str());
     return Trouble;
+}
+
+void write(std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// A script must not take lost output (a full disk, a closed pipe) for a result.
+bool outputWritten()
+{
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    std::fprintf(stderr, "numra-find: could not write the output%s%s\n", errno ? ": " : "",
+                 errno ? std::strerror(errno) : "");
+    return false;
 }
 
 double secondsSince(std::chrono::steady_clock::time_point start)
@@ -72,76 +104,105 @@ double secondsSince(std::chrono::steady_clock::time_point start)
 
 void printStatus(std::int64_t matches, std::int64_t examined, double seconds)
 {
-    const std::string separator = QLocale::system().decimalPoint().toStdString();
-    const std::string status = Numra::ConversionStatusText(matches, examined, seconds, separator);
-    std::cerr << status.substr(1) << '\n';
+    const std::string status =
+        Numra::ConversionStatusText(matches, examined, seconds, Numra::LocaleDecimalSeparator());
+    std::fprintf(stderr, "%s\n", status.c_str() + 1);
 }
 
-int convert(Numra::DictionaryFile &file, const QString &number, Numra::Placement placement)
+int convert(Numra::DictionaryFile &file, std::string_view numberText, Numra::Placement placement)
 {
     const auto start = std::chrono::steady_clock::now();
-    const std::string numberText = TextCodec::toFieldBytes(number);
     const auto outcome =
         Numra::RunConversion(file, numberText, placement, [](const Numra::Record &r) {
-            std::cout << r.word << '\t' << r.number << '\t' << r.cls << '\n';
+            write(r.word);
+            write("\t");
+            write(r.number);
+            write("\t");
+            write(r.cls);
+            write("\n");
         });
-    std::cout.flush();
+    const bool written = outputWritten();
     if (outcome.error != Numra::DictionaryError::None)
         return dictionaryError(outcome.error, file.Path());
+    if (!written)
+        return Trouble;
     printStatus(outcome.accepted, outcome.examined, secondsSince(start));
     return outcome.accepted > 0 ? Found : NoneFound;
 }
 
-int lookup(Numra::DictionaryFile &file, const QString &word)
+int lookup(Numra::DictionaryFile &file, std::string_view word)
 {
     const auto start = std::chrono::steady_clock::now();
-    const auto outcome = Numra::RunLookup(file, TextCodec::toDictionary(word));
+    const auto outcome = Numra::RunLookup(file, word);
     if (outcome.error != Numra::DictionaryError::None)
         return dictionaryError(outcome.error, file.Path());
-    for (const auto &number : outcome.numbers)
-        std::cout << number << '\n';
-    std::cout.flush();
+    for (const auto &number : outcome.numbers) {
+        write(number);
+        write("\n");
+    }
+    if (!outputWritten())
+        return Trouble;
     if (outcome.numbers.empty())
-        std::cerr << "No Numeric Equivalent\n";
+        std::fputs("No Numeric Equivalent\n", stderr);
     printStatus(static_cast<std::int64_t>(outcome.numbers.size()), outcome.examined,
                 secondsSince(start));
     return outcome.numbers.empty() ? NoneFound : Found;
+}
+
+// The arguments as bytes: on Windows UTF-8 from the wide command line, elsewhere as given,
+// so that a file name that is not UTF-8 still names its file.
+std::vector<std::string> arguments(int argc, char *argv[])
+{
+#ifdef _WIN32
+    (void)argc;
+    (void)argv;
+    std::vector<std::string> result;
+    int count = 0;
+    wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 1; wide && i < count; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string text(size > 0 ? static_cast<std::size_t>(size) : 1U, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, text.data(), size, nullptr, nullptr);
+        text.pop_back();
+        result.push_back(std::move(text));
+    }
+    LocalFree(wide);
+    return result;
+#else
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+#endif
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments();
-    args.removeFirst();
+    const std::vector<std::string> args = arguments(argc, argv);
 
     Options options;
     bool placementGiven = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--help" || arg == "-h") {
             std::fputs(Usage, stdout);
-            return Found;
+            return outputWritten() ? Found : Trouble;
         }
-        if (arg == QLatin1String("--dictionary") || arg == QLatin1String("--lookup")) {
+        if (arg == "--dictionary" || arg == "--lookup") {
             if (i + 1 >= args.size())
                 return usageError("an option needs a value");
-            (arg == QLatin1String("--dictionary") ? options.dictionary : options.lookup.emplace()) =
-                args[++i];
-        } else if (arg == QLatin1String("--left") || arg == QLatin1String("--right") ||
-                   arg == QLatin1String("--any")) {
+            (arg == "--dictionary" ? options.dictionary : options.lookup).emplace(args[++i]);
+        } else if (arg == "--left" || arg == "--right" || arg == "--any") {
             if (placementGiven)
                 return usageError("give one placement only");
             placementGiven = true;
-            options.placement = arg == QLatin1String("--left")    ? Numra::Placement::Left
-                                : arg == QLatin1String("--right") ? Numra::Placement::Right
-                                                                  : Numra::Placement::AnyPoint;
-        } else if (arg == QLatin1String("--")) {
+            options.placement = arg == "--left"    ? Numra::Placement::Left
+                                : arg == "--right" ? Numra::Placement::Right
+                                                   : Numra::Placement::AnyPoint;
+        } else if (arg == "--") {
             if (i + 2 != args.size() || options.number)
                 return usageError("give exactly one number");
             options.number = args[++i];
-        } else if (arg.startsWith(QLatin1String("--"))) {
+        } else if (arg.starts_with("--")) {
             return usageError("unknown option");
         } else {
             if (options.number)
@@ -154,9 +215,21 @@ int main(int argc, char *argv[])
     if (!options.lookup && !options.number)
         return usageError("give a number to convert");
 
-    if (options.dictionary.isEmpty())
-        options.dictionary = Platform::dataFilePath(QStringLiteral("Numra Dictionary.txt"));
-    Numra::DictionaryFile file(options.dictionary.toStdString());
+    std::string numberText;
+    if (options.number) {
+        numberText = Numra::FieldBytesFromUtf8(*options.number);
+        if (numberText.size() > Numra::ShortStringMax)
+            return tooLong("NUMBER", "characters");
+    }
+    if (options.lookup && options.lookup->size() > Numra::ShortStringMax)
+        return tooLong("WORD", "bytes");
+
+    // An empty --dictionary names no file, which cannot be opened; only a missing option
+    // means the shipped dictionary.
+    if (!options.dictionary)
+        options.dictionary = Numra::PathToBytes(
+            Numra::DataFilePath(Numra::ProgramDirectory(), "Numra Dictionary.txt"));
+    Numra::DictionaryFile file(*options.dictionary);
     return options.lookup ? lookup(file, *options.lookup)
-                          : convert(file, *options.number, options.placement);
+                          : convert(file, numberText, options.placement);
 }

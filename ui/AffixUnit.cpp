@@ -14,12 +14,11 @@
 
 #include <algorithm>
 
+using Platform::SettingsStore;
+
 namespace {
 
-constexpr QPoint DesignPosition(330, 240);
-constexpr QSize DesignSize(435, 134);
-constexpr int DesignWordWidth = 175;
-constexpr int DesignNumberWidth = 135;
+constexpr int DesignHeight = 134;
 constexpr int DesignGridHeight = 55;
 // The combination's row under the heading.
 constexpr int CombinationRow = 1;
@@ -61,8 +60,8 @@ TAffixForm::TAffixForm(QWidget *parent)
 
     Grid *grid = ui->SelectedAffixGrid;
     grid->configure(2, 2, 1);
-    grid->setColWidth(0, DesignWordWidth);
-    grid->setColWidth(1, DesignNumberWidth);
+    grid->setColWidth(0, SettingsStore::AffixWordWidth.defaultValue);
+    grid->setColWidth(1, SettingsStore::AffixNumberWidth.defaultValue);
     grid->setTabKeyNavigation(false);
     GridModel *model = grid->gridModel();
     model->setCellBold(0, CombinationRow, true);
@@ -86,10 +85,11 @@ TAffixForm::TAffixForm(QWidget *parent)
 
     // Resizable in width only.
     const QSize least = minimumSizeHint();
-    setFixedHeight(std::max(DesignSize.height(), least.height()));
-    setMinimumWidth(std::max(DesignSize.width(), least.width()));
-    resize(DesignSize.expandedTo(minimumSize()));
-    move(DesignPosition);
+    const QSize design(SettingsStore::AffixWidth.defaultValue, DesignHeight);
+    setFixedHeight(std::max(design.height(), least.height()));
+    setMinimumWidth(std::max(design.width(), least.width()));
+    resize(design.expandedTo(minimumSize()));
+    move(SettingsStore::AffixLeft.defaultValue, SettingsStore::AffixTop.defaultValue);
 
     connect(ui->AffixOkBtn, &QPushButton::clicked, this, &TAffixForm::AffixOkBtnClick);
     connect(ui->AffixCancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -144,38 +144,20 @@ void TAffixForm::FormCreate()
     ui->SelectedAffixGrid->setCell(0, 0, tr("Candidate Word"));
     ui->SelectedAffixGrid->setCell(1, 0, tr("Represents"));
 
-    using Platform::SettingsStore;
     const SettingsStore settings(SettingsStore::Mode::OpenExisting);
     if (!settings.isOpen())
         return;
-    readSettings(settings);
+    // A value that cannot be read ends the reading without a word; the rest keep their design.
+    Grid *grid = ui->SelectedAffixGrid;
+    settings.readInOrder({
+        {SettingsStore::AffixTop, [this](int top) { move(x(), top); }},
+        {SettingsStore::AffixLeft, [this](int left) { move(left, y()); }},
+        {SettingsStore::AffixWidth, [this](int width) { resize(width, height()); }},
+        {SettingsStore::AffixWordWidth, [grid](int width) { grid->setColWidth(0, width); }},
+        {SettingsStore::AffixNumberWidth, [grid](int width) { grid->setColWidth(1, width); }},
+    });
     // Whatever was stored, the modal window must open where the user can reach it.
     Look::keepOnScreen(this);
-}
-
-void TAffixForm::readSettings(const Platform::SettingsStore &settings)
-{
-    using Platform::SettingsStore;
-    const auto top = settings.readInteger(SettingsStore::AffixTop);
-    if (!top)
-        return;
-    move(x(), Look::reachable(*top));
-    const auto left = settings.readInteger(SettingsStore::AffixLeft);
-    if (!left)
-        return;
-    move(Look::reachable(*left), y());
-    const auto width = settings.readInteger(SettingsStore::AffixWidth);
-    if (!width)
-        return;
-    resize(Look::reachable(*width), height());
-    const auto wordWidth = settings.readInteger(SettingsStore::AffixWordWidth);
-    if (!wordWidth)
-        return;
-    ui->SelectedAffixGrid->setColWidth(0, std::clamp(*wordWidth, 0, QWIDGETSIZE_MAX));
-    const auto numberWidth = settings.readInteger(SettingsStore::AffixNumberWidth);
-    if (!numberWidth)
-        return;
-    ui->SelectedAffixGrid->setColWidth(1, std::clamp(*numberWidth, 0, QWIDGETSIZE_MAX));
 }
 
 void TAffixForm::AffixOkBtnClick()

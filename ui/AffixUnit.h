@@ -5,9 +5,6 @@
 #include <memory>
 
 class WordCellDelegate;
-namespace Platform {
-class SettingsStore;
-}
 
 namespace Ui {
 class TAffixForm;
@@ -40,7 +37,6 @@ protected:
 
 private:
     void FormCreate();
-    void readSettings(const Platform::SettingsStore &settings);
     void AffixOkBtnClick();
 
     void commitOpenEditor();

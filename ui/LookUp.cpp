@@ -9,6 +9,7 @@
 #include "DictionaryFile.h"
 #include "GridModel.h"
 #include "HelpViewer.h"
+#include "ListModels.h"
 #include "LookupPass.h"
 #include "NumraGlobal.h"
 #include "Settings.h"
@@ -16,6 +17,7 @@
 #include "TextCodec.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLocale>
@@ -23,17 +25,16 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+
+using Platform::SettingsStore;
 
 namespace {
 
 // Rows the grid shows even when fewer numbers are found.
 constexpr int DesignRows = 20;
 constexpr int DesignColumnWidth = 180;
-constexpr QPoint DesignPosition(159, 423);
 
-// As for the main window: a stored position near the ends of the int range would overflow
-// Qt's geometry arithmetic, and a window off every screen comes back to the primary one. Shown
-// modally there, it would leave the user with a program that answers nothing.
 } // namespace
 
 TLookupForm::TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictionary,
@@ -48,13 +49,16 @@ TLookupForm::TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictio
     ui->StaticText1->setFont(Look::withPixelSize(font(), 19, true));
 
     Grid *grid = ui->ConvertedGrid;
+    m_results = new LookupResultModel(this);
+    grid->setGridModel(m_results);
+    m_results->setAccessibleHeadings({tr("Numeric Equivalent")});
     grid->configure(1, DesignRows, 0);
     grid->setColWidth(0, DesignColumnWidth);
     grid->setTabKeyNavigation(false);
 
     Platform::setHelpContext(this, Platform::LookupHelp);
     setFixedSize(size().expandedTo(minimumSizeHint()));
-    move(DesignPosition);
+    move(SettingsStore::LookupLeft.defaultValue, SettingsStore::LookupTop.defaultValue);
 
     connect(ui->WordToConvert, &QLineEdit::textChanged, this, &TLookupForm::WordToConvertChange);
     ui->WordToConvert->installEventFilter(this);
@@ -89,16 +93,16 @@ bool TLookupForm::eventFilter(QObject *watched, QEvent *event)
 
 void TLookupForm::FormCreate()
 {
-    using Platform::SettingsStore;
     const SettingsStore settings(SettingsStore::Mode::OpenExisting);
     if (!settings.isOpen())
         return;
-    const auto top = settings.readInteger(SettingsStore::LookupTop);
-    if (top)
-        move(x(), Look::reachable(*top));
-    const auto left = top ? settings.readInteger(SettingsStore::LookupLeft) : std::nullopt;
-    if (left)
-        move(Look::reachable(*left), y());
+    // A value that cannot be read ends the reading without a word; the rest keep their design.
+    settings.readInOrder({
+        {SettingsStore::LookupTop, [this](int top) { move(x(), top); }},
+        {SettingsStore::LookupLeft, [this](int left) { move(left, y()); }},
+    });
+    // Shown modally off every screen, it would leave the user with a program that answers
+    // nothing.
     Look::keepOnScreen(this);
 }
 
@@ -119,35 +123,35 @@ void TLookupForm::ConvertBtnClick()
     const std::string typed = TextCodec::toDictionary(ui->WordToConvert->text());
     const bool copyWasEnabled = ui->CopyBtn->isEnabled();
 
-    Platform::HourglassCursor hourglass;
+    // The hourglass follows a successful open, as in the main window.
+    std::optional<Platform::HourglassCursor> hourglass;
     QElapsedTimer timer;
     timer.start();
-    const Numra::LookupOutcome outcome = Numra::RunLookup(m_dictionary, typed);
+    const Numra::LookupOutcome outcome =
+        Numra::RunLookup(m_dictionary, typed, [&hourglass] { hourglass.emplace(); });
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
 
     switch (outcome.error) {
     case Numra::DictionaryError::CouldNotOpen:
-        hourglass.restore();
+        hourglass.reset();
         Platform::showWarning(this,
                               tr("Can Not Open %1 in ConvertBtnClick").arg(dictionaryPathText()));
         return;
     case Numra::DictionaryError::ReadError:
         // What was found before the failure stays listed; the Copy button is left alone.
-        showResults(outcome.numbers);
+        showResults(outcome.numbers, false);
         ui->CopyBtn->setEnabled(copyWasEnabled);
-        hourglass.restore();
+        hourglass.reset();
         Platform::showWarning(this, tr("Error Reading Dictionary %1").arg(dictionaryPathText()));
         return;
     case Numra::DictionaryError::None:
         break;
     }
 
-    showResults(outcome.numbers);
-    if (outcome.numbers.empty())
-        ui->ConvertedGrid->setCell(0, 0, tr("No Numeric Equivalent"));
+    showResults(outcome.numbers, true);
     // With several numbers the user picks one first (ConvertedGridClick).
     ui->CopyBtn->setEnabled(outcome.numbers.size() == 1);
-    hourglass.restore();
+    hourglass.reset();
 
     const std::string status = Numra::ConversionStatusText(
         static_cast<std::int64_t>(outcome.numbers.size()), outcome.examined, seconds,
@@ -159,17 +163,17 @@ void TLookupForm::ConvertBtnClick()
 void TLookupForm::ConvertedGridClick(int row)
 {
     m_state.ResetIdleCount();
-    const QString text = ui->ConvertedGrid->cell(0, row);
-    ui->CopyBtn->setEnabled(!text.isEmpty() && text != tr("No Numeric Equivalent"));
+    ui->CopyBtn->setEnabled(m_results->number(row) != nullptr);
 }
 
 void TLookupForm::CopyBtnClick()
 {
     m_state.ResetIdleCount();
-    const int row = std::max(ui->ConvertedGrid->currentRow(), 0);
-    const std::string number = TextCodec::toDictionary(ui->ConvertedGrid->cell(0, row));
+    const std::string *number = m_results->number(std::max(ui->ConvertedGrid->currentRow(), 0));
+    if (!number)
+        return;
     // The word goes as typed, untrimmed and in its own case.
-    Platform::setClipboardText(TextCodec::fromDictionary(Numra::Trim(number)) +
+    Platform::setClipboardText(TextCodec::fromDictionary(Numra::Trim(*number)) +
                                QStringLiteral(", ") + ui->WordToConvert->text());
 }
 
@@ -191,29 +195,20 @@ void TLookupForm::CancelLookUpBtnClick()
 
 void TLookupForm::clearResults()
 {
-    GridModel *model = ui->ConvertedGrid->gridModel();
-    model->beginBatch();
-    model->setGridRowCount(0);
-    model->setGridRowCount(DesignRows);
-    model->endBatch();
+    m_results->setNumbers({}, false, DesignRows);
 }
 
-void TLookupForm::showResults(const std::vector<std::string> &numbers)
+void TLookupForm::showResults(const std::vector<std::string> &numbers, bool complete)
 {
-    // Every distinct number is listed; the grid grows to hold them all.
+    // Every distinct number is listed; the grid grows to hold them all. Only a pass that read
+    // the whole dictionary can say that nothing was found.
+    m_results->setNumbers(numbers, complete, DesignRows);
     Grid *grid = ui->ConvertedGrid;
-    GridModel *model = grid->gridModel();
-    model->beginBatch();
-    model->setGridRowCount(0);
-    model->setGridRowCount(std::max(DesignRows, static_cast<int>(numbers.size())));
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        model->setCell(0, static_cast<int>(i), TextCodec::fromDictionary(numbers[i]));
-    model->endBatch();
     grid->setCurrentRow(0);
     grid->scrollToTop();
 }
 
 QString TLookupForm::dictionaryPathText() const
 {
-    return QString::fromStdString(m_dictionaryPath);
+    return QFile::decodeName(QByteArray::fromStdString(m_dictionaryPath));
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class LookupResultModel;
+
 namespace Numra {
 class DictionaryFile;
 struct NumraState;
@@ -40,10 +42,11 @@ private:
     void CancelLookUpBtnClick();
 
     void clearResults();
-    void showResults(const std::vector<std::string> &numbers);
+    void showResults(const std::vector<std::string> &numbers, bool complete);
     QString dictionaryPathText() const;
 
     std::unique_ptr<Ui::TLookupForm> ui;
+    LookupResultModel *m_results = nullptr;
     Numra::NumraState &m_state;
     Numra::DictionaryFile &m_dictionary;
     const std::string &m_dictionaryPath;

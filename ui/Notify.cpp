@@ -15,11 +15,12 @@
 #include <cstdint>
 #include <limits>
 
+using Platform::SettingsStore;
+
 namespace {
 
 constexpr QPoint DesignPosition(302, 107);
 constexpr QSize DesignSize(256, 161);
-constexpr std::int32_t FreshCount = 5;
 // Never again, in practice.
 constexpr std::int32_t NeverCount = std::numeric_limits<std::int32_t>::max();
 
@@ -49,11 +50,10 @@ TNotifyForm::~TNotifyForm() = default;
 
 void TNotifyForm::ShowNotifyForm()
 {
-    using Platform::SettingsStore;
-    std::int32_t count = FreshCount;
+    std::int32_t count = SettingsStore::NotifyCount.defaultValue;
     {
         const SettingsStore settings(SettingsStore::Mode::OpenExisting);
-        if (const auto stored = settings.readInteger(SettingsStore::NotifyCount)) {
+        if (const auto stored = settings.readInteger(SettingsStore::NotifyCount.name)) {
             // Only OK writes a new value once the question is due; closing it otherwise keeps
             // the old one, so the question comes back at the next close.
             if (*stored <= 1) {
@@ -64,7 +64,7 @@ void TNotifyForm::ShowNotifyForm()
         }
     }
     SettingsStore settings(SettingsStore::Mode::Create);
-    settings.writeInteger(SettingsStore::NotifyCount, count);
+    settings.writeInteger(SettingsStore::NotifyCount.name, count);
     settings.flush();
 }
 
@@ -86,12 +86,11 @@ void TNotifyForm::OkClick()
         Platform::openUrl(QUrl(QStringLiteral("mailto:%1?subject=%2")
                                    .arg(QStringLiteral(NUMRA_SUPPORT_EMAIL), subject)));
     } else if (ui->RemindRadioButton->isChecked()) {
-        count = FreshCount;
+        count = SettingsStore::NotifyCount.defaultValue;
     }
 
-    using Platform::SettingsStore;
     SettingsStore settings(SettingsStore::Mode::Create);
-    settings.writeInteger(SettingsStore::NotifyCount, count);
+    settings.writeInteger(SettingsStore::NotifyCount.name, count);
     settings.flush();
     accept();
 }

@@ -7,16 +7,26 @@
 
 void ReportClosingLines(QStringList &lines, const QString &logDirectory)
 {
-    lines << QString() << QString()
-          << QCoreApplication::translate("ReportClosing", "Please email the NumraError.Log to %1")
-                 .arg(QStringLiteral(NUMRA_SUPPORT_EMAIL));
-    // When the program's directory cannot take the log it goes elsewhere; then say where.
-    // An empty directory means no log could be written at all; the usual line stays.
-    if (logDirectory.isEmpty() || QDir(logDirectory) == QDir(Platform::programDirectory()))
-        lines << QCoreApplication::translate(
-            "ReportClosing", "The log can be found in the same directory as Numra.exe");
-    else
-        lines << QCoreApplication::translate("ReportClosing", "The log can be found in %1")
-                     .arg(QDir::toNativeSeparators(logDirectory));
+    const QString address = QStringLiteral(NUMRA_SUPPORT_EMAIL);
+    lines << QString() << QString();
+    if (logDirectory.isEmpty()) {
+        // No log could be written: naming a file would send the user looking for nothing.
+        lines << QCoreApplication::translate("ReportClosing",
+                                             "The error log could not be written anywhere.")
+              << QCoreApplication::translate("ReportClosing",
+                                             "Please copy this report and email it to %1")
+                     .arg(address);
+    } else {
+        lines << QCoreApplication::translate("ReportClosing",
+                                             "Please email the NumraError.Log to %1")
+                     .arg(address);
+        // When the program's directory cannot take the log it goes elsewhere; then say where.
+        if (QDir(logDirectory) == QDir(Platform::programDirectory()))
+            lines << QCoreApplication::translate(
+                "ReportClosing", "The log can be found in the same directory as Numra.exe");
+        else
+            lines << QCoreApplication::translate("ReportClosing", "The log can be found in %1")
+                         .arg(QDir::toNativeSeparators(logDirectory));
+    }
     lines << QString() << QCoreApplication::translate("ReportClosing", "Thank You");
 }

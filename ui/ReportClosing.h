@@ -3,5 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-// Ends every error report with the request to mail the log, and where the log lies.
+// Ends every error report with the request to mail the log and where the log lies, or, when
+// no log could be written (an empty directory), with the request to mail the report itself.
 void ReportClosingLines(QStringList &lines, const QString &logDirectory);

@@ -30,7 +30,8 @@ int main(int argc, char *argv[])
     try {
         for (;; ++round) {
             SettingsStore store(SettingsStore::Mode::Create);
-            store.writeString(SettingsStore::Dictionary, QStringLiteral("round %1").arg(round));
+            store.writeString(SettingsStore::Dictionary.name,
+                              QStringLiteral("round %1").arg(round));
             for (const QString &name : integers)
                 store.writeInteger(name, round);
             store.flush();

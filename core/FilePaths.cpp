@@ -1,0 +1,109 @@
+#include "FilePaths.h"
+
+#include <system_error>
+#include <vector>
+
+#ifdef _WIN32
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace Numra {
+
+std::filesystem::path PathFromBytes(std::string_view bytes)
+{
+#ifdef _WIN32
+    // The narrow form would go through the ANSI code page and lose every other character.
+    return std::filesystem::path(std::u8string(bytes.begin(), bytes.end()));
+#else
+    return std::filesystem::path(std::string(bytes));
+#endif
+}
+
+std::string PathToBytes(const std::filesystem::path &path)
+{
+#ifdef _WIN32
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+#else
+    return path.native();
+#endif
+}
+
+std::FILE *OpenRegularFile(const std::filesystem::path &path)
+{
+#ifdef _WIN32
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return nullptr;
+    std::FILE *file = _wfopen(path.c_str(), L"rb");
+    if (!file)
+        return nullptr;
+    struct _stat64 status;
+    if (_fstat64(_fileno(file), &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
+#else
+    struct stat status;
+    // The check before the open keeps a FIFO from being opened at all (its open would wait for
+    // a writer); the one after it catches a path swapped in between, which O_NONBLOCK keeps
+    // from blocking the open.
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return nullptr;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    std::FILE *file = ::fdopen(fd, "rb");
+    if (!file)
+        ::close(fd);
+    return file;
+#endif
+}
+
+std::filesystem::path ProgramDirectory()
+{
+#ifdef _WIN32
+    std::vector<wchar_t> name(MAX_PATH);
+    for (;;) {
+        const DWORD size =
+            GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (size == 0)
+            return {};
+        if (size < name.size())
+            return std::filesystem::path(std::wstring(name.data(), size)).parent_path();
+        name.resize(name.size() * 2);
+    }
+#else
+    std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path() : program.parent_path();
+#endif
+}
+
+std::filesystem::path DataFilePath(const std::filesystem::path &programDirectory,
+                                   std::string_view fileName)
+{
+    const std::filesystem::path name = PathFromBytes(fileName);
+    const std::filesystem::path beside = programDirectory / name;
+    std::error_code ec;
+    if (std::filesystem::exists(beside, ec))
+        return beside;
+    const std::filesystem::path installed =
+        (programDirectory / "../share/numra" / name).lexically_normal();
+    if (std::filesystem::exists(installed, ec))
+        return installed;
+    return beside;
+}
+
+} // namespace Numra

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// Paths where they reach the operating system. The core holds a path as bytes: on Windows UTF-8,
+// elsewhere the bytes the system uses, whatever their encoding.
+namespace Numra {
+
+std::filesystem::path PathFromBytes(std::string_view bytes);
+std::string PathToBytes(const std::filesystem::path &path);
+
+// Opens a regular file (after following links) for binary reading; null for anything else, so
+// that a FIFO, a device or a directory is never read as if it were a file.
+std::FILE *OpenRegularFile(const std::filesystem::path &path);
+
+// The directory of the running executable; empty when the system does not say.
+std::filesystem::path ProgramDirectory();
+
+// Where a data file that ships with the program lies: beside the executable in the build tree,
+// or in ../share/numra beside it once installed. Falls back to the first place.
+std::filesystem::path DataFilePath(const std::filesystem::path &programDirectory,
+                                   std::string_view fileName);
+
+} // namespace Numra

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "AffixTable.h"
+#include "GridModel.h"
+#include "NumraGlobal.h"
+
+#include <string>
+#include <vector>
+
+// The program's lists as models over what the core found. A window asks a model for the
+// record of a row; nothing is read back from a cell's text.
+
+// The candidate list: the records a conversion pass accepted, in dictionary order; names
+// (class "A") in italics.
+class CandidateModel : public GridModel
+{
+    Q_OBJECT
+
+public:
+    explicit CandidateModel(QObject *parent = nullptr);
+
+    // Drops every record and leaves rows empty rows, the heading included.
+    void clearRecords(int rows);
+    void addRecord(const Numra::Record &record);
+    int recordCount() const { return static_cast<int>(m_records.size()); }
+    // The record shown in a grid row, nullptr for the heading and empty rows.
+    const Numra::Record *record(int row) const;
+
+protected:
+    int dataRowCount() const override { return m_rowCount; }
+    void resizeDataRows(int count) override;
+    QString dataText(int column, int modelRow) const override;
+    bool dataItalic(int column, int modelRow) const override;
+    QString dataDescription(int column, int modelRow) const override;
+
+private:
+    std::vector<Numra::Record> m_records;
+    int m_rowCount = 0;
+};
+
+// The phrase grid over the selected phrase's slots; the window says how many rows it shows.
+class PhraseModel : public GridModel
+{
+    Q_OBJECT
+
+public:
+    PhraseModel(const Numra::Phrase &phrase, QObject *parent = nullptr);
+    // The phrase changed: the grid shows its slots again, in rows rows.
+    void showPhrase(int rows);
+
+protected:
+    int dataRowCount() const override { return m_rowCount; }
+    void resizeDataRows(int count) override { m_rowCount = count; }
+    QString dataText(int column, int modelRow) const override;
+
+private:
+    const Numra::Phrase &m_phrase;
+    int m_rowCount = 0;
+};
+
+// The prefixes and suffixes that touch the chosen word, each with the kind it is listed under.
+class AffixModel : public GridModel
+{
+    Q_OBJECT
+
+public:
+    explicit AffixModel(QObject *parent = nullptr);
+    // Lists the entries, in at least rows rows.
+    void setEntries(std::vector<Numra::AffixEntry> entries, int rows);
+    const Numra::AffixEntry *entry(int row) const;
+
+protected:
+    int dataRowCount() const override { return m_rowCount; }
+    void resizeDataRows(int count) override;
+    QString dataText(int column, int modelRow) const override;
+
+private:
+    std::vector<Numra::AffixEntry> m_entries;
+    int m_rowCount = 0;
+};
+
+// The numeric equivalents a lookup found; a lookup that found none says so in its first row.
+class LookupResultModel : public GridModel
+{
+    Q_OBJECT
+
+public:
+    explicit LookupResultModel(QObject *parent = nullptr);
+    // Lists the numbers in at least rows rows; nothingFound shows the "none" row instead.
+    void setNumbers(std::vector<std::string> numbers, bool nothingFound, int rows);
+    // The number in a row, nullptr where there is none.
+    const std::string *number(int row) const;
+
+protected:
+    int dataRowCount() const override { return m_rowCount; }
+    void resizeDataRows(int count) override;
+    QString dataText(int column, int modelRow) const override;
+
+private:
+    std::vector<std::string> m_numbers;
+    bool m_nothingFound = false;
+    int m_rowCount = 0;
+};
