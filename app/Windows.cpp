@@ -15,6 +15,8 @@ void SetUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Numra"));
     QApplication::setOrganizationName(QStringLiteral("Numra"));
+    // Lets the desktop match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.numra.numra"));
     Platform::setApplicationHelpFile(Platform::dataFilePath(QStringLiteral("Numra.hlp")));
 }
 

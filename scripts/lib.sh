@@ -23,6 +23,9 @@ install_missing() {
     fi
 }
 
+# What scripts/package and scripts/check-package need besides.
+package_tools=(dpkg-dev file lintian desktop-file-utils appstream groff-base strace procps)
+
 # build DIR [cmake options...]
 build() {
     local dir=$1

@@ -23,6 +23,8 @@
 // clang-format off
 #include <windows.h>
 #include <shellapi.h>
+#include <fcntl.h>
+#include <io.h>
 // clang-format on
 #endif
 
@@ -255,6 +257,11 @@ std::vector<std::string> arguments(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+#ifdef _WIN32
+    // Text mode would turn every line end into CR LF; the output is the dictionary's bytes.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     const std::vector<std::string> args = arguments(argc, argv);
 
     Options options;
