@@ -190,6 +190,18 @@ private slots:
         QVERIFY(!f->ui().CopyBtn->isEnabled());
     }
 
+    void missingDictionaryWarns()
+    {
+        f->type(QStringLiteral("2255669"));
+        QVERIFY(QFile::remove(f->path(QStringLiteral("d.txt"))));
+        bool shown = false;
+        f->onModal = [&](QDialog *) { return int(shown = true); };
+        menuItem()->trigger();
+        QCOMPARE(f->warnings, QStringList{"Can Not Open " + f->path(QStringLiteral("d.txt")) +
+                                          " in Suggest1Click"});
+        QVERIFY(!shown);
+    }
+
     void menuNeedsAFreeDigit()
     {
         QVERIFY(!menuItem()->isEnabled());
