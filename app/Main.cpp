@@ -16,6 +16,7 @@
 #include "PicturePlayer.h"
 #include "ReportClosing.h"
 #include "Settings.h"
+#include "Suggest.h"
 #include "TextCodec.h"
 
 #include <QCloseEvent>
@@ -107,6 +108,12 @@ void TMainForm::setSecondaryWindows(TLookupForm *lookup, TAboutForm *about, TAff
     connect(m_affixForm, &TAffixForm::affixConfirmed, this, &TMainForm::AffixOkBtnClick);
 }
 
+void TMainForm::setSuggestForm(TSuggestForm *suggest)
+{
+    m_suggestForm = suggest;
+    connect(m_suggestForm, &TSuggestForm::phraseChosen, this, &TMainForm::SuggestionChosen);
+}
+
 QString TMainForm::DictionaryPath() const
 {
     return QFile::decodeName(QByteArray::fromStdString(m_dictionaryPath));
@@ -164,6 +171,7 @@ void TMainForm::setupGrids()
     m_ui->Contents1->setIcon(picture("contents"));
     m_ui->About1->setIcon(picture("about"));
     m_ui->Notify1->setIcon(picture("notify"));
+    m_ui->Suggest1->setIcon(picture("suggest"));
 }
 
 void TMainForm::setupPointers()
@@ -208,10 +216,12 @@ void TMainForm::connectHandlers()
     connect(ui.Contents1, &QAction::triggered, this, &TMainForm::Contents1Click);
     connect(ui.About1, &QAction::triggered, this, &TMainForm::About1Click);
     connect(ui.Notify1, &QAction::triggered, this, &TMainForm::Notify1Click);
+    connect(ui.Suggest1, &QAction::triggered, this, &TMainForm::Suggest1Click);
     connect(ui.Edit, &QLineEdit::textChanged, this, &TMainForm::EditChange);
     ui.Edit->installEventFilter(this);
     ui.File1->installEventFilter(this);
     ui.Help1->installEventFilter(this);
+    ui.Phrases1->installEventFilter(this);
 
     Grid *possible = ui.PossibleGrid;
     connect(possible, &Grid::mouseDown, this, &TMainForm::PossibleGridMouseDown);
@@ -358,6 +368,12 @@ void TMainForm::FormClose()
             {SettingsStore::AffixWidth, m_affixForm->width()},
             {SettingsStore::AffixWordWidth, m_affixForm->wordColumnWidth()},
             {SettingsStore::AffixNumberWidth, m_affixForm->numberColumnWidth()},
+            {SettingsStore::SuggestTop, m_suggestForm->y()},
+            {SettingsStore::SuggestLeft, m_suggestForm->x()},
+            {SettingsStore::SuggestWidth, m_suggestForm->width()},
+            {SettingsStore::SuggestHeight, m_suggestForm->height()},
+            {SettingsStore::SuggestPhraseWidth, m_suggestForm->phraseColumnWidth()},
+            {SettingsStore::SuggestVanityWidth, m_suggestForm->vanityColumnWidth()},
         };
         for (const auto &[setting, value] : values)
             store.writeInteger(setting.name, value);
@@ -397,6 +413,10 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             Platform::showHelp(Platform::applicationHelpFile(), watched == m_ui->File1
                                                                     ? Platform::FileMenuHelp
                                                                     : Platform::HelpMenuHelp);
+            return true;
+        }
+        if (watched == m_ui->Phrases1) {
+            Platform::showHelp(Platform::applicationHelpFile(), Platform::PhrasesMenuHelp);
             return true;
         }
     }
@@ -489,6 +509,13 @@ void TMainForm::About1Click()
 void TMainForm::Notify1Click()
 {
     Platform::execModal(m_notifyForm);
+}
+
+void TMainForm::Suggest1Click()
+{
+    m_state.ResetIdleCount();
+    if (m_suggestForm->Suggest(m_ui->Edit->text()))
+        Platform::execModal(m_suggestForm);
 }
 
 void TMainForm::LookupBtnClick()

@@ -22,6 +22,7 @@ class TAboutForm;
 class TAffixForm;
 class TLookupForm;
 class TNotifyForm;
+class TSuggestForm;
 namespace Platform {
 class SettingsStore;
 }
@@ -47,6 +48,7 @@ public:
     // before the window is shown.
     void setSecondaryWindows(TLookupForm *lookup, TAboutForm *about, TAffixForm *affix,
                              TNotifyForm *notify);
+    void setSuggestForm(TSuggestForm *suggest);
 
     const std::string &dictionaryPathRef() const { return m_dictionaryPath; }
     QString DictionaryPath() const;
@@ -87,6 +89,8 @@ private:
     void SelectedGridColWidthsChanged();
     void AffixGridMouseUp(const QPoint &pos);
     void AffixOkBtnClick(const QString &word, const QString &represents);
+    void Suggest1Click();
+    void SuggestionChosen(const std::vector<Numra::PhraseSlot> &words);
 
     // List and button operations.
     void ClearCandidates();
@@ -125,6 +129,7 @@ private:
     TAboutForm *m_aboutForm = nullptr;
     TAffixForm *m_affixForm = nullptr;
     TNotifyForm *m_notifyForm = nullptr;
+    TSuggestForm *m_suggestForm = nullptr;
 
     std::string m_dictionaryPath = NoDictionaryOpen.toStdString();
     Numra::DictionaryFile m_dictionaryFile;

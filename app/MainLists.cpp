@@ -157,6 +157,7 @@ void TMainForm::SelectedGridColWidthsChanged()
 void TMainForm::UpdateConvertBtn()
 {
     m_ui->ConvertBtn->setEnabled(Numra::FirstDigitPos(fieldBytes(m_ui->Edit->text())) != 0);
+    m_ui->Suggest1->setEnabled(m_ui->ConvertBtn->isEnabled());
 }
 
 void TMainForm::UpdateCopyBtn()
@@ -370,4 +371,37 @@ void TMainForm::AffixOkBtnClick(const QString &word, const QString &represents)
     m_state.SelectedPosition = m_state.AffixPosition;
     ListAffixes(wordBytes, digitBytes, m_state.SelectedPosition);
     ConvertBtnClick();
+}
+
+void TMainForm::SuggestionChosen(const std::vector<Numra::PhraseSlot> &words)
+{
+    if (words.empty())
+        return;
+    // Every word's digits must still be free where the window found them; otherwise nothing
+    // is covered, rather than part of the phrase.
+    QString covered = m_ui->Edit->text();
+    // No conversion need have run on the number as typed; Copy wants it.
+    if (!covered.contains(UsedDigitMarkChar))
+        m_typedNumber = covered.left(Numra::ShortStringMax);
+    for (const Numra::PhraseSlot &word : words) {
+        const QString digits = TextCodec::fromFieldBytes(word.digits);
+        if (covered.mid(word.position - 1, digits.size()) != digits)
+            return;
+        overwrite(covered, word.position, marks(word.digits.size()));
+    }
+    UpdateCopyBtn();
+    setCoveredText(covered);
+    // Each word as if its candidate had been clicked, but the list is shown and the
+    // conversion run once, for the whole phrase.
+    for (const Numra::PhraseSlot &word : words) {
+        m_state.SelectedPhrase.Choose(word.word, word.digits, word.position);
+        m_state.SelectedPhrase.Rearrange();
+    }
+    const Numra::PhraseSlot &last = words.back();
+    m_state.SelectedWord = last.word;
+    m_state.SelectedNumber = last.digits;
+    m_state.SelectedPosition = last.position;
+    SortSelectedList();
+    ListAffixes(last.word, last.digits, last.position);
+    UpdateConvertBtn();
 }

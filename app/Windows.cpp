@@ -8,6 +8,7 @@
 #include "LookUp.h"
 #include "Main.h"
 #include "Notify.h"
+#include "Suggest.h"
 
 #include <QApplication>
 
@@ -31,11 +32,15 @@ NumraWindows::NumraWindows(const QString &dictionary)
     NotifyForm = std::make_unique<TNotifyForm>(MainForm.get());
     MainForm->setSecondaryWindows(LookupForm.get(), AboutForm.get(), AffixForm.get(),
                                   NotifyForm.get());
+    SuggestForm = std::make_unique<TSuggestForm>(state, MainForm->DictionaryFile(),
+                                                 MainForm->dictionaryPathRef(), MainForm.get());
+    MainForm->setSuggestForm(SuggestForm.get());
 }
 
 // The secondary windows are the main window's children; they go first.
 NumraWindows::~NumraWindows()
 {
+    SuggestForm.reset();
     NotifyForm.reset();
     ExceptionForm.reset();
     AffixForm.reset();

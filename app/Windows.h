@@ -12,12 +12,14 @@ class TExceptionForm;
 class TLookupForm;
 class TMainForm;
 class TNotifyForm;
+class TSuggestForm;
 
 // The application's name and help file. No display name is set: the window system would add it
 // to every caption.
 void SetUpApplication();
 
-// The program's six windows, created once in their fixed order around one shared state.
+// The program's windows, created once in their fixed order around one shared state: the six,
+// then the phrase suggestions.
 struct NumraWindows
 {
     // A dictionary given here takes the place of the remembered one.
@@ -31,4 +33,5 @@ struct NumraWindows
     std::unique_ptr<TAffixForm> AffixForm;
     std::unique_ptr<TExceptionForm> ExceptionForm;
     std::unique_ptr<TNotifyForm> NotifyForm;
+    std::unique_ptr<TSuggestForm> SuggestForm;
 };

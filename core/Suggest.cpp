@@ -66,21 +66,24 @@ bool IsPhraseRecord(const Record &record)
            !Trim(record.word).empty() && record.word.front() != '-' && record.word.back() != '-';
 }
 
-PhraseSuggestions PhraseSuggestions::Collect(DictionaryFile &file, std::string_view numberText)
+PhraseSuggestions PhraseSuggestions::Collect(DictionaryFile &file, std::string_view numberText,
+                                             const std::function<void()> &onOpened)
 {
     PhraseSuggestions result;
     result.m_text = numberText.substr(0, std::min(numberText.size(), ShortStringMax));
     std::unordered_set<std::string> seen;
     std::string key;
     const auto outcome = RunConversion(
-        file, result.m_text, Placement::AnyPoint, [&](const Record &record, std::int64_t line) {
+        file, result.m_text, Placement::AnyPoint,
+        [&](const Record &record, std::int64_t line) {
             if (!IsPhraseRecord(record))
                 return;
             key.assign(record.number).append(1, ',').append(record.word);
             if (!seen.insert(key).second)
                 return;
             result.m_records.push_back({record, line, RecordCost(line, record.word, record.cls)});
-        });
+        },
+        onOpened);
     result.m_error = outcome.error;
     result.m_examined = outcome.examined;
     result.buildGraph();

@@ -78,8 +78,10 @@ class PhraseSuggestions
 {
 public:
     // One pass over the dictionary, with the reading rule and the Any Point test of the
-    // conversion. After a read error the phrases come from the lines read before it.
-    static PhraseSuggestions Collect(DictionaryFile &file, std::string_view numberText);
+    // conversion. After a read error the phrases come from the lines read before it. onOpened
+    // runs once the dictionary is open, as the conversion's does.
+    static PhraseSuggestions Collect(DictionaryFile &file, std::string_view numberText,
+                                     const std::function<void()> &onOpened = {});
 
     PhraseSuggestions(PhraseSuggestions &&) = default;
     PhraseSuggestions &operator=(PhraseSuggestions &&) = default;

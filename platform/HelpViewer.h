@@ -9,7 +9,14 @@ class QWidget;
 namespace Platform {
 
 // The help contexts of the windows and menus.
-enum HelpContext { MainWindowHelp = 10, FileMenuHelp = 210, HelpMenuHelp = 220, LookupHelp = 230 };
+enum HelpContext {
+    MainWindowHelp = 10,
+    FileMenuHelp = 210,
+    HelpMenuHelp = 220,
+    LookupHelp = 230,
+    PhrasesMenuHelp = 240,
+    SuggestHelp = 250
+};
 
 // Shows "Numra.hlp" (an HTML document beside the program) in a help window of our own:
 // context 0 shows its contents, any other the topic of that context.

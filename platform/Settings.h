@@ -65,6 +65,14 @@ public:
     static inline const IntegerSetting AffixWidth{QStringLiteral("Affix Width"), 435};
     static inline const IntegerSetting AffixWordWidth{QStringLiteral("Affix Word Width"), 175};
     static inline const IntegerSetting AffixNumberWidth{QStringLiteral("Affix Number Width"), 135};
+    static inline const IntegerSetting SuggestTop{QStringLiteral("Suggest Top"), 150};
+    static inline const IntegerSetting SuggestLeft{QStringLiteral("Suggest Left"), 380};
+    static inline const IntegerSetting SuggestWidth{QStringLiteral("Suggest Width"), 480};
+    static inline const IntegerSetting SuggestHeight{QStringLiteral("Suggest Height"), 340};
+    static inline const IntegerSetting SuggestPhraseWidth{QStringLiteral("Suggest Phrase Width"),
+                                                          200};
+    static inline const IntegerSetting SuggestVanityWidth{QStringLiteral("Suggest Vanity Width"),
+                                                          200};
     // The release-notification countdown.
     static inline const IntegerSetting NotifyCount{QStringLiteral("NotifyCount"), 5};
     // Every integer value, in the order the program writes them at close.
@@ -82,6 +90,12 @@ public:
                                                     AffixWidth.name,
                                                     AffixWordWidth.name,
                                                     AffixNumberWidth.name,
+                                                    SuggestTop.name,
+                                                    SuggestLeft.name,
+                                                    SuggestWidth.name,
+                                                    SuggestHeight.name,
+                                                    SuggestPhraseWidth.name,
+                                                    SuggestVanityWidth.name,
                                                     NotifyCount.name};
 
     enum class Mode { OpenExisting, Create };

@@ -84,11 +84,27 @@ void tst_Main::savesEverySettingAtClose()
         f.ui().Exit1->trigger();
     else
         f.main().close();
-    const QStringList names = {"Dictionary",  "Form Top",         "Form Left",
-                               "Form Width",  "Form Height",      "Selected Panel Height",
-                               "Word Width",  "Number Width",     "Lookup Top",
-                               "Lookup Left", "Affix Top",        "Affix Left",
-                               "Affix Width", "Affix Word Width", "Affix Number Width",
+    const QStringList names = {"Dictionary",
+                               "Form Top",
+                               "Form Left",
+                               "Form Width",
+                               "Form Height",
+                               "Selected Panel Height",
+                               "Word Width",
+                               "Number Width",
+                               "Lookup Top",
+                               "Lookup Left",
+                               "Affix Top",
+                               "Affix Left",
+                               "Affix Width",
+                               "Affix Word Width",
+                               "Affix Number Width",
+                               "Suggest Top",
+                               "Suggest Left",
+                               "Suggest Width",
+                               "Suggest Height",
+                               "Suggest Phrase Width",
+                               "Suggest Vanity Width",
                                "NotifyCount"};
     QSettings stored(f.path(QStringLiteral("Numra.conf")), QSettings::IniFormat);
     QStringList keys = stored.allKeys();

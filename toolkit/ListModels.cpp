@@ -140,3 +140,33 @@ QString LookupResultModel::dataText(int, int modelRow) const
     const std::string *n = number(modelRow);
     return n ? TextCodec::fromDictionary(*n) : QString();
 }
+
+SuggestionModel::SuggestionModel(QObject *parent) : GridModel(2, 0, 1, parent) {}
+
+void SuggestionModel::setPhrases(std::vector<SuggestedPhrase> phrases, int rows)
+{
+    const GridBatch batch(*this);
+    m_phrases = std::move(phrases);
+    m_rowCount = std::max(rows, phraseCount());
+}
+
+const SuggestedPhrase *SuggestionModel::phrase(int row) const
+{
+    const int at = row - fixedRows();
+    return at >= 0 && at < phraseCount() ? &m_phrases[static_cast<std::size_t>(at)] : nullptr;
+}
+
+void SuggestionModel::resizeDataRows(int count)
+{
+    m_rowCount = count;
+    if (phraseCount() > count)
+        m_phrases.resize(static_cast<std::size_t>(count));
+}
+
+QString SuggestionModel::dataText(int column, int modelRow) const
+{
+    if (modelRow >= phraseCount())
+        return {};
+    const SuggestedPhrase &p = m_phrases[static_cast<std::size_t>(modelRow)];
+    return column == 0 ? TextCodec::fromDictionary(p.text) : QString::fromStdString(p.vanity);
+}

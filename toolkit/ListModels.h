@@ -101,3 +101,35 @@ private:
     bool m_nothingFound = false;
     int m_rowCount = 0;
 };
+
+// A complete phrase offered for the number: its words, each with the digits it covers and where,
+// as the phrase takes them; the text and the vanity form are what the grid shows.
+struct SuggestedPhrase
+{
+    std::string text;   // dictionary bytes
+    std::string vanity; // UTF-8
+    std::vector<Numra::PhraseSlot> words;
+};
+
+// The best complete phrases, best first.
+class SuggestionModel : public GridModel
+{
+    Q_OBJECT
+
+public:
+    explicit SuggestionModel(QObject *parent = nullptr);
+    // Lists the phrases in at least rows rows.
+    void setPhrases(std::vector<SuggestedPhrase> phrases, int rows);
+    int phraseCount() const { return static_cast<int>(m_phrases.size()); }
+    // The phrase shown in a grid row, nullptr for the heading and empty rows.
+    const SuggestedPhrase *phrase(int row) const;
+
+protected:
+    int dataRowCount() const override { return m_rowCount; }
+    void resizeDataRows(int count) override;
+    QString dataText(int column, int modelRow) const override;
+
+private:
+    std::vector<SuggestedPhrase> m_phrases;
+    int m_rowCount = 0;
+};
