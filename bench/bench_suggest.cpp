@@ -3,7 +3,7 @@
 //   cmake --build build --target bench_suggest && build/bin/bench_suggest [DICTIONARY]
 
 #include "Conversion.h"
-#include "Suggest.h"
+#include "PhraseSuggestions.h"
 
 #include <sys/resource.h>
 

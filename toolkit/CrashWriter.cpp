@@ -171,9 +171,12 @@ bool appendCrashReport(const CrashTarget &target, int signal, siginfo_t *info, v
     };
     const bool regular = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
     const bool written = writeCrashReport(fd, signal, info, context, target);
+    // A report cut short is taken back out, so the log never ends mid-line; should that fail
+    // too, the report is still tried at the fallback.
+    bool restored = true;
     if (!written && regular)
-        static_cast<void>(::ftruncate(fd, before.st_size));
-    return ::close(fd) == 0 && written;
+        restored = ::ftruncate(fd, before.st_size) == 0;
+    return ::close(fd) == 0 && written && restored;
 }
 
 void crashHandler(int signal, siginfo_t *info, void *context)

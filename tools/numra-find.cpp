@@ -5,7 +5,7 @@
 #include "FilePaths.h"
 #include "LookupPass.h"
 #include "StatusText.h"
-#include "Suggest.h"
+#include "PhraseSuggestions.h"
 #include "TextEncoding.h"
 
 #include <cerrno>

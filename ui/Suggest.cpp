@@ -13,7 +13,7 @@
 #include "StatusText.h"
 #include "TextCodec.h"
 // The core's unit of the same name, which this window's own header hides.
-#include "../core/Suggest.h"
+#include "PhraseSuggestions.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "Suggest.h"
+#include "PhraseSuggestions.h"
 
 #include "Conversion.h"
 #include "TextEncoding.h"

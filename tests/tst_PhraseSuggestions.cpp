@@ -1,5 +1,5 @@
 #include "Reference.h"
-#include "Suggest.h"
+#include "PhraseSuggestions.h"
 
 #include <QtTest>
 
@@ -106,7 +106,7 @@ Naive naivePhrases(const std::vector<std::string> &lines, const std::string &num
 
 } // namespace
 
-class tst_Suggest : public QObject
+class tst_PhraseSuggestions : public QObject
 {
     Q_OBJECT
 
@@ -119,14 +119,14 @@ private slots:
     void missingDictionary();
 };
 
-void tst_Suggest::agreesWithReference_data()
+void tst_PhraseSuggestions::agreesWithReference_data()
 {
     QTest::addColumn<int>("seed");
     for (int seed = 1; seed <= 30; ++seed)
         QTest::addRow("random dictionary %d", seed) << seed;
 }
 
-void tst_Suggest::agreesWithReference()
+void tst_PhraseSuggestions::agreesWithReference()
 {
     QFETCH(int, seed);
     std::mt19937 random(seed);
@@ -194,7 +194,7 @@ void tst_Suggest::agreesWithReference()
     }
 }
 
-void tst_Suggest::realUse_data()
+void tst_PhraseSuggestions::realUse_data()
 {
     QTest::addColumn<QByteArray>("dictionary"); // "PAD n" stands for n lines that are no record
     QTest::addColumn<QByteArray>("number");
@@ -236,7 +236,7 @@ void tst_Suggest::realUse_data()
     row("no free digit", callNow, "\x95\x95-", "", "", 0, NoPhraseReason::NoFreeDigit);
 }
 
-void tst_Suggest::realUse()
+void tst_PhraseSuggestions::realUse()
 {
     QFETCH(QByteArray, dictionary);
     QFETCH(QByteArray, number);
@@ -264,7 +264,7 @@ void tst_Suggest::realUse()
              vanity);
 }
 
-void tst_Suggest::astronomicalCount()
+void tst_PhraseSuggestions::astronomicalCount()
 {
     QTemporaryDir dir;
     DictionaryFile file(writeDictionary(dir, "2,A,N\n22,BA,N\n"));
@@ -281,7 +281,7 @@ void tst_Suggest::astronomicalCount()
     QCOMPARE(streamed, 1000);
 }
 
-void tst_Suggest::missingDictionary()
+void tst_PhraseSuggestions::missingDictionary()
 {
     DictionaryFile file("/nonexistent/dictionary.txt");
     const auto suggestions = PhraseSuggestions::Collect(file, "2255");
@@ -289,5 +289,5 @@ void tst_Suggest::missingDictionary()
     QCOMPARE(suggestions.Count(), 0U);
 }
 
-QTEST_APPLESS_MAIN(tst_Suggest)
-#include "tst_Suggest.moc"
+QTEST_APPLESS_MAIN(tst_PhraseSuggestions)
+#include "tst_PhraseSuggestions.moc"
