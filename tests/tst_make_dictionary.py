@@ -212,6 +212,25 @@ class Generated(unittest.TestCase):
         self.assertEqual([line.split(",")[1] for line in self.words_of(lines)],
                          ["abri", "étage", "Été", "zèbre"])
 
+    def test_alphabetical_in_the_order_of_the_alphabet(self):
+        rows = [
+            ("uk: ghe with upturn after ghe, ie after e", "uk",
+             ["єнот", "ґанок", "дім", "гора"],
+             ["гора", "ґанок", "дім", "єнот"]),
+            ("uk: i, yi and short i after y, before ka", "uk",
+             ["кіт", "йод", "їжак", "іній", "иній"],
+             ["иній", "іній", "їжак", "йод", "кіт"]),
+            ("uk: apostrophe does not count", "uk", ["п'ять", "пала"],
+             ["пала", "п'ять"]),
+            ("ru: yo sorts as ie", "ru", ["ель", "ёж", "еж"],
+             ["еж", "ёж", "ель"]),
+        ]
+        for name, code, words, expected in rows:
+            with self.subTest(name):
+                self.assertEqual(
+                    [line.split(",")[1] for line in
+                     self.words_of(self.generate(code, words))], expected)
+
     def test_same_input_gives_same_bytes(self):
         words = self.write("words", "Ελλάδα\nλόγος\nΑθήνα\n")
         out = [run_generator("--language", "el", "--words", words).stdout
