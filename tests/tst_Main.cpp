@@ -302,7 +302,7 @@ void tst_Main::everyTextReachesScreenReader()
         if (auto *window = qobject_cast<QDialog *>(child))
             windows.append(window);
     }
-    QCOMPARE(windows.size(), 6);
+    QCOMPARE(windows.size(), 7);
     for (QWidget *window : windows) {
         window->show();
         for (QLabel *label : window->findChildren<QLabel *>()) {
