@@ -14,9 +14,53 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <mutex>
+#include <set>
+
+#include <dlfcn.h>
 
 #include <sys/stat.h>
+
+// A read that fails part-way through a file: the dictionary reader's fread and ferror are taken
+// over here, so that after readsBeforeFailure more blocks every read fails, as a disk would.
+namespace {
+
+std::atomic<int> readsBeforeFailure{-1};
+std::mutex failedLock;
+std::set<std::FILE *> failedStreams;
+
+} // namespace
+
+extern "C" std::size_t fread(void *data, std::size_t size, std::size_t count, std::FILE *stream)
+{
+    using Real = std::size_t (*)(void *, std::size_t, std::size_t, std::FILE *);
+    static const auto real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "fread"));
+    int left = readsBeforeFailure.load();
+    while (left > 0 && !readsBeforeFailure.compare_exchange_weak(left, left - 1)) {
+    }
+    if (left == 0) {
+        const std::lock_guard lock(failedLock);
+        failedStreams.insert(stream);
+        errno = EIO;
+        return 0;
+    }
+    return real(data, size, count, stream);
+}
+
+extern "C" int ferror(std::FILE *stream) noexcept
+{
+    using Real = int (*)(std::FILE *);
+    static const auto real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "ferror"));
+    {
+        const std::lock_guard lock(failedLock);
+        if (failedStreams.count(stream))
+            return 1;
+    }
+    return real(stream);
+}
 
 namespace {
 
@@ -123,6 +167,7 @@ private slots:
     void dictionaryBrokenAfterStart_data();
     void dictionaryBrokenAfterStart();
     void dictionaryFailsWhileRead();
+    void dictionaryFailsPartWay();
     void dictionaryChangedBetweenPasses_data();
     void dictionaryChangedBetweenPasses();
 
@@ -454,6 +499,47 @@ void tst_BadInput::dictionaryFailsWhileRead()
     QCOMPARE(f->warnings.size(), 3);
     QCOMPARE(f->warnings.last(), warning);
     QCOMPARE(rows, QStringList{});
+}
+
+// What was found before a read fails stays; the status line, which would count the whole file,
+// is not written.
+void tst_BadInput::dictionaryFailsPartWay()
+{
+    // The first block holds CALL, NOW and RE-; the ones after it, beyond the failing read, a
+    // second number for CALL and the prefix SO-.
+    QByteArray bytes = "2255,CALL,N\n669,NOW,N\n73,RE-,N\n";
+    while (bytes.size() < 3 * 256 * 1024)
+        bytes += "8,W,N\n";
+    bytes += "2255,LATE,N\n22559,CALL,N\n76,SO-,N\n";
+    TMainForm &main = start(bytes);
+    const QString path = main.DictionaryPath();
+    const QString warning = "Error Reading Dictionary " + path;
+
+    readsBeforeFailure = 1;
+    f->convert(QStringLiteral("2255669"));
+    QCOMPARE(f->warnings, QStringList{warning});
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), (QStringList{"CALL", "NOW"}));
+    QCOMPARE(main.statusText(), QString());
+
+    QStringList rows;
+    f->onModal = [&](QDialog *) {
+        readsBeforeFailure = 1;
+        rows = lookUp(QStringLiteral("call"));
+        return int(QDialog::Rejected);
+    };
+    QTest::mouseClick(f->ui().LookupBtn, Qt::LeftButton);
+    QCOMPARE(f->warnings.size(), 2);
+    QCOMPARE(rows, QStringList{"2255"});
+
+    readsBeforeFailure = 1;
+    f->dialogAnswer = path;
+    f->ui().Open1->trigger();
+    readsBeforeFailure = -1;
+    QCOMPARE(f->warnings.size(), 4); // the affix table's build, then the conversion after it
+    QCOMPARE(main.AffixTable().size(), std::size_t(1));
+    QCOMPARE(main.AffixTable().front().Affix, std::string("RE-"));
+    const std::lock_guard lock(failedLock);
+    failedStreams.clear();
 }
 
 void tst_BadInput::dictionaryChangedBetweenPasses_data()
