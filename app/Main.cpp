@@ -80,7 +80,7 @@ TMainForm::TMainForm(Numra::NumraState &state, const QString &dictionary, QWidge
       m_givenDictionary(dictionary)
 {
     m_ui->setupUi(this);
-    move(357, 55);
+    move(SettingsStore::FormLeft.defaultValue, SettingsStore::FormTop.defaultValue);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/numra.png")));
@@ -139,8 +139,8 @@ void TMainForm::setupGrids()
     m_ui->SelectedGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_ui->AffixGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (Grid *grid : {m_ui->PossibleGrid, m_ui->SelectedGrid}) {
-        grid->setColWidth(0, 151);
-        grid->setColWidth(1, 168);
+        grid->setColWidth(0, SettingsStore::WordWidth.defaultValue);
+        grid->setColWidth(1, SettingsStore::NumberWidth.defaultValue);
     }
     m_ui->AffixGrid->setColWidth(0, 58);
     m_ui->AffixGrid->setColWidth(1, 46);
@@ -159,7 +159,7 @@ void TMainForm::setupGrids()
     m_ui->ConvertBox->setFont(Look::withPixelSize(QGuiApplication::font(), 13));
     m_ui->Splitter->setStretchFactor(0, 1);
     m_ui->Splitter->setStretchFactor(1, 0);
-    m_ui->Splitter->setSizes({1000, 106});
+    m_ui->Splitter->setSizes({1000, SettingsStore::SelectedPanelHeight.defaultValue});
 
     m_ui->ConvertBtn->setIcon(picture("convert"));
     m_ui->ConvertBtn->setDefault(true);
@@ -334,7 +334,7 @@ bool TMainForm::readMainSettings(const SettingsStore &store)
 
 void TMainForm::updateCaption()
 {
-    setWindowTitle(QStringLiteral("Numra ") + DictionaryPath());
+    setWindowTitle(tr("Numra %1").arg(DictionaryPath()));
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QTextDocumentFragment>
 
 namespace {
@@ -25,6 +26,8 @@ private slots:
     void missingOrUnreadableValue_data();
     void missingOrUnreadableValue();
     void sizeBelowMinimumIsRaised();
+    void panesKeepTheirLeastHeight_data();
+    void panesKeepTheirLeastHeight();
     void windowOffScreenIsBroughtBack();
     void openCancelled_data();
     void openCancelled();
@@ -186,6 +189,25 @@ void tst_Main::sizeBelowMinimumIsRaised()
     f.writeSettings(f.writeDictionary(Dictionary), {{"Form Width", 100}, {"Form Height", 50}});
     TMainForm &main = f.start(false);
     QCOMPARE(main.size(), QSize(483, 496));
+}
+
+void tst_Main::panesKeepTheirLeastHeight_data()
+{
+    QTest::addColumn<int>("squeezed"); // the pane dragged towards nothing
+    QTest::newRow("candidate list") << 0;
+    QTest::newRow("phrase list") << 1;
+}
+
+void tst_Main::panesKeepTheirLeastHeight()
+{
+    QFETCH(int, squeezed);
+    MainFixture f;
+    f.writeSettings(f.writeDictionary(Dictionary));
+    TMainForm &main = f.start();
+    auto *splitter = main.findChild<QSplitter *>(QStringLiteral("Splitter"));
+    const int whole = splitter->sizes().at(0) + splitter->sizes().at(1);
+    splitter->setSizes(squeezed == 0 ? QList<int>{0, whole} : QList<int>{whole, 0});
+    QCOMPARE(splitter->sizes().at(squeezed), 58);
 }
 
 void tst_Main::windowOffScreenIsBroughtBack()
