@@ -35,7 +35,9 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
     Record record;
     outcome.error = ReadDictionary(file, [&](std::string_view line) {
         ++outcome.examined;
-        // The cheap test on the raw key first: most lines end here, before any split.
+        // The cheap tests on the raw key first: most lines end here, before any split.
+        if (!index.MayHoldKey(line))
+            return;
         const int keyPos = index.LineKeyPos(line);
         if (keyPos == 0 || !SplitRecord(line, record))
             return;

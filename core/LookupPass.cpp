@@ -46,6 +46,23 @@ Quick quickMatch(std::string_view line, std::string_view key)
     return matched == key.size() ? Quick::Matches : Quick::Differs;
 }
 
+// A word whose first byte is a letter other than the key's first letter differs, unless a
+// bracket in the line may remove that letter; the block's marks tell both without a look at the
+// line's bytes one by one. Most lines of a dictionary end here.
+bool firstLetterDiffers(const LineBlock &block, std::size_t at, std::size_t length, char first)
+{
+    const std::size_t end = at + length;
+    if (NextMark(block.Marks->Brackets, at, end) != end)
+        return false;
+    const std::size_t comma = NextMark(block.Marks->Commas, at, end);
+    if (comma + 1 >= end)
+        return false;
+    char c = block.Text[comma + 1];
+    if (c >= 'A' && c <= 'Z')
+        c = static_cast<char>(c - 'A' + 'a');
+    return c >= 'a' && c <= 'z' && c != first;
+}
+
 } // namespace
 
 LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord)
@@ -54,8 +71,7 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord)
     LookupOutcome outcome;
     std::unordered_set<std::string> seen;
     Record record;
-    outcome.error = ReadDictionary(file, [&](std::string_view line) {
-        ++outcome.examined;
+    const auto consider = [&](std::string_view line) {
         const Quick quick = quickMatch(line, key);
         if (quick == Quick::NoRecord || quick == Quick::Differs)
             return;
@@ -63,7 +79,20 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord)
             return;
         if (seen.insert(record.number).second)
             outcome.numbers.push_back(record.number);
-    });
+    };
+    outcome.error = ReadDictionaryBlocks(
+        file,
+        [&](const LineBlock &block) {
+            LineCursor cursor(block);
+            std::string_view line;
+            while (cursor.Next(line)) {
+                ++outcome.examined;
+                if (key.empty() ||
+                    !firstLetterDiffers(block, cursor.Offset(line), line.size(), key[0]))
+                    consider(line);
+            }
+        },
+        DictionaryFile::Marks::BreaksAndCommas);
     return outcome;
 }
 

@@ -1,0 +1,174 @@
+#include "ByteMarks.h"
+
+#include <QtTest>
+
+#include <random>
+
+using namespace Numra;
+
+namespace {
+
+// The marks as the rules give them, byte by byte.
+ByteMarks naiveMarks(const QByteArray &text)
+{
+    ByteMarks marks;
+    const std::size_t words = (std::size_t(text.size()) + 63) / 64;
+    marks.Breaks.assign(words, 0);
+    marks.Commas.assign(words, 0);
+    marks.Brackets.assign(words, 0);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const std::uint64_t bit = std::uint64_t{1} << (i % 64);
+        const char c = text[i];
+        const bool lfOfPair = c == '\n' && i > 0 && text[i - 1] == '\r';
+        if ((c == '\n' && !lfOfPair) || c == '\r')
+            marks.Breaks[i / 64] |= bit;
+        if (c == ',')
+            marks.Commas[i / 64] |= bit;
+        if (c == '(')
+            marks.Brackets[i / 64] |= bit;
+        marks.HasCr |= c == '\r';
+    }
+    return marks;
+}
+
+std::vector<std::uint64_t> firstWords(const std::vector<std::uint64_t> &words, std::size_t count)
+{
+    return {words.begin(), words.begin() + qMin(count, words.size())};
+}
+
+QByteArray randomText(std::mt19937 &random, int size, const char *alphabet)
+{
+    QByteArray text(size, ' ');
+    const int letters = int(std::strlen(alphabet));
+    for (char &c : text)
+        c = alphabet[random() % letters];
+    return text;
+}
+
+} // namespace
+
+class tst_ByteMarks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void markersAgree_data();
+    void markersAgree();
+    void markersAgreeOnRandomText_data();
+    void markersAgreeOnRandomText();
+    void commasOnlyWhenAsked();
+    void nextMark_data();
+    void nextMark();
+};
+
+void tst_ByteMarks::markersAgree_data()
+{
+    QTest::addColumn<int>("marker");
+    QTest::addColumn<QByteArray>("text");
+    QByteArray allBytes;
+    for (int c = 0; c < 256; ++c)
+        allBytes += char(c);
+    const QByteArray pairAtChunkEdge = QByteArray(63, 'x') + "\r\n" + QByteArray(10, 'y');
+    for (Marker marker : AvailableMarkers()) {
+        const char *name = MarkerName(marker);
+        const int m = int(marker);
+        QTest::addRow("%s: empty", name) << m << QByteArray();
+        QTest::addRow("%s: one LF", name) << m << QByteArray("\n");
+        QTest::addRow("%s: CR LF is one break", name) << m << QByteArray("a,b\r\nc(d");
+        QTest::addRow("%s: CR CR LF", name) << m << QByteArray("\r\r\n\n");
+        QTest::addRow("%s: CR LF across chunks", name) << m << pairAtChunkEdge;
+        QTest::addRow("%s: CR as the last byte", name) << m << QByteArray(127, 'z') + '\r';
+        QTest::addRow("%s: every byte value", name) << m << allBytes + allBytes;
+        QTest::addRow("%s: bytes near the marked ones", name)
+            << m << QByteArray("\x8a\x8d\xac\xa8\x0b\x0c\x2d\x29\x09\x0e,(\n", 13).repeated(11);
+        QTest::addRow("%s: break in the last byte of a chunk", name)
+            << m << QByteArray(63, 'a') + '\n' + QByteArray(63, 'b') + '\n';
+    }
+}
+
+void tst_ByteMarks::markersAgree()
+{
+    QFETCH(int, marker);
+    QFETCH(QByteArray, text);
+    const ByteMarks expected = naiveMarks(text);
+    const std::size_t words = expected.Breaks.size();
+    // Words the text does not reach are left as they were.
+    ByteMarks marks;
+    marks.Breaks.assign(words + 1, ~std::uint64_t{0});
+    MarkBytes(Marker(marker), text.constData(), std::size_t(text.size()), marks, true);
+    QCOMPARE(firstWords(marks.Breaks, words), expected.Breaks);
+    QCOMPARE(marks.Breaks.back(), ~std::uint64_t{0});
+    QCOMPARE(firstWords(marks.Commas, words), expected.Commas);
+    QCOMPARE(firstWords(marks.Brackets, words), expected.Brackets);
+    QCOMPARE(marks.HasCr, expected.HasCr);
+}
+
+void tst_ByteMarks::markersAgreeOnRandomText_data()
+{
+    QTest::addColumn<int>("seed");
+    QTest::addColumn<QByteArray>("alphabet");
+    for (int seed = 1; seed <= 6; ++seed) {
+        QTest::addRow("dictionary bytes, seed %d", seed) << seed << QByteArray("0123,AN\n\r(");
+        QTest::addRow("mostly breaks, seed %d", seed) << seed << QByteArray("\r\n\r\n,x");
+    }
+}
+
+// Every length from 0 to a few chunks, so that the short end of a block takes each size.
+void tst_ByteMarks::markersAgreeOnRandomText()
+{
+    QFETCH(int, seed);
+    QFETCH(QByteArray, alphabet);
+    std::mt19937 random(seed);
+    for (int size = 0; size < 300; ++size) {
+        const QByteArray text = randomText(random, size, alphabet.constData());
+        const ByteMarks expected = naiveMarks(text);
+        for (Marker marker : AvailableMarkers()) {
+            ByteMarks marks;
+            MarkBytes(marker, text.constData(), std::size_t(size), marks, true);
+            const std::size_t words = expected.Breaks.size();
+            QCOMPARE(firstWords(marks.Breaks, words), expected.Breaks);
+            QCOMPARE(firstWords(marks.Commas, words), expected.Commas);
+            QCOMPARE(firstWords(marks.Brackets, words), expected.Brackets);
+            QCOMPARE(marks.HasCr, expected.HasCr);
+        }
+    }
+}
+
+void tst_ByteMarks::commasOnlyWhenAsked()
+{
+    const QByteArray text = "1,a\r\n(2),b\n";
+    for (Marker marker : AvailableMarkers()) {
+        ByteMarks marks;
+        marks.Commas.assign(1, 42);
+        MarkBytes(marker, text.constData(), std::size_t(text.size()), marks, false);
+        QCOMPARE(marks.Breaks.front(), naiveMarks(text).Breaks.front());
+        QCOMPARE(marks.Commas.front(), std::uint64_t{42});
+    }
+}
+
+void tst_ByteMarks::nextMark_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("expected");
+    // Marks at 3, 64, 130.
+    QTest::newRow("first mark") << 0 << 200 << 3;
+    QTest::newRow("from a mark") << 3 << 200 << 3;
+    QTest::newRow("past a mark, into the next word") << 4 << 200 << 64;
+    QTest::newRow("across an empty word") << 65 << 200 << 130;
+    QTest::newRow("mark at the end is outside") << 4 << 64 << 64;
+    QTest::newRow("none after the last") << 131 << 192 << 192;
+    QTest::newRow("empty range") << 10 << 10 << 10;
+}
+
+void tst_ByteMarks::nextMark()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, expected);
+    const std::vector<std::uint64_t> marks{std::uint64_t{1} << 3, 1, std::uint64_t{1} << 2};
+    QCOMPARE(int(NextMark(marks, std::size_t(from), std::size_t(to))), expected);
+}
+
+QTEST_APPLESS_MAIN(tst_ByteMarks)
+#include "tst_ByteMarks.moc"
