@@ -27,20 +27,26 @@ struct ChunkMarks
     std::uint64_t Cr = 0;
     std::uint64_t Comma = 0;
     std::uint64_t Bracket = 0;
+    std::uint64_t WordStart = 0;
 };
 
-template <bool WithCommas> class MarkWriter
+// Which marks a marker makes beyond the breaks: none, commas and brackets, or those and the
+// starts of words.
+enum class Extra { None, Commas, Words };
+
+template <Extra With> class MarkWriter
 {
 public:
     MarkWriter(ByteMarks &marks, std::size_t size) : m_marks(marks)
     {
         const std::size_t words = (size + Chunk - 1) / Chunk;
-        if (marks.Breaks.size() < words)
-            marks.Breaks.resize(words);
-        if (WithCommas && marks.Commas.size() < words) {
-            marks.Commas.resize(words);
-            marks.Brackets.resize(words);
+        grow(marks.Breaks, words);
+        if (With != Extra::None) {
+            grow(marks.Commas, words);
+            grow(marks.Brackets, words);
         }
+        if (With == Extra::Words)
+            grow(marks.WordStarts, words);
     }
     ~MarkWriter() { m_marks.HasCr = m_anyCr != 0; }
 
@@ -50,26 +56,46 @@ public:
         m_crCarry = chunk.Cr >> 63;
         m_anyCr |= chunk.Cr;
         m_marks.Breaks[word] = (chunk.Lf | chunk.Cr) & ~pairedLf;
-        if (WithCommas) {
+        if (With != Extra::None) {
             m_marks.Commas[word] = chunk.Comma;
             m_marks.Brackets[word] = chunk.Bracket;
         }
+        if (With == Extra::Words)
+            m_marks.WordStarts[word] = chunk.WordStart;
     }
 
 private:
+    static void grow(std::vector<std::uint64_t> &v, std::size_t words)
+    {
+        if (v.size() < words)
+            v.resize(words);
+    }
+
     ByteMarks &m_marks;
     std::uint64_t m_crCarry = 0;
     std::uint64_t m_anyCr = 0;
 };
 
 // Each marker runs its chunk function on whole chunks; the short end of a block is copied into
-// a zeroed chunk first, and a zero byte marks nothing.
+// a zeroed chunk first. A zero byte marks nothing but a word start, which the reader of the
+// marks never looks for past the text.
 struct LastChunk
 {
     alignas(Chunk) char Bytes[Chunk] = {};
 
     LastChunk(const char *text, std::size_t size) { std::memcpy(Bytes, text, size); }
 };
+
+template <Extra With, typename MarkChunk>
+inline void markChunks(const char *text, std::size_t size, ByteMarks &marks, MarkChunk markChunk)
+{
+    MarkWriter<With> writer(marks, size);
+    std::size_t word = 0;
+    for (; (word + 1) * Chunk <= size; ++word)
+        writer.Put(word, markChunk(text + word * Chunk));
+    if (word * Chunk < size)
+        writer.Put(word, markChunk(LastChunk(text + word * Chunk, size % Chunk).Bytes));
+}
 
 std::uint64_t byteSwap(std::uint64_t x)
 {
@@ -79,114 +105,165 @@ std::uint64_t byteSwap(std::uint64_t x)
     return swapped;
 }
 
-// Eight bytes at a time in a plain integer: 0x80 in each byte of x that equals c, then the
-// eight top bits gathered into one byte (byte i to bit i).
+constexpr std::uint64_t Ones = 0x0101010101010101;
+constexpr std::uint64_t Low7 = 0x7f7f7f7f7f7f7f7f;
+constexpr std::uint64_t High = 0x8080808080808080;
+
+// Eight bytes at a time in a plain integer: 0x80 in each byte of x that is zero, and the eight
+// top bits of such a mask gathered into one byte (byte i to bit i).
+inline std::uint64_t plainZeroBytes(std::uint64_t x)
+{
+    return ~(((x & Low7) + Low7) | x | Low7);
+}
+
+inline std::uint64_t plainGather(std::uint64_t high)
+{
+    return ((high >> 7) * 0x0102040810204080) >> 56;
+}
+
 inline std::uint64_t plainMatches(std::uint64_t x, char c)
 {
-    constexpr std::uint64_t Ones = 0x0101010101010101;
-    constexpr std::uint64_t Low7 = 0x7f7f7f7f7f7f7f7f;
-    const std::uint64_t t = x ^ (Ones * static_cast<unsigned char>(c));
-    const std::uint64_t zero = ~(((t & Low7) + Low7) | t | Low7);
-    return ((zero >> 7) * 0x0102040810204080) >> 56;
+    return plainGather(plainZeroBytes(x ^ (Ones * static_cast<unsigned char>(c))));
 }
 
-template <bool WithCommas> ChunkMarks plainChunk(const char *p)
+// The bytes that are the letter (lower case) in either case, or no letter at all.
+inline std::uint64_t plainWordStarts(std::uint64_t x, char letter)
 {
-    ChunkMarks m;
-    for (std::size_t i = 0; i < Chunk; i += 8) {
-        std::uint64_t x;
-        std::memcpy(&x, p + i, 8);
-        if constexpr (std::endian::native == std::endian::big)
-            x = byteSwap(x);
-        m.Lf |= plainMatches(x, '\n') << i;
-        m.Cr |= plainMatches(x, '\r') << i;
-        if (WithCommas) {
-            m.Comma |= plainMatches(x, ',') << i;
-            m.Bracket |= plainMatches(x, '(') << i;
+    const std::uint64_t lowered = x | (Ones * 0x20);
+    const std::uint64_t low = lowered & Low7;
+    const std::uint64_t atLeastA = low + Ones * (0x80 - 'a');
+    const std::uint64_t pastZ = low + Ones * (0x80 - 'z' - 1);
+    const std::uint64_t isLetter = atLeastA & ~pastZ & ~lowered & High;
+    const std::uint64_t isWanted =
+        plainZeroBytes(lowered ^ (Ones * static_cast<unsigned char>(letter)));
+    return plainGather((isWanted | ~isLetter) & High);
+}
+
+template <Extra With>
+void markPlain(const char *text, std::size_t size, ByteMarks &marks, char letter)
+{
+    markChunks<With>(text, size, marks, [letter](const char *p) {
+        ChunkMarks m;
+        for (std::size_t i = 0; i < Chunk; i += 8) {
+            std::uint64_t x;
+            std::memcpy(&x, p + i, 8);
+            if constexpr (std::endian::native == std::endian::big)
+                x = byteSwap(x);
+            m.Lf |= plainMatches(x, '\n') << i;
+            m.Cr |= plainMatches(x, '\r') << i;
+            if (With != Extra::None) {
+                m.Comma |= plainMatches(x, ',') << i;
+                m.Bracket |= plainMatches(x, '(') << i;
+            }
+            if (With == Extra::Words)
+                m.WordStart |= plainWordStarts(x, letter) << i;
         }
-    }
-    return m;
-}
-
-template <bool WithCommas> void markPlain(const char *text, std::size_t size, ByteMarks &marks)
-{
-    MarkWriter<WithCommas> writer(marks, size);
-    std::size_t word = 0;
-    for (; (word + 1) * Chunk <= size; ++word)
-        writer.Put(word, plainChunk<WithCommas>(text + word * Chunk));
-    if (word * Chunk < size)
-        writer.Put(word,
-                   plainChunk<WithCommas>(LastChunk(text + word * Chunk, size % Chunk).Bytes));
+        return m;
+    });
 }
 
 #ifdef NUMRA_HAVE_SSE2
-inline std::uint64_t sse2Matches(const __m128i v[4], char c)
+inline std::uint64_t sse2Bits(const __m128i found[4])
 {
-    const __m128i needle = _mm_set1_epi8(c);
     std::uint64_t bits = 0;
-    for (int i = 0; i < 4; ++i) {
-        const auto found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v[i], needle)));
-        bits |= std::uint64_t{found} << (16 * i);
-    }
+    for (int i = 0; i < 4; ++i)
+        bits |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(found[i]))} << (16 * i);
     return bits;
 }
 
-template <bool WithCommas> inline ChunkMarks sse2Chunk(const char *p)
+inline std::uint64_t sse2Matches(const __m128i v[4], char c)
 {
-    const auto *from = reinterpret_cast<const __m128i *>(p);
-    const __m128i v[4] = {_mm_loadu_si128(from), _mm_loadu_si128(from + 1),
-                          _mm_loadu_si128(from + 2), _mm_loadu_si128(from + 3)};
-    ChunkMarks m{sse2Matches(v, '\n'), sse2Matches(v, '\r')};
-    if (WithCommas) {
-        m.Comma = sse2Matches(v, ',');
-        m.Bracket = sse2Matches(v, '(');
-    }
-    return m;
+    const __m128i needle = _mm_set1_epi8(c);
+    const __m128i found[4] = {_mm_cmpeq_epi8(v[0], needle), _mm_cmpeq_epi8(v[1], needle),
+                              _mm_cmpeq_epi8(v[2], needle), _mm_cmpeq_epi8(v[3], needle)};
+    return sse2Bits(found);
 }
 
-template <bool WithCommas> void markSse2(const char *text, std::size_t size, ByteMarks &marks)
+inline __m128i sse2WordStarts(__m128i v, __m128i letter)
 {
-    MarkWriter<WithCommas> writer(marks, size);
-    std::size_t word = 0;
-    for (; (word + 1) * Chunk <= size; ++word)
-        writer.Put(word, sse2Chunk<WithCommas>(text + word * Chunk));
-    if (word * Chunk < size)
-        writer.Put(word, sse2Chunk<WithCommas>(LastChunk(text + word * Chunk, size % Chunk).Bytes));
+    const __m128i lowered = _mm_or_si128(v, _mm_set1_epi8(0x20));
+    const __m128i fromA = _mm_sub_epi8(lowered, _mm_set1_epi8('a'));
+    const __m128i isLetter = _mm_cmpeq_epi8(_mm_min_epu8(fromA, _mm_set1_epi8(25)), fromA);
+    return _mm_or_si128(_mm_cmpeq_epi8(lowered, letter),
+                        _mm_xor_si128(isLetter, _mm_set1_epi8(-1)));
+}
+
+template <Extra With>
+void markSse2(const char *text, std::size_t size, ByteMarks &marks, char letter)
+{
+    const __m128i wanted = _mm_set1_epi8(letter);
+    markChunks<With>(text, size, marks, [wanted](const char *p) {
+        const auto *from = reinterpret_cast<const __m128i *>(p);
+        const __m128i v[4] = {_mm_loadu_si128(from), _mm_loadu_si128(from + 1),
+                              _mm_loadu_si128(from + 2), _mm_loadu_si128(from + 3)};
+        ChunkMarks m{sse2Matches(v, '\n'), sse2Matches(v, '\r')};
+        if (With != Extra::None) {
+            m.Comma = sse2Matches(v, ',');
+            m.Bracket = sse2Matches(v, '(');
+        }
+        if (With == Extra::Words) {
+            const __m128i found[4] = {sse2WordStarts(v[0], wanted), sse2WordStarts(v[1], wanted),
+                                      sse2WordStarts(v[2], wanted), sse2WordStarts(v[3], wanted)};
+            m.WordStart = sse2Bits(found);
+        }
+        return m;
+    });
 }
 #endif
 
 #ifdef NUMRA_HAVE_AVX2
-__attribute__((target("avx2"))) inline std::uint64_t avx2Matches(__m256i a, __m256i b, char c)
+__attribute__((target("avx2"))) inline std::uint64_t avx2Bits(__m256i a, __m256i b)
 {
-    const __m256i needle = _mm256_set1_epi8(c);
-    const auto lo = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(a, needle)));
-    const auto hi = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(b, needle)));
+    const auto lo = static_cast<std::uint32_t>(_mm256_movemask_epi8(a));
+    const auto hi = static_cast<std::uint32_t>(_mm256_movemask_epi8(b));
     return std::uint64_t{lo} | std::uint64_t{hi} << 32;
 }
 
-template <bool WithCommas>
-__attribute__((target("avx2"))) inline ChunkMarks avx2Chunk(const char *p)
+__attribute__((target("avx2"))) inline std::uint64_t avx2Matches(__m256i a, __m256i b, char c)
+{
+    const __m256i needle = _mm256_set1_epi8(c);
+    return avx2Bits(_mm256_cmpeq_epi8(a, needle), _mm256_cmpeq_epi8(b, needle));
+}
+
+__attribute__((target("avx2"))) inline __m256i avx2WordStarts(__m256i v, __m256i letter)
+{
+    const __m256i lowered = _mm256_or_si256(v, _mm256_set1_epi8(0x20));
+    const __m256i fromA = _mm256_sub_epi8(lowered, _mm256_set1_epi8('a'));
+    const __m256i isLetter = _mm256_cmpeq_epi8(_mm256_min_epu8(fromA, _mm256_set1_epi8(25)), fromA);
+    return _mm256_or_si256(_mm256_cmpeq_epi8(lowered, letter),
+                           _mm256_xor_si256(isLetter, _mm256_set1_epi8(-1)));
+}
+
+template <Extra With>
+__attribute__((target("avx2"))) inline ChunkMarks avx2Chunk(const char *p, __m256i wanted)
 {
     const auto *from = reinterpret_cast<const __m256i *>(p);
     const __m256i a = _mm256_loadu_si256(from);
     const __m256i b = _mm256_loadu_si256(from + 1);
     ChunkMarks m{avx2Matches(a, b, '\n'), avx2Matches(a, b, '\r')};
-    if (WithCommas) {
+    if (With != Extra::None) {
         m.Comma = avx2Matches(a, b, ',');
         m.Bracket = avx2Matches(a, b, '(');
     }
+    if (With == Extra::Words)
+        m.WordStart = avx2Bits(avx2WordStarts(a, wanted), avx2WordStarts(b, wanted));
     return m;
 }
 
-template <bool WithCommas>
-__attribute__((target("avx2"))) void markAvx2(const char *text, std::size_t size, ByteMarks &marks)
+// Written out rather than through markChunks: the chunk function must be inlined into a
+// function compiled for AVX2.
+template <Extra With>
+__attribute__((target("avx2"))) void markAvx2(const char *text, std::size_t size, ByteMarks &marks,
+                                              char letter)
 {
-    MarkWriter<WithCommas> writer(marks, size);
+    const __m256i wanted = _mm256_set1_epi8(letter);
+    MarkWriter<With> writer(marks, size);
     std::size_t word = 0;
     for (; (word + 1) * Chunk <= size; ++word)
-        writer.Put(word, avx2Chunk<WithCommas>(text + word * Chunk));
+        writer.Put(word, avx2Chunk<With>(text + word * Chunk, wanted));
     if (word * Chunk < size)
-        writer.Put(word, avx2Chunk<WithCommas>(LastChunk(text + word * Chunk, size % Chunk).Bytes));
+        writer.Put(word,
+                   avx2Chunk<With>(LastChunk(text + word * Chunk, size % Chunk).Bytes, wanted));
 }
 
 bool processorHasAvx2()
@@ -196,22 +273,22 @@ bool processorHasAvx2()
 }
 #endif
 
-template <bool WithCommas>
-void markWith(Marker marker, const char *text, std::size_t size, ByteMarks &marks)
+template <Extra With>
+void markWith(Marker marker, const char *text, std::size_t size, ByteMarks &marks, char letter)
 {
     switch (marker) {
 #ifdef NUMRA_HAVE_AVX2
     case Marker::Avx2:
-        markAvx2<WithCommas>(text, size, marks);
+        markAvx2<With>(text, size, marks, letter);
         return;
 #endif
 #ifdef NUMRA_HAVE_SSE2
     case Marker::Sse2:
-        markSse2<WithCommas>(text, size, marks);
+        markSse2<With>(text, size, marks, letter);
         return;
 #endif
     default:
-        markPlain<WithCommas>(text, size, marks);
+        markPlain<With>(text, size, marks, letter);
         return;
     }
 }
@@ -260,17 +337,20 @@ const char *MarkerName(Marker marker)
     return "?";
 }
 
-void MarkBytes(const char *text, std::size_t size, ByteMarks &marks, bool withCommas)
+void MarkBytes(const char *text, std::size_t size, ByteMarks &marks, MarkRequest request)
 {
-    MarkBytes(currentMarker().load(std::memory_order_relaxed), text, size, marks, withCommas);
+    MarkBytes(currentMarker().load(std::memory_order_relaxed), text, size, marks, request);
 }
 
-void MarkBytes(Marker marker, const char *text, std::size_t size, ByteMarks &marks, bool withCommas)
+void MarkBytes(Marker marker, const char *text, std::size_t size, ByteMarks &marks,
+               MarkRequest request)
 {
-    if (withCommas)
-        markWith<true>(marker, text, size, marks);
+    if (request.Letter != 0)
+        markWith<Extra::Words>(marker, text, size, marks, request.Letter);
+    else if (request.Commas)
+        markWith<Extra::Commas>(marker, text, size, marks, 0);
     else
-        markWith<false>(marker, text, size, marks);
+        markWith<Extra::None>(marker, text, size, marks, 0);
 }
 
 } // namespace Numra

@@ -14,11 +14,54 @@ struct ByteMarks
 {
     // Where lines end: each LF and CR, except the LF of a CR LF pair, whose CR ends the line.
     std::vector<std::uint64_t> Breaks;
-    // Only when asked for: commas and opening brackets.
+    // Only when asked for: commas and opening brackets,
     std::vector<std::uint64_t> Commas;
     std::vector<std::uint64_t> Brackets;
+    // and the bytes that may begin a word whose letters start with a given one: that letter in
+    // either case, and every byte that is no letter A to Z at all.
+    std::vector<std::uint64_t> WordStarts;
     bool HasCr = false;
 };
+
+// What a pass asks to have marked beyond the line breaks.
+struct MarkRequest
+{
+    bool Commas = false;
+    char Letter = 0; // a to z for WordStarts, which also needs Commas
+};
+
+// The number of marked bytes in [from, to).
+inline std::size_t CountMarks(const std::vector<std::uint64_t> &marks, std::size_t from,
+                              std::size_t to)
+{
+    std::size_t count = 0;
+    for (std::size_t word = from / 64; word * 64 < to; ++word) {
+        std::uint64_t bits = marks[word];
+        if (word == from / 64)
+            bits &= ~std::uint64_t{0} << (from % 64);
+        if ((word + 1) * 64 > to)
+            bits &= ~(~std::uint64_t{0} << (to % 64));
+        count += static_cast<std::size_t>(std::popcount(bits));
+    }
+    return count;
+}
+
+// The last marked byte in [from, to), or to when there is none.
+inline std::size_t LastMark(const std::vector<std::uint64_t> &marks, std::size_t from,
+                            std::size_t to)
+{
+    if (from >= to)
+        return to;
+    std::size_t word = (to - 1) / 64;
+    std::uint64_t bits = marks[word] & (~std::uint64_t{0} >> (63 - (to - 1) % 64));
+    while (bits == 0) {
+        if (word-- == from / 64)
+            return to;
+        bits = marks[word];
+    }
+    const std::size_t at = word * 64 + 63 - static_cast<std::size_t>(std::countl_zero(bits));
+    return at >= from ? at : to;
+}
 
 // The first marked byte in [from, to), or to when there is none.
 inline std::size_t NextMark(const std::vector<std::uint64_t> &marks, std::size_t from,
@@ -42,9 +85,9 @@ enum class Marker { Plain, Sse2, Avx2 };
 
 // Marks size bytes of text. A CR as the block's last byte is not known to pair with an LF in the
 // next block: the reader of the blocks deals with that. Words past the text are left untouched.
-void MarkBytes(const char *text, std::size_t size, ByteMarks &marks, bool withCommas);
+void MarkBytes(const char *text, std::size_t size, ByteMarks &marks, MarkRequest request);
 void MarkBytes(Marker marker, const char *text, std::size_t size, ByteMarks &marks,
-               bool withCommas);
+               MarkRequest request);
 
 // The markers this build and this processor can run, the plain one first; the best of them
 // is the one MarkBytes uses until UseMarker chooses another (for tests and the benchmark).

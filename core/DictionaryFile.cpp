@@ -11,11 +11,8 @@ namespace Numra {
 
 namespace {
 
-// Before each block's bytes, room for the kept start of a line that the block before began;
-// after them, room for the byte that the line cursor may look at past the text.
-constexpr std::size_t Headroom = 256;
+// After each block's bytes, room for the byte that the line cursor may look at past the text.
 constexpr std::size_t Tailroom = 64;
-static_assert(Headroom >= ShortStringMax);
 
 // Three blocks let the thread read one block ahead while a second waits its turn.
 constexpr std::size_t BlocksInFlight = 3;
@@ -25,36 +22,45 @@ std::atomic<bool> readAheadUsed{true};
 enum class ReadState { More, End, Failed };
 enum SlotState : int { Free, Full, Stopping };
 
+// One block as read, marked by the thread that read it.
 struct Slot
 {
-    std::unique_ptr<char[]> Bytes{new char[Headroom + DictionaryFile::BlockSize + Tailroom]};
+    std::unique_ptr<char[]> Data{new char[DictionaryFile::BlockSize + Tailroom]};
     std::size_t Got = 0;
     ReadState State = ReadState::More;
+    ByteMarks Marks;
     std::atomic<int> Use{Free};
 
-    char *Data() { return Bytes.get() + Headroom; }
-
-    void Fill(std::FILE *file)
+    void Fill(std::FILE *file, MarkRequest request)
     {
-        Got = std::fread(Data(), 1, DictionaryFile::BlockSize, file);
+        Got = std::fread(Data.get(), 1, DictionaryFile::BlockSize, file);
         State = Got == DictionaryFile::BlockSize ? ReadState::More
                 : std::ferror(file)              ? ReadState::Failed
                                                  : ReadState::End;
+        Data[Got] = '\0';
+        MarkBytes(Data.get(), Got, Marks, request);
     }
 };
 
 } // namespace
 
-// The read blocks, the marks of the one being scanned and the thread that reads ahead.
+// The read blocks and the thread that reads ahead; the kept start of a line that runs on from
+// one block into the next, and that line once it is whole.
 struct DictionaryFile::Blocks
 {
     std::array<Slot, BlocksInFlight> Slots;
-    ByteMarks Marks;
-    std::size_t Next = 0; // number of the next block to scan
+    std::size_t Next = 0; // number of the next block to take
     bool Threaded = false;
     std::thread Reader;
-    std::array<char, ShortStringMax> Carry{}; // the kept start of a line that runs on
-    std::size_t CarryLength = 0;
+
+    Slot *Current = nullptr;
+    std::size_t Rest = 0; // where the current block's lines after a joined line begin
+    bool RestPending = false;
+
+    std::array<char, ShortStringMax + Tailroom> Joined{};
+    std::size_t JoinedLength = 0; // the kept part of a line not yet ended
+    ByteMarks JoinedMarks;
+
     bool SkipLf = false; // a CR ended the last block: an LF starting the next one belongs to it
     bool Ended = false;
     bool Failed = false;
@@ -62,13 +68,15 @@ struct DictionaryFile::Blocks
     void Restart()
     {
         Next = 0;
-        CarryLength = 0;
+        Current = nullptr;
+        RestPending = false;
+        JoinedLength = 0;
         SkipLf = Ended = Failed = false;
     }
 
     Slot &SlotOf(std::size_t block) { return Slots[block % BlocksInFlight]; }
 
-    void ReadFrom(std::FILE *file, std::size_t first)
+    void ReadFrom(std::FILE *file, std::size_t first, MarkRequest request)
     {
         for (std::size_t block = first;; ++block) {
             Slot &slot = SlotOf(block);
@@ -77,7 +85,7 @@ struct DictionaryFile::Blocks
                 slot.Use.wait(Full);
             if (use == Stopping)
                 return;
-            slot.Fill(file);
+            slot.Fill(file, request);
             slot.Use.store(Full, std::memory_order_release);
             slot.Use.notify_one();
             if (slot.State != ReadState::More)
@@ -98,7 +106,7 @@ struct DictionaryFile::Blocks
     }
 
     // The block to scan next, read here or waited for.
-    Slot &Take(std::FILE *file, bool readAhead)
+    Slot &Take(std::FILE *file, bool readAhead, MarkRequest request)
     {
         const std::size_t block = Next++;
         if (block > 0 && Threaded) {
@@ -113,20 +121,40 @@ struct DictionaryFile::Blocks
                 slot.Use.wait(use);
             return slot;
         }
-        slot.Fill(file);
+        slot.Fill(file, request);
         // A file of one block needs no thread.
         if (readAhead && readAheadUsed && slot.State == ReadState::More) {
             for (Slot &other : Slots)
                 other.Use.store(Free, std::memory_order_relaxed);
             slot.Use.store(Full, std::memory_order_relaxed);
             try {
-                Reader = std::thread([this, file, block] { ReadFrom(file, block + 1); });
+                Reader = std::thread(
+                    [this, file, block, request] { ReadFrom(file, block + 1, request); });
                 Threaded = true;
             } catch (const std::system_error &) {
                 // No thread to be had: read on in turn.
             }
         }
         return slot;
+    }
+
+    void Keep(const char *text, std::size_t length)
+    {
+        const std::size_t room = ShortStringMax - JoinedLength;
+        length = std::min(length, room);
+        std::memcpy(Joined.data() + JoinedLength, text, length);
+        JoinedLength += length;
+    }
+
+    // The kept line as a block of its own, ended by a break.
+    LineBlock JoinedLine(MarkRequest request)
+    {
+        const std::size_t length = JoinedLength;
+        JoinedLength = 0;
+        Joined[length] = '\n';
+        Joined[length + 1] = '\0';
+        MarkBytes(Joined.data(), length + 1, JoinedMarks, request);
+        return LineBlock{Joined.data(), 0, length + 1, &JoinedMarks};
     }
 };
 
@@ -192,37 +220,63 @@ void DictionaryFile::Close()
     }
 }
 
-DictionaryFile::ReadResult DictionaryFile::ReadBlock(LineBlock &block, Marks marks)
+DictionaryFile::ReadResult DictionaryFile::ReadBlock(LineBlock &block, MarkRequest request)
 {
     if (!m_file)
         return ReadResult::Error;
     Blocks &b = *m_blocks;
     for (;;) {
-        if (b.Failed)
-            return ReadResult::Error;
-        if (b.Ended)
-            return ReadResult::End;
-        Slot &slot = b.Take(m_file, m_readAheadWanted);
-        char *text = slot.Data();
-        char *end = text + slot.Got;
-        if (b.SkipLf && slot.Got > 0) {
-            b.SkipLf = false;
-            if (*text == '\n')
-                ++text;
+        if (!b.RestPending) {
+            if (b.Failed)
+                return ReadResult::Error;
+            if (b.Ended)
+                return ReadResult::End;
+            b.Current = &b.Take(m_file, m_readAheadWanted, request);
+            b.Ended = b.Current->State == ReadState::End;
+            b.Failed = b.Current->State == ReadState::Failed;
+            std::size_t start = 0;
+            if (b.SkipLf && b.Current->Got > 0) {
+                b.SkipLf = false;
+                if (b.Current->Data[0] == '\n')
+                    start = 1;
+            }
+            b.Rest = start;
+            b.RestPending = true;
+            if (b.JoinedLength > 0) {
+                // A line that an earlier block began ends at this block's first break.
+                const Slot &slot = *b.Current;
+                const std::size_t at = NextMark(slot.Marks.Breaks, 0, slot.Got);
+                b.Keep(slot.Data.get(), at);
+                if (at == slot.Got) {
+                    b.RestPending = false;
+                    if (b.Failed || !b.Ended)
+                        continue;
+                    block = b.JoinedLine(request);
+                    return ReadResult::Line;
+                }
+                b.Rest = at + 1;
+                if (slot.Data[at] == '\r') {
+                    if (b.Rest == slot.Got)
+                        b.SkipLf = true;
+                    else if (slot.Data[b.Rest] == '\n')
+                        ++b.Rest;
+                }
+                block = b.JoinedLine(request);
+                return ReadResult::Line;
+            }
         }
-        // The start of a line that the last block began goes right before its continuation.
-        text -= b.CarryLength;
-        std::memcpy(text, b.Carry.data(), b.CarryLength);
-        *end = '\0';
-        std::size_t size = static_cast<std::size_t>(end - text);
-        MarkBytes(text, size, b.Marks, marks == Marks::BreaksAndCommas);
-
+        b.RestPending = false;
+        const Slot &slot = *b.Current;
+        const char *text = slot.Data.get();
+        std::size_t size = slot.Got;
         if (slot.State != ReadState::End) {
             // Whole lines end at the last break; what follows runs on into the next block.
-            std::size_t whole = 0;
-            for (std::size_t word = (size + 63) / 64; word-- > 0;) {
-                if (const std::uint64_t bits = b.Marks.Breaks[word]) {
+            std::size_t whole = b.Rest;
+            for (std::size_t word = (size + 63) / 64; word-- > b.Rest / 64;) {
+                if (const std::uint64_t bits = slot.Marks.Breaks[word]) {
                     const std::size_t at = word * 64 + 63 - std::countl_zero(bits);
+                    if (at < b.Rest)
+                        break;
                     whole = at + 1;
                     if (text[at] == '\r') {
                         if (whole == size)
@@ -233,15 +287,13 @@ DictionaryFile::ReadResult DictionaryFile::ReadBlock(LineBlock &block, Marks mar
                     break;
                 }
             }
-            b.CarryLength = std::min(size - whole, ShortStringMax);
-            std::memcpy(b.Carry.data(), text + whole, b.CarryLength);
+            if (slot.State == ReadState::More)
+                b.Keep(text + whole, size - whole);
             size = whole;
         }
-        b.Ended = slot.State == ReadState::End;
-        b.Failed = slot.State == ReadState::Failed;
-        if (size == 0)
+        if (size <= b.Rest)
             continue;
-        block = LineBlock{text, size, &b.Marks};
+        block = LineBlock{text, b.Rest, size, &slot.Marks};
         return ReadResult::Line;
     }
 }

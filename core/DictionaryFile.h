@@ -15,11 +15,12 @@ namespace Numra {
 // What went wrong with the dictionary, for the caller to report; the core shows nothing.
 enum class DictionaryError { None, CouldNotOpen, ReadError };
 
-// The whole lines of one block of the file, with the marks of their bytes (bit i of a mark word
-// stands for Text[i]). Valid until the file reads on.
+// The whole lines of one block of the file, from Start to Size, with the marks of its bytes
+// (bit i of a mark word stands for Text[i]). Valid until the file reads on.
 struct LineBlock
 {
     const char *Text = nullptr;
+    std::size_t Start = 0;
     std::size_t Size = 0;
     const ByteMarks *Marks = nullptr;
 };
@@ -32,13 +33,19 @@ public:
     LineCursor() = default;
     explicit LineCursor(const LineBlock &block)
         : m_text(block.Text), m_size(block.Size), m_breaks(block.Marks->Breaks.data()),
-          m_words((block.Size + 63) / 64), m_hasCr(block.Marks->HasCr)
-    {}
+          m_words((block.Size + 63) / 64), m_hasCr(block.Marks->HasCr), m_start(block.Start)
+    {
+        m_word = block.Start / 64;
+        if (m_word < m_words) {
+            m_base = m_word * 64;
+            m_bits = m_breaks[m_word++] & (~std::uint64_t{0} << (block.Start % 64));
+        }
+    }
 
     bool Next(std::string_view &line)
     {
         while (m_bits == 0) {
-            if (m_word == m_words) {
+            if (m_word >= m_words) {
                 if (m_start >= m_size)
                     return false;
                 line = cut(m_size);
@@ -75,11 +82,40 @@ private:
     const std::uint64_t *m_breaks = nullptr;
     std::size_t m_words = 0;
     bool m_hasCr = false;
+    std::size_t m_start = 0;
     std::size_t m_word = 0;
     std::size_t m_base = 0;
     std::uint64_t m_bits = 0;
-    std::size_t m_start = 0;
 };
+
+// The number of lines in a block.
+inline std::size_t CountLines(const LineBlock &block)
+{
+    const ByteMarks &marks = *block.Marks;
+    const std::size_t last = LastMark(marks.Breaks, block.Start, block.Size);
+    std::size_t lastStart = block.Start;
+    if (last != block.Size) {
+        lastStart = last + 1;
+        if (marks.HasCr && block.Text[last] == '\r' && block.Text[last + 1] == '\n')
+            ++lastStart;
+    }
+    return CountMarks(marks.Breaks, block.Start, block.Size) + (lastStart < block.Size ? 1 : 0);
+}
+
+// The line that holds the byte at, cut to ShortStringMax bytes; end receives where it ends.
+inline std::string_view LineHolding(const LineBlock &block, std::size_t at, std::size_t &end)
+{
+    const ByteMarks &marks = *block.Marks;
+    const std::size_t before = LastMark(marks.Breaks, block.Start, at);
+    std::size_t start = block.Start;
+    if (before != at) {
+        start = before + 1;
+        if (marks.HasCr && block.Text[before] == '\r' && block.Text[start] == '\n')
+            ++start;
+    }
+    end = NextMark(marks.Breaks, std::max(start, at), block.Size);
+    return {block.Text + start, std::min(end - start, ShortStringMax)};
+}
 
 // The one binding through which every reader reads the dictionary. It holds at most one
 // handle, reads in large blocks and hands out lines of at most ShortStringMax bytes.
@@ -111,9 +147,8 @@ public:
 
     // The whole lines of the next block (Line), the last line of the file among them; a block
     // that ends in a read error still gives the lines before it, and the next call the error.
-    // The commas and brackets of a block are marked only when asked for.
-    enum class Marks { Breaks, BreaksAndCommas };
-    ReadResult ReadBlock(LineBlock &block, Marks marks = Marks::Breaks);
+    // Marks beyond the line breaks are made only when asked for, the same for a whole pass.
+    ReadResult ReadBlock(LineBlock &block, MarkRequest request = {});
 
     // While a pass holds one, the blocks after the first are read on a thread of its own, so
     // that reading the file and scanning it overlap; the thread ends with the object.
@@ -149,14 +184,14 @@ private:
 // block of whole lines, the last line too, to onBlock.
 template <typename OnBlock>
 DictionaryError ReadDictionaryBlocks(DictionaryFile &file, OnBlock &&onBlock,
-                                     DictionaryFile::Marks marks = DictionaryFile::Marks::Breaks)
+                                     MarkRequest request = {})
 {
     if (!file.Reset())
         return DictionaryError::CouldNotOpen;
     const DictionaryFile::ReadAhead readAhead(file);
     LineBlock block;
     for (;;) {
-        switch (file.ReadBlock(block, marks)) {
+        switch (file.ReadBlock(block, request)) {
         case DictionaryFile::ReadResult::Line:
             onBlock(block);
             break;

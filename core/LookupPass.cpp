@@ -46,21 +46,30 @@ Quick quickMatch(std::string_view line, std::string_view key)
     return matched == key.size() ? Quick::Matches : Quick::Differs;
 }
 
-// A word whose first byte is a letter other than the key's first letter differs, unless a
-// bracket in the line may remove that letter; the block's marks tell both without a look at the
-// line's bytes one by one. Most lines of a dictionary end here.
-bool firstLetterDiffers(const LineBlock &block, std::size_t at, std::size_t length, char first)
+// The lines worth a closer look hold a bracket, or a comma followed by the key's first letter
+// in either case or by something that is no letter at all: the marks of the block find them
+// without a look at the other lines' bytes, and most dictionary lines are other lines.
+template <typename OnLine> void forEachLikelyLine(const LineBlock &block, OnLine &&onLine)
 {
-    const std::size_t end = at + length;
-    if (NextMark(block.Marks->Brackets, at, end) != end)
-        return false;
-    const std::size_t comma = NextMark(block.Marks->Commas, at, end);
-    if (comma + 1 >= end)
-        return false;
-    char c = block.Text[comma + 1];
-    if (c >= 'A' && c <= 'Z')
-        c = static_cast<char>(c - 'A' + 'a');
-    return c >= 'a' && c <= 'z' && c != first;
+    const ByteMarks &marks = *block.Marks;
+    std::size_t next = block.Start; // lines before it are done
+    std::uint64_t carry = 0;
+    for (std::size_t word = block.Start / 64; word * 64 < block.Size; ++word) {
+        const std::uint64_t commas = marks.Commas[word];
+        std::uint64_t likely =
+            (((commas << 1) | carry) & marks.WordStarts[word]) | marks.Brackets[word];
+        carry = commas >> 63;
+        for (; likely != 0; likely &= likely - 1) {
+            const std::size_t at = word * 64 + static_cast<std::size_t>(std::countr_zero(likely));
+            if (at >= block.Size)
+                break;
+            if (at < next)
+                continue;
+            std::size_t end = 0;
+            onLine(LineHolding(block, at, end));
+            next = end + 1;
+        }
+    }
 }
 
 } // namespace
@@ -80,19 +89,23 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord)
         if (seen.insert(record.number).second)
             outcome.numbers.push_back(record.number);
     };
-    outcome.error = ReadDictionaryBlocks(
-        file,
-        [&](const LineBlock &block) {
-            LineCursor cursor(block);
-            std::string_view line;
-            while (cursor.Next(line)) {
-                ++outcome.examined;
-                if (key.empty() ||
-                    !firstLetterDiffers(block, cursor.Offset(line), line.size(), key[0]))
-                    consider(line);
-            }
-        },
-        DictionaryFile::Marks::BreaksAndCommas);
+    // A key that begins with a letter a to z lets most lines be passed over unread.
+    const bool byLetter = !key.empty() && key[0] >= 'a' && key[0] <= 'z';
+    const auto onBlock = [&](const LineBlock &block) {
+        if (byLetter) {
+            outcome.examined += static_cast<std::int64_t>(CountLines(block));
+            forEachLikelyLine(block, consider);
+            return;
+        }
+        LineCursor cursor(block);
+        std::string_view line;
+        while (cursor.Next(line)) {
+            ++outcome.examined;
+            consider(line);
+        }
+    };
+    outcome.error =
+        ReadDictionaryBlocks(file, onBlock, byLetter ? MarkRequest{true, key[0]} : MarkRequest{});
     return outcome;
 }
 

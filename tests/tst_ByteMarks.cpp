@@ -9,13 +9,14 @@ using namespace Numra;
 namespace {
 
 // The marks as the rules give them, byte by byte.
-ByteMarks naiveMarks(const QByteArray &text)
+ByteMarks naiveMarks(const QByteArray &text, char letter = 'f')
 {
     ByteMarks marks;
     const std::size_t words = (std::size_t(text.size()) + 63) / 64;
     marks.Breaks.assign(words, 0);
     marks.Commas.assign(words, 0);
     marks.Brackets.assign(words, 0);
+    marks.WordStarts.assign(words, 0);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const std::uint64_t bit = std::uint64_t{1} << (i % 64);
         const char c = text[i];
@@ -26,6 +27,9 @@ ByteMarks naiveMarks(const QByteArray &text)
             marks.Commas[i / 64] |= bit;
         if (c == '(')
             marks.Brackets[i / 64] |= bit;
+        const bool isLetter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!isLetter || c == letter || c == letter - 'a' + 'A')
+            marks.WordStarts[i / 64] |= bit;
         marks.HasCr |= c == '\r';
     }
     return marks;
@@ -34,6 +38,15 @@ ByteMarks naiveMarks(const QByteArray &text)
 std::vector<std::uint64_t> firstWords(const std::vector<std::uint64_t> &words, std::size_t count)
 {
     return {words.begin(), words.begin() + qMin(count, words.size())};
+}
+
+// Word starts past the text are not defined.
+std::vector<std::uint64_t> withinText(const std::vector<std::uint64_t> &words, qsizetype size)
+{
+    std::vector<std::uint64_t> marks = firstWords(words, std::size_t(size + 63) / 64);
+    if (size % 64 != 0)
+        marks.back() &= ~(~std::uint64_t{0} << (size % 64));
+    return marks;
 }
 
 QByteArray randomText(std::mt19937 &random, int size, const char *alphabet)
@@ -95,11 +108,12 @@ void tst_ByteMarks::markersAgree()
     // Words the text does not reach are left as they were.
     ByteMarks marks;
     marks.Breaks.assign(words + 1, ~std::uint64_t{0});
-    MarkBytes(Marker(marker), text.constData(), std::size_t(text.size()), marks, true);
+    MarkBytes(Marker(marker), text.constData(), std::size_t(text.size()), marks, {true, 'f'});
     QCOMPARE(firstWords(marks.Breaks, words), expected.Breaks);
     QCOMPARE(marks.Breaks.back(), ~std::uint64_t{0});
     QCOMPARE(firstWords(marks.Commas, words), expected.Commas);
     QCOMPARE(firstWords(marks.Brackets, words), expected.Brackets);
+    QCOMPARE(withinText(marks.WordStarts, text.size()), expected.WordStarts);
     QCOMPARE(marks.HasCr, expected.HasCr);
 }
 
@@ -110,6 +124,7 @@ void tst_ByteMarks::markersAgreeOnRandomText_data()
     for (int seed = 1; seed <= 6; ++seed) {
         QTest::addRow("dictionary bytes, seed %d", seed) << seed << QByteArray("0123,AN\n\r(");
         QTest::addRow("mostly breaks, seed %d", seed) << seed << QByteArray("\r\n\r\n,x");
+        QTest::addRow("words, seed %d", seed) << seed << QByteArray("aAzZ{[@`\xc1\xe1,-(9\n");
     }
 }
 
@@ -121,14 +136,16 @@ void tst_ByteMarks::markersAgreeOnRandomText()
     std::mt19937 random(seed);
     for (int size = 0; size < 300; ++size) {
         const QByteArray text = randomText(random, size, alphabet.constData());
-        const ByteMarks expected = naiveMarks(text);
+        const char letter = "afz"[size % 3];
+        const ByteMarks expected = naiveMarks(text, letter);
         for (Marker marker : AvailableMarkers()) {
             ByteMarks marks;
-            MarkBytes(marker, text.constData(), std::size_t(size), marks, true);
+            MarkBytes(marker, text.constData(), std::size_t(size), marks, {true, letter});
             const std::size_t words = expected.Breaks.size();
             QCOMPARE(firstWords(marks.Breaks, words), expected.Breaks);
             QCOMPARE(firstWords(marks.Commas, words), expected.Commas);
             QCOMPARE(firstWords(marks.Brackets, words), expected.Brackets);
+            QCOMPARE(withinText(marks.WordStarts, size), expected.WordStarts);
             QCOMPARE(marks.HasCr, expected.HasCr);
         }
     }
@@ -140,7 +157,7 @@ void tst_ByteMarks::commasOnlyWhenAsked()
     for (Marker marker : AvailableMarkers()) {
         ByteMarks marks;
         marks.Commas.assign(1, 42);
-        MarkBytes(marker, text.constData(), std::size_t(text.size()), marks, false);
+        MarkBytes(marker, text.constData(), std::size_t(text.size()), marks, {});
         QCOMPARE(marks.Breaks.front(), naiveMarks(text).Breaks.front());
         QCOMPARE(marks.Commas.front(), std::uint64_t{42});
     }
