@@ -28,11 +28,12 @@ struct ChunkMarks
     std::uint64_t Comma = 0;
     std::uint64_t Bracket = 0;
     std::uint64_t WordStart = 0;
+    std::uint64_t InSet = 0;
 };
 
-// Which marks a marker makes beyond the breaks: none, commas and brackets, or those and the
-// starts of words.
-enum class Extra { None, Commas, Words };
+// Which marks a marker makes beyond the breaks: none, commas and brackets, those and the
+// starts of words, or the bytes of a set.
+enum class Extra { None, Commas, Words, Set };
 
 template <Extra With> class MarkWriter
 {
@@ -41,12 +42,14 @@ public:
     {
         const std::size_t words = (size + Chunk - 1) / Chunk;
         grow(marks.Breaks, words);
-        if (With != Extra::None) {
+        if (With == Extra::Commas || With == Extra::Words) {
             grow(marks.Commas, words);
             grow(marks.Brackets, words);
         }
         if (With == Extra::Words)
             grow(marks.WordStarts, words);
+        if (With == Extra::Set)
+            grow(marks.InSet, words);
     }
     ~MarkWriter() { m_marks.HasCr = m_anyCr != 0; }
 
@@ -56,12 +59,14 @@ public:
         m_crCarry = chunk.Cr >> 63;
         m_anyCr |= chunk.Cr;
         m_marks.Breaks[word] = (chunk.Lf | chunk.Cr) & ~pairedLf;
-        if (With != Extra::None) {
+        if (With == Extra::Commas || With == Extra::Words) {
             m_marks.Commas[word] = chunk.Comma;
             m_marks.Brackets[word] = chunk.Bracket;
         }
         if (With == Extra::Words)
             m_marks.WordStarts[word] = chunk.WordStart;
+        if (With == Extra::Set)
+            m_marks.InSet[word] = chunk.InSet;
     }
 
 private:
@@ -140,10 +145,15 @@ inline std::uint64_t plainWordStarts(std::uint64_t x, char letter)
 }
 
 template <Extra With>
-void markPlain(const char *text, std::size_t size, ByteMarks &marks, char letter)
+void markPlain(const char *text, std::size_t size, ByteMarks &marks, char letter,
+               const ByteSet &set)
 {
-    markChunks<With>(text, size, marks, [letter](const char *p) {
+    markChunks<With>(text, size, marks, [letter, &set](const char *p) {
         ChunkMarks m;
+        if (With == Extra::Set) {
+            for (std::size_t i = 0; i < Chunk; ++i)
+                m.InSet |= std::uint64_t{InByteSet(set, p[i])} << i;
+        }
         for (std::size_t i = 0; i < Chunk; i += 8) {
             std::uint64_t x;
             std::memcpy(&x, p + i, 8);
@@ -151,7 +161,7 @@ void markPlain(const char *text, std::size_t size, ByteMarks &marks, char letter
                 x = byteSwap(x);
             m.Lf |= plainMatches(x, '\n') << i;
             m.Cr |= plainMatches(x, '\r') << i;
-            if (With != Extra::None) {
+            if (With == Extra::Commas || With == Extra::Words) {
                 m.Comma |= plainMatches(x, ',') << i;
                 m.Bracket |= plainMatches(x, '(') << i;
             }
@@ -188,16 +198,26 @@ inline __m128i sse2WordStarts(__m128i v, __m128i letter)
                         _mm_xor_si128(isLetter, _mm_set1_epi8(-1)));
 }
 
+// Without a byte shuffle, SSE2 compares with each member of a small set; a larger set is
+// marked whole, which only costs the pass its shortcut.
+constexpr std::size_t Sse2SetMembers = 16;
+
 template <Extra With>
-void markSse2(const char *text, std::size_t size, ByteMarks &marks, char letter)
+void markSse2(const char *text, std::size_t size, ByteMarks &marks, char letter, const ByteSet &set)
 {
     const __m128i wanted = _mm_set1_epi8(letter);
-    markChunks<With>(text, size, marks, [wanted](const char *p) {
+    __m128i members[Sse2SetMembers];
+    std::size_t memberCount = 0;
+    for (int c = 0; c < 256 && memberCount <= Sse2SetMembers; ++c) {
+        if (InByteSet(set, static_cast<char>(c)) && memberCount++ < Sse2SetMembers)
+            members[memberCount - 1] = _mm_set1_epi8(static_cast<char>(c));
+    }
+    markChunks<With>(text, size, marks, [&](const char *p) {
         const auto *from = reinterpret_cast<const __m128i *>(p);
         const __m128i v[4] = {_mm_loadu_si128(from), _mm_loadu_si128(from + 1),
                               _mm_loadu_si128(from + 2), _mm_loadu_si128(from + 3)};
         ChunkMarks m{sse2Matches(v, '\n'), sse2Matches(v, '\r')};
-        if (With != Extra::None) {
+        if (With == Extra::Commas || With == Extra::Words) {
             m.Comma = sse2Matches(v, ',');
             m.Bracket = sse2Matches(v, '(');
         }
@@ -205,6 +225,18 @@ void markSse2(const char *text, std::size_t size, ByteMarks &marks, char letter)
             const __m128i found[4] = {sse2WordStarts(v[0], wanted), sse2WordStarts(v[1], wanted),
                                       sse2WordStarts(v[2], wanted), sse2WordStarts(v[3], wanted)};
             m.WordStart = sse2Bits(found);
+        }
+        if (With == Extra::Set) {
+            if (memberCount > Sse2SetMembers) {
+                m.InSet = ~std::uint64_t{0};
+            } else {
+                __m128i found[4] = {};
+                for (std::size_t k = 0; k < memberCount; ++k) {
+                    for (int i = 0; i < 4; ++i)
+                        found[i] = _mm_or_si128(found[i], _mm_cmpeq_epi8(v[i], members[k]));
+                }
+                m.InSet = sse2Bits(found);
+            }
         }
         return m;
     });
@@ -234,19 +266,61 @@ __attribute__((target("avx2"))) inline __m256i avx2WordStarts(__m256i v, __m256i
                            _mm256_xor_si256(isLetter, _mm256_set1_epi8(-1)));
 }
 
+// Set membership by the low and high half of each byte: a row of eight bits per low half, one
+// table for the high halves 0 to 7 and one for 8 to 15, and the bit of the high half in its row.
+struct Avx2Set
+{
+    __m256i RowsLow;
+    __m256i RowsHigh;
+};
+
+__attribute__((target("avx2"))) Avx2Set avx2Set(const ByteSet &set)
+{
+    alignas(32) std::uint8_t low[32] = {};
+    alignas(32) std::uint8_t high[32] = {};
+    for (int c = 0; c < 256; ++c) {
+        if (!InByteSet(set, static_cast<char>(c)))
+            continue;
+        std::uint8_t *rows = c >= 128 ? high : low;
+        rows[c % 16] |= static_cast<std::uint8_t>(1U << ((c / 16) % 8));
+        rows[16 + c % 16] = rows[c % 16];
+    }
+    return {_mm256_load_si256(reinterpret_cast<const __m256i *>(low)),
+            _mm256_load_si256(reinterpret_cast<const __m256i *>(high))};
+}
+
+__attribute__((target("avx2"))) inline __m256i avx2InSet(__m256i v, const Avx2Set &set)
+{
+    const __m256i nibble = _mm256_set1_epi8(0x0f);
+    const __m256i low = _mm256_and_si256(v, nibble);
+    const __m256i high = _mm256_and_si256(_mm256_srli_epi16(v, 4), nibble);
+    const __m256i rowLow = _mm256_shuffle_epi8(set.RowsLow, low);
+    const __m256i rowHigh = _mm256_shuffle_epi8(set.RowsHigh, low);
+    const __m256i row =
+        _mm256_blendv_epi8(rowLow, rowHigh, _mm256_cmpgt_epi8(high, _mm256_set1_epi8(7)));
+    const __m256i bits =
+        _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16,
+                         32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128);
+    const __m256i bit = _mm256_shuffle_epi8(bits, high);
+    return _mm256_cmpeq_epi8(_mm256_and_si256(row, bit), bit);
+}
+
 template <Extra With>
-__attribute__((target("avx2"))) inline ChunkMarks avx2Chunk(const char *p, __m256i wanted)
+__attribute__((target("avx2"))) inline ChunkMarks avx2Chunk(const char *p, __m256i wanted,
+                                                            const Avx2Set &set)
 {
     const auto *from = reinterpret_cast<const __m256i *>(p);
     const __m256i a = _mm256_loadu_si256(from);
     const __m256i b = _mm256_loadu_si256(from + 1);
     ChunkMarks m{avx2Matches(a, b, '\n'), avx2Matches(a, b, '\r')};
-    if (With != Extra::None) {
+    if (With == Extra::Commas || With == Extra::Words) {
         m.Comma = avx2Matches(a, b, ',');
         m.Bracket = avx2Matches(a, b, '(');
     }
     if (With == Extra::Words)
         m.WordStart = avx2Bits(avx2WordStarts(a, wanted), avx2WordStarts(b, wanted));
+    if (With == Extra::Set)
+        m.InSet = avx2Bits(avx2InSet(a, set), avx2InSet(b, set));
     return m;
 }
 
@@ -254,16 +328,17 @@ __attribute__((target("avx2"))) inline ChunkMarks avx2Chunk(const char *p, __m25
 // function compiled for AVX2.
 template <Extra With>
 __attribute__((target("avx2"))) void markAvx2(const char *text, std::size_t size, ByteMarks &marks,
-                                              char letter)
+                                              char letter, const ByteSet &byteSet)
 {
     const __m256i wanted = _mm256_set1_epi8(letter);
+    const Avx2Set set = avx2Set(byteSet);
     MarkWriter<With> writer(marks, size);
     std::size_t word = 0;
     for (; (word + 1) * Chunk <= size; ++word)
-        writer.Put(word, avx2Chunk<With>(text + word * Chunk, wanted));
+        writer.Put(word, avx2Chunk<With>(text + word * Chunk, wanted, set));
     if (word * Chunk < size)
-        writer.Put(word,
-                   avx2Chunk<With>(LastChunk(text + word * Chunk, size % Chunk).Bytes, wanted));
+        writer.Put(
+            word, avx2Chunk<With>(LastChunk(text + word * Chunk, size % Chunk).Bytes, wanted, set));
 }
 
 bool processorHasAvx2()
@@ -274,21 +349,22 @@ bool processorHasAvx2()
 #endif
 
 template <Extra With>
-void markWith(Marker marker, const char *text, std::size_t size, ByteMarks &marks, char letter)
+void markWith(Marker marker, const char *text, std::size_t size, ByteMarks &marks, char letter,
+              const ByteSet &set)
 {
     switch (marker) {
 #ifdef NUMRA_HAVE_AVX2
     case Marker::Avx2:
-        markAvx2<With>(text, size, marks, letter);
+        markAvx2<With>(text, size, marks, letter, set);
         return;
 #endif
 #ifdef NUMRA_HAVE_SSE2
     case Marker::Sse2:
-        markSse2<With>(text, size, marks, letter);
+        markSse2<With>(text, size, marks, letter, set);
         return;
 #endif
     default:
-        markPlain<With>(text, size, marks, letter);
+        markPlain<With>(text, size, marks, letter, set);
         return;
     }
 }
@@ -345,12 +421,16 @@ void MarkBytes(const char *text, std::size_t size, ByteMarks &marks, MarkRequest
 void MarkBytes(Marker marker, const char *text, std::size_t size, ByteMarks &marks,
                MarkRequest request)
 {
-    if (request.Letter != 0)
-        markWith<Extra::Words>(marker, text, size, marks, request.Letter);
+    static const ByteSet none{};
+    const ByteSet &set = request.Set ? *request.Set : none;
+    if (request.Set)
+        markWith<Extra::Set>(marker, text, size, marks, 0, set);
+    else if (request.Letter != 0)
+        markWith<Extra::Words>(marker, text, size, marks, request.Letter, set);
     else if (request.Commas)
-        markWith<Extra::Commas>(marker, text, size, marks, 0);
+        markWith<Extra::Commas>(marker, text, size, marks, 0, set);
     else
-        markWith<Extra::None>(marker, text, size, marks, 0);
+        markWith<Extra::None>(marker, text, size, marks, 0, set);
 }
 
 } // namespace Numra

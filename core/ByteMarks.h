@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -20,14 +21,26 @@ struct ByteMarks
     // and the bytes that may begin a word whose letters start with a given one: that letter in
     // either case, and every byte that is no letter A to Z at all.
     std::vector<std::uint64_t> WordStarts;
+    // and the bytes of a given set (all of them where a marker cannot tell).
+    std::vector<std::uint64_t> InSet;
     bool HasCr = false;
 };
+
+// A set of byte values: bit c % 64 of word c / 64.
+using ByteSet = std::array<std::uint64_t, 4>;
+
+inline bool InByteSet(const ByteSet &set, char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (set[u / 64] >> (u % 64)) & 1U;
+}
 
 // What a pass asks to have marked beyond the line breaks.
 struct MarkRequest
 {
     bool Commas = false;
-    char Letter = 0; // a to z for WordStarts, which also needs Commas
+    char Letter = 0;              // a to z for WordStarts, which also needs Commas
+    const ByteSet *Set = nullptr; // for InSet
 };
 
 // The number of marked bytes in [from, to).

@@ -22,6 +22,31 @@ bool FitsPlacement(Placement placement, int keyPos, std::string_view number,
     return false;
 }
 
+namespace {
+
+// The lines of a block without CRs whose first byte is marked InSet, in order.
+template <typename OnLine> void forEachLineStartingInSet(const LineBlock &block, OnLine &&onLine)
+{
+    const ByteMarks &marks = *block.Marks;
+    std::uint64_t carry = std::uint64_t{1} << (block.Start % 64); // the block's first line
+    for (std::size_t word = block.Start / 64; word * 64 < block.Size; ++word) {
+        const std::uint64_t breaks = marks.Breaks[word];
+        std::uint64_t starts = ((breaks << 1) | carry) & marks.InSet[word];
+        carry = breaks >> 63;
+        for (; starts != 0; starts &= starts - 1) {
+            const std::size_t at = word * 64 + static_cast<std::size_t>(std::countr_zero(starts));
+            if (at >= block.Size)
+                return;
+            if (at < block.Start)
+                continue;
+            const std::size_t end = NextMark(marks.Breaks, at, block.Size);
+            onLine(std::string_view(block.Text + at, std::min(end - at, ShortStringMax)));
+        }
+    }
+}
+
+} // namespace
+
 ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberText,
                                 Placement placement,
                                 const std::function<void(const Record &)> &sink)
@@ -33,8 +58,7 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
 
     ConversionOutcome outcome;
     Record record;
-    outcome.error = ReadDictionary(file, [&](std::string_view line) {
-        ++outcome.examined;
+    const auto examine = [&](std::string_view line) {
         // The cheap tests on the raw key first: most lines end here, before any split.
         if (!index.MayHoldKey(line))
             return;
@@ -45,7 +69,32 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
             return;
         ++outcome.accepted;
         sink(record);
-    });
+    };
+    // A key begins with a byte of the number text: the marks of a block find the lines that do.
+    ByteSet keyBytes{};
+    for (char c : numberText) {
+        if (c != ',')
+            keyBytes[static_cast<unsigned char>(c) / 64] |= std::uint64_t{1}
+                                                            << (static_cast<unsigned char>(c) % 64);
+    }
+    outcome.error = ReadDictionaryBlocks(
+        file,
+        [&](const LineBlock &block) {
+            // After a CR LF pair a line starts two bytes past its mark; such blocks go line by
+            // line.
+            if (!block.Marks->HasCr) {
+                outcome.examined += static_cast<std::int64_t>(CountLines(block));
+                forEachLineStartingInSet(block, examine);
+                return;
+            }
+            LineCursor cursor(block);
+            std::string_view line;
+            while (cursor.Next(line)) {
+                ++outcome.examined;
+                examine(line);
+            }
+        },
+        MarkRequest{false, 0, &keyBytes});
     return outcome;
 }
 

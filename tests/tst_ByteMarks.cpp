@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include <numeric>
 #include <random>
 
 using namespace Numra;
@@ -69,6 +70,8 @@ private slots:
     void markersAgree();
     void markersAgreeOnRandomText_data();
     void markersAgreeOnRandomText();
+    void setMembers_data();
+    void setMembers();
     void commasOnlyWhenAsked();
     void nextMark_data();
     void nextMark();
@@ -148,6 +151,49 @@ void tst_ByteMarks::markersAgreeOnRandomText()
             QCOMPARE(withinText(marks.WordStarts, size), expected.WordStarts);
             QCOMPARE(marks.HasCr, expected.HasCr);
         }
+    }
+}
+
+void tst_ByteMarks::setMembers_data()
+{
+    QTest::addColumn<int>("members");
+    QTest::newRow("no member") << 0;
+    QTest::newRow("one member") << 1;
+    QTest::newRow("sixteen members") << 16;
+    QTest::newRow("seventeen members") << 17;
+    QTest::newRow("every byte") << 256;
+}
+
+// Any byte value may be a member, high ones included; SSE2 marks every byte of a set too large
+// to compare member by member, and the passes then look at every line.
+void tst_ByteMarks::setMembers()
+{
+    QFETCH(int, members);
+    std::mt19937 random{std::uint32_t(members)};
+    ByteSet set{};
+    std::vector<int> values(256);
+    std::iota(values.begin(), values.end(), 0);
+    std::shuffle(values.begin(), values.end(), random);
+    for (int i = 0; i < members; ++i)
+        set[std::size_t(values[i]) / 64] |= std::uint64_t{1} << (values[i] % 64);
+    QByteArray text;
+    for (int i = 0; i < 1000; ++i)
+        text += char(i % 3 ? values[random() % 20] : random() % 256);
+    std::vector<std::uint64_t> expected((std::size_t(text.size()) + 63) / 64);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (InByteSet(set, text[i]))
+            expected[std::size_t(i) / 64] |= std::uint64_t{1} << (i % 64);
+    }
+    for (Marker marker : AvailableMarkers()) {
+        ByteMarks marks;
+        MarkBytes(marker, text.constData(), std::size_t(text.size()), marks, {false, 0, &set});
+        const std::vector<std::uint64_t> found = withinText(marks.InSet, text.size());
+        if (marker == Marker::Sse2 && members > 16)
+            QCOMPARE(found,
+                     withinText(std::vector<std::uint64_t>(expected.size(), ~0ULL), text.size()));
+        else
+            QCOMPARE(found, expected);
+        QCOMPARE(firstWords(marks.Breaks, expected.size()), naiveMarks(text).Breaks);
     }
 }
 

@@ -1,9 +1,13 @@
 #include "AffixTable.h"
+#include "Conversion.h"
 #include "DictionaryFile.h"
+#include "LookupPass.h"
+#include "Reference.h"
 
 #include <QtTest>
 
 #include <fstream>
+#include <random>
 
 using namespace Numra;
 
@@ -42,6 +46,8 @@ private slots:
     void fileOfWholeBlocks();
     void passThatThrowsStopsReading();
     void lineByLineMatchesPass();
+    void passesAgreeWithReference_data();
+    void passesAgreeWithReference();
     void longLineIsCut();
     void crlfSplitAtEndOfFile();
     void reopenStartsAtFirstLine();
@@ -193,6 +199,65 @@ void tst_Dictionary::lineByLineMatchesPass()
     while (file.ReadLine(line) == DictionaryFile::ReadResult::Line)
         lines.append(QByteArray(line.data(), qsizetype(line.size())));
     QCOMPARE(lines, expected);
+}
+
+void tst_Dictionary::passesAgreeWithReference_data()
+{
+    QTest::addColumn<int>("marker");
+    QTest::addColumn<QByteArray>("lineBreak");
+    for (Marker marker : AvailableMarkers()) {
+        for (const char *lineBreak : {"\n", "\r\n"}) {
+            QTest::addRow("%s, %s", MarkerName(marker), *lineBreak == '\n' ? "LF" : "CRLF")
+                << int(marker) << QByteArray(lineBreak);
+        }
+    }
+}
+
+// The shortcuts that the passes take from the marks of each block (the lines that may start
+// with a key, the lines that may hold the word) against the plain reference, over several
+// blocks, with lines that run from one block into the next.
+void tst_Dictionary::passesAgreeWithReference()
+{
+    QFETCH(int, marker);
+    QFETCH(QByteArray, lineBreak);
+    UseMarker(Marker(marker));
+    std::mt19937 random(11);
+    const char *wordBytes = "abcfFlowersLOW-' (x,y)9";
+    std::vector<std::string> lines;
+    QByteArray bytes;
+    while (bytes.size() < 3 * qsizetype(DictionaryFile::BlockSize)) {
+        std::string line;
+        for (int i = 1 + random() % 6; i > 0; --i)
+            line += char('0' + random() % 10);
+        if (random() % 50 == 0)
+            line = "-" + line;
+        line += ',';
+        for (int i = 1 + random() % (random() % 200 == 0 ? 400 : 9); i > 0; --i)
+            line += wordBytes[random() % std::strlen(wordBytes)];
+        line += random() % 2 ? ",N" : ",A";
+        lines.push_back(Reference::cut(line));
+        bytes += QByteArray::fromStdString(line) + lineBreak;
+    }
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, bytes));
+    for (const char *number : {"2255669", "0123456789 -(),abcfFlowersLOW\x95xyz'"}) {
+        std::int64_t examined = 0;
+        const std::vector<Record> expected =
+            Reference::naiveConvert(lines, number, Placement::AnyPoint, examined);
+        std::vector<Record> found;
+        const auto outcome = RunConversion(file, number, Placement::AnyPoint,
+                                           [&](const Record &r) { found.push_back(r); });
+        QCOMPARE(outcome.examined, examined);
+        QCOMPARE(found.size(), expected.size());
+        QVERIFY(std::equal(found.begin(), found.end(), expected.begin(), Reference::sameRecord));
+    }
+    for (const char *word : {"flow", "Flowers", "-a", "cab", "x"}) {
+        std::int64_t examined = 0;
+        const std::vector<std::string> expected = Reference::naiveLookup(lines, word, examined);
+        const auto outcome = RunLookup(file, word);
+        QCOMPARE(outcome.examined, examined);
+        QCOMPARE(outcome.numbers, expected);
+    }
 }
 
 void tst_Dictionary::longLineIsCut()
