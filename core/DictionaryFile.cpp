@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -20,9 +21,9 @@ constexpr std::size_t BlocksInFlight = 3;
 std::atomic<bool> readAheadUsed{true};
 
 enum class ReadState { More, End, Failed };
-enum SlotState : int { Free, Full, Stopping };
+enum SlotState : int { Free, Reading, Full, Stopping };
 
-// One block as read, marked by the thread that read it.
+// One block as read and marked.
 struct Slot
 {
     std::unique_ptr<char[]> Data{new char[DictionaryFile::BlockSize + Tailroom]};
@@ -31,14 +32,13 @@ struct Slot
     ByteMarks Marks;
     std::atomic<int> Use{Free};
 
-    void Fill(std::FILE *file, MarkRequest request)
+    void Read(std::FILE *file)
     {
         Got = std::fread(Data.get(), 1, DictionaryFile::BlockSize, file);
         State = Got == DictionaryFile::BlockSize ? ReadState::More
                 : std::ferror(file)              ? ReadState::Failed
                                                  : ReadState::End;
         Data[Got] = '\0';
-        MarkBytes(Data.get(), Got, Marks, request);
     }
 };
 
@@ -46,12 +46,20 @@ struct Slot
 
 // The read blocks and the thread that reads ahead; the kept start of a line that runs on from
 // one block into the next, and that line once it is whole.
+//
+// Whoever needs the next block first reads and marks it: the thread while it is ahead, the
+// scanning thread itself when the other one has not come round (on a busy machine waiting for
+// it costs more than the read).
 struct DictionaryFile::Blocks
 {
     std::array<Slot, BlocksInFlight> Slots;
-    std::size_t Next = 0; // number of the next block to take
+    std::mutex FileLock;
+    std::size_t NextToRead = 0; // guarded by FileLock, as is the file
+    bool ReadingEnded = false;  // guarded by FileLock: a read found the end or failed
+    std::atomic<bool> Stopping{false};
     bool Threaded = false;
     std::thread Reader;
+    std::size_t Next = 0; // number of the next block to scan
 
     Slot *Current = nullptr;
     std::size_t Rest = 0; // where the current block's lines after a joined line begin
@@ -67,7 +75,10 @@ struct DictionaryFile::Blocks
 
     void Restart()
     {
-        Next = 0;
+        Next = NextToRead = 0;
+        ReadingEnded = false;
+        for (Slot &slot : Slots)
+            slot.Use.store(Free, std::memory_order_relaxed);
         Current = nullptr;
         RestPending = false;
         JoinedLength = 0;
@@ -76,20 +87,42 @@ struct DictionaryFile::Blocks
 
     Slot &SlotOf(std::size_t block) { return Slots[block % BlocksInFlight]; }
 
-    void ReadFrom(std::FILE *file, std::size_t first, MarkRequest request)
+    // Reads and marks the block unless someone else has begun it.
+    bool Claim(std::FILE *file, std::size_t block, MarkRequest request)
     {
-        for (std::size_t block = first;; ++block) {
+        Slot &slot = SlotOf(block);
+        {
+            const std::lock_guard<std::mutex> lock(FileLock);
+            if (NextToRead != block || ReadingEnded ||
+                slot.Use.load(std::memory_order_acquire) != Free)
+                return false;
+            slot.Use.store(Reading, std::memory_order_relaxed);
+            ++NextToRead;
+            slot.Read(file);
+            ReadingEnded = slot.State != ReadState::More;
+        }
+        MarkBytes(slot.Data.get(), slot.Got, slot.Marks, request);
+        slot.Use.store(Full, std::memory_order_release);
+        slot.Use.notify_all();
+        return true;
+    }
+
+    void ReadAhead(std::FILE *file, MarkRequest request)
+    {
+        while (!Stopping.load(std::memory_order_acquire)) {
+            std::size_t block = 0;
+            {
+                const std::lock_guard<std::mutex> lock(FileLock);
+                if (ReadingEnded)
+                    return;
+                block = NextToRead;
+            }
             Slot &slot = SlotOf(block);
-            int use;
-            while ((use = slot.Use.load(std::memory_order_acquire)) == Full)
-                slot.Use.wait(Full);
+            const int use = slot.Use.load(std::memory_order_acquire);
             if (use == Stopping)
                 return;
-            slot.Fill(file, request);
-            slot.Use.store(Full, std::memory_order_release);
-            slot.Use.notify_one();
-            if (slot.State != ReadState::More)
-                return;
+            if (use != Free || !Claim(file, block, request))
+                slot.Use.wait(use);
         }
     }
 
@@ -97,39 +130,37 @@ struct DictionaryFile::Blocks
     {
         if (!Threaded)
             return;
+        Stopping.store(true, std::memory_order_release);
         for (Slot &slot : Slots) {
             slot.Use.store(Stopping, std::memory_order_release);
-            slot.Use.notify_one();
+            slot.Use.notify_all();
         }
         Reader.join();
         Threaded = false;
     }
 
-    // The block to scan next, read here or waited for.
+    // The block to scan next, read here or by the thread.
     Slot &Take(std::FILE *file, bool readAhead, MarkRequest request)
     {
         const std::size_t block = Next++;
-        if (block > 0 && Threaded) {
+        if (block > 0) {
             Slot &done = SlotOf(block - 1);
             done.Use.store(Free, std::memory_order_release);
-            done.Use.notify_one();
+            done.Use.notify_all();
         }
         Slot &slot = SlotOf(block);
-        if (Threaded) {
-            int use;
-            while ((use = slot.Use.load(std::memory_order_acquire)) != Full)
-                slot.Use.wait(use);
-            return slot;
+        for (;;) {
+            const int use = slot.Use.load(std::memory_order_acquire);
+            if (use == Full || (use == Free && Claim(file, block, request)))
+                break;
+            if (use == Reading)
+                slot.Use.wait(Reading);
         }
-        slot.Fill(file, request);
         // A file of one block needs no thread.
-        if (readAhead && readAheadUsed && slot.State == ReadState::More) {
-            for (Slot &other : Slots)
-                other.Use.store(Free, std::memory_order_relaxed);
-            slot.Use.store(Full, std::memory_order_relaxed);
+        if (block == 0 && readAhead && readAheadUsed && slot.State == ReadState::More) {
+            Stopping.store(false, std::memory_order_relaxed);
             try {
-                Reader = std::thread(
-                    [this, file, block, request] { ReadFrom(file, block + 1, request); });
+                Reader = std::thread([this, file, request] { ReadAhead(file, request); });
                 Threaded = true;
             } catch (const std::system_error &) {
                 // No thread to be had: read on in turn.
