@@ -75,6 +75,8 @@ private slots:
     void commasOnlyWhenAsked();
     void nextMark_data();
     void nextMark();
+    void lastMarkAndCount_data();
+    void lastMarkAndCount();
 };
 
 void tst_ByteMarks::markersAgree_data()
@@ -231,6 +233,33 @@ void tst_ByteMarks::nextMark()
     QFETCH(int, expected);
     const std::vector<std::uint64_t> marks{std::uint64_t{1} << 3, 1, std::uint64_t{1} << 2};
     QCOMPARE(int(NextMark(marks, std::size_t(from), std::size_t(to))), expected);
+}
+
+void tst_ByteMarks::lastMarkAndCount_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<int>("count");
+    // Marks at 3, 64, 130.
+    QTest::newRow("all") << 0 << 192 << 130 << 3;
+    QTest::newRow("mark at the end is outside") << 0 << 130 << 64 << 2;
+    QTest::newRow("mark at the start is inside") << 64 << 65 << 64 << 1;
+    QTest::newRow("back across an empty word") << 4 << 128 << 64 << 1;
+    QTest::newRow("none in the range") << 4 << 64 << 64 << 0;
+    QTest::newRow("none before the first") << 0 << 3 << 3 << 0;
+    QTest::newRow("empty range") << 10 << 10 << 10 << 0;
+}
+
+void tst_ByteMarks::lastMarkAndCount()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(int, last);
+    QFETCH(int, count);
+    const std::vector<std::uint64_t> marks{std::uint64_t{1} << 3, 1, std::uint64_t{1} << 2};
+    QCOMPARE(int(LastMark(marks, std::size_t(from), std::size_t(to))), last);
+    QCOMPARE(int(CountMarks(marks, std::size_t(from), std::size_t(to))), count);
 }
 
 QTEST_APPLESS_MAIN(tst_ByteMarks)
