@@ -43,6 +43,20 @@ struct MarkRequest
     const ByteSet *Set = nullptr; // for InSet
 };
 
+// Without a POPCNT instruction in the build's baseline, std::popcount is a library call; this
+// stays inline.
+inline std::size_t CountBits(std::uint64_t x)
+{
+#ifdef __POPCNT__
+    return static_cast<std::size_t>(std::popcount(x));
+#else
+    x -= (x >> 1) & 0x5555555555555555;
+    x = (x & 0x3333333333333333) + ((x >> 2) & 0x3333333333333333);
+    x = (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0f;
+    return static_cast<std::size_t>((x * 0x0101010101010101) >> 56);
+#endif
+}
+
 // The number of marked bytes in [from, to).
 inline std::size_t CountMarks(const std::vector<std::uint64_t> &marks, std::size_t from,
                               std::size_t to)
@@ -54,7 +68,7 @@ inline std::size_t CountMarks(const std::vector<std::uint64_t> &marks, std::size
             bits &= ~std::uint64_t{0} << (from % 64);
         if ((word + 1) * 64 > to)
             bits &= ~(~std::uint64_t{0} << (to % 64));
-        count += static_cast<std::size_t>(std::popcount(bits));
+        count += CountBits(bits);
     }
     return count;
 }

@@ -77,6 +77,7 @@ private slots:
     void nextMark();
     void lastMarkAndCount_data();
     void lastMarkAndCount();
+    void countBits();
 };
 
 void tst_ByteMarks::markersAgree_data()
@@ -260,6 +261,17 @@ void tst_ByteMarks::lastMarkAndCount()
     const std::vector<std::uint64_t> marks{std::uint64_t{1} << 3, 1, std::uint64_t{1} << 2};
     QCOMPARE(int(LastMark(marks, std::size_t(from), std::size_t(to))), last);
     QCOMPARE(int(CountMarks(marks, std::size_t(from), std::size_t(to))), count);
+}
+
+void tst_ByteMarks::countBits()
+{
+    std::mt19937_64 random(5);
+    for (int i = 0; i < 1000; ++i) {
+        const std::uint64_t x = random() & random();
+        QCOMPARE(CountBits(x), std::size_t(std::popcount(x)));
+    }
+    QCOMPARE(CountBits(~std::uint64_t{0}), std::size_t(64));
+    QCOMPARE(CountBits(0), std::size_t(0));
 }
 
 QTEST_APPLESS_MAIN(tst_ByteMarks)
