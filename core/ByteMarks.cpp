@@ -102,14 +102,6 @@ inline void markChunks(const char *text, std::size_t size, ByteMarks &marks, Mar
         writer.Put(word, markChunk(LastChunk(text + word * Chunk, size % Chunk).Bytes));
 }
 
-std::uint64_t byteSwap(std::uint64_t x)
-{
-    std::uint64_t swapped = 0;
-    for (int k = 0; k < 8; ++k, x >>= 8)
-        swapped = swapped << 8 | (x & 0xff);
-    return swapped;
-}
-
 constexpr std::uint64_t Ones = 0x0101010101010101;
 constexpr std::uint64_t Low7 = 0x7f7f7f7f7f7f7f7f;
 constexpr std::uint64_t High = 0x8080808080808080;
@@ -157,8 +149,12 @@ void markPlain(const char *text, std::size_t size, ByteMarks &marks, char letter
         for (std::size_t i = 0; i < Chunk; i += 8) {
             std::uint64_t x;
             std::memcpy(&x, p + i, 8);
-            if constexpr (std::endian::native == std::endian::big)
-                x = byteSwap(x);
+            if constexpr (std::endian::native == std::endian::big) {
+                std::uint64_t swapped = 0;
+                for (int k = 0; k < 8; ++k, x >>= 8)
+                    swapped = swapped << 8 | (x & 0xff);
+                x = swapped;
+            }
             m.Lf |= plainMatches(x, '\n') << i;
             m.Cr |= plainMatches(x, '\r') << i;
             if (With == Extra::Commas || With == Extra::Words) {
