@@ -29,6 +29,7 @@ struct ChunkMarks
     std::uint64_t Bracket = 0;
     std::uint64_t WordStart = 0;
     std::uint64_t InSet = 0;
+    std::uint64_t InSecondSet = 0;
 };
 
 // Which marks a marker makes beyond the breaks: none, commas and brackets, those and the
@@ -48,8 +49,10 @@ public:
         }
         if (With == Extra::Words)
             grow(marks.WordStarts, words);
-        if (With == Extra::Set)
+        if (With == Extra::Set) {
             grow(marks.InSet, words);
+            grow(marks.InSecondSet, words);
+        }
     }
     ~MarkWriter() { m_marks.HasCr = m_anyCr != 0; }
 
@@ -65,8 +68,10 @@ public:
         }
         if (With == Extra::Words)
             m_marks.WordStarts[word] = chunk.WordStart;
-        if (With == Extra::Set)
+        if (With == Extra::Set) {
             m_marks.InSet[word] = chunk.InSet;
+            m_marks.InSecondSet[word] = chunk.InSecondSet;
+        }
     }
 
 private:
@@ -138,13 +143,15 @@ inline std::uint64_t plainWordStarts(std::uint64_t x, char letter)
 
 template <Extra With>
 void markPlain(const char *text, std::size_t size, ByteMarks &marks, char letter,
-               const ByteSet &set)
+               const ByteSet &set, const ByteSet &second)
 {
-    markChunks<With>(text, size, marks, [letter, &set](const char *p) {
+    markChunks<With>(text, size, marks, [letter, &set, &second](const char *p) {
         ChunkMarks m;
         if (With == Extra::Set) {
-            for (std::size_t i = 0; i < Chunk; ++i)
+            for (std::size_t i = 0; i < Chunk; ++i) {
                 m.InSet |= std::uint64_t{InByteSet(set, p[i])} << i;
+                m.InSecondSet |= std::uint64_t{InByteSet(second, p[i])} << i;
+            }
         }
         for (std::size_t i = 0; i < Chunk; i += 8) {
             std::uint64_t x;
@@ -196,18 +203,40 @@ inline __m128i sse2WordStarts(__m128i v, __m128i letter)
 
 // Without a byte shuffle, SSE2 compares with each member of a small set; a larger set is
 // marked whole, which only costs the pass its shortcut.
-constexpr std::size_t Sse2SetMembers = 16;
+struct Sse2Set
+{
+    static constexpr std::size_t MaxMembers = 16;
+    __m128i Members[MaxMembers];
+    std::size_t Count = 0;
+
+    explicit Sse2Set(const ByteSet &set)
+    {
+        for (int c = 0; c < 256 && Count <= MaxMembers; ++c) {
+            if (InByteSet(set, static_cast<char>(c)) && Count++ < MaxMembers)
+                Members[Count - 1] = _mm_set1_epi8(static_cast<char>(c));
+        }
+    }
+
+    std::uint64_t Find(const __m128i v[4]) const
+    {
+        if (Count > MaxMembers)
+            return ~std::uint64_t{0};
+        __m128i found[4] = {};
+        for (std::size_t k = 0; k < Count; ++k) {
+            for (int i = 0; i < 4; ++i)
+                found[i] = _mm_or_si128(found[i], _mm_cmpeq_epi8(v[i], Members[k]));
+        }
+        return sse2Bits(found);
+    }
+};
 
 template <Extra With>
-void markSse2(const char *text, std::size_t size, ByteMarks &marks, char letter, const ByteSet &set)
+void markSse2(const char *text, std::size_t size, ByteMarks &marks, char letter, const ByteSet &set,
+              const ByteSet &second)
 {
     const __m128i wanted = _mm_set1_epi8(letter);
-    __m128i members[Sse2SetMembers];
-    std::size_t memberCount = 0;
-    for (int c = 0; c < 256 && memberCount <= Sse2SetMembers; ++c) {
-        if (InByteSet(set, static_cast<char>(c)) && memberCount++ < Sse2SetMembers)
-            members[memberCount - 1] = _mm_set1_epi8(static_cast<char>(c));
-    }
+    const Sse2Set firsts(set);
+    const Sse2Set seconds(second);
     markChunks<With>(text, size, marks, [&](const char *p) {
         const auto *from = reinterpret_cast<const __m128i *>(p);
         const __m128i v[4] = {_mm_loadu_si128(from), _mm_loadu_si128(from + 1),
@@ -223,16 +252,8 @@ void markSse2(const char *text, std::size_t size, ByteMarks &marks, char letter,
             m.WordStart = sse2Bits(found);
         }
         if (With == Extra::Set) {
-            if (memberCount > Sse2SetMembers) {
-                m.InSet = ~std::uint64_t{0};
-            } else {
-                __m128i found[4] = {};
-                for (std::size_t k = 0; k < memberCount; ++k) {
-                    for (int i = 0; i < 4; ++i)
-                        found[i] = _mm_or_si128(found[i], _mm_cmpeq_epi8(v[i], members[k]));
-                }
-                m.InSet = sse2Bits(found);
-            }
+            m.InSet = firsts.Find(v);
+            m.InSecondSet = seconds.Find(v);
         }
         return m;
     });
@@ -302,8 +323,8 @@ __attribute__((target("avx2"))) inline __m256i avx2InSet(__m256i v, const Avx2Se
 }
 
 template <Extra With>
-__attribute__((target("avx2"))) inline ChunkMarks avx2Chunk(const char *p, __m256i wanted,
-                                                            const Avx2Set &set)
+__attribute__((target("avx2"))) inline ChunkMarks
+avx2Chunk(const char *p, __m256i wanted, const Avx2Set &set, const Avx2Set &second)
 {
     const auto *from = reinterpret_cast<const __m256i *>(p);
     const __m256i a = _mm256_loadu_si256(from);
@@ -315,8 +336,10 @@ __attribute__((target("avx2"))) inline ChunkMarks avx2Chunk(const char *p, __m25
     }
     if (With == Extra::Words)
         m.WordStart = avx2Bits(avx2WordStarts(a, wanted), avx2WordStarts(b, wanted));
-    if (With == Extra::Set)
+    if (With == Extra::Set) {
         m.InSet = avx2Bits(avx2InSet(a, set), avx2InSet(b, set));
+        m.InSecondSet = avx2Bits(avx2InSet(a, second), avx2InSet(b, second));
+    }
     return m;
 }
 
@@ -324,17 +347,19 @@ __attribute__((target("avx2"))) inline ChunkMarks avx2Chunk(const char *p, __m25
 // function compiled for AVX2.
 template <Extra With>
 __attribute__((target("avx2"))) void markAvx2(const char *text, std::size_t size, ByteMarks &marks,
-                                              char letter, const ByteSet &byteSet)
+                                              char letter, const ByteSet &byteSet,
+                                              const ByteSet &secondSet)
 {
     const __m256i wanted = _mm256_set1_epi8(letter);
     const Avx2Set set = avx2Set(byteSet);
+    const Avx2Set second = avx2Set(secondSet);
     MarkWriter<With> writer(marks, size);
     std::size_t word = 0;
     for (; (word + 1) * Chunk <= size; ++word)
-        writer.Put(word, avx2Chunk<With>(text + word * Chunk, wanted, set));
+        writer.Put(word, avx2Chunk<With>(text + word * Chunk, wanted, set, second));
     if (word * Chunk < size)
-        writer.Put(
-            word, avx2Chunk<With>(LastChunk(text + word * Chunk, size % Chunk).Bytes, wanted, set));
+        writer.Put(word, avx2Chunk<With>(LastChunk(text + word * Chunk, size % Chunk).Bytes, wanted,
+                                         set, second));
 }
 
 bool processorHasAvx2()
@@ -346,21 +371,21 @@ bool processorHasAvx2()
 
 template <Extra With>
 void markWith(Marker marker, const char *text, std::size_t size, ByteMarks &marks, char letter,
-              const ByteSet &set)
+              const ByteSet &set, const ByteSet &second)
 {
     switch (marker) {
 #ifdef NUMRA_HAVE_AVX2
     case Marker::Avx2:
-        markAvx2<With>(text, size, marks, letter, set);
+        markAvx2<With>(text, size, marks, letter, set, second);
         return;
 #endif
 #ifdef NUMRA_HAVE_SSE2
     case Marker::Sse2:
-        markSse2<With>(text, size, marks, letter, set);
+        markSse2<With>(text, size, marks, letter, set, second);
         return;
 #endif
     default:
-        markPlain<With>(text, size, marks, letter, set);
+        markPlain<With>(text, size, marks, letter, set, second);
         return;
     }
 }
@@ -419,14 +444,15 @@ void MarkBytes(Marker marker, const char *text, std::size_t size, ByteMarks &mar
 {
     static const ByteSet none{};
     const ByteSet &set = request.Set ? *request.Set : none;
+    const ByteSet &second = request.SecondSet ? *request.SecondSet : set;
     if (request.Set)
-        markWith<Extra::Set>(marker, text, size, marks, 0, set);
+        markWith<Extra::Set>(marker, text, size, marks, 0, set, second);
     else if (request.Letter != 0)
-        markWith<Extra::Words>(marker, text, size, marks, request.Letter, set);
+        markWith<Extra::Words>(marker, text, size, marks, request.Letter, set, second);
     else if (request.Commas)
-        markWith<Extra::Commas>(marker, text, size, marks, 0, set);
+        markWith<Extra::Commas>(marker, text, size, marks, 0, set, second);
     else
-        markWith<Extra::None>(marker, text, size, marks, 0, set);
+        markWith<Extra::None>(marker, text, size, marks, 0, set, second);
 }
 
 } // namespace Numra

@@ -21,8 +21,10 @@ struct ByteMarks
     // and the bytes that may begin a word whose letters start with a given one: that letter in
     // either case, and every byte that is no letter A to Z at all.
     std::vector<std::uint64_t> WordStarts;
-    // and the bytes of a given set (all of them where a marker cannot tell).
+    // and the bytes of a given set and of a second one (all of them where a marker cannot
+    // tell).
     std::vector<std::uint64_t> InSet;
+    std::vector<std::uint64_t> InSecondSet;
     bool HasCr = false;
 };
 
@@ -39,8 +41,9 @@ inline bool InByteSet(const ByteSet &set, char c)
 struct MarkRequest
 {
     bool Commas = false;
-    char Letter = 0;              // a to z for WordStarts, which also needs Commas
-    const ByteSet *Set = nullptr; // for InSet
+    char Letter = 0;                    // a to z for WordStarts, which also needs Commas
+    const ByteSet *Set = nullptr;       // for InSet
+    const ByteSet *SecondSet = nullptr; // for InSecondSet; Set again when not given
 };
 
 // Without a POPCNT instruction in the build's baseline, std::popcount is a library call; this

@@ -24,14 +24,18 @@ bool FitsPlacement(Placement placement, int keyPos, std::string_view number,
 
 namespace {
 
-// The lines of a block without CRs whose first byte is marked InSet, in order.
+// The lines of a block without CRs whose first byte is marked InSet and second InSecondSet, in
+// order.
 template <typename OnLine> void forEachLineStartingInSet(const LineBlock &block, OnLine &&onLine)
 {
     const ByteMarks &marks = *block.Marks;
     std::uint64_t carry = std::uint64_t{1} << (block.Start % 64); // the block's first line
     for (std::size_t word = block.Start / 64; word * 64 < block.Size; ++word) {
         const std::uint64_t breaks = marks.Breaks[word];
-        std::uint64_t starts = ((breaks << 1) | carry) & marks.InSet[word];
+        const std::uint64_t next =
+            (word + 1) * 64 < block.Size ? marks.InSecondSet[word + 1] << 63 : 0;
+        std::uint64_t starts =
+            ((breaks << 1) | carry) & marks.InSet[word] & ((marks.InSecondSet[word] >> 1) | next);
         carry = breaks >> 63;
         for (; starts != 0; starts &= starts - 1) {
             const std::size_t at = word * 64 + static_cast<std::size_t>(std::countr_zero(starts));
@@ -70,12 +74,21 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
         ++outcome.accepted;
         sink(record);
     };
-    // A key begins with a byte of the number text: the marks of a block find the lines that do.
-    ByteSet keyBytes{};
-    for (char c : numberText) {
-        if (c != ',')
-            keyBytes[static_cast<unsigned char>(c) / 64] |= std::uint64_t{1}
-                                                            << (static_cast<unsigned char>(c) % 64);
+    // A key begins with a byte of the number text and goes on with the byte after it there, or
+    // ends at its comma: the marks of a block find the lines that may begin so.
+    ByteSet firstBytes{};
+    ByteSet secondBytes{};
+    const auto add = [](ByteSet &set, char c) {
+        set[static_cast<unsigned char>(c) / 64] |= std::uint64_t{1}
+                                                   << (static_cast<unsigned char>(c) % 64);
+    };
+    add(secondBytes, ',');
+    for (std::size_t i = 0; i < numberText.size(); ++i) {
+        if (numberText[i] == ',')
+            continue;
+        add(firstBytes, numberText[i]);
+        if (i + 1 < numberText.size())
+            add(secondBytes, numberText[i + 1]);
     }
     outcome.error = ReadDictionaryBlocks(
         file,
@@ -94,7 +107,7 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
                 examine(line);
             }
         },
-        MarkRequest{false, 0, &keyBytes});
+        MarkRequest{false, 0, &firstBytes, &secondBytes});
     return outcome;
 }
 

@@ -182,20 +182,30 @@ void tst_ByteMarks::setMembers()
     QByteArray text;
     for (int i = 0; i < 1000; ++i)
         text += char(i % 3 ? values[random() % 20] : random() % 256);
+    // The second set: the complement of the first.
+    ByteSet second{};
+    for (std::size_t w = 0; w < set.size(); ++w)
+        second[w] = ~set[w];
     std::vector<std::uint64_t> expected((std::size_t(text.size()) + 63) / 64);
+    std::vector<std::uint64_t> expectedSecond(expected.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (InByteSet(set, text[i]))
-            expected[std::size_t(i) / 64] |= std::uint64_t{1} << (i % 64);
+        const std::uint64_t bit = std::uint64_t{1} << (i % 64);
+        (InByteSet(set, text[i]) ? expected : expectedSecond)[std::size_t(i) / 64] |= bit;
     }
     for (Marker marker : AvailableMarkers()) {
         ByteMarks marks;
-        MarkBytes(marker, text.constData(), std::size_t(text.size()), marks, {false, 0, &set});
-        const std::vector<std::uint64_t> found = withinText(marks.InSet, text.size());
-        if (marker == Marker::Sse2 && members > 16)
-            QCOMPARE(found,
-                     withinText(std::vector<std::uint64_t>(expected.size(), ~0ULL), text.size()));
-        else
-            QCOMPARE(found, expected);
+        MarkBytes(marker, text.constData(), std::size_t(text.size()), marks,
+                  {false, 0, &set, &second});
+        const std::vector<std::uint64_t> all =
+            withinText(std::vector<std::uint64_t>(expected.size(), ~0ULL), text.size());
+        const bool tooMany = marker == Marker::Sse2 && members > 16;
+        const bool tooManySecond = marker == Marker::Sse2 && 256 - members > 16;
+        QCOMPARE(withinText(marks.InSet, text.size()), tooMany ? all : expected);
+        QCOMPARE(withinText(marks.InSecondSet, text.size()), tooManySecond ? all : expectedSecond);
+        // Without a second set the first serves for both.
+        ByteMarks one;
+        MarkBytes(marker, text.constData(), std::size_t(text.size()), one, {false, 0, &set});
+        QCOMPARE(one.InSecondSet, one.InSet);
         QCOMPARE(firstWords(marks.Breaks, expected.size()), naiveMarks(text).Breaks);
     }
 }
