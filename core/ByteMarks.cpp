@@ -142,17 +142,13 @@ inline std::uint64_t plainWordStarts(std::uint64_t x, char letter)
 }
 
 template <Extra With>
-void markPlain(const char *text, std::size_t size, ByteMarks &marks, char letter,
-               const ByteSet &set, const ByteSet &second)
+void markPlain(const char *text, std::size_t size, ByteMarks &marks, char letter)
 {
-    markChunks<With>(text, size, marks, [letter, &set, &second](const char *p) {
+    markChunks<With>(text, size, marks, [letter](const char *p) {
         ChunkMarks m;
-        if (With == Extra::Set) {
-            for (std::size_t i = 0; i < Chunk; ++i) {
-                m.InSet |= std::uint64_t{InByteSet(set, p[i])} << i;
-                m.InSecondSet |= std::uint64_t{InByteSet(second, p[i])} << i;
-            }
-        }
+        // A look-up per byte costs the plain marker more than the pass saves by it.
+        if (With == Extra::Set)
+            m.InSet = m.InSecondSet = ~std::uint64_t{0};
         for (std::size_t i = 0; i < Chunk; i += 8) {
             std::uint64_t x;
             std::memcpy(&x, p + i, 8);
@@ -371,7 +367,7 @@ bool processorHasAvx2()
 
 template <Extra With>
 void markWith(Marker marker, const char *text, std::size_t size, ByteMarks &marks, char letter,
-              const ByteSet &set, const ByteSet &second)
+              [[maybe_unused]] const ByteSet &set, [[maybe_unused]] const ByteSet &second)
 {
     switch (marker) {
 #ifdef NUMRA_HAVE_AVX2
@@ -385,7 +381,7 @@ void markWith(Marker marker, const char *text, std::size_t size, ByteMarks &mark
         return;
 #endif
     default:
-        markPlain<With>(text, size, marks, letter, set, second);
+        markPlain<With>(text, size, marks, letter);
         return;
     }
 }
