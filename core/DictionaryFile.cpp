@@ -21,7 +21,7 @@ constexpr std::size_t BlocksInFlight = 3;
 std::atomic<bool> readAheadUsed{true};
 
 enum class ReadState { More, End, Failed };
-enum SlotState : int { Free, Reading, Full, Stopping };
+enum SlotState : int { Free, Reading, Full, Stopped };
 
 // One block as read and marked.
 struct Slot
@@ -56,7 +56,7 @@ struct DictionaryFile::Blocks
     std::mutex FileLock;
     std::size_t NextToRead = 0; // guarded by FileLock, as is the file
     bool ReadingEnded = false;  // guarded by FileLock: a read found the end or failed
-    std::atomic<bool> Stopping{false};
+    std::atomic<bool> Stopping{false}; // asks the thread to end
     bool Threaded = false;
     std::thread Reader;
     std::size_t Next = 0; // number of the next block to scan
@@ -119,7 +119,7 @@ struct DictionaryFile::Blocks
             }
             Slot &slot = SlotOf(block);
             const int use = slot.Use.load(std::memory_order_acquire);
-            if (use == Stopping)
+            if (use == Stopped)
                 return;
             if (use != Free || !Claim(file, block, request))
                 slot.Use.wait(use);
@@ -132,7 +132,7 @@ struct DictionaryFile::Blocks
             return;
         Stopping.store(true, std::memory_order_release);
         for (Slot &slot : Slots) {
-            slot.Use.store(Stopping, std::memory_order_release);
+            slot.Use.store(Stopped, std::memory_order_release);
             slot.Use.notify_all();
         }
         Reader.join();
