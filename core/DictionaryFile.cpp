@@ -18,7 +18,9 @@ constexpr std::size_t Tailroom = 64;
 // Three blocks let the thread read one block ahead while a second waits its turn.
 constexpr std::size_t BlocksInFlight = 3;
 
-std::atomic<bool> readAheadUsed{true};
+// Off by default: on the shared two-core machine it was measured on, a second thread waiting
+// for its turn cost more than it saved (see the benchmark's marker and reading table).
+std::atomic<bool> readAheadUsed{false};
 
 enum class ReadState { More, End, Failed };
 enum SlotState : int { Free, Reading, Full, Stopped };
@@ -54,8 +56,8 @@ struct DictionaryFile::Blocks
 {
     std::array<Slot, BlocksInFlight> Slots;
     std::mutex FileLock;
-    std::size_t NextToRead = 0; // guarded by FileLock, as is the file
-    bool ReadingEnded = false;  // guarded by FileLock: a read found the end or failed
+    std::size_t NextToRead = 0;        // guarded by FileLock, as is the file
+    bool ReadingEnded = false;         // guarded by FileLock: a read found the end or failed
     std::atomic<bool> Stopping{false}; // asks the thread to end
     bool Threaded = false;
     std::thread Reader;

@@ -153,7 +153,7 @@ public:
     // While a pass holds one, a thread of its own reads and marks the blocks after the first
     // ahead of the scanning, which reads a block itself when the thread has not come round to
     // it; the thread is joined when the object goes, however the pass ends. Lines, counts and
-    // errors are the same either way. On unless turned off (the benchmark measures both).
+    // errors are the same either way. Off unless turned on (the benchmark measures both).
     static void UseReadAhead(bool use);
 
     class ReadAhead

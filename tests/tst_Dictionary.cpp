@@ -65,7 +65,7 @@ private slots:
 void tst_Dictionary::cleanup()
 {
     UseMarker(AvailableMarkers().back());
-    DictionaryFile::UseReadAhead(true);
+    DictionaryFile::UseReadAhead(false);
 }
 
 void tst_Dictionary::lines_data()
@@ -167,6 +167,7 @@ void tst_Dictionary::fileOfWholeBlocks()
 // reads the file from its first line.
 void tst_Dictionary::passThatThrowsStopsReading()
 {
+    DictionaryFile::UseReadAhead(true);
     QByteArray bytes;
     for (int i = 0; i < 200000; ++i)
         bytes += QByteArray::number(i) + ",w,N\n";

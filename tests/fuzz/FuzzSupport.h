@@ -82,12 +82,14 @@ inline Numra::DictionaryFile &ScratchDictionary()
     return file;
 }
 
-// Each input is read with one of the markers this processor can run, taken by its size, so
-// that every marker meets every kind of input.
+// Each input is read with one of the markers this processor can run, and with or without the
+// thread that reads ahead, taken by its size, so that every way of reading meets every kind of
+// input.
 inline void PickMarker(std::size_t size)
 {
     static const std::vector<Numra::Marker> markers = Numra::AvailableMarkers();
     Numra::UseMarker(markers[size % markers.size()]);
+    Numra::DictionaryFile::UseReadAhead(size / markers.size() % 2 == 1);
 }
 
 // The first line of an input (up to its first LF) and the rest, which becomes the dictionary.
