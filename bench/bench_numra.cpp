@@ -1,7 +1,11 @@
-// Speed of the conversion pass against a bare line count, and of a whole Convert and a candidate
-// click in the main window, on a dictionary of a million lines. Not part of the test run:
-//   cmake --build build --target bench_numra && build/bin/bench_numra [DICTIONARY]
+// Speed and memory of the dictionary passes against a bare line count (`wc -l`), on a dictionary
+// of a million lines and, with --big, of five million: the passes in the process, whole
+// numra-find runs, and a Convert and a candidate click in the main window. Not part of the tests:
+//   cmake --build build --target bench_numra && build/bin/bench_numra [--big]
+// Every figure is the median of Runs; processes are timed alternately with `wc -l`, so that a
+// busy machine slows both alike. Linux only (fork, wait4).
 
+#include "ByteMarks.h"
 #include "Conversion.h"
 #include "Dialogs.h"
 #include "Grid.h"
@@ -12,33 +16,105 @@
 #include "ui_Main.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
 
-constexpr int Runs = 7;
+constexpr int Runs = 9;
+const char *const Number = "2255669";
+const char *const Word = "flowers";
 
-// The fastest of several runs, in milliseconds: the least disturbed by a busy machine.
-double bestOf(const std::function<void()> &work)
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start)
 {
-    double best = 1e300;
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double medianOf(const std::function<void()> &work)
+{
+    std::vector<double> times;
     for (int i = 0; i < Runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
+        const auto start = Clock::now();
         work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
+        times.push_back(msSince(start));
     }
-    return best;
+    return median(times);
+}
+
+struct ProcessRun
+{
+    double Ms = 0;
+    long PeakKiB = 0;
+};
+
+// One run of a program with its output thrown away: wall time and peak resident memory.
+ProcessRun runProcess(const std::vector<std::string> &args)
+{
+    std::vector<char *> argv;
+    for (const std::string &arg : args)
+        argv.push_back(const_cast<char *>(arg.c_str()));
+    argv.push_back(nullptr);
+    const auto start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    ProcessRun run{msSince(start), usage.ru_maxrss};
+    if (!WIFEXITED(status) || WEXITSTATUS(status) > 1)
+        qFatal("%s failed", args[0].c_str());
+    return run;
+}
+
+struct ProcessFigures
+{
+    double Ms = 0;
+    long PeakKiB = 0;
+};
+
+// Each program once per round, in turn; medians of the rounds.
+std::vector<ProcessFigures> timeAlternately(const std::vector<std::vector<std::string>> &programs)
+{
+    std::vector<std::vector<double>> times(programs.size());
+    std::vector<ProcessFigures> figures(programs.size());
+    for (int round = 0; round < Runs; ++round) {
+        for (std::size_t p = 0; p < programs.size(); ++p) {
+            const ProcessRun run = runProcess(programs[p]);
+            times[p].push_back(run.Ms);
+            figures[p].PeakKiB = std::max(figures[p].PeakKiB, run.PeakKiB);
+        }
+    }
+    for (std::size_t p = 0; p < programs.size(); ++p)
+        figures[p].Ms = median(times[p]);
+    return figures;
 }
 
 long long countLines(const std::string &path)
@@ -60,7 +136,7 @@ long long countLines(const std::string &path)
     return lines;
 }
 
-QString makeDictionary(const QString &path)
+QString makeDictionary(const QString &path, int lines)
 {
     if (QFileInfo::exists(path))
         return path;
@@ -73,53 +149,116 @@ QString makeDictionary(const QString &path)
         QProcess::execute(QStringLiteral("/usr/bin/python3"),
                           {QStringLiteral(NUMRA_SOURCE_DIR "/tools/make-dictionary"),
                            QStringLiteral("--words"), words, QStringLiteral("--min-lines"),
-                           QStringLiteral("1000000"), QStringLiteral("--output"), path});
+                           QString::number(lines), QStringLiteral("--output"), path});
     if (status != 0)
         qFatal("tools/make-dictionary failed");
     return path;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+long peakKiB()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QString dictionary =
-        argc > 1 ? QString::fromLocal8Bit(argv[1])
-                 : makeDictionary(QCoreApplication::applicationDirPath() + "/bench-dictionary.txt");
-    const std::string path = dictionary.toStdString();
-    const std::string number = "3569377267";
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
 
-    const long long lines = countLines(path);
-    const double bare = bestOf([&] { countLines(path); });
-    std::printf("dictionary: %s, %lld lines\n", path.c_str(), lines);
-    std::printf("bare memchr line count: %8.2f ms\n", bare);
+void row(const char *name, double ms, double wc, const char *note = "")
+{
+    std::printf("| %-44s | %9.2f | %5.2f | %s\n", name, ms, ms / wc, note);
+}
+
+double anyPass(Numra::DictionaryFile &file)
+{
+    return medianOf([&] {
+        Numra::RunConversion(file, Number, Numra::Placement::AnyPoint,
+                             [](const Numra::Record &) {});
+    });
+}
+
+double lookupPass(Numra::DictionaryFile &file)
+{
+    return medianOf([&] { Numra::RunLookup(file, Word); });
+}
+
+// Returns the median of `wc -l` for the window's figures.
+double benchFile(const std::string &path, const std::string &oneLine)
+{
+    const std::string find = QCoreApplication::applicationDirPath().toStdString() + "/numra-find";
+    const std::string wc = "/usr/bin/wc";
+    std::printf("\n%s: %lld lines, %.1f MB\n\n", path.c_str(), countLines(path),
+                QFileInfo(QString::fromStdString(path)).size() / 1e6);
+    const auto processes = timeAlternately({{wc, "-l", path},
+                                            {find, "--dictionary", path, "--any", Number},
+                                            {find, "--dictionary", path, "--lookup", Word},
+                                            {find, "--dictionary", oneLine, "--any", Number}});
+    const double wcMs = processes[0].Ms;
+
+    std::printf("| %-44s | %9s | %5s |\n", "what (median of 9)", "ms", "x wc");
+    std::printf("|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(11, '-').c_str(),
+                std::string(7, '-').c_str());
+    row("wc -l (process)", wcMs, wcMs);
+    row("memchr line count (in process)", medianOf([&] { countLines(path); }), wcMs);
 
     Numra::DictionaryFile file(path);
     const std::pair<const char *, Numra::Placement> placements[] = {
-        {"left", Numra::Placement::Left},
-        {"right", Numra::Placement::Right},
-        {"any point", Numra::Placement::AnyPoint}};
-    double anyPass = 0;
+        {"pass, left", Numra::Placement::Left},
+        {"pass, right", Numra::Placement::Right},
+        {"pass, any point", Numra::Placement::AnyPoint}};
     for (const auto &[name, placement] : placements) {
         std::int64_t accepted = 0;
-        const double ms = bestOf([&] {
-            accepted = Numra::RunConversion(file, number, placement, [](const Numra::Record &) {
+        const double ms = medianOf([&] {
+            accepted = Numra::RunConversion(file, Number, placement, [](const Numra::Record &) {
                        }).accepted;
         });
-        std::printf("pass, %-9s %8.2f ms  ratio %.2f  (%lld matches)\n", name, ms, ms / bare,
-                    static_cast<long long>(accepted));
-        anyPass = ms;
+        const std::string note = std::to_string(accepted) + " matches";
+        row(name, ms, wcMs, note.c_str());
     }
-    const double lookup = bestOf([&] { Numra::RunLookup(file, "flowers"); });
-    std::printf("lookup pass:            %8.2f ms  ratio %.2f\n", lookup, lookup / bare);
+    row("lookup pass", lookupPass(file), wcMs);
+    char note[80];
+    std::snprintf(note, sizeof note, "peak RSS %.1f MiB", processes[1].PeakKiB / 1024.0);
+    row("numra-find --any (process)", processes[1].Ms, wcMs, note);
+    std::snprintf(note, sizeof note, "peak RSS %.1f MiB", processes[2].PeakKiB / 1024.0);
+    row("numra-find --lookup (process)", processes[2].Ms, wcMs, note);
+    row("numra-find --any, one-line file (process)", processes[3].Ms, wcMs);
 
+    // What each means gives: the markers, and reading ahead on a thread or in turn.
+    std::printf("\n| %-44s | %9s | %5s | %9s | %5s |\n", "marker, reading", "any pass", "x wc",
+                "lookup", "x wc");
+    for (Numra::Marker marker : Numra::AvailableMarkers()) {
+        for (bool readAhead : {false, true}) {
+            Numra::UseMarker(marker);
+            Numra::DictionaryFile::UseReadAhead(readAhead);
+            const double any = anyPass(file);
+            const double lookup = lookupPass(file);
+            const std::string name =
+                std::string(Numra::MarkerName(marker)) + (readAhead ? ", read ahead" : ", in turn");
+            std::printf("| %-44s | %9.2f | %5.2f | %9.2f | %5.2f |\n", name.c_str(), any,
+                        any / wcMs, lookup, lookup / wcMs);
+        }
+    }
+    Numra::UseMarker(Numra::AvailableMarkers().back());
+    Numra::DictionaryFile::UseReadAhead(true);
+    return wcMs;
+}
+
+void convertIn(TMainForm &main, const std::string &path)
+{
+    main.DictionaryFile().Bind(path);
+    main.ui()->Edit->setText(QString::fromLatin1(Number));
+    main.ConvertBtnClick();
+    main.repaint();
+    QCoreApplication::processEvents();
+}
+
+void benchWindow(const std::string &dictionary, double wcMs, const std::string &big)
+{
     QTemporaryDir settings;
     Platform::SettingsStore::setFileForTesting(settings.filePath(QStringLiteral("Numra.conf")));
+    const std::string shipped =
+        QCoreApplication::applicationDirPath().toStdString() + "/Numra Dictionary.txt";
     {
         QSettings s(settings.filePath(QStringLiteral("Numra.conf")), QSettings::IniFormat);
-        s.setValue("Dictionary", dictionary);
+        s.setValue("Dictionary", QString::fromStdString(shipped));
         for (const char *name : {"Form Top", "Form Left"})
             s.setValue(name, 50);
         s.setValue("Form Width", 483);
@@ -133,33 +272,87 @@ int main(int argc, char *argv[])
     TMainForm &main = *windows.MainForm;
     main.show();
     QCoreApplication::processEvents();
-    main.ui()->Edit->setText(QString::fromStdString(number));
-    const auto convertAndPaint = [&] {
+    convertIn(main, shipped);
+    const long shippedPeak = peakKiB();
+
+    Numra::DictionaryFile file(dictionary);
+    const double pass = anyPass(file);
+    main.DictionaryFile().Bind(dictionary);
+    main.ui()->Edit->setText(QString::fromLatin1(Number));
+    std::vector<double> handler, whole;
+    for (int i = 0; i < Runs; ++i) {
+        const auto start = Clock::now();
         main.ConvertBtnClick();
+        handler.push_back(msSince(start));
         main.repaint();
         QCoreApplication::processEvents();
-    };
-    const double convert = bestOf(convertAndPaint);
-    std::printf("Convert in the window:  %8.2f ms  (%.2f ms outside the pass, %d rows)\n", convert,
-                convert - anyPass, main.ui()->PossibleGrid->rowCount() - 1);
+        whole.push_back(msSince(start));
+    }
+    const int rows = main.ui()->PossibleGrid->rowCount() - 1;
+    std::printf("\nMain window (offscreen), %s:\n\n", dictionary.c_str());
+    std::printf("| %-44s | %9s | %5s | %s\n", "what (median of 9)", "ms", "x wc", "");
+    row("the any-point pass alone", pass, wcMs);
+    row("ConvertBtnClick (the handler)", median(handler), wcMs);
+    const std::string rowNote = std::to_string(rows) + " candidate rows";
+    row("Convert, handler and paint", median(whole), wcMs, rowNote.c_str());
 
     Grid *grid = main.ui()->PossibleGrid;
     const QPoint at = grid->visualRect(grid->model()->index(0, 0)).center();
-    double click = 1e300;
+    std::vector<double> clickHandler, click;
     for (int i = 0; i < Runs; ++i) {
-        main.ui()->Edit->setText(QString::fromStdString(number));
+        main.ui()->Edit->setText(QString::fromLatin1(Number));
         main.ConvertBtnClick();
         QCoreApplication::processEvents();
-        QElapsedTimer timer;
-        timer.start();
+        const auto start = Clock::now();
         main.PossibleGridMouseDown();
         main.PossibleGridMouseUp(at);
+        clickHandler.push_back(msSince(start));
         main.repaint();
         QCoreApplication::processEvents();
-        click = std::min(click, timer.nsecsElapsed() / 1e6);
+        click.push_back(msSince(start));
     }
-    std::printf("candidate click:        %8.2f ms  (%.2f ms outside its pass)\n", click,
-                click - anyPass);
+    row("candidate click (the handlers)", median(clickHandler), wcMs);
+    row("candidate click, handlers and paint", median(click), wcMs);
+
+    std::printf("\npeak RSS after a Convert on the shipped dictionary: %.1f MiB\n",
+                shippedPeak / 1024.0);
+    if (!big.empty()) {
+        convertIn(main, big);
+        std::printf("peak RSS after a Convert on %s: %.1f MiB (%+.1f MiB)\n", big.c_str(),
+                    peakKiB() / 1024.0, (peakKiB() - shippedPeak) / 1024.0);
+    }
     Platform::SettingsStore::setFileForTesting(QString());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList args = app.arguments();
+    args.removeFirst();
+    const bool big = args.removeAll(QStringLiteral("--big")) > 0;
+    const QString dir = QCoreApplication::applicationDirPath();
+    const std::string dictionary =
+        (args.isEmpty() ? makeDictionary(dir + "/bench-dictionary.txt", 1000000) : args.first())
+            .toStdString();
+    const std::string bigDictionary =
+        big ? makeDictionary(dir + "/bench-dictionary-5m.txt", 5000000).toStdString()
+            : std::string();
+    const std::string oneLine = (dir + "/bench-one-line.txt").toStdString();
+    if (std::FILE *file = std::fopen(oneLine.c_str(), "wb")) {
+        std::fputs("2255,CALL,N\n", file);
+        std::fclose(file);
+    }
+    std::printf("markers: ");
+    for (Numra::Marker marker : Numra::AvailableMarkers())
+        std::printf("%s ", Numra::MarkerName(marker));
+    std::printf("(the last is used); number %s, word %s\n", Number, Word);
+
+    const double wcMs = benchFile(dictionary, oneLine);
+    if (big)
+        benchFile(bigDictionary, oneLine);
+    benchWindow(dictionary, wcMs, bigDictionary);
     return 0;
 }

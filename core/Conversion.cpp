@@ -22,6 +22,35 @@ bool FitsPlacement(Placement placement, int keyPos, std::string_view number,
     return false;
 }
 
+namespace {
+
+// The lines of a block without CRs whose first byte is marked InSet and second InSecondSet, in
+// order.
+template <typename OnLine> void forEachLineStartingInSet(const LineBlock &block, OnLine &&onLine)
+{
+    const ByteMarks &marks = *block.Marks;
+    std::uint64_t carry = std::uint64_t{1} << (block.Start % 64); // the block's first line
+    for (std::size_t word = block.Start / 64; word * 64 < block.Size; ++word) {
+        const std::uint64_t breaks = marks.Breaks[word];
+        const std::uint64_t next =
+            (word + 1) * 64 < block.Size ? marks.InSecondSet[word + 1] << 63 : 0;
+        std::uint64_t starts =
+            ((breaks << 1) | carry) & marks.InSet[word] & ((marks.InSecondSet[word] >> 1) | next);
+        carry = breaks >> 63;
+        for (; starts != 0; starts &= starts - 1) {
+            const std::size_t at = word * 64 + static_cast<std::size_t>(std::countr_zero(starts));
+            if (at >= block.Size)
+                return;
+            if (at < block.Start)
+                continue;
+            const std::size_t end = NextMark(marks.Breaks, at, block.Size);
+            onLine(std::string_view(block.Text + at, std::min(end - at, ShortStringMax)), at);
+        }
+    }
+}
+
+} // namespace
+
 ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberText,
                                 Placement placement,
                                 const std::function<void(const Record &)> &sink,
@@ -44,20 +73,64 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
 
     ConversionOutcome outcome;
     Record record;
-    outcome.error = ReadDictionary(
+    // The line number is counted only for a record that is taken; the sink gets it.
+    const auto examine = [&](std::string_view line, const auto &lineNumber) {
+        // The cheap tests on the raw key first: most lines end here, before any split.
+        if (!index.MayHoldKey(line))
+            return;
+        const int keyPos = index.LineKeyPos(line);
+        if (keyPos == 0 || !SplitRecord(line, record))
+            return;
+        if (!FitsPlacement(placement, keyPos, record.number, numberText, leftAnchor, rightAnchor))
+            return;
+        ++outcome.accepted;
+        sink(record, lineNumber());
+    };
+    // A key begins with a byte of the number text and goes on with the byte after it there, or
+    // ends at its comma: the marks of a block find the lines that may begin so.
+    ByteSet firstBytes{};
+    ByteSet secondBytes{};
+    const auto add = [](ByteSet &set, char c) {
+        set[static_cast<unsigned char>(c) / 64] |= std::uint64_t{1}
+                                                   << (static_cast<unsigned char>(c) % 64);
+    };
+    add(secondBytes, ',');
+    for (std::size_t i = 0; i < numberText.size(); ++i) {
+        if (numberText[i] == ',')
+            continue;
+        add(firstBytes, numberText[i]);
+        if (i + 1 < numberText.size())
+            add(secondBytes, numberText[i + 1]);
+    }
+    outcome.error = ReadDictionaryBlocks(
         file,
-        [&](std::string_view line) {
-            ++outcome.examined;
-            // The cheap test on the raw key first: most lines end here, before any split.
-            const int keyPos = index.LineKeyPos(line);
-            if (keyPos == 0 || !SplitRecord(line, record))
+        [&](const LineBlock &block) {
+            // After a CR LF pair a line starts two bytes past its mark; such blocks go line by
+            // line.
+            if (!block.Marks->HasCr) {
+                const std::int64_t before = outcome.examined;
+                outcome.examined += static_cast<std::int64_t>(CountLines(block));
+                // Lines come in order, so the breaks before each are counted on from the last.
+                std::size_t countedTo = block.Start;
+                std::int64_t linesBefore = 0;
+                forEachLineStartingInSet(block, [&](std::string_view line, std::size_t at) {
+                    examine(line, [&] {
+                        linesBefore += static_cast<std::int64_t>(
+                            CountMarks(block.Marks->Breaks, countedTo, at));
+                        countedTo = at;
+                        return before + linesBefore + 1;
+                    });
+                });
                 return;
-            if (!FitsPlacement(placement, keyPos, record.number, numberText, leftAnchor,
-                               rightAnchor))
-                return;
-            ++outcome.accepted;
-            sink(record, outcome.examined);
+            }
+            LineCursor cursor(block);
+            std::string_view line;
+            while (cursor.Next(line)) {
+                ++outcome.examined;
+                examine(line, [&] { return outcome.examined; });
+            }
         },
+        MarkRequest{false, 0, &firstBytes, &secondBytes},
         [&] {
             if (onOpened)
                 onOpened();

@@ -1,16 +1,121 @@
 #pragma once
 
+#include "ByteMarks.h"
 #include "NumraGlobal.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace Numra {
 
 // What went wrong with the dictionary, for the caller to report; the core shows nothing.
 enum class DictionaryError { None, CouldNotOpen, ReadError };
+
+// The whole lines of one block of the file, from Start to Size, with the marks of its bytes
+// (bit i of a mark word stands for Text[i]). Valid until the file reads on.
+struct LineBlock
+{
+    const char *Text = nullptr;
+    std::size_t Start = 0;
+    std::size_t Size = 0;
+    const ByteMarks *Marks = nullptr;
+};
+
+// Hands out the lines of a block in order, each cut to ShortStringMax bytes. Every line but the
+// file's last ends at a break mark; text after the last mark is the last line of the file.
+class LineCursor
+{
+public:
+    LineCursor() = default;
+    explicit LineCursor(const LineBlock &block)
+        : m_text(block.Text), m_size(block.Size), m_breaks(block.Marks->Breaks.data()),
+          m_words((block.Size + 63) / 64), m_hasCr(block.Marks->HasCr), m_start(block.Start)
+    {
+        m_word = block.Start / 64;
+        if (m_word < m_words) {
+            m_base = m_word * 64;
+            m_bits = m_breaks[m_word++] & (~std::uint64_t{0} << (block.Start % 64));
+        }
+    }
+
+    bool Next(std::string_view &line)
+    {
+        while (m_bits == 0) {
+            if (m_word >= m_words) {
+                if (m_start >= m_size)
+                    return false;
+                line = cut(m_size);
+                m_start = m_size;
+                return true;
+            }
+            m_base = m_word * 64;
+            m_bits = m_breaks[m_word++];
+        }
+        const std::size_t at = m_base + static_cast<std::size_t>(std::countr_zero(m_bits));
+        m_bits &= m_bits - 1;
+        line = cut(at);
+        m_start = at + 1;
+        // The LF of a CR LF pair carries no mark; the byte after a block's text is readable.
+        if (m_hasCr && m_text[at] == '\r' && m_text[at + 1] == '\n')
+            ++m_start;
+        return true;
+    }
+
+    // Where line starts in the block's text.
+    std::size_t Offset(std::string_view line) const
+    {
+        return static_cast<std::size_t>(line.data() - m_text);
+    }
+
+private:
+    std::string_view cut(std::size_t end) const
+    {
+        return {m_text + m_start, std::min(end - m_start, ShortStringMax)};
+    }
+
+    const char *m_text = nullptr;
+    std::size_t m_size = 0;
+    const std::uint64_t *m_breaks = nullptr;
+    std::size_t m_words = 0;
+    bool m_hasCr = false;
+    std::size_t m_start = 0;
+    std::size_t m_word = 0;
+    std::size_t m_base = 0;
+    std::uint64_t m_bits = 0;
+};
+
+// The number of lines in a block.
+inline std::size_t CountLines(const LineBlock &block)
+{
+    const ByteMarks &marks = *block.Marks;
+    const std::size_t last = LastMark(marks.Breaks, block.Start, block.Size);
+    std::size_t lastStart = block.Start;
+    if (last != block.Size) {
+        lastStart = last + 1;
+        if (marks.HasCr && block.Text[last] == '\r' && block.Text[last + 1] == '\n')
+            ++lastStart;
+    }
+    return CountMarks(marks.Breaks, block.Start, block.Size) + (lastStart < block.Size ? 1 : 0);
+}
+
+// The line that holds the byte at, cut to ShortStringMax bytes; end receives where it ends.
+inline std::string_view LineHolding(const LineBlock &block, std::size_t at, std::size_t &end)
+{
+    const ByteMarks &marks = *block.Marks;
+    const std::size_t before = LastMark(marks.Breaks, block.Start, at);
+    std::size_t start = block.Start;
+    if (before != at) {
+        start = before + 1;
+        if (marks.HasCr && block.Text[before] == '\r' && block.Text[start] == '\n')
+            ++start;
+    }
+    end = NextMark(marks.Breaks, std::max(start, at), block.Size);
+    return {block.Text + start, std::min(end - start, ShortStringMax)};
+}
 
 // The one binding through which every reader reads the dictionary. It holds at most one
 // handle, reads in large blocks and hands out lines of at most ShortStringMax bytes.
@@ -18,10 +123,12 @@ class DictionaryFile
 {
 public:
     enum class ReadResult { Line, End, Error };
+    // Bytes read at a time; a line or a CR LF pair may be split between two blocks.
+    static constexpr std::size_t BlockSize = 256 * 1024;
 
-    DictionaryFile() = default;
-    explicit DictionaryFile(std::string path) : m_path(std::move(path)) {}
-    ~DictionaryFile() { Close(); }
+    DictionaryFile();
+    explicit DictionaryFile(std::string path);
+    ~DictionaryFile();
     DictionaryFile(const DictionaryFile &) = delete;
     DictionaryFile &operator=(const DictionaryFile &) = delete;
 
@@ -38,40 +145,57 @@ public:
     // break at the very end of the file starts no further line.
     ReadResult ReadLine(std::string_view &line);
 
+    // The whole lines of the next block (Line), the last line of the file among them; a block
+    // that ends in a read error still gives the lines before it, and the next call the error.
+    // Marks beyond the line breaks are made only when asked for, the same for a whole pass.
+    ReadResult ReadBlock(LineBlock &block, MarkRequest request = {});
+
+    // While a pass holds one, a thread of its own reads and marks the blocks after the first
+    // ahead of the scanning, which reads a block itself when the thread has not come round to
+    // it; the thread is joined when the object goes, however the pass ends. Lines, counts and
+    // errors are the same either way. Off unless turned on (the benchmark measures both).
+    static void UseReadAhead(bool use);
+
+    class ReadAhead
+    {
+    public:
+        explicit ReadAhead(DictionaryFile &file) : m_file(file) { m_file.m_readAheadWanted = true; }
+        ~ReadAhead();
+        ReadAhead(const ReadAhead &) = delete;
+        ReadAhead &operator=(const ReadAhead &) = delete;
+
+    private:
+        DictionaryFile &m_file;
+    };
+
 private:
-    bool fill();
-    void keep(const char *text, std::size_t length);
+    struct Blocks;
+
+    void stopReadAhead();
 
     std::string m_path;
     std::FILE *m_file = nullptr;
-    std::vector<char> m_buffer;
-    std::size_t m_pos = 0;
-    std::size_t m_end = 0;
-    // Where the next LF lies (or m_end when the block holds none), so that a file with CR
-    // line ends is not rescanned for LF once per line.
-    std::size_t m_nextLf = 0;
-    bool m_lfKnown = false;
-    std::size_t m_nextCr = 0; // likewise for CR, which most files never hold
-    bool m_crKnown = false;
-    bool m_eof = false;
-    bool m_error = false;
-    bool m_skipLf = false; // a CR ended the last block: an LF starting the next one belongs to it
-    std::string m_long;    // the kept part of a line that crosses a block boundary
+    std::unique_ptr<Blocks> m_blocks;
+    bool m_readAheadWanted = false;
+    LineBlock m_block; // what ReadLine is handing out
+    LineCursor m_cursor;
 };
 
 // The reading loop every reader shares: re-opens the file at its first line, tells onOpened
-// that it could, and passes each line, the last one too, to onLine.
-template <typename OnLine, typename OnOpened>
-DictionaryError ReadDictionary(DictionaryFile &file, OnLine &&onLine, OnOpened &&onOpened)
+// that it could, and passes each block of whole lines, the last line too, to onBlock.
+template <typename OnBlock, typename OnOpened>
+DictionaryError ReadDictionaryBlocks(DictionaryFile &file, OnBlock &&onBlock, MarkRequest request,
+                                     OnOpened &&onOpened)
 {
     if (!file.Reset())
         return DictionaryError::CouldNotOpen;
     onOpened();
-    std::string_view line;
+    const DictionaryFile::ReadAhead readAhead(file);
+    LineBlock block;
     for (;;) {
-        switch (file.ReadLine(line)) {
+        switch (file.ReadBlock(block, request)) {
         case DictionaryFile::ReadResult::Line:
-            onLine(line);
+            onBlock(block);
             break;
         case DictionaryFile::ReadResult::End:
             return DictionaryError::None;
@@ -79,6 +203,28 @@ DictionaryError ReadDictionary(DictionaryFile &file, OnLine &&onLine, OnOpened &
             return DictionaryError::ReadError;
         }
     }
+}
+
+template <typename OnBlock>
+DictionaryError ReadDictionaryBlocks(DictionaryFile &file, OnBlock &&onBlock,
+                                     MarkRequest request = {})
+{
+    return ReadDictionaryBlocks(file, std::forward<OnBlock>(onBlock), request, [] {});
+}
+
+// The same, line by line.
+template <typename OnLine, typename OnOpened>
+DictionaryError ReadDictionary(DictionaryFile &file, OnLine &&onLine, OnOpened &&onOpened)
+{
+    return ReadDictionaryBlocks(
+        file,
+        [&](const LineBlock &block) {
+            LineCursor cursor(block);
+            std::string_view line;
+            while (cursor.Next(line))
+                onLine(line);
+        },
+        {}, std::forward<OnOpened>(onOpened));
 }
 
 template <typename OnLine> DictionaryError ReadDictionary(DictionaryFile &file, OnLine &&onLine)

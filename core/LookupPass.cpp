@@ -119,6 +119,32 @@ Quick quickMatch(std::string_view line, std::string_view key)
     return matched == key.size() ? Quick::Matches : Quick::Differs;
 }
 
+// The lines worth a closer look hold a bracket, or a comma followed by the key's first letter
+// in either case or by something that is no letter at all: the marks of the block find them
+// without a look at the other lines' bytes, and most dictionary lines are other lines.
+template <typename OnLine> void forEachLikelyLine(const LineBlock &block, OnLine &&onLine)
+{
+    const ByteMarks &marks = *block.Marks;
+    std::size_t next = block.Start; // lines before it are done
+    std::uint64_t carry = 0;
+    for (std::size_t word = block.Start / 64; word * 64 < block.Size; ++word) {
+        const std::uint64_t commas = marks.Commas[word];
+        std::uint64_t likely =
+            (((commas << 1) | carry) & marks.WordStarts[word]) | marks.Brackets[word];
+        carry = commas >> 63;
+        for (; likely != 0; likely &= likely - 1) {
+            const std::size_t at = word * 64 + static_cast<std::size_t>(std::countr_zero(likely));
+            if (at >= block.Size)
+                break;
+            if (at < next)
+                continue;
+            std::size_t end = 0;
+            onLine(LineHolding(block, at, end));
+            next = end + 1;
+        }
+    }
+}
+
 } // namespace
 
 LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
@@ -128,23 +154,35 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
     LookupOutcome outcome;
     std::unordered_set<std::string> seen;
     Record record;
-    outcome.error = ReadDictionary(
-        file,
-        [&](std::string_view line) {
+    const auto consider = [&](std::string_view line) {
+        const Quick quick = quickMatch(line, key);
+        if (quick == Quick::NoRecord || quick == Quick::Differs)
+            return;
+        if (!SplitRecord(line, record) || (quick == Quick::Unsure && WordKey(record.word) != key))
+            return;
+        if (seen.insert(record.number).second)
+            outcome.numbers.push_back(record.number);
+    };
+    // A key that begins with a letter a to z lets most lines be passed over unread.
+    const bool byLetter = !key.empty() && key[0] >= 'a' && key[0] <= 'z';
+    const auto onBlock = [&](const LineBlock &block) {
+        if (byLetter) {
+            outcome.examined += static_cast<std::int64_t>(CountLines(block));
+            forEachLikelyLine(block, consider);
+            return;
+        }
+        LineCursor cursor(block);
+        std::string_view line;
+        while (cursor.Next(line)) {
             ++outcome.examined;
-            const Quick quick = quickMatch(line, key);
-            if (quick == Quick::NoRecord || quick == Quick::Differs)
-                return;
-            if (!SplitRecord(line, record) ||
-                (quick == Quick::Unsure && WordKey(record.word) != key))
-                return;
-            if (seen.insert(record.number).second)
-                outcome.numbers.push_back(record.number);
-        },
-        [&] {
-            if (onOpened)
-                onOpened();
-        });
+            consider(line);
+        }
+    };
+    outcome.error = ReadDictionaryBlocks(file, onBlock,
+                                         byLetter ? MarkRequest{true, key[0]} : MarkRequest{}, [&] {
+                                             if (onOpened)
+                                                 onOpened();
+                                         });
     return outcome;
 }
 

@@ -10,6 +10,14 @@ NumberIndex::NumberIndex(std::string_view text)
 {
     text = text.substr(0, std::min(text.size(), ShortStringMax));
     m_textLength = text.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A key ends at the first comma, so it holds none.
+        if (text[i] == ',')
+            continue;
+        addPair(text[i], ',');
+        if (i + 1 < text.size())
+            addPair(text[i], text[i + 1]);
+    }
     for (char c : text) {
         auto &column = m_class[static_cast<unsigned char>(c)];
         if (column == 0)
@@ -52,6 +60,13 @@ NumberIndex::NumberIndex(std::string_view text)
         }
         last = cur;
     }
+}
+
+void NumberIndex::addPair(char first, char second)
+{
+    const unsigned pair =
+        static_cast<unsigned char>(first) << 8 | static_cast<unsigned char>(second);
+    m_pairs[pair / 64] |= std::uint64_t{1} << (pair % 64);
 }
 
 int NumberIndex::addState(int length, int firstEnd)

@@ -1,11 +1,15 @@
 #include "AffixTable.h"
+#include "Conversion.h"
 #include "DictionaryFile.h"
+#include "LookupPass.h"
+#include "Reference.h"
 
 #include <QtTest>
 
 #include <sys/stat.h>
 
 #include <fstream>
+#include <random>
 
 using namespace Numra;
 
@@ -40,6 +44,12 @@ private slots:
     void lines();
     void lineBreakAcrossBlocks_data();
     void lineBreakAcrossBlocks();
+    void fileOfWholeBlocks_data();
+    void fileOfWholeBlocks();
+    void passThatThrowsStopsReading();
+    void lineByLineMatchesPass();
+    void passesAgreeWithReference_data();
+    void passesAgreeWithReference();
     void longLineIsCut();
     void crlfSplitAtEndOfFile();
     void reopenStartsAtFirstLine();
@@ -50,7 +60,15 @@ private slots:
     void affixKinds();
     void affixTableKeepsEveryEntry();
     void affixTableOfMissingFile();
+    void cleanup();
 };
+
+// Every marker and the reading with and without the read-ahead thread give the same lines.
+void tst_Dictionary::cleanup()
+{
+    UseMarker(AvailableMarkers().back());
+    DictionaryFile::UseReadAhead(false);
+}
 
 void tst_Dictionary::lines_data()
 {
@@ -83,9 +101,18 @@ void tst_Dictionary::lines()
 void tst_Dictionary::lineBreakAcrossBlocks_data()
 {
     QTest::addColumn<QByteArray>("lineBreak");
-    QTest::newRow("LF") << QByteArray("\n");
-    QTest::newRow("CRLF") << QByteArray("\r\n");
-    QTest::newRow("CR") << QByteArray("\r");
+    QTest::addColumn<int>("marker");
+    QTest::addColumn<bool>("readAhead");
+    for (Marker marker : AvailableMarkers()) {
+        for (bool readAhead : {false, true}) {
+            const char *name = MarkerName(marker);
+            const char *thread = readAhead ? "read ahead" : "in turn";
+            const int m = int(marker);
+            QTest::addRow("LF, %s, %s", name, thread) << QByteArray("\n") << m << readAhead;
+            QTest::addRow("CRLF, %s, %s", name, thread) << QByteArray("\r\n") << m << readAhead;
+            QTest::addRow("CR, %s, %s", name, thread) << QByteArray("\r") << m << readAhead;
+        }
+    }
 }
 
 // Lines of every length around the block size, so that some break falls on each side of
@@ -93,6 +120,10 @@ void tst_Dictionary::lineBreakAcrossBlocks_data()
 void tst_Dictionary::lineBreakAcrossBlocks()
 {
     QFETCH(QByteArray, lineBreak);
+    QFETCH(int, marker);
+    QFETCH(bool, readAhead);
+    UseMarker(Marker(marker));
+    DictionaryFile::UseReadAhead(readAhead);
     QList<QByteArray> expected;
     QByteArray bytes;
     int n = 0;
@@ -105,6 +136,131 @@ void tst_Dictionary::lineBreakAcrossBlocks()
     QTemporaryDir dir;
     DictionaryFile file(writeFile(dir, bytes));
     QCOMPARE(readAll(file), expected);
+}
+
+void tst_Dictionary::fileOfWholeBlocks_data()
+{
+    QTest::addColumn<QByteArray>("lastBytes");
+    QTest::newRow("ends with a break") << QByteArray("9,z,N\n");
+    QTest::newRow("ends with CR LF") << QByteArray("9,z,N\r\n");
+    QTest::newRow("ends without a break") << QByteArray("9,z,N");
+}
+
+// The read that finds the end of the file finds no bytes at all.
+void tst_Dictionary::fileOfWholeBlocks()
+{
+    QFETCH(QByteArray, lastBytes);
+    const qsizetype size = 2 * qsizetype(DictionaryFile::BlockSize);
+    const QByteArray line = "1,a,N\n";
+    const qsizetype count = (size - 300 - lastBytes.size()) / line.size();
+    QByteArray bytes = line.repeated(count);
+    bytes += QByteArray(size - bytes.size() - lastBytes.size() - 1, 'x') + '\n' + lastBytes;
+    QCOMPARE(bytes.size(), size);
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, bytes));
+    const QList<QByteArray> lines = readAll(file);
+    QCOMPARE(lines.size(), count + 2);
+    QCOMPARE(lines[count - 1], "1,a,N");
+    QCOMPARE(lines[count], QByteArray(255, 'x'));
+    QCOMPARE(lines.last(), "9,z,N");
+}
+
+// The thread that reads ahead is stopped when the pass ends by an exception, and the next pass
+// reads the file from its first line.
+void tst_Dictionary::passThatThrowsStopsReading()
+{
+    DictionaryFile::UseReadAhead(true);
+    QByteArray bytes;
+    for (int i = 0; i < 200000; ++i)
+        bytes += QByteArray::number(i) + ",w,N\n";
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, bytes));
+    int seen = 0;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, ReadDictionary(file, [&](std::string_view) {
+                                 if (++seen == 1000)
+                                     throw std::runtime_error("stop");
+                             }));
+    const QList<QByteArray> lines = readAll(file);
+    QCOMPARE(lines.size(), 200000);
+    QCOMPARE(lines.first(), "0,w,N");
+    QCOMPARE(lines.last(), "199999,w,N");
+}
+
+// ReadLine hands out the lines one by one, as the passes see them block by block.
+void tst_Dictionary::lineByLineMatchesPass()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 60000; ++i)
+        bytes += QByteArray::number(i) + (i % 3 ? ",w,N\r\n" : ",-s,N\r");
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, bytes));
+    const QList<QByteArray> expected = readAll(file);
+    QCOMPARE(expected.size(), 60000);
+    QList<QByteArray> lines;
+    QVERIFY(file.Reset());
+    std::string_view line;
+    while (file.ReadLine(line) == DictionaryFile::ReadResult::Line)
+        lines.append(QByteArray(line.data(), qsizetype(line.size())));
+    QCOMPARE(lines, expected);
+}
+
+void tst_Dictionary::passesAgreeWithReference_data()
+{
+    QTest::addColumn<int>("marker");
+    QTest::addColumn<QByteArray>("lineBreak");
+    for (Marker marker : AvailableMarkers()) {
+        for (const char *lineBreak : {"\n", "\r\n"}) {
+            QTest::addRow("%s, %s", MarkerName(marker), *lineBreak == '\n' ? "LF" : "CRLF")
+                << int(marker) << QByteArray(lineBreak);
+        }
+    }
+}
+
+// The shortcuts that the passes take from the marks of each block (the lines that may start
+// with a key, the lines that may hold the word) against the plain reference, over several
+// blocks, with lines that run from one block into the next.
+void tst_Dictionary::passesAgreeWithReference()
+{
+    QFETCH(int, marker);
+    QFETCH(QByteArray, lineBreak);
+    UseMarker(Marker(marker));
+    std::mt19937 random(11);
+    const char *wordBytes = "abcfFlowersLOW-' (x,y)9";
+    std::vector<std::string> lines;
+    QByteArray bytes;
+    while (bytes.size() < 3 * qsizetype(DictionaryFile::BlockSize)) {
+        std::string line;
+        for (int i = 1 + random() % 6; i > 0; --i)
+            line += char('0' + random() % 10);
+        if (random() % 50 == 0)
+            line = "-" + line;
+        line += ',';
+        for (int i = 1 + random() % (random() % 200 == 0 ? 400 : 9); i > 0; --i)
+            line += wordBytes[random() % std::strlen(wordBytes)];
+        line += random() % 2 ? ",N" : ",A";
+        lines.push_back(Reference::cut(line));
+        bytes += QByteArray::fromStdString(line) + lineBreak;
+    }
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, bytes));
+    for (const char *number : {"2255669", "0123456789 -(),abcfFlowersLOW\x95xyz'"}) {
+        std::int64_t examined = 0;
+        const std::vector<Record> expected =
+            Reference::naiveConvert(lines, number, Placement::AnyPoint, examined);
+        std::vector<Record> found;
+        const auto outcome = RunConversion(file, number, Placement::AnyPoint,
+                                           [&](const Record &r) { found.push_back(r); });
+        QCOMPARE(outcome.examined, examined);
+        QCOMPARE(found.size(), expected.size());
+        QVERIFY(std::equal(found.begin(), found.end(), expected.begin(), Reference::sameRecord));
+    }
+    for (const char *word : {"flow", "Flowers", "-a", "cab", "x"}) {
+        std::int64_t examined = 0;
+        const std::vector<std::string> expected = Reference::naiveLookup(lines, word, examined);
+        const auto outcome = RunLookup(file, word);
+        QCOMPARE(outcome.examined, examined);
+        QCOMPARE(outcome.numbers, expected);
+    }
 }
 
 void tst_Dictionary::longLineIsCut()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ByteMarks.h"
 #include "DictionaryFile.h"
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include <unistd.h>
 
@@ -78,6 +80,16 @@ inline Numra::DictionaryFile &ScratchDictionary()
 {
     static Numra::DictionaryFile file(Scratch().Path());
     return file;
+}
+
+// Each input is read with one of the markers this processor can run, and with or without the
+// thread that reads ahead, taken by its size, so that every way of reading meets every kind of
+// input.
+inline void PickMarker(std::size_t size)
+{
+    static const std::vector<Numra::Marker> markers = Numra::AvailableMarkers();
+    Numra::UseMarker(markers[size % markers.size()]);
+    Numra::DictionaryFile::UseReadAhead(size / markers.size() % 2 == 1);
 }
 
 // The first line of an input (up to its first LF) and the rest, which becomes the dictionary.

@@ -12,9 +12,8 @@ using namespace Numra;
 
 namespace {
 
-// DictionaryFile reads in blocks of this size; lines and CR LF pairs split across two blocks
-// take their own path through the reader.
-constexpr std::size_t ReadBlock = 256 * 1024;
+// Lines and CR LF pairs split across two blocks take their own path through the reader.
+constexpr std::size_t ReadBlock = DictionaryFile::BlockSize;
 
 std::vector<std::string> readLines(DictionaryFile &file)
 {
@@ -62,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size > Fuzz::MaxInput)
         return 0;
+    Fuzz::PickMarker(size);
     const std::string_view input = Fuzz::bytes(data, size);
     checkDictionary(input, true);
 

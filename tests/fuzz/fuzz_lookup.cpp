@@ -11,6 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size > Fuzz::MaxInput)
         return 0;
+    Fuzz::PickMarker(size);
     const auto [typedWord, dictionary] = Fuzz::SplitFirstLine(Fuzz::bytes(data, size));
     Fuzz::Scratch().Write(dictionary);
     const std::vector<std::string> lines = Reference::naiveSplitLines(dictionary);
