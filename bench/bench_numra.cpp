@@ -13,11 +13,12 @@
 #include "Main.h"
 #include "Settings.h"
 #include "Windows.h"
-#include "ui_Main.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -241,11 +242,31 @@ double benchFile(const std::string &path, const std::string &oneLine)
     return wcMs;
 }
 
+// The window is driven through its controls, as a user drives it.
+struct Controls
+{
+    explicit Controls(TMainForm &main)
+        : edit(main.findChild<QLineEdit *>(QStringLiteral("Edit"))),
+          convert(main.findChild<QPushButton *>(QStringLiteral("ConvertBtn"))),
+          candidates(main.findChild<Grid *>(QStringLiteral("PossibleGrid")))
+    {}
+    // Typed, so that the Convert button is enabled.
+    void type(const char *number)
+    {
+        edit->clear();
+        edit->insert(QString::fromLatin1(number));
+    }
+    QLineEdit *edit;
+    QPushButton *convert;
+    Grid *candidates;
+};
+
 void convertIn(TMainForm &main, const std::string &path)
 {
+    Controls controls(main);
     main.DictionaryFile().Bind(path);
-    main.ui()->Edit->setText(QString::fromLatin1(Number));
-    main.ConvertBtnClick();
+    controls.type(Number);
+    controls.convert->click();
     main.repaint();
     QCoreApplication::processEvents();
 }
@@ -278,17 +299,18 @@ void benchWindow(const std::string &dictionary, double wcMs, const std::string &
     Numra::DictionaryFile file(dictionary);
     const double pass = anyPass(file);
     main.DictionaryFile().Bind(dictionary);
-    main.ui()->Edit->setText(QString::fromLatin1(Number));
+    Controls controls(main);
+    controls.type(Number);
     std::vector<double> handler, whole;
     for (int i = 0; i < Runs; ++i) {
         const auto start = Clock::now();
-        main.ConvertBtnClick();
+        controls.convert->click();
         handler.push_back(msSince(start));
         main.repaint();
         QCoreApplication::processEvents();
         whole.push_back(msSince(start));
     }
-    const int rows = main.ui()->PossibleGrid->rowCount() - 1;
+    const int rows = controls.candidates->rowCount() - 1;
     std::printf("\nMain window (offscreen), %s:\n\n", dictionary.c_str());
     std::printf("| %-44s | %9s | %5s | %s\n", "what (median of 9)", "ms", "x wc", "");
     row("the any-point pass alone", pass, wcMs);
@@ -296,16 +318,16 @@ void benchWindow(const std::string &dictionary, double wcMs, const std::string &
     const std::string rowNote = std::to_string(rows) + " candidate rows";
     row("Convert, handler and paint", median(whole), wcMs, rowNote.c_str());
 
-    Grid *grid = main.ui()->PossibleGrid;
+    Grid *grid = controls.candidates;
     const QPoint at = grid->visualRect(grid->model()->index(0, 0)).center();
     std::vector<double> clickHandler, click;
     for (int i = 0; i < Runs; ++i) {
-        main.ui()->Edit->setText(QString::fromLatin1(Number));
-        main.ConvertBtnClick();
+        controls.type(Number);
+        controls.convert->click();
         QCoreApplication::processEvents();
         const auto start = Clock::now();
-        main.PossibleGridMouseDown();
-        main.PossibleGridMouseUp(at);
+        emit grid->mouseDown(Qt::LeftButton, at);
+        emit grid->mouseUp(Qt::LeftButton, at);
         clickHandler.push_back(msSince(start));
         main.repaint();
         QCoreApplication::processEvents();
