@@ -6,6 +6,8 @@
 #ifdef _WIN32
 #include <sys/stat.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -68,6 +70,28 @@ std::FILE *OpenRegularFile(const std::filesystem::path &path)
     if (!file)
         ::close(fd);
     return file;
+#endif
+}
+
+std::vector<std::string> ProgramArguments(int argc, char *argv[])
+{
+#ifdef _WIN32
+    (void)argc;
+    (void)argv;
+    std::vector<std::string> result;
+    int count = 0;
+    wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 1; wide && i < count; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string text(size > 1 ? static_cast<std::size_t>(size - 1) : 0U, '\0');
+        if (size > 1)
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, text.data(), size, nullptr, nullptr);
+        result.push_back(std::move(text));
+    }
+    LocalFree(wide);
+    return result;
+#else
+    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
 #endif
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Paths where they reach the operating system. The core holds a path as bytes: on Windows UTF-8,
 // elsewhere the bytes the system uses, whatever their encoding.
@@ -15,6 +16,11 @@ std::string PathToBytes(const std::filesystem::path &path);
 // Opens a regular file (after following links) for binary reading; null for anything else, so
 // that a FIFO, a device or a directory is never read as if it were a file.
 std::FILE *OpenRegularFile(const std::filesystem::path &path);
+
+// The arguments after the program's name, as bytes: on Windows UTF-8 from the wide command line
+// (the code page's bytes cannot hold every file name), elsewhere as given, so that a file name
+// that is not UTF-8 still names its file.
+std::vector<std::string> ProgramArguments(int argc, char *argv[]);
 
 // The directory of the running executable; empty when the system does not say.
 std::filesystem::path ProgramDirectory();

@@ -114,4 +114,14 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
+void AppendWord(std::string &text, std::string_view word)
+{
+    word = Trim(word);
+    if (word.empty())
+        return;
+    if (!text.empty())
+        text += ' ';
+    text += word;
+}
+
 } // namespace Numra

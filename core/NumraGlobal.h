@@ -82,4 +82,7 @@ int LastDigitPos(std::string_view text);
 // Removes leading and trailing spaces and control characters, as the copy and button rules do.
 std::string_view Trim(std::string_view text);
 
+// Adds a word to a phrase's text, trimmed and after a single space; a blank word adds nothing.
+void AppendWord(std::string &text, std::string_view word);
+
 } // namespace Numra

@@ -81,14 +81,8 @@ int Phrase::GridRowCount() const
 std::string Phrase::Text() const
 {
     std::string text;
-    for (int slot = 1; slot <= SlotCount; ++slot) {
-        const std::string_view word = Trim(m_slots[slot].word);
-        if (word.empty())
-            continue;
-        if (!text.empty())
-            text += ' ';
-        text += word;
-    }
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        AppendWord(text, m_slots[slot].word);
     return text;
 }
 

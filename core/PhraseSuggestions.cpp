@@ -296,14 +296,8 @@ std::string PhraseText(const std::vector<SuggestedWord> &words)
 {
     std::vector<SuggestedWord> sorted;
     std::string text;
-    for (const SuggestedWord &w : inNumberOrder(words, sorted)) {
-        const std::string_view word = Trim(w.word);
-        if (word.empty())
-            continue;
-        if (!text.empty())
-            text += ' ';
-        text += word;
-    }
+    for (const SuggestedWord &w : inNumberOrder(words, sorted))
+        AppendWord(text, w.word);
     return text;
 }
 

@@ -1,5 +1,5 @@
-#include "Reference.h"
 #include "PhraseSuggestions.h"
+#include "Reference.h"
 
 #include <QtTest>
 

@@ -4,8 +4,8 @@
 #include "Conversion.h"
 #include "FilePaths.h"
 #include "LookupPass.h"
-#include "StatusText.h"
 #include "PhraseSuggestions.h"
+#include "StatusText.h"
 #include "TextEncoding.h"
 
 #include <cerrno>
@@ -21,8 +21,6 @@
 
 #ifdef _WIN32
 // clang-format off
-#include <windows.h>
-#include <shellapi.h>
 #include <fcntl.h>
 #include <io.h>
 // clang-format on
@@ -229,30 +227,6 @@ int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Opti
     return printed > 0 ? Found : NoneFound;
 }
 
-// The arguments as bytes: on Windows UTF-8 from the wide command line, elsewhere as given,
-// so that a file name that is not UTF-8 still names its file.
-std::vector<std::string> arguments(int argc, char *argv[])
-{
-#ifdef _WIN32
-    (void)argc;
-    (void)argv;
-    std::vector<std::string> result;
-    int count = 0;
-    wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    for (int i = 1; wide && i < count; ++i) {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string text(size > 0 ? static_cast<std::size_t>(size) : 1U, '\0');
-        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, text.data(), size, nullptr, nullptr);
-        text.pop_back();
-        result.push_back(std::move(text));
-    }
-    LocalFree(wide);
-    return result;
-#else
-    return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
-#endif
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -262,7 +236,7 @@ int main(int argc, char *argv[])
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
-    const std::vector<std::string> args = arguments(argc, argv);
+    const std::vector<std::string> args = Numra::ProgramArguments(argc, argv);
     // One pass a process: a second core, where there is one, reads ahead while this one scans.
     Numra::DictionaryFile::UseReadAhead(true);
 

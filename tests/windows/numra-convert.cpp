@@ -7,6 +7,7 @@
 // was found, 1 when nothing was, 2 for a usage error or a dictionary that cannot be read.
 
 #include "Conversion.h"
+#include "FilePaths.h"
 #include "LookupPass.h"
 #include "StatusText.h"
 
@@ -17,36 +18,9 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 #endif
 
 namespace {
-
-// The arguments as UTF-8 on every system: Windows hands main() the ANSI code page's bytes,
-// which cannot hold every file name.
-std::vector<std::string> utf8Arguments(int argc, char *argv[])
-{
-#ifdef _WIN32
-    (void)argc;
-    (void)argv;
-    std::vector<std::string> result;
-    int count = 0;
-    wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    for (int i = 0; wide && i < count; ++i) {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-        std::string text(size > 0 ? size - 1 : 0, '\0');
-        if (size > 1)
-            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, text.data(), size, nullptr, nullptr);
-        result.push_back(std::move(text));
-    }
-    LocalFree(wide);
-    return result;
-#else
-    return std::vector<std::string>(argv, argv + argc);
-#endif
-}
 
 void print(const std::string &text)
 {
@@ -61,19 +35,19 @@ int main(int argc, char *argv[])
     // The same bytes as on Linux: no LF becomes CRLF on the way out.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    const std::vector<std::string> args = utf8Arguments(argc, argv);
-    if (args.size() != 4) {
+    const std::vector<std::string> args = Numra::ProgramArguments(argc, argv);
+    if (args.size() != 3) {
         std::fputs("usage: numra-convert DICTIONARY left|right|any|lookup NUMBER-OR-WORD\n",
                    stderr);
         return 2;
     }
-    const std::string &mode = args[2];
-    Numra::DictionaryFile file(args[1]);
+    const std::string &mode = args[1];
+    Numra::DictionaryFile file(args[0]);
     Numra::DictionaryError error = Numra::DictionaryError::None;
     std::int64_t examined = 0;
     std::int64_t found = 0;
     if (mode == "lookup") {
-        const Numra::LookupOutcome outcome = Numra::RunLookup(file, args[3]);
+        const Numra::LookupOutcome outcome = Numra::RunLookup(file, args[2]);
         for (const std::string &number : outcome.numbers)
             print(number + '\n');
         error = outcome.error;
@@ -84,7 +58,7 @@ int main(int argc, char *argv[])
                                            : mode == "right" ? Numra::Placement::Right
                                                              : Numra::Placement::AnyPoint;
         const Numra::ConversionOutcome outcome =
-            Numra::RunConversion(file, args[3], placement, [](const Numra::Record &record) {
+            Numra::RunConversion(file, args[2], placement, [](const Numra::Record &record) {
                 print(record.word + '\t' + record.number + '\t' + record.cls + '\n');
             });
         error = outcome.error;
@@ -98,7 +72,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s %s\n",
                      error == Numra::DictionaryError::CouldNotOpen ? "Can Not Open"
                                                                    : "Error Reading Dictionary",
-                     args[1].c_str());
+                     args[0].c_str());
         return 2;
     }
     print("examined " + std::to_string(examined) + '\n');
