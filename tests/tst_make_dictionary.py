@@ -15,8 +15,8 @@ GENERATOR = os.path.join(SOURCE_DIR, "tools", "make-dictionary")
 
 def load_generator():
     loader = importlib.machinery.SourceFileLoader("make_dictionary", GENERATOR)
-    spec = importlib.util.spec_from_loader("make_dictionary", loader)
-    module = importlib.util.module_from_spec(spec)
+    module_spec = importlib.util.spec_from_loader("make_dictionary", loader)
+    module = importlib.util.module_from_spec(module_spec)
     loader.exec_module(module)
     return module
 
