@@ -359,7 +359,7 @@ void TMainForm::AffixOkBtnClick(const QString &word, const QString &represents)
         return;
     ClearAffixList();
     QString text = m_ui->Edit->text();
-    if (!overwrite(text, m_state.AffixPosition, QString(represents.size(), UsedDigitMarkChar)))
+    if (!overwrite(text, m_state.AffixPosition, marks(static_cast<std::size_t>(represents.size()))))
         return;
     setCoveredText(text);
     const std::string wordBytes = TextCodec::toDictionary(word);
