@@ -71,20 +71,14 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
     const int leftAnchor = FirstDigitPos(numberText);
     const int rightAnchor = LastDigitPos(numberText);
 
-    ConversionOutcome outcome;
-    Record record;
-    // The line number is counted only for a record that is taken; the sink gets it.
-    const auto examine = [&](std::string_view line, const auto &lineNumber) {
-        // The cheap tests on the raw key first: most lines end here, before any split.
+    // Whether a line holds a record that fits; most lines end at the cheap tests on the raw
+    // key, before any split.
+    const auto fits = [&](std::string_view line, Record &record) {
         if (!index.MayHoldKey(line))
-            return;
+            return false;
         const int keyPos = index.LineKeyPos(line);
-        if (keyPos == 0 || !SplitRecord(line, record))
-            return;
-        if (!FitsPlacement(placement, keyPos, record.number, numberText, leftAnchor, rightAnchor))
-            return;
-        ++outcome.accepted;
-        sink(record, lineNumber());
+        return keyPos != 0 && SplitRecord(line, record) &&
+               FitsPlacement(placement, keyPos, record.number, numberText, leftAnchor, rightAnchor);
     };
     // A key begins with a byte of the number text and goes on with the byte after it there, or
     // ends at its comma: the marks of a block find the lines that may begin so.
@@ -102,33 +96,42 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
         if (i + 1 < numberText.size())
             add(secondBytes, numberText[i + 1]);
     }
-    outcome.error = ReadDictionaryBlocks(
-        file,
-        [&](const LineBlock &block) {
-            // After a CR LF pair a line starts two bytes past its mark; such blocks go line by
-            // line.
-            if (!block.Marks->HasCr) {
-                const std::int64_t before = outcome.examined;
-                outcome.examined += static_cast<std::int64_t>(CountLines(block));
-                // Lines come in order, so the breaks before each are counted on from the last.
-                std::size_t countedTo = block.Start;
-                std::int64_t linesBefore = 0;
-                forEachLineStartingInSet(block, [&](std::string_view line, std::size_t at) {
-                    examine(line, [&] {
-                        linesBefore += static_cast<std::int64_t>(
-                            CountMarks(block.Marks->Breaks, countedTo, at));
-                        countedTo = at;
-                        return before + linesBefore + 1;
-                    });
-                });
-                return;
-            }
+    // Runs on either thread: it reads nothing but the number's index and its own record.
+    const LinePicker pick = [&](const LineBlock &block, PickedLines &picked) {
+        Record record;
+        // After a CR LF pair a line starts two bytes past its mark; such blocks go line by line.
+        if (block.Marks->HasCr) {
             LineCursor cursor(block);
             std::string_view line;
-            while (cursor.Next(line)) {
-                ++outcome.examined;
-                examine(line, [&] { return outcome.examined; });
+            for (; cursor.Next(line); ++picked.LineCount) {
+                if (fits(line, record))
+                    picked.Add(block, line, picked.LineCount);
             }
+            return;
+        }
+        picked.LineCount = CountLines(block);
+        // Lines come in order, so the breaks before each are counted on from the last.
+        std::size_t countedTo = block.Start;
+        std::size_t linesBefore = 0;
+        forEachLineStartingInSet(block, [&](std::string_view line, std::size_t at) {
+            if (!fits(line, record))
+                return;
+            linesBefore += CountMarks(block.Marks->Breaks, countedTo, at);
+            countedTo = at;
+            picked.Add(block, line, linesBefore);
+        });
+    };
+    ConversionOutcome outcome;
+    Record record;
+    outcome.error = ReadDictionaryPicked(
+        file, pick,
+        [&](const LineBlock &block, const PickedLines &picked) {
+            for (const PickedLine &line : picked.Lines) {
+                SplitRecord(picked.Line(block, line), record);
+                ++outcome.accepted;
+                sink(record, outcome.examined + line.Index + 1);
+            }
+            outcome.examined += static_cast<std::int64_t>(picked.LineCount);
         },
         MarkRequest{false, 0, &firstBytes, &secondBytes},
         [&] {

@@ -5,10 +5,13 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Numra {
 
@@ -117,6 +120,41 @@ inline std::string_view LineHolding(const LineBlock &block, std::size_t at, std:
     return {block.Text + start, std::min(end - start, ShortStringMax)};
 }
 
+// What a pass picked out of a block's lines on its own: where each picked line starts in the
+// block's text, its length and its number among the block's lines (from 0); and how many
+// lines the block has.
+struct PickedLine
+{
+    std::uint32_t At = 0;
+    std::uint32_t Length = 0;
+    std::uint32_t Index = 0;
+};
+
+struct PickedLines
+{
+    std::vector<PickedLine> Lines;
+    std::size_t LineCount = 0;
+
+    void Clear()
+    {
+        Lines.clear();
+        LineCount = 0;
+    }
+    void Add(const LineBlock &block, std::string_view line, std::size_t index)
+    {
+        Lines.push_back({static_cast<std::uint32_t>(line.data() - block.Text),
+                         static_cast<std::uint32_t>(line.size()),
+                         static_cast<std::uint32_t>(index)});
+    }
+    std::string_view Line(const LineBlock &block, const PickedLine &picked) const
+    {
+        return {block.Text + picked.At, picked.Length};
+    }
+};
+
+// Picks lines out of a block by looking at them alone; it may run on another thread.
+using LinePicker = std::function<void(const LineBlock &, PickedLines &)>;
+
 // The one binding through which every reader reads the dictionary. It holds at most one
 // handle, reads in large blocks and hands out lines of at most ShortStringMax bytes.
 class DictionaryFile
@@ -148,18 +186,23 @@ public:
     // The whole lines of the next block (Line), the last line of the file among them; a block
     // that ends in a read error still gives the lines before it, and the next call the error.
     // Marks beyond the line breaks are made only when asked for, the same for a whole pass.
-    ReadResult ReadBlock(LineBlock &block, MarkRequest request = {});
+    // When picked is given, it receives what the pass's picker found in exactly these lines
+    // ahead of time, or null when the pass must pick them itself.
+    ReadResult ReadBlock(LineBlock &block, MarkRequest request = {},
+                         const PickedLines **picked = nullptr);
 
-    // While a pass holds one, a thread of its own reads and marks the blocks after the first
-    // ahead of the scanning, which reads a block itself when the thread has not come round to
-    // it; the thread is joined when the object goes, however the pass ends. Lines, counts and
-    // errors are the same either way. Off unless turned on (the benchmark measures both).
+    // While a pass holds one, a second thread takes blocks after the first as they come: it
+    // reads them at their place in the file, marks them and runs the pass's picker on them,
+    // while this thread does the same with the next block that nobody has taken and hands out
+    // the blocks in file order. So each core scans the bytes it copied in. The thread is joined
+    // when the object goes, however the pass ends. Lines, counts and errors are the same either
+    // way. Off unless turned on (the benchmark measures both).
     static void UseReadAhead(bool use);
 
     class ReadAhead
     {
     public:
-        explicit ReadAhead(DictionaryFile &file) : m_file(file) { m_file.m_readAheadWanted = true; }
+        ReadAhead(DictionaryFile &file, MarkRequest request, const LinePicker *picker);
         ~ReadAhead();
         ReadAhead(const ReadAhead &) = delete;
         ReadAhead &operator=(const ReadAhead &) = delete;
@@ -176,26 +219,35 @@ private:
     std::string m_path;
     std::FILE *m_file = nullptr;
     std::unique_ptr<Blocks> m_blocks;
-    bool m_readAheadWanted = false;
     LineBlock m_block; // what ReadLine is handing out
     LineCursor m_cursor;
 };
 
-// The reading loop every reader shares: re-opens the file at its first line, tells onOpened
-// that it could, and passes each block of whole lines, the last line too, to onBlock.
-template <typename OnBlock, typename OnOpened>
-DictionaryError ReadDictionaryBlocks(DictionaryFile &file, OnBlock &&onBlock, MarkRequest request,
-                                     OnOpened &&onOpened)
+// A pass in two halves: pick looks at the lines of a block alone and may run on another thread
+// ahead of the file order, so it may only read what stays unchanged for the pass; use takes
+// each block and what was picked from it, in file order. Re-opens the file at its first line
+// and tells onOpened that it could.
+template <typename Use, typename OnOpened>
+DictionaryError ReadDictionaryPicked(DictionaryFile &file, const LinePicker &pick, Use &&use,
+                                     MarkRequest request, OnOpened &&onOpened)
 {
     if (!file.Reset())
         return DictionaryError::CouldNotOpen;
     onOpened();
-    const DictionaryFile::ReadAhead readAhead(file);
+    const DictionaryFile::ReadAhead readAhead(file, request, pick ? &pick : nullptr);
     LineBlock block;
+    PickedLines mine;
     for (;;) {
-        switch (file.ReadBlock(block, request)) {
+        const PickedLines *picked = nullptr;
+        switch (file.ReadBlock(block, request, &picked)) {
         case DictionaryFile::ReadResult::Line:
-            onBlock(block);
+            if (!picked) {
+                mine.Clear();
+                if (pick)
+                    pick(block, mine);
+                picked = &mine;
+            }
+            use(block, *picked);
             break;
         case DictionaryFile::ReadResult::End:
             return DictionaryError::None;
@@ -203,6 +255,17 @@ DictionaryError ReadDictionaryBlocks(DictionaryFile &file, OnBlock &&onBlock, Ma
             return DictionaryError::ReadError;
         }
     }
+}
+
+// The reading loop every reader shares: re-opens the file at its first line, tells onOpened
+// that it could, and passes each block of whole lines, the last line too, to onBlock.
+template <typename OnBlock, typename OnOpened>
+DictionaryError ReadDictionaryBlocks(DictionaryFile &file, OnBlock &&onBlock, MarkRequest request,
+                                     OnOpened &&onOpened)
+{
+    return ReadDictionaryPicked(
+        file, LinePicker(), [&](const LineBlock &block, const PickedLines &) { onBlock(block); },
+        request, std::forward<OnOpened>(onOpened));
 }
 
 template <typename OnBlock>

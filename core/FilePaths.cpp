@@ -1,9 +1,12 @@
 #include "FilePaths.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <system_error>
 #include <vector>
 
 #ifdef _WIN32
+#include <io.h>
 #include <sys/stat.h>
 #include <windows.h>
 // After windows.h, which it needs.
@@ -71,6 +74,47 @@ std::FILE *OpenRegularFile(const std::filesystem::path &path)
         ::close(fd);
     return file;
 #endif
+}
+
+std::size_t ReadFileAt(std::FILE *file, unsigned long long offset, char *buffer, std::size_t size,
+                       bool &failed)
+{
+    failed = false;
+    std::size_t got = 0;
+#ifdef _WIN32
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+    while (got < size) {
+        OVERLAPPED at{};
+        const unsigned long long from = offset + got;
+        at.Offset = static_cast<DWORD>(from);
+        at.OffsetHigh = static_cast<DWORD>(from >> 32);
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(size - got, 1U << 30));
+        DWORD read = 0;
+        if (!ReadFile(handle, buffer + got, want, &read, &at)) {
+            failed = GetLastError() != ERROR_HANDLE_EOF;
+            break;
+        }
+        if (read == 0)
+            break;
+        got += read;
+    }
+#else
+    const int fd = ::fileno(file);
+    while (got < size) {
+        const ssize_t read =
+            ::pread(fd, buffer + got, size - got, static_cast<off_t>(offset + got));
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0) {
+            failed = true;
+            break;
+        }
+        if (read == 0)
+            break;
+        got += static_cast<std::size_t>(read);
+    }
+#endif
+    return got;
 }
 
 std::vector<std::string> ProgramArguments(int argc, char *argv[])

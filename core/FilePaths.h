@@ -17,6 +17,12 @@ std::string PathToBytes(const std::filesystem::path &path);
 // that a FIFO, a device or a directory is never read as if it were a file.
 std::FILE *OpenRegularFile(const std::filesystem::path &path);
 
+// Reads up to size bytes at offset without moving the file's position, so that two threads may
+// read one open file at once. The count read is short at the end of the file or where an error
+// stopped the reading, which sets failed.
+std::size_t ReadFileAt(std::FILE *file, unsigned long long offset, char *buffer, std::size_t size,
+                       bool &failed);
+
 // The arguments after the program's name, as bytes: on Windows UTF-8 from the wide command line
 // (the code page's bytes cannot hold every file name), elsewhere as given, so that a file name
 // that is not UTF-8 still names its file.

@@ -151,38 +151,51 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
                         const std::function<void()> &onOpened)
 {
     const std::string key = WordKey(typedWord);
-    LookupOutcome outcome;
-    std::unordered_set<std::string> seen;
-    Record record;
-    const auto consider = [&](std::string_view line) {
+    // Whether a line holds a record of the key; runs on either thread.
+    const auto matches = [&](std::string_view line, Record &record) {
         const Quick quick = quickMatch(line, key);
         if (quick == Quick::NoRecord || quick == Quick::Differs)
-            return;
-        if (!SplitRecord(line, record) || (quick == Quick::Unsure && WordKey(record.word) != key))
-            return;
-        if (seen.insert(record.number).second)
-            outcome.numbers.push_back(record.number);
+            return false;
+        return SplitRecord(line, record) &&
+               (quick == Quick::Matches || WordKey(record.word) == key);
     };
     // A key that begins with a letter a to z lets most lines be passed over unread.
     const bool byLetter = !key.empty() && key[0] >= 'a' && key[0] <= 'z';
-    const auto onBlock = [&](const LineBlock &block) {
+    const LinePicker pick = [&](const LineBlock &block, PickedLines &picked) {
+        Record record;
         if (byLetter) {
-            outcome.examined += static_cast<std::int64_t>(CountLines(block));
-            forEachLikelyLine(block, consider);
+            picked.LineCount = CountLines(block);
+            forEachLikelyLine(block, [&](std::string_view line) {
+                if (matches(line, record))
+                    picked.Add(block, line, 0);
+            });
             return;
         }
         LineCursor cursor(block);
         std::string_view line;
-        while (cursor.Next(line)) {
-            ++outcome.examined;
-            consider(line);
+        for (; cursor.Next(line); ++picked.LineCount) {
+            if (matches(line, record))
+                picked.Add(block, line, picked.LineCount);
         }
     };
-    outcome.error = ReadDictionaryBlocks(file, onBlock,
-                                         byLetter ? MarkRequest{true, key[0]} : MarkRequest{}, [&] {
-                                             if (onOpened)
-                                                 onOpened();
-                                         });
+    LookupOutcome outcome;
+    std::unordered_set<std::string> seen;
+    Record record;
+    outcome.error = ReadDictionaryPicked(
+        file, pick,
+        [&](const LineBlock &block, const PickedLines &picked) {
+            outcome.examined += static_cast<std::int64_t>(picked.LineCount);
+            for (const PickedLine &line : picked.Lines) {
+                SplitRecord(picked.Line(block, line), record);
+                if (seen.insert(record.number).second)
+                    outcome.numbers.push_back(record.number);
+            }
+        },
+        byLetter ? MarkRequest{true, key[0]} : MarkRequest{},
+        [&] {
+            if (onOpened)
+                onOpened();
+        });
     return outcome;
 }
 

@@ -50,6 +50,8 @@ private slots:
     void lineByLineMatchesPass();
     void passesAgreeWithReference_data();
     void passesAgreeWithReference();
+    void picksAheadAtBlockEdges_data();
+    void picksAheadAtBlockEdges();
     void longLineIsCut();
     void crlfSplitAtEndOfFile();
     void reopenStartsAtFirstLine();
@@ -208,10 +210,14 @@ void tst_Dictionary::passesAgreeWithReference_data()
 {
     QTest::addColumn<int>("marker");
     QTest::addColumn<QByteArray>("lineBreak");
+    QTest::addColumn<bool>("readAhead");
     for (Marker marker : AvailableMarkers()) {
         for (const char *lineBreak : {"\n", "\r\n"}) {
-            QTest::addRow("%s, %s", MarkerName(marker), *lineBreak == '\n' ? "LF" : "CRLF")
-                << int(marker) << QByteArray(lineBreak);
+            for (bool readAhead : {false, true}) {
+                QTest::addRow("%s, %s, %s", MarkerName(marker), *lineBreak == '\n' ? "LF" : "CRLF",
+                              readAhead ? "two threads" : "in turn")
+                    << int(marker) << QByteArray(lineBreak) << readAhead;
+            }
         }
     }
 }
@@ -223,7 +229,9 @@ void tst_Dictionary::passesAgreeWithReference()
 {
     QFETCH(int, marker);
     QFETCH(QByteArray, lineBreak);
+    QFETCH(bool, readAhead);
     UseMarker(Marker(marker));
+    DictionaryFile::UseReadAhead(readAhead);
     std::mt19937 random(11);
     const char *wordBytes = "abcfFlowersLOW-' (x,y)9";
     std::vector<std::string> lines;
@@ -261,6 +269,71 @@ void tst_Dictionary::passesAgreeWithReference()
         QCOMPARE(outcome.examined, examined);
         QCOMPARE(outcome.numbers, expected);
     }
+}
+
+namespace {
+
+// What a pass hands on: the records with their lines, the lookup's numbers, and the counts.
+QByteArrayList passResults(DictionaryFile &file)
+{
+    QByteArrayList results;
+    const auto conversion = RunConversion(
+        file, "2255669", Placement::AnyPoint, [&](const Record &r, std::int64_t line) {
+            results.append(QByteArray::number(line) + ' ' + QByteArray::fromStdString(r.word));
+        });
+    results.append("examined " + QByteArray::number(conversion.examined));
+    const auto lookup = RunLookup(file, "call");
+    for (const std::string &number : lookup.numbers)
+        results.append(QByteArray::fromStdString(number));
+    results.append("examined " + QByteArray::number(lookup.examined));
+    return results;
+}
+
+} // namespace
+
+void tst_Dictionary::picksAheadAtBlockEdges_data()
+{
+    QTest::addColumn<QByteArray>("lineBreak");
+    QTest::addColumn<int>("shift"); // where the second block begins, from a line's start
+    const int line = 14;            // "2255669,CALL,N"
+    QTest::newRow("LF, block begins a line") << QByteArray("\n") << 0;
+    QTest::newRow("LF, block begins inside a line") << QByteArray("\n") << 5;
+    QTest::newRow("LF, block begins at a break") << QByteArray("\n") << line;
+    QTest::newRow("CRLF, block begins a line") << QByteArray("\r\n") << 0;
+    QTest::newRow("CRLF, block begins at the CR") << QByteArray("\r\n") << line;
+    QTest::newRow("CRLF, block begins at the LF") << QByteArray("\r\n") << line + 1;
+    QTest::newRow("CR, block begins a line") << QByteArray("\r") << 0;
+    QTest::newRow("CR, block begins at a break") << QByteArray("\r") << line;
+    QTest::newRow("LF, a line longer than a block") << QByteArray("\n") << -1;
+}
+
+// Both threads pick lines from the blocks they read at their place in the file, guessing where
+// a block's first line begins; the passes must hand on the same records, line numbers and counts
+// as reading in turn, wherever a block begins.
+void tst_Dictionary::picksAheadAtBlockEdges()
+{
+    QFETCH(QByteArray, lineBreak);
+    QFETCH(int, shift);
+    QByteArray body;
+    QList<qsizetype> starts;
+    for (int i = 0; body.size() < 3 * qsizetype(DictionaryFile::BlockSize); ++i) {
+        starts.append(body.size());
+        body +=
+            (i % 3 ? "1111,XY" + QByteArray::number(i % 7) + ",N" : "2255669,CALL,N") + lineBreak;
+        if (shift < 0 && i == 5000)
+            body += "2255669," + QByteArray(DictionaryFile::BlockSize + 10, 'c') + ",N" + lineBreak;
+    }
+    // The first line is padded so that the second block begins shift bytes into a line.
+    const qsizetype block = qsizetype(DictionaryFile::BlockSize);
+    const qsizetype start = *std::lower_bound(starts.begin(), starts.end(), block - 1000);
+    const qsizetype pad = block - start - std::max(shift, 0) - 4 - lineBreak.size();
+    const QByteArray bytes = "0," + QByteArray(pad, 'x') + ",N" + lineBreak + body;
+    QTemporaryDir dir;
+    DictionaryFile file(writeFile(dir, bytes));
+    const QByteArrayList inTurn = passResults(file);
+    QVERIFY(inTurn.size() > 1000);
+    DictionaryFile::UseReadAhead(true);
+    QCOMPARE(passResults(file), inTurn);
 }
 
 void tst_Dictionary::longLineIsCut()

@@ -237,6 +237,9 @@ int main(int argc, char *argv[])
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
     const std::vector<std::string> args = Numra::ProgramArguments(argc, argv);
+    // One pass a process: a second core, where there is one, copies the file in while this one
+    // scans.
+    Numra::DictionaryFile::UseReadAhead(true);
 
     Options options;
     bool placementGiven = false;
