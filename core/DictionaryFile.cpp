@@ -40,6 +40,7 @@ struct Slot
 
     std::size_t Block = 0;
     SlotState Use = SlotState::Free; // guarded by Blocks::Lock
+    bool Broken = false;             // reading, marking or picking it threw
     bool Picked = false;
     std::size_t PickedFrom = 0; // the lines the picker saw
     std::size_t PickedTo = 0;
@@ -186,12 +187,7 @@ struct DictionaryFile::Blocks
         if (from >= to)
             return;
         slot.Picks.Clear();
-        try {
-            (*Picker)(LineBlock{slot.Text(), from, to, &slot.Marks}, slot.Picks);
-        } catch (...) {
-            // The handing out picks the block again, and meets the failure in its own thread.
-            return;
-        }
+        (*Picker)(LineBlock{slot.Text(), from, to, &slot.Marks}, slot.Picks);
         slot.PickedFrom = from;
         slot.PickedTo = to;
         slot.Picked = true;
@@ -209,7 +205,14 @@ struct DictionaryFile::Blocks
         slot.Use = SlotState::Taken;
         slot.Block = NextToTake++;
         lock.unlock();
-        Work(slot, file);
+        try {
+            Work(slot, file);
+            slot.Broken = false;
+        } catch (...) {
+            // Not on the helper thread, where it would end the program: the handing out works
+            // on the block again and meets the failure on its own thread.
+            slot.Broken = true;
+        }
         lock.lock();
         slot.Use = SlotState::Done;
         if (slot.State != ReadState::More)
@@ -271,9 +274,11 @@ struct DictionaryFile::Blocks
             if (!TakeAndWork(lock, file))
                 Changed.wait(lock);
         }
+        lock.unlock();
+        if (slot.Broken)
+            Work(slot, file);
         // A file of one block needs no second thread.
         if (block == 0 && slot.State == ReadState::More) {
-            lock.unlock();
             try {
                 Helper = std::thread([this, file] { Help(file); });
                 Threaded = true;

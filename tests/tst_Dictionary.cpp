@@ -46,6 +46,7 @@ private slots:
     void lineBreakAcrossBlocks();
     void fileOfWholeBlocks_data();
     void fileOfWholeBlocks();
+    void passThatThrowsStopsReading_data();
     void passThatThrowsStopsReading();
     void lineByLineMatchesPass();
     void passesAgreeWithReference_data();
@@ -167,21 +168,37 @@ void tst_Dictionary::fileOfWholeBlocks()
     QCOMPARE(lines.last(), "9,z,N");
 }
 
-// The thread that reads ahead is stopped when the pass ends by an exception, and the next pass
-// reads the file from its first line.
+void tst_Dictionary::passThatThrowsStopsReading_data()
+{
+    QTest::addColumn<bool>("inPicker");
+    QTest::newRow("thrown while handing on") << false;
+    QTest::newRow("thrown while picking, on either thread") << true;
+}
+
+// A pass that ends by an exception stops the second thread, an exception thrown on that thread
+// reaches the pass's caller instead of ending the program, and the next pass reads the file
+// from its first line.
 void tst_Dictionary::passThatThrowsStopsReading()
 {
+    QFETCH(bool, inPicker);
     DictionaryFile::UseReadAhead(true);
     QByteArray bytes;
     for (int i = 0; i < 200000; ++i)
         bytes += QByteArray::number(i) + ",w,N\n";
     QTemporaryDir dir;
     DictionaryFile file(writeFile(dir, bytes));
-    int seen = 0;
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, ReadDictionary(file, [&](std::string_view) {
-                                 if (++seen == 1000)
-                                     throw std::runtime_error("stop");
-                             }));
+    std::size_t seen = 0;
+    const LinePicker pick = [&](const LineBlock &block, PickedLines &picked) {
+        if (inPicker && block.Text[block.Start] != '0')
+            throw std::runtime_error("stop");
+        picked.LineCount = CountLines(block);
+    };
+    const auto use = [&](const LineBlock &, const PickedLines &picked) {
+        seen += picked.LineCount;
+        if (seen > 1000)
+            throw std::runtime_error("stop");
+    };
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, ReadDictionaryPicked(file, pick, use, {}, [] {}));
     const QList<QByteArray> lines = readAll(file);
     QCOMPARE(lines.size(), 200000);
     QCOMPARE(lines.first(), "0,w,N");
