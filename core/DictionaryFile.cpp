@@ -277,8 +277,9 @@ struct DictionaryFile::Blocks
         lock.unlock();
         if (slot.Broken)
             Work(slot, file);
-        // A file of one block needs no second thread.
-        if (block == 0 && slot.State == ReadState::More) {
+        // A file of one block, or a machine of one core, needs no second thread.
+        if (block == 0 && slot.State == ReadState::More &&
+            std::thread::hardware_concurrency() != 1) {
             try {
                 Helper = std::thread([this, file] { Help(file); });
                 Threaded = true;
