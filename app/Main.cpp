@@ -6,6 +6,7 @@
 #include "Cursor.h"
 #include "Desktop.h"
 #include "Dialogs.h"
+#include "DictionaryWarning.h"
 #include "ErrorLogger.h"
 #include "Grid.h"
 #include "HelpViewer.h"
@@ -20,8 +21,6 @@
 #include "TextCodec.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -67,12 +66,6 @@ QIcon picture(const char *name)
     return QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
 }
 
-// Paths travel through the core as the bytes the system uses for them, which need not be UTF-8.
-std::string pathBytes(const QString &path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
 } // namespace
 
 TMainForm::TMainForm(Numra::NumraState &state, const QString &dictionary, QWidget *parent)
@@ -116,7 +109,7 @@ void TMainForm::setSuggestForm(TSuggestForm *suggest)
 
 QString TMainForm::DictionaryPath() const
 {
-    return QFile::decodeName(QByteArray::fromStdString(m_dictionaryPath));
+    return TextCodec::fromPathBytes(m_dictionaryPath);
 }
 
 QString TMainForm::statusText() const
@@ -299,15 +292,14 @@ void TMainForm::LoadSettings()
             OpenDictionary();
     }
     if (!m_givenDictionary.isEmpty())
-        m_dictionaryPath = pathBytes(m_givenDictionary);
+        m_dictionaryPath = TextCodec::toPathBytes(m_givenDictionary);
     updateCaption();
 }
 
 // Applies each value as it is read; false at the first that is missing or unreadable.
 bool TMainForm::readMainSettings(const SettingsStore &store)
 {
-    m_dictionaryPath = pathBytes(store.readString(SettingsStore::Dictionary.name)
-                                     .value_or(SettingsStore::Dictionary.defaultValue));
+    m_dictionaryPath = TextCodec::toPathBytes(store.readString(SettingsStore::Dictionary));
     const auto setColumnWidth = [this](int column, int width) {
         m_ui->PossibleGrid->setColWidth(column, width);
         m_ui->SelectedGrid->setColWidth(column, m_ui->PossibleGrid->colWidth(column));
@@ -352,7 +344,7 @@ void TMainForm::FormClose()
 {
     {
         SettingsStore store(SettingsStore::Mode::Create);
-        store.writeString(SettingsStore::Dictionary.name, DictionaryPath());
+        store.writeString(SettingsStore::Dictionary, DictionaryPath());
         const std::pair<const Platform::IntegerSetting &, int> values[] = {
             {SettingsStore::FormTop, y()},
             {SettingsStore::FormLeft, x()},
@@ -376,7 +368,7 @@ void TMainForm::FormClose()
             {SettingsStore::SuggestVanityWidth, m_suggestForm->vanityColumnWidth()},
         };
         for (const auto &[setting, value] : values)
-            store.writeInteger(setting.name, value);
+            store.writeInteger(setting, value);
         store.flush();
     }
     m_notifyForm->ShowNotifyForm();
@@ -453,10 +445,11 @@ bool TMainForm::OpenDictionary()
     }
     m_proposedDictionary = *chosen;
     m_dictionaryFile.Close();
-    m_dictionaryPath = pathBytes(*chosen);
+    m_dictionaryPath = TextCodec::toPathBytes(*chosen);
     m_dictionaryFile.Bind(m_dictionaryPath);
     if (!m_dictionaryFile.Reset()) {
-        Platform::showWarning(this, tr("Can Not Open %1 in Open1Click").arg(*chosen));
+        showDictionaryWarning(this, Numra::DictionaryError::CouldNotOpen, m_dictionaryPath,
+                              "Open1Click");
         keepPrevious();
         return false;
     }
@@ -476,7 +469,7 @@ void TMainForm::BuildAffixTable()
     }
     m_state.AffixCount = Numra::LastAffixIndex(m_affixTable);
     if (error == Numra::DictionaryError::ReadError)
-        Platform::showWarning(this, tr("Error Reading Dictionary %1").arg(DictionaryPath()));
+        showDictionaryWarning(this, error, m_dictionaryPath, "BuildAffixTable");
 }
 
 void TMainForm::Open1Click()

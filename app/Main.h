@@ -117,7 +117,11 @@ private:
 
     void setCoveredText(const QString &text);
     void showPhrase();
+    void rememberTypedNumber(const QString &text);
     void chooseCandidate(int row);
+    // Covers each word's digits and puts the word in the phrase; nothing changes when a word's
+    // digits are no longer free where it says.
+    void chooseWords(const std::vector<Numra::PhraseSlot> &words);
     void giveBack(int row);
     void chooseAffix(int row);
     bool canOpen(const std::string &path) const;

@@ -9,6 +9,7 @@
 #include "Cursor.h"
 #include "Desktop.h"
 #include "Dialogs.h"
+#include "DictionaryWarning.h"
 #include "Grid.h"
 #include "ListModels.h"
 #include "Look.h"
@@ -78,8 +79,7 @@ void TMainForm::ConvertBtnClick()
 {
     m_state.ResetIdleCount();
     const QString text = m_ui->Edit->text();
-    if (!text.contains(UsedDigitMarkChar))
-        m_typedNumber = text.left(Numra::ShortStringMax);
+    rememberTypedNumber(text);
     QElapsedTimer started;
     started.start();
 
@@ -102,17 +102,10 @@ void TMainForm::ConvertBtnClick()
     // The time covers the refilled list, not only the pass.
     const double seconds = static_cast<double>(started.nsecsElapsed()) / 1e9;
     hourglass.reset();
-    switch (outcome.error) {
-    case Numra::DictionaryError::None:
+    if (outcome.error == Numra::DictionaryError::None)
         ShowConversionStatus(outcome.examined, seconds);
-        break;
-    case Numra::DictionaryError::CouldNotOpen:
-        Platform::showWarning(this, tr("Can Not Open %1 in ConvertBtnClick").arg(DictionaryPath()));
-        break;
-    case Numra::DictionaryError::ReadError:
-        Platform::showWarning(this, tr("Error Reading Dictionary %1").arg(DictionaryPath()));
-        break;
-    }
+    else
+        showDictionaryWarning(this, outcome.error, m_dictionaryPath, "ConvertBtnClick");
 }
 
 void TMainForm::ClearCandidates()
@@ -128,7 +121,6 @@ void TMainForm::ShowConversionStatus(std::int64_t examined, double seconds)
     const std::string separator = QLocale().decimalPoint().toStdString();
     m_statusText->setText(QString::fromStdString(
         Numra::ConversionStatusText(m_candidates->recordCount(), examined, seconds, separator)));
-    m_candidates->setGridRowCount(std::max(m_candidates->recordCount() + 1, MinimumCandidateRows));
 }
 
 void TMainForm::PossibleGridTopLeftChanged()
@@ -215,29 +207,55 @@ void TMainForm::setCoveredText(const QString &text)
     m_ui->Edit->setText(text);
 }
 
+void TMainForm::rememberTypedNumber(const QString &text)
+{
+    // Copy wants the number as typed; a text with used digits is no longer that.
+    if (!text.contains(UsedDigitMarkChar))
+        m_typedNumber = text.left(Numra::ShortStringMax);
+}
+
 void TMainForm::chooseCandidate(int row)
 {
     const Numra::Record *candidate = m_candidates->record(row);
     if (!candidate)
         return;
-    // A copy: the conversion that follows refills the list.
-    const Numra::Record chosen = *candidate;
-    const int position = Numra::Phrase::CoverPosition(chosen.number, fieldBytes(m_ui->Edit->text()),
-                                                      placement() == Numra::Placement::Right);
+    const int position = Numra::Phrase::CoverPosition(
+        candidate->number, fieldBytes(m_ui->Edit->text()), placement() == Numra::Placement::Right);
     // The list was made from this text, so the digits are there; should they not be, the
     // click does nothing rather than cover the wrong characters.
     if (position == 0)
         return;
-    m_state.SelectedPosition = position;
+    // A copy: the conversion that follows refills the list.
+    chooseWords({{candidate->word, candidate->number, position}});
+}
+
+void TMainForm::chooseWords(const std::vector<Numra::PhraseSlot> &words)
+{
+    if (words.empty())
+        return;
+    // Every word's digits must still be free where it was found; otherwise nothing is
+    // covered, rather than part of the phrase.
     QString covered = m_ui->Edit->text();
-    overwrite(covered, position, marks(chosen.number.size()));
+    for (const Numra::PhraseSlot &word : words) {
+        const QString digits = TextCodec::fromFieldBytes(word.digits);
+        if (covered.mid(word.position - 1, digits.size()) != digits)
+            return;
+        overwrite(covered, word.position, marks(word.digits.size()));
+    }
     UpdateCopyBtn();
     setCoveredText(covered);
-    m_state.SelectedWord = chosen.word;
-    m_state.SelectedNumber = chosen.number;
-    m_state.SelectedPhrase.Choose(chosen.word, chosen.number, position);
+    // Each word as if its candidate had been clicked, but the list is shown and the
+    // conversion run once, for all of them.
+    for (const Numra::PhraseSlot &word : words) {
+        m_state.SelectedPhrase.Choose(word.word, word.digits, word.position);
+        m_state.SelectedPhrase.Rearrange();
+    }
+    const Numra::PhraseSlot &last = words.back();
+    m_state.SelectedWord = last.word;
+    m_state.SelectedNumber = last.digits;
+    m_state.SelectedPosition = last.position;
     SortSelectedList();
-    ListAffixes(chosen.word, chosen.number, position);
+    ListAffixes(last.word, last.digits, last.position);
     UpdateConvertBtn();
 }
 
@@ -377,31 +395,7 @@ void TMainForm::SuggestionChosen(const std::vector<Numra::PhraseSlot> &words)
 {
     if (words.empty())
         return;
-    // Every word's digits must still be free where the window found them; otherwise nothing
-    // is covered, rather than part of the phrase.
-    QString covered = m_ui->Edit->text();
     // No conversion need have run on the number as typed; Copy wants it.
-    if (!covered.contains(UsedDigitMarkChar))
-        m_typedNumber = covered.left(Numra::ShortStringMax);
-    for (const Numra::PhraseSlot &word : words) {
-        const QString digits = TextCodec::fromFieldBytes(word.digits);
-        if (covered.mid(word.position - 1, digits.size()) != digits)
-            return;
-        overwrite(covered, word.position, marks(word.digits.size()));
-    }
-    UpdateCopyBtn();
-    setCoveredText(covered);
-    // Each word as if its candidate had been clicked, but the list is shown and the
-    // conversion run once, for the whole phrase.
-    for (const Numra::PhraseSlot &word : words) {
-        m_state.SelectedPhrase.Choose(word.word, word.digits, word.position);
-        m_state.SelectedPhrase.Rearrange();
-    }
-    const Numra::PhraseSlot &last = words.back();
-    m_state.SelectedWord = last.word;
-    m_state.SelectedNumber = last.digits;
-    m_state.SelectedPosition = last.position;
-    SortSelectedList();
-    ListAffixes(last.word, last.digits, last.position);
-    UpdateConvertBtn();
+    rememberTypedNumber(m_ui->Edit->text());
+    chooseWords(words);
 }

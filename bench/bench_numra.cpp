@@ -5,6 +5,7 @@
 // Every figure is the median of Runs; processes are timed alternately with `wc -l`, so that a
 // busy machine slows both alike. Linux only (fork, wait4).
 
+#include "BenchSupport.h"
 #include "ByteMarks.h"
 #include "Conversion.h"
 #include "Dialogs.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -64,14 +64,14 @@ double medianOf(const std::function<void()> &work)
     return median(times);
 }
 
-struct ProcessRun
+struct ProcessFigures
 {
     double Ms = 0;
     long PeakKiB = 0;
 };
 
 // One run of a program with its output thrown away: wall time and peak resident memory.
-ProcessRun runProcess(const std::vector<std::string> &args)
+ProcessFigures runProcess(const std::vector<std::string> &args)
 {
     std::vector<char *> argv;
     for (const std::string &arg : args)
@@ -89,17 +89,11 @@ ProcessRun runProcess(const std::vector<std::string> &args)
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    ProcessRun run{msSince(start), usage.ru_maxrss};
+    ProcessFigures run{msSince(start), usage.ru_maxrss};
     if (!WIFEXITED(status) || WEXITSTATUS(status) > 1)
         qFatal("%s failed", args[0].c_str());
     return run;
 }
-
-struct ProcessFigures
-{
-    double Ms = 0;
-    long PeakKiB = 0;
-};
 
 // Each program once per round, in turn; medians of the rounds.
 std::vector<ProcessFigures> timeAlternately(const std::vector<std::vector<std::string>> &programs)
@@ -108,7 +102,7 @@ std::vector<ProcessFigures> timeAlternately(const std::vector<std::vector<std::s
     std::vector<ProcessFigures> figures(programs.size());
     for (int round = 0; round < Runs; ++round) {
         for (std::size_t p = 0; p < programs.size(); ++p) {
-            const ProcessRun run = runProcess(programs[p]);
+            const ProcessFigures run = runProcess(programs[p]);
             times[p].push_back(run.Ms);
             figures[p].PeakKiB = std::max(figures[p].PeakKiB, run.PeakKiB);
         }
@@ -135,32 +129,6 @@ long long countLines(const std::string &path)
     }
     std::fclose(file);
     return lines;
-}
-
-QString makeDictionary(const QString &path, int lines)
-{
-    if (QFileInfo::exists(path))
-        return path;
-    const QString words = QStringLiteral("/usr/share/dict/american-english-huge");
-    if (!QFileInfo::exists(words))
-        qFatal("The benchmark dictionary is made from %s: apt-get install wamerican-huge",
-               qPrintable(words));
-    std::printf("making %s ...\n", qPrintable(path));
-    const int status =
-        QProcess::execute(QStringLiteral("/usr/bin/python3"),
-                          {QStringLiteral(NUMRA_SOURCE_DIR "/tools/make-dictionary"),
-                           QStringLiteral("--words"), words, QStringLiteral("--min-lines"),
-                           QString::number(lines), QStringLiteral("--output"), path});
-    if (status != 0)
-        qFatal("tools/make-dictionary failed");
-    return path;
-}
-
-long peakKiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
 }
 
 void row(const char *name, double ms, double wc, const char *note = "")
@@ -191,7 +159,8 @@ double benchFile(const std::string &path, const std::string &oneLine)
     const auto processes = timeAlternately({{wc, "-l", path},
                                             {find, "--dictionary", path, "--any", Number},
                                             {find, "--dictionary", path, "--lookup", Word},
-                                            {find, "--dictionary", oneLine, "--any", Number}});
+                                            {find, "--dictionary", oneLine, "--any", Number},
+                                            {"/bin/true"}});
     const double wcMs = processes[0].Ms;
 
     std::printf("| %-44s | %9s | %5s |\n", "what (median of 9)", "ms", "x wc");
@@ -205,22 +174,25 @@ double benchFile(const std::string &path, const std::string &oneLine)
         {"pass in turn, left", Numra::Placement::Left},
         {"pass in turn, right", Numra::Placement::Right},
         {"pass in turn, any point", Numra::Placement::AnyPoint}};
+    double anyInTurn = 0; // any point comes last
     for (const auto &[name, placement] : placements) {
         std::int64_t accepted = 0;
-        const double ms = medianOf([&] {
+        anyInTurn = medianOf([&] {
             accepted = Numra::RunConversion(file, Number, placement, [](const Numra::Record &) {
                        }).accepted;
         });
         const std::string note = std::to_string(accepted) + " matches";
-        row(name, ms, wcMs, note.c_str());
+        row(name, anyInTurn, wcMs, note.c_str());
     }
-    row("lookup pass in turn", lookupPass(file), wcMs);
+    const double lookupInTurn = lookupPass(file);
+    row("lookup pass in turn", lookupInTurn, wcMs);
     char note[80];
     std::snprintf(note, sizeof note, "peak RSS %.1f MiB", processes[1].PeakKiB / 1024.0);
     row("numra-find --any (process)", processes[1].Ms, wcMs, note);
     std::snprintf(note, sizeof note, "peak RSS %.1f MiB", processes[2].PeakKiB / 1024.0);
     row("numra-find --lookup (process)", processes[2].Ms, wcMs, note);
     row("numra-find --any, one-line file (process)", processes[3].Ms, wcMs);
+    row("/bin/true (process: the floor of a start)", processes[4].Ms, wcMs);
 
     // What each means gives: the markers, and reading ahead on a thread or in turn.
     std::printf("\n| %-44s | %9s | %5s | %9s | %5s |\n", "marker, reading", "any pass", "x wc",
@@ -229,8 +201,10 @@ double benchFile(const std::string &path, const std::string &oneLine)
         for (bool readAhead : {false, true}) {
             Numra::UseMarker(marker);
             Numra::DictionaryFile::UseReadAhead(readAhead);
-            const double any = anyPass(file);
-            const double lookup = lookupPass(file);
+            // The marker in use, in turn, was measured above.
+            const bool measured = marker == Numra::AvailableMarkers().back() && !readAhead;
+            const double any = measured ? anyInTurn : anyPass(file);
+            const double lookup = measured ? lookupInTurn : lookupPass(file);
             const std::string name = std::string(Numra::MarkerName(marker)) +
                                      (readAhead ? ", two threads" : ", in turn");
             std::printf("| %-44s | %9.2f | %5.2f | %9.2f | %5.2f |\n", name.c_str(), any,
@@ -295,7 +269,7 @@ void benchWindow(const std::string &dictionary, double wcMs, const std::string &
     main.show();
     QCoreApplication::processEvents();
     convertIn(main, shipped);
-    const long shippedPeak = peakKiB();
+    const long shippedPeak = Bench::peakKiB();
 
     Numra::DictionaryFile file(dictionary);
     const double pass = anyPass(file);
@@ -342,7 +316,7 @@ void benchWindow(const std::string &dictionary, double wcMs, const std::string &
     if (!big.empty()) {
         convertIn(main, big);
         std::printf("peak RSS after a Convert on %s: %.1f MiB (%+.1f MiB)\n", big.c_str(),
-                    peakKiB() / 1024.0, (peakKiB() - shippedPeak) / 1024.0);
+                    Bench::peakKiB() / 1024.0, (Bench::peakKiB() - shippedPeak) / 1024.0);
     }
     Platform::SettingsStore::setFileForTesting(QString());
 }
@@ -358,10 +332,11 @@ int main(int argc, char *argv[])
     const bool big = args.removeAll(QStringLiteral("--big")) > 0;
     const QString dir = QCoreApplication::applicationDirPath();
     const std::string dictionary =
-        (args.isEmpty() ? makeDictionary(dir + "/bench-dictionary.txt", 1000000) : args.first())
-            .toStdString();
+        args.isEmpty()
+            ? Bench::makeDictionary((dir + "/bench-dictionary.txt").toStdString(), 1000000)
+            : args.first().toStdString();
     const std::string bigDictionary =
-        big ? makeDictionary(dir + "/bench-dictionary-5m.txt", 5000000).toStdString()
+        big ? Bench::makeDictionary((dir + "/bench-dictionary-5m.txt").toStdString(), 5000000)
             : std::string();
     const std::string oneLine = (dir + "/bench-one-line.txt").toStdString();
     if (std::FILE *file = std::fopen(oneLine.c_str(), "wb")) {

@@ -2,10 +2,9 @@
 // phrase, on a dictionary of a million lines. Not part of the test run:
 //   cmake --build build --target bench_suggest && build/bin/bench_suggest [DICTIONARY]
 
+#include "BenchSupport.h"
 #include "Conversion.h"
 #include "PhraseSuggestions.h"
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -31,37 +30,6 @@ double bestOf(const std::function<void()> &work)
         best = std::min(best, took.count());
     }
     return best;
-}
-
-long peakKilobytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-// The dictionary bench_numra measures with, made the same way and shared with it.
-std::string makeDictionary(const std::filesystem::path &path)
-{
-    if (std::filesystem::exists(path))
-        return path.string();
-    const char *words = "/usr/share/dict/american-english-huge";
-    if (!std::filesystem::exists(words)) {
-        std::fprintf(stderr,
-                     "The benchmark dictionary is made from %s: "
-                     "apt-get install wamerican-huge\n",
-                     words);
-        std::exit(1);
-    }
-    std::printf("making %s ...\n", path.c_str());
-    const std::string command =
-        "/usr/bin/python3 '" NUMRA_SOURCE_DIR "/tools/make-dictionary' --words " +
-        std::string(words) + " --min-lines 1000000 --output '" + path.string() + "'";
-    if (std::system(command.c_str()) != 0) {
-        std::fprintf(stderr, "tools/make-dictionary failed\n");
-        std::exit(1);
-    }
-    return path.string();
 }
 
 void compareWithPass(Numra::DictionaryFile &file, const std::string &number)
@@ -94,10 +62,11 @@ void compareWithPass(Numra::DictionaryFile &file, const std::string &number)
 
 int main(int argc, char *argv[])
 {
-    const std::string path = argc > 1
-                                 ? argv[1]
-                                 : makeDictionary(std::filesystem::absolute(argv[0]).parent_path() /
-                                                  "bench-dictionary.txt");
+    const std::string path =
+        argc > 1 ? argv[1]
+                 : Bench::makeDictionary(std::filesystem::absolute(argv[0]).parent_path() /
+                                             "bench-dictionary.txt",
+                                         1000000);
     Numra::DictionaryFile file(path);
     std::printf("dictionary: %s\n", path.c_str());
     compareWithPass(file, "3569377267");
@@ -116,7 +85,7 @@ int main(int argc, char *argv[])
         count = Numra::PhraseSuggestions::Collect(file, number).Count();
     }
     const auto suggestions = Numra::PhraseSuggestions::Collect(file, number);
-    const long before = peakKilobytes();
+    const long before = Bench::peakKiB();
     std::uint64_t streamed = 0;
     const double bare = bestOf([&] {
         streamed = 0;
@@ -134,6 +103,6 @@ int main(int argc, char *argv[])
     std::printf("all %llu phrases of %s (%zu records): %8.2f ms streamed, %8.2f ms with phrase "
                 "and vanity texts (%zu bytes); peak memory %ld kB before, %ld kB after\n",
                 static_cast<unsigned long long>(streamed), number.c_str(),
-                suggestions.RecordCount(), bare, written, bytes, before, peakKilobytes());
+                suggestions.RecordCount(), bare, written, bytes, before, Bench::peakKiB());
     return 0;
 }

@@ -6,9 +6,9 @@ namespace Numra {
 
 void AddAffixes(const Record &record, AffixTable &table)
 {
-    if (record.word.front() == '-')
+    if (IsSuffixWord(record.word))
         table.push_back({SuffixKind, record.word, record.number});
-    if (record.word.back() == '-')
+    if (IsPrefixWord(record.word))
         table.push_back({PrefixKind, record.word, record.number});
 }
 

@@ -23,8 +23,21 @@ struct AffixEntry
 // Every prefix and suffix of the dictionary, in file order; no fixed capacity.
 using AffixTable = std::vector<AffixEntry>;
 
-// The entries a record gives: a word beginning with "-" is a suffix, one ending with "-" a
-// prefix, and a lone "-" is both.
+// A word beginning with "-" is a suffix, one ending with "-" a prefix, and a lone "-" is both.
+inline bool IsSuffixWord(std::string_view word)
+{
+    return !word.empty() && word.front() == '-';
+}
+inline bool IsPrefixWord(std::string_view word)
+{
+    return !word.empty() && word.back() == '-';
+}
+inline bool IsAffixWord(std::string_view word)
+{
+    return IsSuffixWord(word) || IsPrefixWord(word);
+}
+
+// The entries a record gives, by the rule above.
 void AddAffixes(const Record &record, AffixTable &table);
 
 // Empties the table and fills it from the dictionary; after a read error the entries taken

@@ -32,9 +32,9 @@ struct ChunkMarks
     std::uint64_t InSecondSet = 0;
 };
 
-// Which marks a marker makes beyond the breaks: none, commas and brackets, those and the
-// starts of words, or the bytes of a set.
-enum class Extra { None, Commas, Words, Set };
+// Which marks a marker makes beyond the breaks: none, commas, brackets and the starts of words,
+// or the bytes of a set.
+enum class Extra { None, Words, Set };
 
 template <Extra With> class MarkWriter
 {
@@ -43,7 +43,7 @@ public:
     {
         const std::size_t words = (size + Chunk - 1) / Chunk;
         grow(marks.Breaks, words);
-        if (With == Extra::Commas || With == Extra::Words) {
+        if (With == Extra::Words) {
             grow(marks.Commas, words);
             grow(marks.Brackets, words);
         }
@@ -62,7 +62,7 @@ public:
         m_crCarry = chunk.Cr >> 63;
         m_anyCr |= chunk.Cr;
         m_marks.Breaks[word] = (chunk.Lf | chunk.Cr) & ~pairedLf;
-        if (With == Extra::Commas || With == Extra::Words) {
+        if (With == Extra::Words) {
             m_marks.Commas[word] = chunk.Comma;
             m_marks.Brackets[word] = chunk.Bracket;
         }
@@ -160,7 +160,7 @@ void markPlain(const char *text, std::size_t size, ByteMarks &marks, char letter
             }
             m.Lf |= plainMatches(x, '\n') << i;
             m.Cr |= plainMatches(x, '\r') << i;
-            if (With == Extra::Commas || With == Extra::Words) {
+            if (With == Extra::Words) {
                 m.Comma |= plainMatches(x, ',') << i;
                 m.Bracket |= plainMatches(x, '(') << i;
             }
@@ -205,10 +205,11 @@ struct Sse2Set
     __m128i Members[MaxMembers];
     std::size_t Count = 0;
 
-    explicit Sse2Set(const ByteSet &set)
+    Sse2Set() = default;
+    explicit Sse2Set(const CharSet &set)
     {
         for (int c = 0; c < 256 && Count <= MaxMembers; ++c) {
-            if (InByteSet(set, static_cast<char>(c)) && Count++ < MaxMembers)
+            if (set.contains(static_cast<char>(c)) && Count++ < MaxMembers)
                 Members[Count - 1] = _mm_set1_epi8(static_cast<char>(c));
         }
     }
@@ -227,18 +228,19 @@ struct Sse2Set
 };
 
 template <Extra With>
-void markSse2(const char *text, std::size_t size, ByteMarks &marks, char letter, const ByteSet &set,
-              const ByteSet &second)
+void markSse2(const char *text, std::size_t size, ByteMarks &marks, char letter, const CharSet &set,
+              const CharSet &second)
 {
     const __m128i wanted = _mm_set1_epi8(letter);
-    const Sse2Set firsts(set);
-    const Sse2Set seconds(second);
+    // The set tables only where asked for: each is built by a walk over all byte values.
+    const Sse2Set firsts = With == Extra::Set ? Sse2Set(set) : Sse2Set();
+    const Sse2Set seconds = With == Extra::Set ? Sse2Set(second) : Sse2Set();
     markChunks<With>(text, size, marks, [&](const char *p) {
         const auto *from = reinterpret_cast<const __m128i *>(p);
         const __m128i v[4] = {_mm_loadu_si128(from), _mm_loadu_si128(from + 1),
                               _mm_loadu_si128(from + 2), _mm_loadu_si128(from + 3)};
         ChunkMarks m{sse2Matches(v, '\n'), sse2Matches(v, '\r')};
-        if (With == Extra::Commas || With == Extra::Words) {
+        if (With == Extra::Words) {
             m.Comma = sse2Matches(v, ',');
             m.Bracket = sse2Matches(v, '(');
         }
@@ -287,12 +289,12 @@ struct Avx2Set
     __m256i RowsHigh;
 };
 
-__attribute__((target("avx2"))) Avx2Set avx2Set(const ByteSet &set)
+__attribute__((target("avx2"))) Avx2Set avx2Set(const CharSet &set)
 {
     alignas(32) std::uint8_t low[32] = {};
     alignas(32) std::uint8_t high[32] = {};
     for (int c = 0; c < 256; ++c) {
-        if (!InByteSet(set, static_cast<char>(c)))
+        if (!set.contains(static_cast<char>(c)))
             continue;
         std::uint8_t *rows = c >= 128 ? high : low;
         rows[c % 16] |= static_cast<std::uint8_t>(1U << ((c / 16) % 8));
@@ -326,7 +328,7 @@ avx2Chunk(const char *p, __m256i wanted, const Avx2Set &set, const Avx2Set &seco
     const __m256i a = _mm256_loadu_si256(from);
     const __m256i b = _mm256_loadu_si256(from + 1);
     ChunkMarks m{avx2Matches(a, b, '\n'), avx2Matches(a, b, '\r')};
-    if (With == Extra::Commas || With == Extra::Words) {
+    if (With == Extra::Words) {
         m.Comma = avx2Matches(a, b, ',');
         m.Bracket = avx2Matches(a, b, '(');
     }
@@ -343,12 +345,12 @@ avx2Chunk(const char *p, __m256i wanted, const Avx2Set &set, const Avx2Set &seco
 // function compiled for AVX2.
 template <Extra With>
 __attribute__((target("avx2"))) void markAvx2(const char *text, std::size_t size, ByteMarks &marks,
-                                              char letter, const ByteSet &byteSet,
-                                              const ByteSet &secondSet)
+                                              char letter, const CharSet &byteSet,
+                                              const CharSet &secondSet)
 {
     const __m256i wanted = _mm256_set1_epi8(letter);
-    const Avx2Set set = avx2Set(byteSet);
-    const Avx2Set second = avx2Set(secondSet);
+    const Avx2Set set = With == Extra::Set ? avx2Set(byteSet) : Avx2Set{};
+    const Avx2Set second = With == Extra::Set ? avx2Set(secondSet) : Avx2Set{};
     MarkWriter<With> writer(marks, size);
     std::size_t word = 0;
     for (; (word + 1) * Chunk <= size; ++word)
@@ -367,7 +369,7 @@ bool processorHasAvx2()
 
 template <Extra With>
 void markWith(Marker marker, const char *text, std::size_t size, ByteMarks &marks, char letter,
-              [[maybe_unused]] const ByteSet &set, [[maybe_unused]] const ByteSet &second)
+              [[maybe_unused]] const CharSet &set, [[maybe_unused]] const CharSet &second)
 {
     switch (marker) {
 #ifdef NUMRA_HAVE_AVX2
@@ -412,11 +414,6 @@ void UseMarker(Marker marker)
     currentMarker() = marker;
 }
 
-Marker CurrentMarker()
-{
-    return currentMarker();
-}
-
 const char *MarkerName(Marker marker)
 {
     switch (marker) {
@@ -438,15 +435,13 @@ void MarkBytes(const char *text, std::size_t size, ByteMarks &marks, MarkRequest
 void MarkBytes(Marker marker, const char *text, std::size_t size, ByteMarks &marks,
                MarkRequest request)
 {
-    static const ByteSet none{};
-    const ByteSet &set = request.Set ? *request.Set : none;
-    const ByteSet &second = request.SecondSet ? *request.SecondSet : set;
+    static const CharSet none{};
+    const CharSet &set = request.Set ? *request.Set : none;
+    const CharSet &second = request.SecondSet ? *request.SecondSet : set;
     if (request.Set)
         markWith<Extra::Set>(marker, text, size, marks, 0, set, second);
     else if (request.Letter != 0)
         markWith<Extra::Words>(marker, text, size, marks, request.Letter, set, second);
-    else if (request.Commas)
-        markWith<Extra::Commas>(marker, text, size, marks, 0, set, second);
     else
         markWith<Extra::None>(marker, text, size, marks, 0, set, second);
 }

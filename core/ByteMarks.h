@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NumraGlobal.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -15,35 +17,25 @@ struct ByteMarks
 {
     // Where lines end: each LF and CR, except the LF of a CR LF pair, whose CR ends the line.
     std::vector<std::uint64_t> Breaks;
-    // Only when asked for: commas and opening brackets,
+    // Only when a letter is asked for: commas and opening brackets, and the bytes that may begin
+    // a word whose letters start with that letter: the letter in either case, and every byte
+    // that is no letter A to Z at all.
     std::vector<std::uint64_t> Commas;
     std::vector<std::uint64_t> Brackets;
-    // and the bytes that may begin a word whose letters start with a given one: that letter in
-    // either case, and every byte that is no letter A to Z at all.
     std::vector<std::uint64_t> WordStarts;
-    // and the bytes of a given set and of a second one (all of them where a marker cannot
-    // tell).
+    // Only when a set is asked for: the bytes of a given set and of a second one (all of them where
+    // a marker cannot tell).
     std::vector<std::uint64_t> InSet;
     std::vector<std::uint64_t> InSecondSet;
     bool HasCr = false;
 };
 
-// A set of byte values: bit c % 64 of word c / 64.
-using ByteSet = std::array<std::uint64_t, 4>;
-
-inline bool InByteSet(const ByteSet &set, char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    return (set[u / 64] >> (u % 64)) & 1U;
-}
-
 // What a pass asks to have marked beyond the line breaks.
 struct MarkRequest
 {
-    bool Commas = false;
-    char Letter = 0;                    // a to z for WordStarts, which also needs Commas
-    const ByteSet *Set = nullptr;       // for InSet
-    const ByteSet *SecondSet = nullptr; // for InSecondSet; Set again when not given
+    char Letter = 0;                    // a to z for WordStarts, Commas and Brackets
+    const CharSet *Set = nullptr;       // for InSet
+    const CharSet *SecondSet = nullptr; // for InSecondSet; Set again when not given
 };
 
 // Without a POPCNT instruction in the build's baseline, std::popcount is a library call; this
@@ -123,7 +115,6 @@ void MarkBytes(Marker marker, const char *text, std::size_t size, ByteMarks &mar
 // is the one MarkBytes uses until UseMarker chooses another (for tests and the benchmark).
 std::vector<Marker> AvailableMarkers();
 void UseMarker(Marker marker);
-Marker CurrentMarker();
 const char *MarkerName(Marker marker);
 
 } // namespace Numra

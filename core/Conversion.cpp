@@ -80,33 +80,12 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
         return keyPos != 0 && SplitRecord(line, record) &&
                FitsPlacement(placement, keyPos, record.number, numberText, leftAnchor, rightAnchor);
     };
-    // A key begins with a byte of the number text and goes on with the byte after it there, or
-    // ends at its comma: the marks of a block find the lines that may begin so.
-    ByteSet firstBytes{};
-    ByteSet secondBytes{};
-    const auto add = [](ByteSet &set, char c) {
-        set[static_cast<unsigned char>(c) / 64] |= std::uint64_t{1}
-                                                   << (static_cast<unsigned char>(c) % 64);
-    };
-    add(secondBytes, ',');
-    for (std::size_t i = 0; i < numberText.size(); ++i) {
-        if (numberText[i] == ',')
-            continue;
-        add(firstBytes, numberText[i]);
-        if (i + 1 < numberText.size())
-            add(secondBytes, numberText[i + 1]);
-    }
     // Runs on either thread: it reads nothing but the number's index and its own record.
     const LinePicker pick = [&](const LineBlock &block, PickedLines &picked) {
         Record record;
         // After a CR LF pair a line starts two bytes past its mark; such blocks go line by line.
         if (block.Marks->HasCr) {
-            LineCursor cursor(block);
-            std::string_view line;
-            for (; cursor.Next(line); ++picked.LineCount) {
-                if (fits(line, record))
-                    picked.Add(block, line, picked.LineCount);
-            }
+            PickEachLine(block, picked, [&](std::string_view line) { return fits(line, record); });
             return;
         }
         picked.LineCount = CountLines(block);
@@ -133,11 +112,7 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
             }
             outcome.examined += static_cast<std::int64_t>(picked.LineCount);
         },
-        MarkRequest{false, 0, &firstBytes, &secondBytes},
-        [&] {
-            if (onOpened)
-                onOpened();
-        });
+        MarkRequest{0, &index.FirstBytes(), &index.SecondBytes()}, onOpened);
     return outcome;
 }
 

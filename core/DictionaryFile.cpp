@@ -7,7 +7,6 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstring>
-#include <filesystem>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -76,31 +75,23 @@ struct Slot
     }
 };
 
-// Where the whole lines of a block that begin at rest end: at its last break unless it is the
-// file's last block. skipLf tells that a CR ends the block, whose LF may begin the next one.
+// Where the line after the break at `at` begins; skipLf tells that the break is a CR that ends
+// the block, whose LF may begin the next one.
+std::size_t pastBreak(const Slot &slot, std::size_t at, bool &skipLf)
+{
+    if (at + 1 == slot.Got && slot.Text()[at] == '\r')
+        skipLf = true;
+    return AfterBreak(slot.Text(), at);
+}
+
+// Where the whole lines of a block that begin at rest end: past its last break unless it is the
+// file's last block.
 std::size_t wholeLinesEnd(const Slot &slot, std::size_t rest, bool &skipLf)
 {
-    const char *text = slot.Text();
-    const std::size_t size = slot.Got;
     if (slot.State == ReadState::End)
-        return size;
-    for (std::size_t word = (size + 63) / 64; word-- > rest / 64;) {
-        if (const std::uint64_t bits = slot.Marks.Breaks[word]) {
-            const std::size_t at =
-                word * 64 + 63 - static_cast<std::size_t>(std::countl_zero(bits));
-            if (at < rest)
-                break;
-            std::size_t whole = at + 1;
-            if (text[at] == '\r') {
-                if (whole == size)
-                    skipLf = true;
-                else if (text[whole] == '\n')
-                    ++whole;
-            }
-            return whole;
-        }
-    }
-    return rest;
+        return slot.Got;
+    const std::size_t last = LastMark(slot.Marks.Breaks, rest, slot.Got);
+    return last == slot.Got ? rest : pastBreak(slot, last, skipLf);
 }
 
 // Where the first line of a block read at its place begins: the line before it runs on into
@@ -113,9 +104,7 @@ std::size_t firstLineStart(const Slot &slot)
     if (text[-1] == '\r')
         return slot.Got > 0 && text[0] == '\n' ? 1 : 0;
     const std::size_t at = NextMark(slot.Marks.Breaks, 0, slot.Got);
-    if (at == slot.Got)
-        return slot.Got;
-    return at + 1 < slot.Got && text[at] == '\r' && text[at + 1] == '\n' ? at + 2 : at + 1;
+    return at == slot.Got ? slot.Got : AfterBreak(text, at);
 }
 
 } // namespace
@@ -137,11 +126,9 @@ struct DictionaryFile::Blocks
     std::size_t NextToTake = 0;
     bool TakingEnded = false; // a block came up short: none after it is worth taking
     bool Stopping = false;
-    bool Threaded = false;
     std::thread Helper;
-    MarkRequest Request;
+    MarkRequest Request; // what the pass holding a Pass asks for
     const LinePicker *Picker = nullptr;
-    bool Wanted = false;   // a pass holds a ReadAhead
     bool Parallel = false; // this pass takes blocks on two threads
     std::size_t Next = 0;  // number of the next block to hand out
 
@@ -154,8 +141,6 @@ struct DictionaryFile::Blocks
     ByteMarks JoinedMarks;
 
     bool SkipLf = false; // a CR ended the last block: an LF starting the next one belongs to it
-    bool Ended = false;
-    bool Failed = false;
 
     void Restart()
     {
@@ -168,8 +153,10 @@ struct DictionaryFile::Blocks
         Current = nullptr;
         RestPending = false;
         JoinedLength = 0;
-        SkipLf = Ended = Failed = false;
+        SkipLf = false;
     }
+
+    bool CurrentIs(ReadState state) const { return Current && Current->State == state; }
 
     Slot &SlotOf(std::size_t block) { return Slots[block % BlocksInFlight]; }
 
@@ -237,7 +224,7 @@ struct DictionaryFile::Blocks
 
     void Stop()
     {
-        if (!Threaded)
+        if (!Helper.joinable())
             return;
         {
             const std::lock_guard<std::mutex> lock(Lock);
@@ -245,22 +232,22 @@ struct DictionaryFile::Blocks
         }
         Changed.notify_all();
         Helper.join();
-        Threaded = false;
     }
 
     // The block to hand out next.
-    Slot &Take(std::FILE *file, MarkRequest request)
+    Slot &Take(std::FILE *file)
     {
         const std::size_t block = Next++;
         if (block == 0)
-            Parallel = Wanted && readAheadUsed;
+            Parallel = readAheadUsed;
         if (!Parallel) {
-            // In turn, at the file's position.
-            Slot &slot = SlotOf(block);
+            // In turn, at the file's position, into the one slot: a block is done with once the
+            // next is taken.
+            Slot &slot = Slots[0];
             slot.Block = block;
             slot.Picked = false;
             slot.Read(file);
-            MarkBytes(slot.Text(), slot.Got, slot.Marks, request);
+            MarkBytes(slot.Text(), slot.Got, slot.Marks, Request);
             return slot;
         }
         std::unique_lock<std::mutex> lock(Lock);
@@ -282,7 +269,6 @@ struct DictionaryFile::Blocks
             std::thread::hardware_concurrency() != 1) {
             try {
                 Helper = std::thread([this, file] { Help(file); });
-                Threaded = true;
             } catch (const std::system_error &) {
                 // No thread to be had: this one takes every block.
             }
@@ -299,13 +285,13 @@ struct DictionaryFile::Blocks
     }
 
     // The kept line as a block of its own, ended by a break.
-    LineBlock JoinedLine(MarkRequest request)
+    LineBlock JoinedLine()
     {
         const std::size_t length = JoinedLength;
         JoinedLength = 0;
         Joined[length] = '\n';
         Joined[length + 1] = '\0';
-        MarkBytes(Joined.data(), length + 1, JoinedMarks, request);
+        MarkBytes(Joined.data(), length + 1, JoinedMarks, Request);
         return LineBlock{Joined.data(), 0, length + 1, &JoinedMarks};
     }
 };
@@ -324,22 +310,20 @@ void DictionaryFile::UseReadAhead(bool use)
     readAheadUsed = use;
 }
 
-DictionaryFile::ReadAhead::ReadAhead(DictionaryFile &file, MarkRequest request,
-                                     const LinePicker *picker)
+DictionaryFile::Pass::Pass(DictionaryFile &file, MarkRequest request, const LinePicker *picker)
     : m_file(file)
 {
     if (m_file.m_blocks) {
-        m_file.m_blocks->Wanted = true;
         m_file.m_blocks->Request = request;
         m_file.m_blocks->Picker = picker;
     }
 }
 
-DictionaryFile::ReadAhead::~ReadAhead()
+DictionaryFile::Pass::~Pass()
 {
     m_file.stopReadAhead();
     if (m_file.m_blocks) {
-        m_file.m_blocks->Wanted = false;
+        m_file.m_blocks->Request = {};
         m_file.m_blocks->Picker = nullptr;
     }
 }
@@ -364,7 +348,6 @@ bool DictionaryFile::Reset()
     if (!m_blocks)
         m_blocks = std::make_unique<Blocks>();
     m_blocks->Restart();
-    m_cursor = LineCursor();
     return true;
 }
 
@@ -383,8 +366,7 @@ void DictionaryFile::Close()
     }
 }
 
-DictionaryFile::ReadResult DictionaryFile::ReadBlock(LineBlock &block, MarkRequest request,
-                                                     const PickedLines **picked)
+DictionaryFile::ReadResult DictionaryFile::ReadBlock(LineBlock &block, const PickedLines **picked)
 {
     if (picked)
         *picked = nullptr;
@@ -393,13 +375,11 @@ DictionaryFile::ReadResult DictionaryFile::ReadBlock(LineBlock &block, MarkReque
     Blocks &b = *m_blocks;
     for (;;) {
         if (!b.RestPending) {
-            if (b.Failed)
+            if (b.CurrentIs(ReadState::Failed))
                 return ReadResult::Error;
-            if (b.Ended)
+            if (b.CurrentIs(ReadState::End))
                 return ReadResult::End;
-            b.Current = &b.Take(m_file, request);
-            b.Ended = b.Current->State == ReadState::End;
-            b.Failed = b.Current->State == ReadState::Failed;
+            b.Current = &b.Take(m_file);
             std::size_t start = 0;
             if (b.SkipLf && b.Current->Got > 0) {
                 b.SkipLf = false;
@@ -415,19 +395,13 @@ DictionaryFile::ReadResult DictionaryFile::ReadBlock(LineBlock &block, MarkReque
                 b.Keep(slot.Text(), at);
                 if (at == slot.Got) {
                     b.RestPending = false;
-                    if (b.Failed || !b.Ended)
+                    if (slot.State != ReadState::End)
                         continue;
-                    block = b.JoinedLine(request);
+                    block = b.JoinedLine();
                     return ReadResult::Line;
                 }
-                b.Rest = at + 1;
-                if (slot.Text()[at] == '\r') {
-                    if (b.Rest == slot.Got)
-                        b.SkipLf = true;
-                    else if (slot.Text()[b.Rest] == '\n')
-                        ++b.Rest;
-                }
-                block = b.JoinedLine(request);
+                b.Rest = pastBreak(slot, at, b.SkipLf);
+                block = b.JoinedLine();
                 return ReadResult::Line;
             }
         }
@@ -445,17 +419,6 @@ DictionaryFile::ReadResult DictionaryFile::ReadBlock(LineBlock &block, MarkReque
             *picked = &slot.Picks;
         return ReadResult::Line;
     }
-}
-
-DictionaryFile::ReadResult DictionaryFile::ReadLine(std::string_view &line)
-{
-    while (!m_cursor.Next(line)) {
-        const ReadResult result = ReadBlock(m_block);
-        if (result != ReadResult::Line)
-            return result;
-        m_cursor = LineCursor(m_block);
-    }
-    return ReadResult::Line;
 }
 
 } // namespace Numra

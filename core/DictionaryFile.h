@@ -28,12 +28,18 @@ struct LineBlock
     const ByteMarks *Marks = nullptr;
 };
 
+// Where the line after the break at `at` begins: past the LF too when the break is the CR of a
+// CR LF pair (that LF carries no mark). The byte after a block's text is readable.
+inline std::size_t AfterBreak(const char *text, std::size_t at)
+{
+    return text[at] == '\r' && text[at + 1] == '\n' ? at + 2 : at + 1;
+}
+
 // Hands out the lines of a block in order, each cut to ShortStringMax bytes. Every line but the
 // file's last ends at a break mark; text after the last mark is the last line of the file.
 class LineCursor
 {
 public:
-    LineCursor() = default;
     explicit LineCursor(const LineBlock &block)
         : m_text(block.Text), m_size(block.Size), m_breaks(block.Marks->Breaks.data()),
           m_words((block.Size + 63) / 64), m_hasCr(block.Marks->HasCr), m_start(block.Start)
@@ -61,17 +67,8 @@ public:
         const std::size_t at = m_base + static_cast<std::size_t>(std::countr_zero(m_bits));
         m_bits &= m_bits - 1;
         line = cut(at);
-        m_start = at + 1;
-        // The LF of a CR LF pair carries no mark; the byte after a block's text is readable.
-        if (m_hasCr && m_text[at] == '\r' && m_text[at + 1] == '\n')
-            ++m_start;
+        m_start = m_hasCr ? AfterBreak(m_text, at) : at + 1;
         return true;
-    }
-
-    // Where line starts in the block's text.
-    std::size_t Offset(std::string_view line) const
-    {
-        return static_cast<std::size_t>(line.data() - m_text);
     }
 
 private:
@@ -96,12 +93,7 @@ inline std::size_t CountLines(const LineBlock &block)
 {
     const ByteMarks &marks = *block.Marks;
     const std::size_t last = LastMark(marks.Breaks, block.Start, block.Size);
-    std::size_t lastStart = block.Start;
-    if (last != block.Size) {
-        lastStart = last + 1;
-        if (marks.HasCr && block.Text[last] == '\r' && block.Text[last + 1] == '\n')
-            ++lastStart;
-    }
+    const std::size_t lastStart = last == block.Size ? block.Start : AfterBreak(block.Text, last);
     return CountMarks(marks.Breaks, block.Start, block.Size) + (lastStart < block.Size ? 1 : 0);
 }
 
@@ -110,12 +102,7 @@ inline std::string_view LineHolding(const LineBlock &block, std::size_t at, std:
 {
     const ByteMarks &marks = *block.Marks;
     const std::size_t before = LastMark(marks.Breaks, block.Start, at);
-    std::size_t start = block.Start;
-    if (before != at) {
-        start = before + 1;
-        if (marks.HasCr && block.Text[before] == '\r' && block.Text[start] == '\n')
-            ++start;
-    }
+    const std::size_t start = before == at ? block.Start : AfterBreak(block.Text, before);
     end = NextMark(marks.Breaks, std::max(start, at), block.Size);
     return {block.Text + start, std::min(end - start, ShortStringMax)};
 }
@@ -155,6 +142,18 @@ struct PickedLines
 // Picks lines out of a block by looking at them alone; it may run on another thread.
 using LinePicker = std::function<void(const LineBlock &, PickedLines &)>;
 
+// Counts every line of a block and picks those that accepted takes, line by line.
+template <typename Accepted>
+void PickEachLine(const LineBlock &block, PickedLines &picked, Accepted &&accepted)
+{
+    LineCursor cursor(block);
+    std::string_view line;
+    for (; cursor.Next(line); ++picked.LineCount) {
+        if (accepted(line))
+            picked.Add(block, line, picked.LineCount);
+    }
+}
+
 // The one binding through which every reader reads the dictionary. It holds at most one
 // handle, reads in large blocks and hands out lines of at most ShortStringMax bytes.
 class DictionaryFile
@@ -179,33 +178,31 @@ public:
     bool IsOpen() const { return m_file != nullptr; }
     void Close();
 
-    // The line stays valid until the next call. Any of LF, CRLF and CR ends a line; a line
-    // break at the very end of the file starts no further line.
-    ReadResult ReadLine(std::string_view &line);
-
     // The whole lines of the next block (Line), the last line of the file among them; a block
     // that ends in a read error still gives the lines before it, and the next call the error.
-    // Marks beyond the line breaks are made only when asked for, the same for a whole pass.
-    // When picked is given, it receives what the pass's picker found in exactly these lines
-    // ahead of time, or null when the pass must pick them itself.
-    ReadResult ReadBlock(LineBlock &block, MarkRequest request = {},
-                         const PickedLines **picked = nullptr);
+    // Any of LF, CRLF and CR ends a line; a line break at the very end of the file starts no
+    // further line. When picked is given, it receives what the pass's picker found in exactly
+    // these lines ahead of time, or null when the pass must pick them itself.
+    ReadResult ReadBlock(LineBlock &block, const PickedLines **picked = nullptr);
 
-    // While a pass holds one, a second thread takes blocks after the first as they come: it
-    // reads them at their place in the file, marks them and runs the pass's picker on them,
-    // while this thread does the same with the next block that nobody has taken and hands out
-    // the blocks in file order. So each core scans the bytes it copied in. The thread is joined
-    // when the object goes, however the pass ends. Lines, counts and errors are the same either
-    // way. Off unless turned on (the benchmark measures both).
+    // With it on, a second thread takes blocks after the first as they come while a pass holds
+    // a Pass: it reads them at their place in the file, marks them and runs the pass's picker
+    // on them, while this thread does the same with the next block that nobody has taken and
+    // hands out the blocks in file order. So each core scans the bytes it copied in. Lines,
+    // counts and errors are the same either way. Off unless turned on (the benchmark measures
+    // both).
     static void UseReadAhead(bool use);
 
-    class ReadAhead
+    // What a pass asks of the blocks, marks beyond the line breaks (the same for a whole pass)
+    // and its picker, for as long as it holds this; the second thread is joined when it goes,
+    // however the pass ends.
+    class Pass
     {
     public:
-        ReadAhead(DictionaryFile &file, MarkRequest request, const LinePicker *picker);
-        ~ReadAhead();
-        ReadAhead(const ReadAhead &) = delete;
-        ReadAhead &operator=(const ReadAhead &) = delete;
+        Pass(DictionaryFile &file, MarkRequest request, const LinePicker *picker);
+        ~Pass();
+        Pass(const Pass &) = delete;
+        Pass &operator=(const Pass &) = delete;
 
     private:
         DictionaryFile &m_file;
@@ -219,27 +216,27 @@ private:
     std::string m_path;
     std::FILE *m_file = nullptr;
     std::unique_ptr<Blocks> m_blocks;
-    LineBlock m_block; // what ReadLine is handing out
-    LineCursor m_cursor;
 };
 
 // A pass in two halves: pick looks at the lines of a block alone and may run on another thread
 // ahead of the file order, so it may only read what stays unchanged for the pass; use takes
 // each block and what was picked from it, in file order. Re-opens the file at its first line
-// and tells onOpened that it could.
-template <typename Use, typename OnOpened>
+// and tells onOpened, when given, that it could.
+template <typename Use>
 DictionaryError ReadDictionaryPicked(DictionaryFile &file, const LinePicker &pick, Use &&use,
-                                     MarkRequest request, OnOpened &&onOpened)
+                                     MarkRequest request,
+                                     const std::function<void()> &onOpened = {})
 {
     if (!file.Reset())
         return DictionaryError::CouldNotOpen;
-    onOpened();
-    const DictionaryFile::ReadAhead readAhead(file, request, pick ? &pick : nullptr);
+    if (onOpened)
+        onOpened();
+    const DictionaryFile::Pass pass(file, request, pick ? &pick : nullptr);
     LineBlock block;
     PickedLines mine;
     for (;;) {
         const PickedLines *picked = nullptr;
-        switch (file.ReadBlock(block, request, &picked)) {
+        switch (file.ReadBlock(block, &picked)) {
         case DictionaryFile::ReadResult::Line:
             if (!picked) {
                 mine.Clear();
@@ -257,42 +254,17 @@ DictionaryError ReadDictionaryPicked(DictionaryFile &file, const LinePicker &pic
     }
 }
 
-// The reading loop every reader shares: re-opens the file at its first line, tells onOpened
-// that it could, and passes each block of whole lines, the last line too, to onBlock.
-template <typename OnBlock, typename OnOpened>
-DictionaryError ReadDictionaryBlocks(DictionaryFile &file, OnBlock &&onBlock, MarkRequest request,
-                                     OnOpened &&onOpened)
-{
-    return ReadDictionaryPicked(
-        file, LinePicker(), [&](const LineBlock &block, const PickedLines &) { onBlock(block); },
-        request, std::forward<OnOpened>(onOpened));
-}
-
-template <typename OnBlock>
-DictionaryError ReadDictionaryBlocks(DictionaryFile &file, OnBlock &&onBlock,
-                                     MarkRequest request = {})
-{
-    return ReadDictionaryBlocks(file, std::forward<OnBlock>(onBlock), request, [] {});
-}
-
-// The same, line by line.
-template <typename OnLine, typename OnOpened>
-DictionaryError ReadDictionary(DictionaryFile &file, OnLine &&onLine, OnOpened &&onOpened)
-{
-    return ReadDictionaryBlocks(
-        file,
-        [&](const LineBlock &block) {
-            LineCursor cursor(block);
-            std::string_view line;
-            while (cursor.Next(line))
-                onLine(line);
-        },
-        {}, std::forward<OnOpened>(onOpened));
-}
-
+// Every line of the file in order, the last line too.
 template <typename OnLine> DictionaryError ReadDictionary(DictionaryFile &file, OnLine &&onLine)
 {
-    return ReadDictionary(file, std::forward<OnLine>(onLine), [] {});
+    return ReadDictionaryPicked(file, LinePicker(),
+                                [&](const LineBlock &block, const PickedLines &) {
+                                    LineCursor cursor(block);
+                                    std::string_view line;
+                                    while (cursor.Next(line))
+                                        onLine(line);
+                                },
+                                {});
 }
 
 } // namespace Numra

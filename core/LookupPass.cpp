@@ -171,12 +171,7 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
             });
             return;
         }
-        LineCursor cursor(block);
-        std::string_view line;
-        for (; cursor.Next(line); ++picked.LineCount) {
-            if (matches(line, record))
-                picked.Add(block, line, picked.LineCount);
-        }
+        PickEachLine(block, picked, [&](std::string_view line) { return matches(line, record); });
     };
     LookupOutcome outcome;
     std::unordered_set<std::string> seen;
@@ -191,11 +186,7 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
                     outcome.numbers.push_back(record.number);
             }
         },
-        byLetter ? MarkRequest{true, key[0]} : MarkRequest{},
-        [&] {
-            if (onOpened)
-                onOpened();
-        });
+        byLetter ? MarkRequest{key[0]} : MarkRequest{}, onOpened);
     return outcome;
 }
 

@@ -67,6 +67,8 @@ void NumberIndex::addPair(char first, char second)
     const unsigned pair =
         static_cast<unsigned char>(first) << 8 | static_cast<unsigned char>(second);
     m_pairs[pair / 64] |= std::uint64_t{1} << (pair % 64);
+    m_firstBytes.add(first);
+    m_secondBytes.add(second);
 }
 
 int NumberIndex::addState(int length, int firstEnd)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NumraGlobal.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -31,6 +33,11 @@ public:
         return (m_pairs[pair / 64] >> (pair % 64)) & 1U;
     }
 
+    // The bytes that may begin a key, and those that may follow its first byte (the comma
+    // included): a filter that marks whole blocks of lines at once.
+    const CharSet &FirstBytes() const { return m_firstBytes; }
+    const CharSet &SecondBytes() const { return m_secondBytes; }
+
 private:
     int addState(int length, int firstEnd);
     int step(int state, char c) const; // -1 where the text goes no further
@@ -38,7 +45,9 @@ private:
     void addPair(char first, char second);
 
     std::array<std::uint64_t, 65536 / 64> m_pairs{}; // bit first * 256 + second
-    std::array<std::uint8_t, 256> m_class{};         // byte -> column, 0 for bytes not in the text
+    CharSet m_firstBytes;
+    CharSet m_secondBytes;
+    std::array<std::uint8_t, 256> m_class{}; // byte -> column, 0 for bytes not in the text
     int m_columns = 1;
     std::vector<std::int16_t> m_next; // state * m_columns + column -> state, -1 for none
     std::vector<std::int16_t> m_link;

@@ -18,13 +18,20 @@ inline constexpr std::size_t ShortStringMax = 255;
 // (the bullet of Windows-1252, shown to the user as U+2022).
 inline constexpr char UsedDigitMark = '\x95';
 
+// A set of byte values.
 class CharSet
 {
 public:
+    constexpr CharSet() = default;
     constexpr CharSet(char first, char last)
     {
         for (int c = static_cast<unsigned char>(first); c <= static_cast<unsigned char>(last); ++c)
-            m_bits[static_cast<std::size_t>(c) / 64] |= std::uint64_t{1} << (c % 64);
+            add(static_cast<char>(c));
+    }
+    constexpr void add(char c)
+    {
+        const auto u = static_cast<unsigned char>(c);
+        m_bits[u / 64] |= std::uint64_t{1} << (u % 64);
     }
     constexpr bool contains(char c) const
     {

@@ -1,6 +1,9 @@
 #include "PhraseSuggestions.h"
 
+#include "AffixTable.h"
 #include "Conversion.h"
+#include "LookupPass.h"
+#include "NumraGlobal.h"
 #include "TextEncoding.h"
 
 #include <algorithm>
@@ -17,12 +20,7 @@ namespace {
 
 bool isDigit(char c)
 {
-    return c >= '0' && c <= '9';
-}
-
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return FirstDigitSet.contains(c);
 }
 
 std::uint64_t saturatingAdd(std::uint64_t a, std::uint64_t b)
@@ -54,7 +52,8 @@ std::int64_t RecordCost(std::int64_t line, std::string_view word, std::string_vi
         WordCost + std::llround(1000 * std::log2(1 + static_cast<double>(line) / RankScale));
     if (cls == "A")
         cost += NameCost;
-    if (std::none_of(word.begin(), word.end(), isLetter))
+    // The lookup's letter rule, so that a word of any script counts as letters.
+    if (WordKey(word).empty())
         cost += NoLetterCost;
     return cost;
 }
@@ -63,7 +62,7 @@ bool IsPhraseRecord(const Record &record)
 {
     return !record.number.empty() &&
            std::all_of(record.number.begin(), record.number.end(), isDigit) &&
-           !Trim(record.word).empty() && record.word.front() != '-' && record.word.back() != '-';
+           !Trim(record.word).empty() && !IsAffixWord(record.word);
 }
 
 PhraseSuggestions PhraseSuggestions::Collect(DictionaryFile &file, std::string_view numberText,
@@ -86,7 +85,9 @@ PhraseSuggestions PhraseSuggestions::Collect(DictionaryFile &file, std::string_v
         onOpened);
     result.m_error = outcome.error;
     result.m_examined = outcome.examined;
-    result.buildGraph();
+    // Both callers report the error and show nothing, so no graph is built for them.
+    if (result.m_error == DictionaryError::None)
+        result.buildGraph();
     return result;
 }
 
@@ -317,7 +318,12 @@ std::string VanityForm(std::string_view numberText, const std::vector<SuggestedW
         if (start < done || start >= numberText.size())
             continue; // overlaps the word before, or lies outside the text
         keep(numberText.substr(done, start - done));
-        vanity.append(Trim(w.word));
+        const std::string_view word = Trim(w.word);
+        // A dictionary that is not UTF-8 is Windows-1252, as the lookup reads it.
+        if (IsUtf8(word))
+            vanity.append(word);
+        else
+            keep(word);
         done = std::min(numberText.size(), start + w.number.size());
     }
     keep(numberText.substr(done));

@@ -21,9 +21,9 @@ namespace Numra {
 //    common words first: the first couple of thousand lines cost under a point, and every
 //    doubling beyond costs one more;
 //  - NameCost (half a point) more when its class is "A", a name;
-//  - NoLetterCost (30 points) more when its word holds no letter (the dictionary's digit
-//    entries, such as 2 for the digit 2): more than any run of letter words costs, so digits
-//    stand only where no word fits.
+//  - NoLetterCost (30 points) more when its word holds no letter by the lookup's rule (WordKey),
+//    as the dictionary's digit entries do, such as 2 for the digit 2: more than any run of
+//    letter words costs, so digits stand only where no word fits.
 // So one ordinary word from the first 6,000 lines beats any two words, while two words from the
 // first thousand lines beat one word from beyond line 16,100: a common pair over an obscure long
 // word. The shipped dictionary, though, holds its common words in one group of 40,000 lines,
@@ -78,8 +78,8 @@ class PhraseSuggestions
 {
 public:
     // One pass over the dictionary, with the reading rule and the Any Point test of the
-    // conversion. After a read error the phrases come from the lines read before it. onOpened
-    // runs once the dictionary is open, as the conversion's does.
+    // conversion. After an error there is no phrase and no reason (Why) for none. onOpened runs
+    // once the dictionary is open, as the conversion's does.
     static PhraseSuggestions Collect(DictionaryFile &file, std::string_view numberText,
                                      const std::function<void()> &onOpened = {});
 
@@ -142,7 +142,8 @@ private:
 std::string PhraseText(const std::vector<SuggestedWord> &words);
 
 // The number text (one byte a character, as the number field holds it) with each word, trimmed,
-// in place of its digits; everything else stays. In UTF-8.
+// in place of its digits; everything else stays. In UTF-8: a word that is not UTF-8 is read as
+// Windows-1252.
 std::string VanityForm(std::string_view numberText, const std::vector<SuggestedWord> &words);
 
 } // namespace Numra

@@ -1,5 +1,8 @@
 #include "StatusText.h"
 
+#include "PhraseSuggestions.h"
+
+#include <charconv>
 #include <clocale>
 #include <cmath>
 
@@ -28,6 +31,39 @@ std::string ConversionStatusText(std::int64_t matches, std::int64_t examined, do
 {
     return " " + std::to_string(matches) + " Matches out of " + std::to_string(examined) +
            " words in " + FormatSeconds(seconds, decimalSeparator) + " secs";
+}
+
+std::string PhraseCountText(std::uint64_t count, double approximate)
+{
+    if (count != UINT64_MAX)
+        return std::to_string(count);
+    // As printf's %.3g in the C locale, whatever locale the program runs in.
+    char text[32];
+    const auto end =
+        std::to_chars(text, text + sizeof text, approximate, std::chars_format::general, 3).ptr;
+    return std::string(text, end);
+}
+
+std::string NoPhraseText(const NoPhrase &why)
+{
+    std::string text;
+    switch (why.reason) {
+    case NoPhraseReason::NoFreeDigit:
+        text = "No free digit to cover";
+        break;
+    case NoPhraseReason::UncoveredDigit:
+        text = "No word covers the digit at position";
+        break;
+    case NoPhraseReason::DeadEnd:
+        text = "No phrase reaches past the digit at position";
+        break;
+    case NoPhraseReason::None:
+        text = "No complete phrase";
+        break;
+    }
+    if (why.position > 0)
+        text += " " + std::to_string(why.position);
+    return text;
 }
 
 std::string LocaleDecimalSeparator()

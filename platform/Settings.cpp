@@ -84,7 +84,7 @@ std::optional<std::int32_t> SettingsStore::readInteger(const QString &name) cons
 bool SettingsStore::readInOrder(std::initializer_list<SettingsStep> steps) const
 {
     for (const SettingsStep &step : steps) {
-        const std::optional<std::int32_t> value = readInteger(step.setting.name);
+        const std::optional<std::int32_t> value = readInteger(step.setting);
         if (!value)
             return false;
         step.apply(std::clamp(*value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));

@@ -112,6 +112,16 @@ public:
     std::optional<QString> readString(const QString &name) const;
     // nullopt when missing or not wholly a 32-bit integer.
     std::optional<std::int32_t> readInteger(const QString &name) const;
+    // The stored text, or the setting's default where it is missing.
+    QString readString(const StringSetting &setting) const
+    {
+        return readString(setting.name).value_or(setting.defaultValue);
+    }
+    // Still nullopt when missing: the one caller tells a missing count from a stored one.
+    std::optional<std::int32_t> readInteger(const IntegerSetting &setting) const
+    {
+        return readInteger(setting.name);
+    }
 
     // Reads the values in this order and applies each as soon as it is read, up to the first
     // that is missing or unreadable: false then, and the rest are not read. Every value is
@@ -122,6 +132,14 @@ public:
     // Writes are kept until flush(), so that a set of values reaches the store together.
     void writeString(const QString &name, const QString &value);
     void writeInteger(const QString &name, std::int32_t value);
+    void writeString(const StringSetting &setting, const QString &value)
+    {
+        writeString(setting.name, value);
+    }
+    void writeInteger(const IntegerSetting &setting, std::int32_t value)
+    {
+        writeInteger(setting.name, value);
+    }
     // Puts the writes into the store, or throws SettingsWriteError.
     void flush();
 

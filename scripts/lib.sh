@@ -1,11 +1,10 @@
-# Shared by scripts/run and scripts/test: install what is missing, then configure and build.
+# Shared by the scripts: install what is missing, then configure and build.
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# python3 runs tools/make-dictionary; wamerican and wamerican-small are the lists that the shipped
-# dictionary is made from, so that its test can make it again.
+# What every configure and build needs; python3 too, as tests/CMakeLists.txt finds it then.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libbackward-cpp-dev libdw-dev
-    clang-format python3 scowl wamerican wamerican-small)
+    python3)
 
 install_missing() {
     local missing=()
@@ -23,8 +22,38 @@ install_missing() {
     fi
 }
 
-# What scripts/package and scripts/check-package need besides.
-package_tools=(dpkg-dev file lintian desktop-file-utils appstream groff-base strace procps)
+# What scripts/test needs besides: clang-format for check_format; scowl, wamerican and
+# wamerican-small are the lists that the shipped dictionary is made from, so that its test can
+# make it again.
+test_tools=(clang-format scowl wamerican wamerican-small)
+# What scripts/package needs besides (dpkg-shlibdeps, and file, which CPack runs on each binary).
+package_tools=(dpkg-dev file)
+# What scripts/check-package needs besides.
+check_tools=(file lintian desktop-file-utils appstream groff-base strace procps)
+
+# write_settings FILE DICTIONARY: Numra's settings with every value given, so that a Numra run by a
+# script asks nothing and opens DICTIONARY; its window is 720 x 520 at the screen's top left corner.
+write_settings() {
+    cat >"$1" <<EOF
+[General]
+Dictionary=$2
+Form%20Top=0
+Form%20Left=0
+Form%20Width=720
+Form%20Height=520
+Selected%20Panel%20Height=110
+Word%20Width=180
+Number%20Width=180
+Lookup%20Top=100
+Lookup%20Left=100
+Affix%20Top=100
+Affix%20Left=100
+Affix%20Width=300
+Affix%20Word%20Width=100
+Affix%20Number%20Width=100
+NotifyCount=50
+EOF
+}
 
 # build DIR [cmake options...]
 build() {

@@ -114,7 +114,7 @@ void tst_ByteMarks::markersAgree()
     // Words the text does not reach are left as they were.
     ByteMarks marks;
     marks.Breaks.assign(words + 1, ~std::uint64_t{0});
-    MarkBytes(Marker(marker), text.constData(), std::size_t(text.size()), marks, {true, 'f'});
+    MarkBytes(Marker(marker), text.constData(), std::size_t(text.size()), marks, {'f'});
     QCOMPARE(firstWords(marks.Breaks, words), expected.Breaks);
     QCOMPARE(marks.Breaks.back(), ~std::uint64_t{0});
     QCOMPARE(firstWords(marks.Commas, words), expected.Commas);
@@ -146,7 +146,7 @@ void tst_ByteMarks::markersAgreeOnRandomText()
         const ByteMarks expected = naiveMarks(text, letter);
         for (Marker marker : AvailableMarkers()) {
             ByteMarks marks;
-            MarkBytes(marker, text.constData(), std::size_t(size), marks, {true, letter});
+            MarkBytes(marker, text.constData(), std::size_t(size), marks, {letter});
             const std::size_t words = expected.Breaks.size();
             QCOMPARE(firstWords(marks.Breaks, words), expected.Breaks);
             QCOMPARE(firstWords(marks.Commas, words), expected.Commas);
@@ -173,29 +173,30 @@ void tst_ByteMarks::setMembers()
 {
     QFETCH(int, members);
     std::mt19937 random{std::uint32_t(members)};
-    ByteSet set{};
+    CharSet set;
     std::vector<int> values(256);
     std::iota(values.begin(), values.end(), 0);
     std::shuffle(values.begin(), values.end(), random);
     for (int i = 0; i < members; ++i)
-        set[std::size_t(values[i]) / 64] |= std::uint64_t{1} << (values[i] % 64);
+        set.add(char(values[i]));
     QByteArray text;
     for (int i = 0; i < 1000; ++i)
         text += char(i % 3 ? values[random() % 20] : random() % 256);
     // The second set: the complement of the first.
-    ByteSet second{};
-    for (std::size_t w = 0; w < set.size(); ++w)
-        second[w] = ~set[w];
+    CharSet second;
+    for (int c = 0; c < 256; ++c) {
+        if (!set.contains(char(c)))
+            second.add(char(c));
+    }
     std::vector<std::uint64_t> expected((std::size_t(text.size()) + 63) / 64);
     std::vector<std::uint64_t> expectedSecond(expected.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const std::uint64_t bit = std::uint64_t{1} << (i % 64);
-        (InByteSet(set, text[i]) ? expected : expectedSecond)[std::size_t(i) / 64] |= bit;
+        (set.contains(text[i]) ? expected : expectedSecond)[std::size_t(i) / 64] |= bit;
     }
     for (Marker marker : AvailableMarkers()) {
         ByteMarks marks;
-        MarkBytes(marker, text.constData(), std::size_t(text.size()), marks,
-                  {false, 0, &set, &second});
+        MarkBytes(marker, text.constData(), std::size_t(text.size()), marks, {0, &set, &second});
         const std::vector<std::uint64_t> all =
             withinText(std::vector<std::uint64_t>(expected.size(), ~0ULL), text.size());
         const bool tooMany = marker == Marker::Plain || (marker == Marker::Sse2 && members > 16);
@@ -205,7 +206,7 @@ void tst_ByteMarks::setMembers()
         QCOMPARE(withinText(marks.InSecondSet, text.size()), tooManySecond ? all : expectedSecond);
         // Without a second set the first serves for both.
         ByteMarks one;
-        MarkBytes(marker, text.constData(), std::size_t(text.size()), one, {false, 0, &set});
+        MarkBytes(marker, text.constData(), std::size_t(text.size()), one, {0, &set});
         QCOMPARE(one.InSecondSet, one.InSet);
         QCOMPARE(firstWords(marks.Breaks, expected.size()), naiveMarks(text).Breaks);
     }

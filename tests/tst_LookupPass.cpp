@@ -6,6 +6,31 @@
 
 using namespace Numra;
 
+namespace {
+
+struct Found
+{
+    DictionaryError error;
+    std::int64_t examined;
+    QStringList numbers;
+};
+
+// Looks word up in a scratch file that holds dictionary.
+Found lookupIn(const std::string &dictionary, const std::string &word)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("d.txt")).toStdString();
+    std::ofstream(path, std::ios::binary) << dictionary;
+    DictionaryFile file(path);
+    const auto outcome = RunLookup(file, word);
+    Found found{outcome.error, outcome.examined, {}};
+    for (const auto &n : outcome.numbers)
+        found.numbers.append(QString::fromStdString(n));
+    return found;
+}
+
+} // namespace
+
 class tst_LookupPass : public QObject
 {
     Q_OBJECT
@@ -71,18 +96,12 @@ void tst_LookupPass::lookup()
 {
     QFETCH(QByteArray, word);
     QFETCH(QStringList, numbers);
-    QTemporaryDir dir;
-    const std::string path = dir.filePath(QStringLiteral("d.txt")).toStdString();
-    std::ofstream(path, std::ios::binary) << "2255,CALL,N\n2255,call,A\n7323,READ,N\n"
-                                             "0,0,N\n73230,Re-ad,N\n9255,WALK (v.),N\n669,NOW,N";
-    DictionaryFile file(path);
-    const auto outcome = RunLookup(file, word.toStdString());
-    QCOMPARE(outcome.error, DictionaryError::None);
-    QCOMPARE(outcome.examined, 7);
-    QStringList found;
-    for (const auto &n : outcome.numbers)
-        found.append(QString::fromStdString(n));
-    QCOMPARE(found, numbers);
+    const Found found = lookupIn("2255,CALL,N\n2255,call,A\n7323,READ,N\n"
+                                 "0,0,N\n73230,Re-ad,N\n9255,WALK (v.),N\n669,NOW,N",
+                                 word.toStdString());
+    QCOMPARE(found.error, DictionaryError::None);
+    QCOMPARE(found.examined, 7);
+    QCOMPARE(found.numbers, numbers);
 }
 
 // Words of other alphabets are found by their own letters, in either case, and by nothing else.
@@ -119,22 +138,15 @@ void tst_LookupPass::lookupBeyondAToZ()
 {
     QFETCH(QString, word);
     QFETCH(QStringList, numbers);
-    QTemporaryDir dir;
-    const std::string path = dir.filePath(QStringLiteral("d.txt")).toStdString();
     const QString lines =
         "0,0,N\n1,M\u00fcller,N\n2,Stra\u00dfe,N\n3,\u00e9t\u00e9,N\n"
         "4,c\u0153ur,N\n5,ete,N\n6,\u0142\u00f3d\u017a,N\n"
         "7,\u017b\u00f3\u0142w (bird),N\n8,\u0437\u0432\u043e\u043d\u043e\u043a,N\n"
         "9,\u0457\u0436\u0430,N\n10,\u03bb\u03cc\u03b3\u03bf\u03c2,N\n"
         "11,cac,N\n12,123,N\n";
-    std::ofstream(path, std::ios::binary) << lines.toStdString();
-    DictionaryFile file(path);
-    const auto outcome = RunLookup(file, word.toStdString());
-    QCOMPARE(outcome.error, DictionaryError::None);
-    QStringList found;
-    for (const auto &n : outcome.numbers)
-        found.append(QString::fromStdString(n));
-    QCOMPARE(found, numbers);
+    const Found found = lookupIn(lines.toStdString(), word.toStdString());
+    QCOMPARE(found.error, DictionaryError::None);
+    QCOMPARE(found.numbers, numbers);
 }
 
 QTEST_APPLESS_MAIN(tst_LookupPass)

@@ -113,9 +113,12 @@ class tst_PhraseSuggestions : public QObject
 private slots:
     void agreesWithReference_data();
     void agreesWithReference();
+    void recordCost_data();
+    void recordCost();
     void realUse_data();
     void realUse();
     void astronomicalCount();
+    void missingDictionary_data();
     void missingDictionary();
 };
 
@@ -194,6 +197,35 @@ void tst_PhraseSuggestions::agreesWithReference()
     }
 }
 
+void tst_PhraseSuggestions::recordCost_data()
+{
+    QTest::addColumn<QByteArray>("word");
+    QTest::addColumn<QByteArray>("cls");
+    QTest::addColumn<qint64>("line");
+    QTest::addColumn<qint64>("cost");
+    const auto row = [](const char *name, const char *word, const char *cls, qint64 line,
+                        qint64 cost) {
+        QTest::newRow(name) << QByteArray(word) << QByteArray(cls) << line << cost;
+    };
+    row("a word", "CALL", "N", 0, WordCost);
+    row("a name", "Bill", "A", 0, WordCost + NameCost);
+    row("a line 2048 down costs a point more", "CALL", "N", 2048, WordCost + 1000);
+    row("a digit entry", "2", "N", 0, WordCost + NoLetterCost);
+    row("a Cyrillic word has letters", "\xD0\x9C\xD0\x9E\xD0\xA0\xD0\x95", "N", 0, WordCost);
+    row("a Greek word has letters", "\xCE\xBB\xCF\x8C\xCE\xB3\xCE\xBF\xCF\x82", "N", 0, WordCost);
+    row("a Windows-1252 word has letters", "caf\xE9", "N", 0, WordCost);
+    row("a note in brackets is no letter", "2 (two)", "N", 0, WordCost + NoLetterCost);
+}
+
+void tst_PhraseSuggestions::recordCost()
+{
+    QFETCH(QByteArray, word);
+    QFETCH(QByteArray, cls);
+    QFETCH(qint64, line);
+    QFETCH(qint64, cost);
+    QCOMPARE(RecordCost(line, word.toStdString(), cls.toStdString()), cost);
+}
+
 void tst_PhraseSuggestions::realUse_data()
 {
     QTest::addColumn<QByteArray>("dictionary"); // "PAD n" stands for n lines that are no record
@@ -220,11 +252,15 @@ void tst_PhraseSuggestions::realUse_data()
         "3569377,FLOWERS,N\n3569,FLOW,N\n377,ERS,N\n1,1,N\n8,8,N\n0,0,N\n", "1-800-3569377",
         "1 8 0 0 FLOWERS", "1-800-FLOWERS", 2);
     row("letters win over a digit entry", "2,2,N\n2,A,A\n", "2", "A", "A", 2);
+    row("Cyrillic letters win over a digit entry", "2,2,N\n2,\xD0\x90,N\n", "2", "\xD0\x90",
+        "\xD0\x90", 2);
     row("two common words beat one obscure long word",
         "2255,CALL,N\n669,NOW,N\nPAD 20000\n2255669,CALLNOW,N\n", "2255669", "CALL NOW", "CALLNOW",
         2);
     row("one common long word beats two", "3569,FLOW,N\n377,ERS,N\nPAD 3000\n3569377,FLOWERS,N\n",
         "3569377", "FLOWERS", "FLOWERS", 2);
+    row("a Windows-1252 word is UTF-8 in the vanity form", "2233,CAF\xC9,N\n", "(2233)", "CAF\xC9",
+        "(CAF\xC3\x89)", 1);
     row("a separator splits words; trimmed words",
         "2255,CALL,N\n225,BAL (ball),N\n5669,KNOW,N\n669,NOW,N\n5,J,N\n", "225-5669", "BAL KNOW",
         "BAL-KNOW", 2);
@@ -281,12 +317,25 @@ void tst_PhraseSuggestions::astronomicalCount()
     QCOMPARE(streamed, 1000);
 }
 
+void tst_PhraseSuggestions::missingDictionary_data()
+{
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<int>("error");
+    QTest::newRow("missing") << QByteArray("/nonexistent/dictionary.txt")
+                             << int(DictionaryError::CouldNotOpen);
+    QTest::newRow("unreadable") << QByteArray("/proc/self/mem") << int(DictionaryError::ReadError);
+}
+
 void tst_PhraseSuggestions::missingDictionary()
 {
-    DictionaryFile file("/nonexistent/dictionary.txt");
+    QFETCH(QByteArray, path);
+    QFETCH(int, error);
+    DictionaryFile file(path.toStdString());
     const auto suggestions = PhraseSuggestions::Collect(file, "2255");
-    QCOMPARE(suggestions.Error(), DictionaryError::CouldNotOpen);
+    QCOMPARE(int(suggestions.Error()), error);
     QCOMPARE(suggestions.Count(), 0U);
+    QCOMPARE(int(suggestions.Why().reason), int(NoPhraseReason::None));
+    QVERIFY(suggestions.Best(1).empty());
 }
 
 QTEST_APPLESS_MAIN(tst_PhraseSuggestions)

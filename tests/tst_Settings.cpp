@@ -15,6 +15,9 @@ namespace {
 const Platform::IntegerSetting *const Order[] = {
     &SettingsStore::AffixTop, &SettingsStore::AffixLeft, &SettingsStore::AffixWidth};
 
+// A default that is not empty, so that reading it back is seen.
+const Platform::StringSetting Named{QStringLiteral("Named"), QStringLiteral("fallback")};
+
 } // namespace
 
 class tst_Settings : public QObject
@@ -26,6 +29,8 @@ private slots:
     void cleanup();
     void readInOrder_data();
     void readInOrder();
+    void bySetting_data();
+    void bySetting();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -94,6 +99,50 @@ void tst_Settings::readInOrder()
     for (int i = 0; i < applied.size(); ++i)
         expected.append({i, applied[i]});
     QCOMPARE(calls, expected);
+}
+
+void tst_Settings::bySetting_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<bool>("anyStore");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QVariant>("number"); // null: read as missing
+
+    QTest::newRow("written by setting, read by name and by setting")
+        << true << true << QStringLiteral("kept") << QVariant(3);
+    QTest::newRow("not stored: the text's default, no number")
+        << false << true << QStringLiteral("fallback") << QVariant();
+    QTest::newRow("no store at all: the same")
+        << false << false << QStringLiteral("fallback") << QVariant();
+}
+
+void tst_Settings::bySetting()
+{
+    QFETCH(bool, write);
+    QFETCH(bool, anyStore);
+    QFETCH(QString, text);
+    QFETCH(QVariant, number);
+    if (anyStore) {
+        SettingsStore store(SettingsStore::Mode::Create);
+        if (write) {
+            store.writeString(Named, text);
+            store.writeInteger(SettingsStore::NotifyCount, number.toInt());
+        } else {
+            store.writeString(SettingsStore::Dictionary, QStringLiteral("d.txt"));
+        }
+        store.flush();
+    }
+    const SettingsStore store(SettingsStore::Mode::OpenExisting);
+    QCOMPARE(store.isOpen(), anyStore);
+    QCOMPARE(store.readString(Named), text);
+    const std::optional<std::int32_t> read = store.readInteger(SettingsStore::NotifyCount);
+    QCOMPARE(read.has_value(), number.isValid());
+    if (number.isValid()) {
+        QCOMPARE(*read, number.toInt());
+        QCOMPARE(store.readString(Named.name), std::optional<QString>(text));
+        QCOMPARE(store.readInteger(SettingsStore::NotifyCount.name),
+                 std::optional<std::int32_t>(number.toInt()));
+    }
 }
 
 QTEST_MAIN(tst_Settings)

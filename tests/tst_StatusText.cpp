@@ -1,5 +1,7 @@
 #include "StatusText.h"
 
+#include "PhraseSuggestions.h"
+
 #include <QtTest>
 
 #include <clocale>
@@ -18,6 +20,10 @@ private slots:
     void seconds_data();
     void seconds();
     void statusLine();
+    void phraseCount_data();
+    void phraseCount();
+    void noPhrase_data();
+    void noPhrase();
     void localeSeparator_data();
     void localeSeparator();
 };
@@ -63,6 +69,54 @@ void tst_StatusText::statusLine()
              std::string(" 0 Matches out of 73576 words in  secs"));
     QCOMPARE(ConversionStatusText(30, 100, 0.25, "."),
              std::string(" 30 Matches out of 100 words in .25 secs"));
+}
+
+void tst_StatusText::phraseCount_data()
+{
+    QTest::addColumn<qulonglong>("count");
+    QTest::addColumn<double>("approximate");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("none") << 0ULL << 0.0 << "0";
+    QTest::newRow("exact") << 18ULL << 18.0 << "18";
+    QTest::newRow("just under the limit")
+        << qulonglong(UINT64_MAX - 1) << 1.8446744073709552e19 << "18446744073709551614";
+    QTest::newRow("past the limit")
+        << qulonglong(UINT64_MAX) << 573147844013817084101.0 << "5.73e+20";
+    QTest::newRow("trailing zeros dropped") << qulonglong(UINT64_MAX) << 2e19 << "2e+19";
+}
+
+void tst_StatusText::phraseCount()
+{
+    QFETCH(qulonglong, count);
+    QFETCH(double, approximate);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(PhraseCountText(count, approximate)), text);
+    // The suggestion window wrote it with Qt before; its text stays the same.
+    if (count == UINT64_MAX)
+        QCOMPARE(text, QString::number(approximate, 'g', 3));
+}
+
+void tst_StatusText::noPhrase_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no free digit")
+        << int(NoPhraseReason::NoFreeDigit) << 0 << "No free digit to cover";
+    QTest::newRow("uncovered digit")
+        << int(NoPhraseReason::UncoveredDigit) << 5 << "No word covers the digit at position 5";
+    QTest::newRow("dead end") << int(NoPhraseReason::DeadEnd) << 12
+                              << "No phrase reaches past the digit at position 12";
+    QTest::newRow("no reason") << int(NoPhraseReason::None) << 0 << "No complete phrase";
+}
+
+void tst_StatusText::noPhrase()
+{
+    QFETCH(int, reason);
+    QFETCH(int, position);
+    QFETCH(QString, text);
+    const NoPhrase why{NoPhraseReason(reason), position};
+    QCOMPARE(QString::fromStdString(NoPhraseText(why)), text);
 }
 
 void tst_StatusText::localeSeparator_data()

@@ -32,11 +32,11 @@ constexpr CrashSignal CrashSignals[] = {
 struct CrashTarget
 {
     std::string path;
-    std::string directory;
     std::string closingLines;
 };
 
 CrashTarget crashTargets[2]; // the log file, then the fallback
+std::string fallbackDirectory;
 long crashUtcOffset = 0;
 std::array<char, 64 * 1024> crashStack;
 
@@ -136,8 +136,6 @@ bool writeCrashReport(int fd, int signal, siginfo_t *info, void *context, const 
         out.number(FailurePlatform::registerValue(registers, reg), 16, 16);
         out.text("\n");
     }
-    if (FailurePlatform::registerNames().empty())
-        out.text("Registers not available.\n");
     out.text(target.closingLines.c_str());
     out.text("\n");
     return out.ok;
@@ -182,7 +180,7 @@ bool appendCrashReport(const CrashTarget &target, int signal, siginfo_t *info, v
 void crashHandler(int signal, siginfo_t *info, void *context)
 {
     if (!appendCrashReport(crashTargets[0], signal, info, context)) {
-        makeDirectories(crashTargets[1].directory);
+        makeDirectories(fallbackDirectory);
         appendCrashReport(crashTargets[1], signal, info, context);
     }
     // SA_RESETHAND has restored the default action; it ends the program once this returns.
@@ -193,11 +191,9 @@ void crashHandler(int signal, siginfo_t *info, void *context)
 
 void CrashWriter::prepare(const Target &logFile, const Target &fallback, long utcOffset)
 {
-    const Target *targets[] = {&logFile, &fallback};
-    for (int i = 0; i < 2; ++i) {
-        crashTargets[i] = {targets[i]->path.native(), targets[i]->path.parent_path().native(),
-                           targets[i]->closingLines};
-    }
+    crashTargets[0] = {logFile.path.native(), logFile.closingLines};
+    crashTargets[1] = {fallback.path.native(), fallback.closingLines};
+    fallbackDirectory = fallback.path.parent_path().native();
     crashUtcOffset = utcOffset;
 }
 

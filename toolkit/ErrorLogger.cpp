@@ -3,17 +3,17 @@
 #include "CrashWriter.h"
 #include "Dialogs.h"
 #include "ErrorDialog.h"
+#include "FilePaths.h"
+#include "TextCodec.h"
 #include "ThrowCapture.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include <fstream>
-#include <type_traits>
 
 namespace {
 
@@ -139,32 +139,6 @@ QString describeFailure(const Failure &failure, void *site, const backward::Reso
     return text.join(QLatin1Char('\n'));
 }
 
-// A path reaches the system as the system spells it, so that a folder whose name is not
-// UTF-8 still takes the log; only what the user reads goes through QString.
-std::filesystem::path toPath(const QString &name)
-{
-    if constexpr (std::is_same_v<std::filesystem::path::value_type, wchar_t>)
-        return std::filesystem::path(name.toStdWString());
-    else
-        return std::filesystem::path(QFile::encodeName(name).toStdString());
-}
-
-QString fromPath(const std::filesystem::path &path)
-{
-    if constexpr (std::is_same_v<std::filesystem::path::value_type, wchar_t>)
-        return QString::fromStdWString(path.wstring());
-    else
-        return QFile::decodeName(QByteArray::fromStdString(path.string()));
-}
-
-std::filesystem::path programDirectory()
-{
-    std::filesystem::path program = FailurePlatform::executablePath();
-    if (program.empty())
-        program = toPath(QCoreApplication::applicationFilePath());
-    return program.parent_path();
-}
-
 std::filesystem::path absolutePath(const std::filesystem::path &path)
 {
     std::error_code error;
@@ -222,14 +196,19 @@ void ErrorLogger::setIcon(QMessageBox::Icon icon)
 
 void ErrorLogger::setLogFile(const QString &path)
 {
-    setLogFile(toPath(path));
+    setLogFile(TextCodec::toPath(path));
 }
 
 std::filesystem::path ErrorLogger::logFile() const
 {
     // Relative to the program, not to the working directory, which a file dialog may change.
     const std::filesystem::path name = m_logFile.empty() ? "Error.Log" : m_logFile;
-    return name.is_absolute() ? name : programDirectory() / name;
+    if (name.is_absolute())
+        return name;
+    std::filesystem::path directory = Numra::ProgramDirectory();
+    if (directory.empty())
+        directory = TextCodec::toPath(QCoreApplication::applicationFilePath()).parent_path();
+    return directory / name;
 }
 
 QString ErrorLogger::fallbackDirectory() const
@@ -292,30 +271,31 @@ ErrorReport ErrorLogger::buildReport(std::exception_ptr failure)
 // it went, or that it went nowhere.
 void ErrorLogger::writeReport(ErrorReport &report)
 {
-    const std::filesystem::path primary = absolutePath(logFile());
-    const std::filesystem::path fallback = fallbackLogFile(primary);
-    for (const std::filesystem::path &path : {primary, fallback}) {
+    const std::array<std::filesystem::path, 2> files = reportFiles();
+    for (const std::filesystem::path &path : files) {
         if (path.empty())
             continue;
         std::error_code error;
-        if (path == fallback)
+        if (path == files[1])
             std::filesystem::create_directories(path.parent_path(), error);
-        addExtraLines(report.extraLines, fromPath(path.parent_path()));
+        addExtraLines(report.extraLines, TextCodec::fromPath(path.parent_path()));
         if (appendWhole(path, entryText(report))) {
-            report.logPath = fromPath(path);
+            report.logPath = TextCodec::fromPath(path);
             return;
         }
     }
     addExtraLines(report.extraLines, QString());
 }
 
-std::filesystem::path ErrorLogger::fallbackLogFile(const std::filesystem::path &logFile) const
+std::array<std::filesystem::path, 2> ErrorLogger::reportFiles() const
 {
+    const std::filesystem::path primary = absolutePath(logFile());
     const QString directory = fallbackDirectory();
     if (directory.isEmpty())
-        return {};
-    const std::filesystem::path path = absolutePath(toPath(directory) / logFile.filename());
-    return path == logFile ? std::filesystem::path() : path;
+        return {primary, {}};
+    const std::filesystem::path fallback =
+        absolutePath(TextCodec::toPath(directory) / primary.filename());
+    return {primary, fallback == primary ? std::filesystem::path() : fallback};
 }
 
 void ErrorLogger::addExtraLines(QStringList &lines, const QString &logDirectory)
@@ -366,13 +346,13 @@ void ErrorLogger::showReport(const ErrorReport &report) const
 
 void ErrorLogger::prepareCrashReport()
 {
-    const std::filesystem::path primary = absolutePath(logFile());
-    CrashWriter::Target targets[2] = {{primary, {}}, {fallbackLogFile(primary), {}}};
+    const std::array<std::filesystem::path, 2> files = reportFiles();
+    CrashWriter::Target targets[2] = {{files[0], {}}, {files[1], {}}};
     for (CrashWriter::Target &target : targets) {
         if (target.path.empty())
             continue;
         QStringList lines;
-        addExtraLines(lines, fromPath(target.path.parent_path()));
+        addExtraLines(lines, TextCodec::fromPath(target.path.parent_path()));
         if (!lines.isEmpty())
             target.closingLines = (QLatin1Char('\n') + lines.join(QLatin1Char('\n'))).toStdString();
     }

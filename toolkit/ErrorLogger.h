@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QStyle>
 
+#include <array>
 #include <exception>
 #include <filesystem>
 #include <functional>
@@ -75,7 +76,9 @@ private:
 
     ErrorReport buildReport(std::exception_ptr failure);
     void writeReport(ErrorReport &report);
-    std::filesystem::path fallbackLogFile(const std::filesystem::path &logFile) const;
+    // Where a report goes: the log file, then the fallback, which is empty when there is none
+    // or it would be the log file itself.
+    std::array<std::filesystem::path, 2> reportFiles() const;
     // Empties the lines and calls the extra-lines callback, telling it where the log goes.
     void addExtraLines(QStringList &lines, const QString &logDirectory);
     static QByteArray entryText(const ErrorReport &report);

@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <typeinfo>
@@ -121,13 +120,6 @@ inline const std::type_info *currentExceptionType()
     return abi::__cxa_current_exception_type();
 }
 
-// The executable as the system names it, byte for byte; empty when unknown.
-inline std::filesystem::path executablePath()
-{
-    std::error_code error;
-    return std::filesystem::read_symlink("/proc/self/exe", error);
-}
-
 } // namespace FailurePlatform
 
 #else
@@ -146,24 +138,10 @@ inline std::span<const RegisterName> registerNames()
     return {};
 }
 
-inline int getcontext(MachineContext *)
-{
-    return 0;
-}
-
-inline void setThrowerView(MachineContext &, void *, void *) {}
-
 inline std::uintptr_t registerValue(const MachineContext &, const RegisterName &)
 {
     return 0;
 }
-
-inline int backtrace(void **, int)
-{
-    return 0;
-}
-
-inline void writeBacktrace(void *const *, int, int) {}
 
 inline bool moduleOf(const void *, Module &)
 {
@@ -178,11 +156,6 @@ inline std::string demangle(const char *name)
 inline const std::type_info *currentExceptionType()
 {
     return nullptr;
-}
-
-inline std::filesystem::path executablePath()
-{
-    return {};
 }
 
 } // namespace FailurePlatform

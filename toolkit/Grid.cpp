@@ -1,9 +1,9 @@
 #include "Grid.h"
 
+#include "Desktop.h"
 #include "GridModel.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -257,7 +257,7 @@ void Grid::copyCurrentRow() const
             cells.append(text);
     }
     if (!cells.isEmpty())
-        QGuiApplication::clipboard()->setText(cells.join(QLatin1Char('\t')));
+        Platform::setClipboardText(cells.join(QLatin1Char('\t')));
 }
 
 void Grid::resizeEvent(QResizeEvent *event)

@@ -53,20 +53,6 @@ void GridModel::setGridRowCount(int rows)
     }
 }
 
-void GridModel::appendDataRows(int count)
-{
-    if (count <= 0)
-        return;
-    const int oldCount = dataRowCount();
-    if (inBatch()) {
-        resizeDataRows(oldCount + count);
-        return;
-    }
-    beginInsertRows({}, oldCount, oldCount + count - 1);
-    resizeDataRows(oldCount + count);
-    endInsertRows();
-}
-
 void GridModel::resizeDataRows(int count)
 {
     m_rows.resize(static_cast<std::size_t>(count), Row(m_columns));

@@ -66,8 +66,6 @@ protected:
     virtual bool dataItalic(int column, int modelRow) const;
     // What a screen reader says of a cell beyond its text.
     virtual QString dataDescription(int column, int modelRow) const;
-    // Data rows appended at the end, told to the views unless a batch is open.
-    void appendDataRows(int count);
 
 private:
     struct Cell

@@ -4,53 +4,37 @@
 
 #include <algorithm>
 
-CandidateModel::CandidateModel(QObject *parent) : GridModel(2, 0, 1, parent) {}
+CandidateModel::CandidateModel(QObject *parent) : RecordListModel(2, 0, 1, parent) {}
 
 void CandidateModel::clearRecords(int rows)
 {
     const GridBatch batch(*this);
-    m_records.clear();
-    setGridRowCount(0);
+    records().clear();
     setGridRowCount(rows);
 }
 
 void CandidateModel::addRecord(const Numra::Record &record)
 {
     // Every match is listed: the list grows past its first rows when it must.
-    if (recordCount() == m_rowCount)
-        appendDataRows(std::max(m_rowCount, 1));
-    m_records.push_back(record);
+    if (recordCount() == dataRowCount())
+        setGridRowCount(gridRowCount() + std::max(dataRowCount(), 1));
+    records().push_back(record);
     if (!inBatch()) {
         const QModelIndex row = index(recordCount() - 1, 0);
         emit dataChanged(row, row.siblingAtColumn(1));
     }
 }
 
-const Numra::Record *CandidateModel::record(int row) const
-{
-    const int at = row - fixedRows();
-    return at >= 0 && at < recordCount() ? &m_records[static_cast<std::size_t>(at)] : nullptr;
-}
-
-void CandidateModel::resizeDataRows(int count)
-{
-    m_rowCount = count;
-    if (recordCount() > count)
-        m_records.resize(static_cast<std::size_t>(count));
-}
-
 QString CandidateModel::dataText(int column, int modelRow) const
 {
-    if (modelRow >= recordCount())
-        return {};
-    const Numra::Record &r = m_records[static_cast<std::size_t>(modelRow)];
-    return TextCodec::fromDictionary(column == 0 ? r.word : r.number);
+    const Numra::Record *r = recordAt(modelRow);
+    return r ? TextCodec::fromDictionary(column == 0 ? r->word : r->number) : QString();
 }
 
 bool CandidateModel::dataItalic(int column, int modelRow) const
 {
-    return column == 0 && modelRow < recordCount() &&
-           m_records[static_cast<std::size_t>(modelRow)].cls == "A";
+    const Numra::Record *r = recordAt(modelRow);
+    return column == 0 && r && r->cls == "A";
 }
 
 QString CandidateModel::dataDescription(int column, int modelRow) const
@@ -78,57 +62,26 @@ QString PhraseModel::dataText(int column, int modelRow) const
     return TextCodec::fromDictionary(column == 0 ? s.word : s.digits);
 }
 
-AffixModel::AffixModel(QObject *parent) : GridModel(2, 0, 0, parent) {}
-
-void AffixModel::setEntries(std::vector<Numra::AffixEntry> entries, int rows)
-{
-    const GridBatch batch(*this);
-    m_entries = std::move(entries);
-    m_rowCount = std::max(rows, static_cast<int>(m_entries.size()));
-}
-
-const Numra::AffixEntry *AffixModel::entry(int row) const
-{
-    return row >= 0 && row < static_cast<int>(m_entries.size())
-               ? &m_entries[static_cast<std::size_t>(row)]
-               : nullptr;
-}
-
-void AffixModel::resizeDataRows(int count)
-{
-    m_rowCount = count;
-    if (static_cast<int>(m_entries.size()) > count)
-        m_entries.resize(static_cast<std::size_t>(count));
-}
+AffixModel::AffixModel(QObject *parent) : RecordListModel(2, 0, 0, parent) {}
 
 QString AffixModel::dataText(int column, int modelRow) const
 {
-    const Numra::AffixEntry *e = entry(modelRow);
+    const Numra::AffixEntry *e = recordAt(modelRow);
     return e ? TextCodec::fromDictionary(column == 0 ? e->Affix : e->Number) : QString();
 }
 
-LookupResultModel::LookupResultModel(QObject *parent) : GridModel(1, 0, 0, parent) {}
+LookupResultModel::LookupResultModel(QObject *parent) : RecordListModel(1, 0, 0, parent) {}
 
 void LookupResultModel::setNumbers(std::vector<std::string> numbers, bool nothingFound, int rows)
 {
     const GridBatch batch(*this);
-    m_numbers = std::move(numbers);
-    m_nothingFound = nothingFound && m_numbers.empty();
-    m_rowCount = std::max(rows, static_cast<int>(m_numbers.size()));
-}
-
-const std::string *LookupResultModel::number(int row) const
-{
-    return row >= 0 && row < static_cast<int>(m_numbers.size())
-               ? &m_numbers[static_cast<std::size_t>(row)]
-               : nullptr;
+    setRecords(std::move(numbers), rows);
+    m_nothingFound = nothingFound && recordCount() == 0;
 }
 
 void LookupResultModel::resizeDataRows(int count)
 {
-    m_rowCount = count;
-    if (static_cast<int>(m_numbers.size()) > count)
-        m_numbers.resize(static_cast<std::size_t>(count));
+    RecordListModel::resizeDataRows(count);
     if (count == 0)
         m_nothingFound = false;
 }
@@ -137,36 +90,16 @@ QString LookupResultModel::dataText(int, int modelRow) const
 {
     if (m_nothingFound && modelRow == 0)
         return tr("No Numeric Equivalent");
-    const std::string *n = number(modelRow);
+    const std::string *n = recordAt(modelRow);
     return n ? TextCodec::fromDictionary(*n) : QString();
 }
 
-SuggestionModel::SuggestionModel(QObject *parent) : GridModel(2, 0, 1, parent) {}
-
-void SuggestionModel::setPhrases(std::vector<SuggestedPhrase> phrases, int rows)
-{
-    const GridBatch batch(*this);
-    m_phrases = std::move(phrases);
-    m_rowCount = std::max(rows, phraseCount());
-}
-
-const SuggestedPhrase *SuggestionModel::phrase(int row) const
-{
-    const int at = row - fixedRows();
-    return at >= 0 && at < phraseCount() ? &m_phrases[static_cast<std::size_t>(at)] : nullptr;
-}
-
-void SuggestionModel::resizeDataRows(int count)
-{
-    m_rowCount = count;
-    if (phraseCount() > count)
-        m_phrases.resize(static_cast<std::size_t>(count));
-}
+SuggestionModel::SuggestionModel(QObject *parent) : RecordListModel(2, 0, 1, parent) {}
 
 QString SuggestionModel::dataText(int column, int modelRow) const
 {
-    if (modelRow >= phraseCount())
+    const SuggestedPhrase *p = recordAt(modelRow);
+    if (!p)
         return {};
-    const SuggestedPhrase &p = m_phrases[static_cast<std::size_t>(modelRow)];
-    return column == 0 ? TextCodec::fromDictionary(p.text) : QString::fromStdString(p.vanity);
+    return column == 0 ? TextCodec::fromDictionary(p->text) : QString::fromStdString(p->vanity);
 }

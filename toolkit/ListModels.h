@@ -4,15 +4,57 @@
 #include "GridModel.h"
 #include "NumraGlobal.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The program's lists as models over what the core found. A window asks a model for the
 // record of a row; nothing is read back from a cell's text.
 
+// A grid over a list of records, one a data row, listed from the first data row on; the rows
+// past the records are empty.
+template <typename T> class RecordListModel : public GridModel
+{
+public:
+    using GridModel::GridModel;
+
+    int recordCount() const { return static_cast<int>(m_records.size()); }
+    // The record shown in a grid row, nullptr for the heading and empty rows.
+    const T *record(int row) const { return recordAt(row - fixedRows()); }
+
+protected:
+    // Lists the records in at least rows data rows.
+    void setRecords(std::vector<T> records, int rows)
+    {
+        const GridBatch batch(*this);
+        m_records = std::move(records);
+        m_rowCount = std::max(rows, recordCount());
+    }
+    const T *recordAt(int modelRow) const
+    {
+        return modelRow >= 0 && modelRow < recordCount()
+                   ? &m_records[static_cast<std::size_t>(modelRow)]
+                   : nullptr;
+    }
+    std::vector<T> &records() { return m_records; }
+
+    int dataRowCount() const override { return m_rowCount; }
+    void resizeDataRows(int count) override
+    {
+        m_rowCount = count;
+        if (recordCount() > count)
+            m_records.resize(static_cast<std::size_t>(count));
+    }
+
+private:
+    std::vector<T> m_records;
+    int m_rowCount = 0;
+};
+
 // The candidate list: the records a conversion pass accepted, in dictionary order; names
 // (class "A") in italics.
-class CandidateModel : public GridModel
+class CandidateModel : public RecordListModel<Numra::Record>
 {
     Q_OBJECT
 
@@ -22,20 +64,11 @@ public:
     // Drops every record and leaves rows empty rows, the heading included.
     void clearRecords(int rows);
     void addRecord(const Numra::Record &record);
-    int recordCount() const { return static_cast<int>(m_records.size()); }
-    // The record shown in a grid row, nullptr for the heading and empty rows.
-    const Numra::Record *record(int row) const;
 
 protected:
-    int dataRowCount() const override { return m_rowCount; }
-    void resizeDataRows(int count) override;
     QString dataText(int column, int modelRow) const override;
     bool dataItalic(int column, int modelRow) const override;
     QString dataDescription(int column, int modelRow) const override;
-
-private:
-    std::vector<Numra::Record> m_records;
-    int m_rowCount = 0;
 };
 
 // The phrase grid over the selected phrase's slots; the window says how many rows it shows.
@@ -59,28 +92,25 @@ private:
 };
 
 // The prefixes and suffixes that touch the chosen word, each with the kind it is listed under.
-class AffixModel : public GridModel
+class AffixModel : public RecordListModel<Numra::AffixEntry>
 {
     Q_OBJECT
 
 public:
     explicit AffixModel(QObject *parent = nullptr);
     // Lists the entries, in at least rows rows.
-    void setEntries(std::vector<Numra::AffixEntry> entries, int rows);
-    const Numra::AffixEntry *entry(int row) const;
+    void setEntries(std::vector<Numra::AffixEntry> entries, int rows)
+    {
+        setRecords(std::move(entries), rows);
+    }
+    const Numra::AffixEntry *entry(int row) const { return record(row); }
 
 protected:
-    int dataRowCount() const override { return m_rowCount; }
-    void resizeDataRows(int count) override;
     QString dataText(int column, int modelRow) const override;
-
-private:
-    std::vector<Numra::AffixEntry> m_entries;
-    int m_rowCount = 0;
 };
 
 // The numeric equivalents a lookup found; a lookup that found none says so in its first row.
-class LookupResultModel : public GridModel
+class LookupResultModel : public RecordListModel<std::string>
 {
     Q_OBJECT
 
@@ -89,17 +119,14 @@ public:
     // Lists the numbers in at least rows rows; nothingFound shows the "none" row instead.
     void setNumbers(std::vector<std::string> numbers, bool nothingFound, int rows);
     // The number in a row, nullptr where there is none.
-    const std::string *number(int row) const;
+    const std::string *number(int row) const { return record(row); }
 
 protected:
-    int dataRowCount() const override { return m_rowCount; }
     void resizeDataRows(int count) override;
     QString dataText(int column, int modelRow) const override;
 
 private:
-    std::vector<std::string> m_numbers;
     bool m_nothingFound = false;
-    int m_rowCount = 0;
 };
 
 // A complete phrase offered for the number: its words, each with the digits it covers and where,
@@ -112,24 +139,20 @@ struct SuggestedPhrase
 };
 
 // The best complete phrases, best first.
-class SuggestionModel : public GridModel
+class SuggestionModel : public RecordListModel<SuggestedPhrase>
 {
     Q_OBJECT
 
 public:
     explicit SuggestionModel(QObject *parent = nullptr);
     // Lists the phrases in at least rows rows.
-    void setPhrases(std::vector<SuggestedPhrase> phrases, int rows);
-    int phraseCount() const { return static_cast<int>(m_phrases.size()); }
+    void setPhrases(std::vector<SuggestedPhrase> phrases, int rows)
+    {
+        setRecords(std::move(phrases), rows);
+    }
     // The phrase shown in a grid row, nullptr for the heading and empty rows.
-    const SuggestedPhrase *phrase(int row) const;
+    const SuggestedPhrase *phrase(int row) const { return record(row); }
 
 protected:
-    int dataRowCount() const override { return m_rowCount; }
-    void resizeDataRows(int count) override;
     QString dataText(int column, int modelRow) const override;
-
-private:
-    std::vector<SuggestedPhrase> m_phrases;
-    int m_rowCount = 0;
 };

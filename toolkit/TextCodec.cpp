@@ -1,8 +1,12 @@
 #include "TextCodec.h"
 
+#include "FilePaths.h"
 #include "TextEncoding.h"
 
+#include <QFile>
 #include <QStringDecoder>
+
+#include <type_traits>
 
 namespace TextCodec {
 
@@ -51,6 +55,32 @@ QString fromDictionary(std::string_view bytes)
 std::string toDictionary(const QString &text)
 {
     return text.toStdString();
+}
+
+std::filesystem::path toPath(const QString &name)
+{
+    if constexpr (std::is_same_v<std::filesystem::path::value_type, wchar_t>)
+        return std::filesystem::path(name.toStdWString());
+    else
+        return std::filesystem::path(QFile::encodeName(name).toStdString());
+}
+
+QString fromPath(const std::filesystem::path &path)
+{
+    if constexpr (std::is_same_v<std::filesystem::path::value_type, wchar_t>)
+        return QString::fromStdWString(path.wstring());
+    else
+        return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+std::string toPathBytes(const QString &name)
+{
+    return Numra::PathToBytes(toPath(name));
+}
+
+QString fromPathBytes(std::string_view bytes)
+{
+    return fromPath(Numra::PathFromBytes(bytes));
 }
 
 } // namespace TextCodec

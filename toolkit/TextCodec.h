@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,15 @@ QString fromFieldBytes(std::string_view bytes);
 QString fromDictionary(std::string_view bytes);
 // Text the user typed, for comparison with dictionary bytes.
 std::string toDictionary(const QString &text);
+
+// A path as the system spells it, so that a name in no encoding still names its file; only
+// what the user reads goes through QString.
+std::filesystem::path toPath(const QString &name);
+QString fromPath(const std::filesystem::path &path);
+// A path as the core holds it (Numra::PathToBytes): UTF-8 on Windows, where the code page of
+// QFile::encodeName cannot hold every name, the system's bytes elsewhere.
+std::string toPathBytes(const QString &name);
+QString fromPathBytes(std::string_view bytes);
 
 // The used-digit mark as the number field shows it.
 inline constexpr QChar UsedDigitMarkChar{0x2022};

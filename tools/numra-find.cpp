@@ -166,21 +166,6 @@ int lookup(Numra::DictionaryFile &file, std::string_view word)
     return outcome.numbers.empty() ? NoneFound : Found;
 }
 
-const char *noPhraseText(Numra::NoPhraseReason reason)
-{
-    switch (reason) {
-    case Numra::NoPhraseReason::NoFreeDigit:
-        return "No free digit to cover";
-    case Numra::NoPhraseReason::UncoveredDigit:
-        return "No word covers the digit at position";
-    case Numra::NoPhraseReason::DeadEnd:
-        return "No phrase reaches past the digit at position";
-    case Numra::NoPhraseReason::None:
-        break;
-    }
-    return "No complete phrase";
-}
-
 int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Options &options)
 {
     const auto start = std::chrono::steady_clock::now();
@@ -208,22 +193,13 @@ int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Opti
     }
     if (!outputWritten())
         return Trouble;
-    if (printed == 0) {
-        const Numra::NoPhrase why = found.Why();
-        if (why.position > 0)
-            std::fprintf(stderr, "%s %d\n", noPhraseText(why.reason), why.position);
-        else
-            std::fprintf(stderr, "%s\n", noPhraseText(why.reason));
-    }
-    const std::uint64_t count = found.Count();
+    if (printed == 0)
+        std::fprintf(stderr, "%s\n", Numra::NoPhraseText(found.Why()).c_str());
     const std::string seconds =
         Numra::FormatSeconds(secondsSince(start), Numra::LocaleDecimalSeparator());
-    if (count == UINT64_MAX)
-        std::fprintf(stderr, "%.3g complete phrases in %s secs\n", found.ApproximateCount(),
-                     seconds.c_str());
-    else
-        std::fprintf(stderr, "%llu complete phrases in %s secs\n",
-                     static_cast<unsigned long long>(count), seconds.c_str());
+    std::fprintf(stderr, "%s complete phrases in %s secs\n",
+                 Numra::PhraseCountText(found.Count(), found.ApproximateCount()).c_str(),
+                 seconds.c_str());
     return printed > 0 ? Found : NoneFound;
 }
 

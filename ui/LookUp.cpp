@@ -5,8 +5,8 @@
 
 #include "Cursor.h"
 #include "Desktop.h"
-#include "Dialogs.h"
 #include "DictionaryFile.h"
+#include "DictionaryWarning.h"
 #include "GridModel.h"
 #include "HelpViewer.h"
 #include "ListModels.h"
@@ -17,7 +17,6 @@
 #include "TextCodec.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLocale>
@@ -131,21 +130,15 @@ void TLookupForm::ConvertBtnClick()
         Numra::RunLookup(m_dictionary, typed, [&hourglass] { hourglass.emplace(); });
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
 
-    switch (outcome.error) {
-    case Numra::DictionaryError::CouldNotOpen:
-        hourglass.reset();
-        Platform::showWarning(this,
-                              tr("Can Not Open %1 in ConvertBtnClick").arg(dictionaryPathText()));
-        return;
-    case Numra::DictionaryError::ReadError:
+    if (outcome.error == Numra::DictionaryError::ReadError) {
         // What was found before the failure stays listed; the Copy button is left alone.
         showResults(outcome.numbers, false);
         ui->CopyBtn->setEnabled(copyWasEnabled);
+    }
+    if (outcome.error != Numra::DictionaryError::None) {
         hourglass.reset();
-        Platform::showWarning(this, tr("Error Reading Dictionary %1").arg(dictionaryPathText()));
+        showDictionaryWarning(this, outcome.error, m_dictionaryPath, "ConvertBtnClick");
         return;
-    case Numra::DictionaryError::None:
-        break;
     }
 
     showResults(outcome.numbers, true);
@@ -206,9 +199,4 @@ void TLookupForm::showResults(const std::vector<std::string> &numbers, bool comp
     Grid *grid = ui->ConvertedGrid;
     grid->setCurrentRow(0);
     grid->scrollToTop();
-}
-
-QString TLookupForm::dictionaryPathText() const
-{
-    return QFile::decodeName(QByteArray::fromStdString(m_dictionaryPath));
 }

@@ -43,7 +43,6 @@ private:
 
     void clearResults();
     void showResults(const std::vector<std::string> &numbers, bool complete);
-    QString dictionaryPathText() const;
 
     std::unique_ptr<Ui::TLookupForm> ui;
     LookupResultModel *m_results = nullptr;

@@ -53,7 +53,7 @@ void TNotifyForm::ShowNotifyForm()
     std::int32_t count = SettingsStore::NotifyCount.defaultValue;
     {
         const SettingsStore settings(SettingsStore::Mode::OpenExisting);
-        if (const auto stored = settings.readInteger(SettingsStore::NotifyCount.name)) {
+        if (const auto stored = settings.readInteger(SettingsStore::NotifyCount)) {
             // Only OK writes a new value once the question is due; closing it otherwise keeps
             // the old one, so the question comes back at the next close.
             if (*stored <= 1) {
@@ -64,7 +64,7 @@ void TNotifyForm::ShowNotifyForm()
         }
     }
     SettingsStore settings(SettingsStore::Mode::Create);
-    settings.writeInteger(SettingsStore::NotifyCount.name, count);
+    settings.writeInteger(SettingsStore::NotifyCount, count);
     settings.flush();
 }
 
@@ -90,7 +90,7 @@ void TNotifyForm::OkClick()
     }
 
     SettingsStore settings(SettingsStore::Mode::Create);
-    settings.writeInteger(SettingsStore::NotifyCount.name, count);
+    settings.writeInteger(SettingsStore::NotifyCount, count);
     settings.flush();
     accept();
 }

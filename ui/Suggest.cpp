@@ -2,8 +2,8 @@
 #include "ui_Suggest.h"
 
 #include "Cursor.h"
-#include "Dialogs.h"
 #include "DictionaryFile.h"
+#include "DictionaryWarning.h"
 #include "Grid.h"
 #include "HelpViewer.h"
 #include "ListModels.h"
@@ -16,7 +16,6 @@
 #include "PhraseSuggestions.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLocale>
 #include <QShowEvent>
 
@@ -24,18 +23,6 @@
 #include <optional>
 
 using Platform::SettingsStore;
-
-namespace {
-
-QString countText(const Numra::PhraseSuggestions &found)
-{
-    // Past 2^64 phrases only their order of magnitude is known.
-    if (found.Count() == UINT64_MAX)
-        return QString::number(found.ApproximateCount(), 'g', 3);
-    return QString::number(found.Count());
-}
-
-} // namespace
 
 TSuggestForm::TSuggestForm(Numra::NumraState &state, Numra::DictionaryFile &dictionary,
                            const std::string &dictionaryPath, QWidget *parent)
@@ -109,10 +96,7 @@ bool TSuggestForm::Suggest(const QString &numberText)
                                                          [&hourglass] { hourglass.emplace(); });
     if (found.Error() != Numra::DictionaryError::None) {
         hourglass.reset();
-        Platform::showWarning(this,
-                              found.Error() == Numra::DictionaryError::CouldNotOpen
-                                  ? tr("Can Not Open %1 in Suggest1Click").arg(dictionaryPathText())
-                                  : tr("Error Reading Dictionary %1").arg(dictionaryPathText()));
+        showDictionaryWarning(this, found.Error(), m_dictionaryPath, "Suggest1Click");
         return false;
     }
 
@@ -138,27 +122,14 @@ bool TSuggestForm::Suggest(const QString &numberText)
             Numra::FormatSeconds(seconds, QLocale().decimalPoint().toStdString()));
         status = found.Count() == 1 ? tr("1 complete phrase, shown in %1 secs").arg(secs)
                                     : tr("%1 complete phrases, best %2 shown in %3 secs")
-                                          .arg(countText(found))
+                                          .arg(QString::fromStdString(Numra::PhraseCountText(
+                                              found.Count(), found.ApproximateCount())))
                                           .arg(shown)
                                           .arg(secs);
     } else {
-        const Numra::NoPhrase why = found.Why();
-        switch (why.reason) {
-        case Numra::NoPhraseReason::UncoveredDigit:
-            status = tr("No word covers the digit at position %1").arg(why.position);
-            break;
-        case Numra::NoPhraseReason::DeadEnd:
-            status = tr("No phrase reaches past the digit at position %1").arg(why.position);
-            break;
-        case Numra::NoPhraseReason::NoFreeDigit:
-        case Numra::NoPhraseReason::None:
-            status = tr("No free digit to cover");
-            break;
-        }
+        status = QString::fromStdString(Numra::NoPhraseText(found.Why()));
     }
     ui->StatusText->setText(status);
-    // A screen reader reads the status as the label's name.
-    ui->StatusText->setAccessibleName(status);
     ui->UseBtn->setEnabled(shown > 0);
     return true;
 }
@@ -195,9 +166,4 @@ int TSuggestForm::phraseColumnWidth() const
 int TSuggestForm::vanityColumnWidth() const
 {
     return ui->SuggestGrid->colWidth(1);
-}
-
-QString TSuggestForm::dictionaryPathText() const
-{
-    return QFile::decodeName(QByteArray::fromStdString(m_dictionaryPath));
 }

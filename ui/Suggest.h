@@ -51,7 +51,6 @@ private:
     void FormCreate();
     void UseBtnClick();
     void useRow(int row);
-    QString dictionaryPathText() const;
 
     std::unique_ptr<Ui::TSuggestForm> ui;
     SuggestionModel *m_phrases = nullptr;

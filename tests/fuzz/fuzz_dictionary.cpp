@@ -12,9 +12,6 @@ using namespace Numra;
 
 namespace {
 
-// Lines and CR LF pairs split across two blocks take their own path through the reader.
-constexpr std::size_t ReadBlock = DictionaryFile::BlockSize;
-
 std::vector<std::string> readLines(DictionaryFile &file)
 {
     std::vector<std::string> lines;
@@ -47,7 +44,7 @@ void checkDictionary(std::string_view content, bool withAffixes)
 const std::string &filler()
 {
     static const std::string text = [] {
-        std::string lines(ReadBlock, 'x');
+        std::string lines(DictionaryFile::BlockSize, 'x');
         for (std::size_t at = 299; at < lines.size(); at += 300)
             lines[at] = '\n';
         return lines;
@@ -73,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // Kept from one input to the next: a fresh block of this size per input costs more
         // under the address checker than the test itself.
         static std::string padded;
-        padded.assign(filler(), 0, ReadBlock - into);
+        padded.assign(filler(), 0, DictionaryFile::BlockSize - into);
         padded.append(input);
         checkDictionary(padded, false);
     }
