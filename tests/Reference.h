@@ -250,11 +250,12 @@ inline std::string naiveShownWord(std::string_view line, std::string_view word)
     return naiveIsUtf8Line(line) ? std::string(word) : naiveUtf8FromWindows1252(word);
 }
 
-// LF, CRLF and CR each end a line; a break at the very end starts no further line.
+// LF, CRLF and CR each end a line; a break at the very end starts no further line. A UTF-8
+// byte-order mark at the very start is no part of the first line.
 inline std::vector<std::string> naiveSplitLines(std::string_view bytes)
 {
     std::vector<std::string> lines;
-    std::size_t start = 0;
+    std::size_t start = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     while (start < bytes.size()) {
         std::size_t end = start;
         while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')

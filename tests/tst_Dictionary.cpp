@@ -111,6 +111,10 @@ void tst_Dictionary::lines_data()
     QTest::newRow("empty file") << QByteArray() << L{};
     QTest::newRow("only a break") << QByteArray("\n") << L{""};
     QTest::newRow("NUL bytes stay") << QByteArray("a\0b\nc", 5) << L{QByteArray("a\0b", 3), "c"};
+    QTest::newRow("a byte-order mark begins no line") << QByteArray("\xEF\xBB\xBF"
+                                                                    "2255,CALL,N\nb")
+                                                      << L{"2255,CALL,N", "b"};
+    QTest::newRow("a byte-order mark alone") << QByteArray("\xEF\xBB\xBF") << L{};
 }
 
 void tst_Dictionary::lines()
@@ -236,10 +240,14 @@ void tst_Dictionary::mixedBreaksAcrossBlocks()
 void tst_Dictionary::passesAgreeWithReference_data()
 {
     QTest::addColumn<QByteArray>("lineBreak");
+    QTest::addColumn<QByteArray>("fileStart");
     addReadingRows([](const char *reading, int marker, bool readAhead) {
         for (const char *lineBreak : {"\n", "\r\n"}) {
-            QTest::addRow("%s, %s", lineBreak[0] == '\n' ? "LF" : "CRLF", reading)
-                << QByteArray(lineBreak) << marker << readAhead;
+            const char *breakName = lineBreak[0] == '\n' ? "LF" : "CRLF";
+            QTest::addRow("%s, %s", breakName, reading)
+                << QByteArray(lineBreak) << QByteArray() << marker << readAhead;
+            QTest::addRow("%s, a byte-order mark, %s", breakName, reading)
+                << QByteArray(lineBreak) << QByteArray("\xEF\xBB\xBF") << marker << readAhead;
         }
     });
 }
@@ -247,10 +255,12 @@ void tst_Dictionary::passesAgreeWithReference_data()
 // The shortcuts that the passes take from the marks of each block (the lines that may start
 // with a key, the lines that may hold the word) against the plain reference, over several
 // blocks, with lines that run from one block into the next. Words mix ASCII, Windows-1252 and
-// UTF-8 letters, so that some lines are UTF-8 and others Windows-1252.
+// UTF-8 letters, so that some lines are UTF-8 and others Windows-1252. The first record is a
+// word, a suffix and a prefix at once, so that each pass must find it past a byte-order mark.
 void tst_Dictionary::passesAgreeWithReference()
 {
     QFETCH(QByteArray, lineBreak);
+    QFETCH(QByteArray, fileStart);
     applyReading();
     std::mt19937 random(11);
     // Words of ASCII, of Windows-1252 letters and of two-byte UTF-8 letters.
@@ -259,8 +269,8 @@ void tst_Dictionary::passesAgreeWithReference()
         wordParts.emplace_back(1, c);
     for (const char *letter : {"\xC3\xA9", "\xC3\x89", "\xC5\x93"})
         wordParts.emplace_back(letter);
-    std::vector<std::string> lines;
-    QByteArray bytes;
+    std::vector<std::string> lines = {"2255,-CALL-,N"};
+    QByteArray bytes = fileStart + QByteArray::fromStdString(lines[0]) + lineBreak;
     while (bytes.size() < 3 * qsizetype(DictionaryFile::BlockSize)) {
         std::string line;
         for (int i = 1 + random() % 6; i > 0; --i)
