@@ -53,6 +53,8 @@ private slots:
     void pathBytesAsGiven();
     void lookupBeyondAToZ_data();
     void lookupBeyondAToZ();
+    void numberBytesAsGiven_data();
+    void numberBytesAsGiven();
     void lostOutput_data();
     void lostOutput();
 };
@@ -276,6 +278,46 @@ void tst_NumraFind::lookupBeyondAToZ()
     const Result result = run({"--dictionary", path, "--lookup", word});
     QCOMPARE(result.out, out);
     QCOMPARE(result.status, out.isEmpty() ? 1 : 0);
+}
+
+// The number as the shell hands it on; what the number field cannot hold shows as U+FFFD in
+// the vanity form, and control characters are refused.
+void tst_NumraFind::numberBytesAsGiven_data()
+{
+    QTest::addColumn<QByteArray>("number");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    const QString refused = "numra-find: NUMBER holds a control character (a tab, a line break "
+                            "or another)\n";
+    const auto between = [](const char *middle) { return "2255" + QByteArray(middle) + "669"; };
+    QTest::newRow("a byte that is not UTF-8") << between("\xff") << 0 << "CALL NOW\tCALL\ufffdNOW\n"
+                                              << "3 complete phrases in ";
+    QTest::newRow("a character outside Windows-1252")
+        << between("\xe2\x86\x92") << 0 << "CALL NOW\tCALL\ufffdNOW\n"
+        << "3 complete phrases in ";
+    QTest::newRow("a line break") << between("\n") << 2 << QString() << refused;
+    QTest::newRow("a tab") << between("\t") << 2 << QString() << refused;
+    QTest::newRow("a C1 control character") << between("\xc2\x85") << 2 << QString() << refused;
+}
+
+void tst_NumraFind::numberBytesAsGiven()
+{
+    QFETCH(QByteArray, number);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    qputenv("NUMRA_TEST_NUMBER", number);
+    QProcess process;
+    process.start("/bin/sh", {"-c",
+                              "exec \"$0\" --dictionary \"$1\" --phrases --limit 1 "
+                              "\"$NUMRA_TEST_NUMBER\"",
+                              program(), m_dictionary});
+    const Result result = finish(process);
+    qunsetenv("NUMRA_TEST_NUMBER");
+    QCOMPARE(result.out, out);
+    QVERIFY2(result.err.startsWith(err), qPrintable(result.err));
+    QCOMPARE(result.status, status);
 }
 
 void tst_NumraFind::lostOutput_data()

@@ -38,7 +38,9 @@ const char Usage[] =
     "Lists the dictionary words that spell a part of NUMBER on a telephone keypad, one per\n"
     "line: the word, a tab, the digits it represents, a tab, its class. NUMBER is taken\n"
     "exactly as given (spaces, dashes and parentheses stay); a \xE2\x80\xA2 (U+2022) in it stands\n"
-    "for a digit already covered, as in Numra's number field.\n"
+    "for a digit already covered, as in Numra's number field. A NUMBER that holds a control\n"
+    "character (a tab, a line break) is refused; a character that the number field cannot hold\n"
+    "(a byte that is not UTF-8, a letter outside Windows-1252) shows as \xEF\xBF\xBD (U+FFFD).\n"
     "\n"
     "  --left          only words that start at the first free digit\n"
     "  --right         only words that end at the last free digit\n"
@@ -74,6 +76,20 @@ struct Options
     bool all = false;
     std::optional<std::size_t> limit;
 };
+
+// A tab or a line break in the number would split the output's lines and columns.
+bool holdsControlCharacter(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        char32_t c;
+        if (!Numra::DecodeUtf8(text, pos, c))
+            ++pos; // not UTF-8: shown as U+FFFD
+        else if (c < 0x20 || (c >= 0x7F && c < 0xA0))
+            return true;
+    }
+    return false;
+}
 
 int usageError(const char *message)
 {
@@ -275,6 +291,12 @@ int main(int argc, char *argv[])
 
     std::string numberText;
     if (options.number) {
+        if (holdsControlCharacter(*options.number)) {
+            std::fputs("numra-find: NUMBER holds a control character (a tab, a line break or "
+                       "another)\n",
+                       stderr);
+            return Trouble;
+        }
         numberText = Numra::FieldBytesFromUtf8(*options.number);
         if (numberText.size() > Numra::ShortStringMax)
             return tooLong("NUMBER", "characters");
