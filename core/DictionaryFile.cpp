@@ -350,11 +350,13 @@ void DictionaryFile::Bind(std::string path)
 bool DictionaryFile::Reset()
 {
     Close();
-    if (m_path.empty())
+    if (m_path.empty()) {
+        m_openError = std::make_error_code(std::errc::no_such_file_or_directory);
         return false;
+    }
     // Only a regular file is a dictionary: a directory fails at the first read, a FIFO blocks
     // and a device such as /dev/zero never ends.
-    m_file = OpenRegularFile(PathFromBytes(m_path));
+    m_file = OpenRegularFile(PathFromBytes(m_path), m_openError);
     if (!m_file)
         return false;
     std::setvbuf(m_file, nullptr, _IONBF, 0);

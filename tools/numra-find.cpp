@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,8 @@ const char Usage[] =
     "for a digit already covered, as in Numra's number field. A NUMBER that holds a control\n"
     "character (a tab, a line break) is refused; a character that the number field cannot hold\n"
     "(a byte that is not UTF-8, a letter outside Windows-1252) shows as \xEF\xBF\xBD (U+FFFD).\n"
+    "Each line of the dictionary is read as UTF-8 if it is UTF-8, else as Windows-1252; the\n"
+    "output is UTF-8.\n"
     "\n"
     "  --left          only words that start at the first free digit\n"
     "  --right         only words that end at the last free digit\n"
@@ -63,6 +66,7 @@ const char Usage[] =
     "\n"
     "The status line (matches, lines examined, seconds; for --phrases the number of\n"
     "complete phrases, or why there is none) goes to standard error.\n"
+    "Each option may be given once.\n"
     "Exit status: 0 when something was listed, 1 when nothing was, 2 for a usage error or\n"
     "a dictionary that cannot be opened or read.\n";
 
@@ -105,12 +109,14 @@ int tooLong(const char *what, const char *unit)
     return Trouble;
 }
 
-int dictionaryError(Numra::DictionaryError error, const std::string &path)
+// The window's own words, and for a script the system's reason.
+int dictionaryError(Numra::DictionaryError error, const Numra::DictionaryFile &file)
 {
-    const char *phrase = error == Numra::DictionaryError::CouldNotOpen
-                             ? "Can Not Open "
-                             : "Error Reading Dictionary ";
-    std::fprintf(stderr, "%s%s\n", phrase, path.c_str());
+    if (error == Numra::DictionaryError::CouldNotOpen)
+        std::fprintf(stderr, "Can Not Open %s: %s\n", file.Path().c_str(),
+                     file.OpenError().message().c_str());
+    else
+        std::fprintf(stderr, "Error Reading Dictionary %s\n", file.Path().c_str());
     return Trouble;
 }
 
@@ -156,7 +162,7 @@ int convert(Numra::DictionaryFile &file, std::string_view numberText, Numra::Pla
         });
     const bool written = outputWritten();
     if (outcome.error != Numra::DictionaryError::None)
-        return dictionaryError(outcome.error, file.Path());
+        return dictionaryError(outcome.error, file);
     if (!written)
         return Trouble;
     printStatus(outcome.accepted, outcome.examined, secondsSince(start));
@@ -168,7 +174,7 @@ int lookup(Numra::DictionaryFile &file, std::string_view word)
     const auto start = std::chrono::steady_clock::now();
     const auto outcome = Numra::RunLookup(file, word);
     if (outcome.error != Numra::DictionaryError::None)
-        return dictionaryError(outcome.error, file.Path());
+        return dictionaryError(outcome.error, file);
     for (const auto &number : outcome.numbers) {
         write(number);
         write("\n");
@@ -187,7 +193,7 @@ int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Opti
     const auto start = std::chrono::steady_clock::now();
     const auto found = Numra::PhraseSuggestions::Collect(file, numberText);
     if (found.Error() != Numra::DictionaryError::None)
-        return dictionaryError(found.Error(), file.Path());
+        return dictionaryError(found.Error(), file);
     const auto print = [&](const Numra::Suggestion &phrase) {
         write(Numra::PhraseText(phrase.words));
         write("\t");
@@ -213,8 +219,8 @@ int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Opti
         std::fprintf(stderr, "%s\n", Numra::NoPhraseText(found.Why()).c_str());
     const std::string seconds =
         Numra::FormatSeconds(secondsSince(start), Numra::LocaleDecimalSeparator());
-    std::fprintf(stderr, "%s complete phrases in %s secs\n",
-                 Numra::PhraseCountText(found.Count(), found.ApproximateCount()).c_str(),
+    std::fprintf(stderr, "%s in %s secs\n",
+                 Numra::CompletePhrasesText(found.Count(), found.ApproximateCount()).c_str(),
                  seconds.c_str());
     return printed > 0 ? Found : NoneFound;
 }
@@ -235,12 +241,16 @@ int main(int argc, char *argv[])
 
     Options options;
     bool placementGiven = false;
+    std::set<std::string_view> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(Usage, stdout);
             return outputWritten() ? Found : Trouble;
         }
+        // A second --lookup or --dictionary would quietly replace the first.
+        if (arg.starts_with("--") && arg != "--" && !given.insert(arg).second)
+            return usageError("give each option once");
         if (arg == "--dictionary" || arg == "--lookup") {
             if (i + 1 >= args.size())
                 return usageError("an option needs a value");
