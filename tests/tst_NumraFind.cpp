@@ -132,6 +132,8 @@ void tst_NumraFind::runs_data()
         << QStringList{"--phrases", "--limit", "1", "--limit", "2", "2255669"} << 2 << "";
     QTest::newRow("a repeated --phrases")
         << QStringList{"--phrases", "--phrases", "2255669"} << 2 << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0
+                             << "numra-find " NUMRA_TEST_VERSION "\n";
 }
 
 void tst_NumraFind::runs()
@@ -412,6 +414,7 @@ void tst_NumraFind::lostOutput_data()
     QTest::newRow("conversion") << QStringList{"--dictionary", "@", "2255669"};
     QTest::newRow("lookup") << QStringList{"--dictionary", "@", "--lookup", "call"};
     QTest::newRow("help") << QStringList{"--help"};
+    QTest::newRow("version") << QStringList{"--version"};
 }
 
 void tst_NumraFind::lostOutput()

@@ -35,6 +35,7 @@ const char Usage[] =
     "Usage: numra-find [--dictionary FILE] [--left | --right | --any] NUMBER\n"
     "       numra-find --phrases [--limit N | --all] [--dictionary FILE] NUMBER\n"
     "       numra-find --lookup WORD [--dictionary FILE]\n"
+    "       numra-find --help | --version\n"
     "\n"
     "Lists the dictionary words that spell a part of NUMBER on a telephone keypad, one per\n"
     "line: the word, a tab, the digits it represents, a tab, its class. NUMBER is taken\n"
@@ -63,6 +64,7 @@ const char Usage[] =
     "  --dictionary FILE\n"
     "                  the dictionary to read (default: the one that ships with Numra)\n"
     "  --help          show this text\n"
+    "  --version       show the version of numra-find\n"
     "\n"
     "The status line (matches, lines examined, seconds; for --phrases the number of\n"
     "complete phrases, or why there is none) goes to standard error.\n"
@@ -246,6 +248,10 @@ int main(int argc, char *argv[])
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(Usage, stdout);
+            return outputWritten() ? Found : Trouble;
+        }
+        if (arg == "--version") {
+            std::fputs("numra-find " NUMRA_VERSION "\n", stdout);
             return outputWritten() ? Found : Trouble;
         }
         // A second --lookup or --dictionary would quietly replace the first.
