@@ -364,8 +364,9 @@ void TMainForm::chooseAffix(int row)
     const Numra::AffixCombination combination = Numra::JoinAffix(
         *entry, m_state.SelectedWord, m_state.SelectedNumber, m_state.SelectedPosition);
     m_state.AffixPosition = combination.position;
+    // The word is UTF-8, as its line was read; the digits are the number text's.
     m_affixForm->setCombination(TextCodec::fromDictionary(combination.word),
-                                TextCodec::fromDictionary(combination.digits));
+                                TextCodec::fromFieldBytes(combination.digits));
     Platform::execModal(m_affixForm);
 }
 
@@ -381,7 +382,8 @@ void TMainForm::AffixOkBtnClick(const QString &word, const QString &represents)
         return;
     setCoveredText(text);
     const std::string wordBytes = TextCodec::toDictionary(word);
-    const std::string digitBytes = TextCodec::toDictionary(represents);
+    // One byte a character, as the covers just written and the give-back count them.
+    const std::string digitBytes = fieldBytes(represents);
     phrase.Put(slot, wordBytes, digitBytes, m_state.AffixPosition);
     m_phrase->showPhrase(m_phrase->gridRowCount());
     m_state.SelectedWord = wordBytes;

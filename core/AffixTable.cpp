@@ -18,7 +18,7 @@ DictionaryError ReadAffixTable(DictionaryFile &file, AffixTable &table)
     Record record;
     return ReadDictionary(file, [&](std::string_view line) {
         // Only a line holding a hyphen can give an affix; skip the split for all others.
-        if (line.find('-') != std::string_view::npos && SplitRecord(line, record))
+        if (line.find('-') != std::string_view::npos && SplitShownRecord(line, record))
             AddAffixes(record, table);
     });
 }

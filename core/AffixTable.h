@@ -40,8 +40,8 @@ inline bool IsAffixWord(std::string_view word)
 // The entries a record gives, by the rule above.
 void AddAffixes(const Record &record, AffixTable &table);
 
-// Empties the table and fills it from the dictionary; after a read error the entries taken
-// so far stay.
+// Empties the table and fills it from the dictionary, each affix in UTF-8 as its line reads;
+// after a read error the entries taken so far stay.
 DictionaryError ReadAffixTable(DictionaryFile &file, AffixTable &table);
 
 // The index of the last entry, -1 for an empty table.

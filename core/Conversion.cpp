@@ -106,7 +106,7 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
         file, pick,
         [&](const LineBlock &block, const PickedLines &picked) {
             for (const PickedLine &line : picked.Lines) {
-                SplitRecord(picked.Line(block, line), record);
+                SplitShownRecord(picked.Line(block, line), record);
                 ++outcome.accepted;
                 sink(record, outcome.examined + line.Index + 1);
             }

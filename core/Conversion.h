@@ -23,7 +23,7 @@ bool FitsPlacement(Placement placement, int keyPos, std::string_view number,
                    std::string_view numberText, int leftAnchor, int rightAnchor);
 
 // One pass over the dictionary: every record whose digits occur in the number text at the
-// chosen place goes to the sink, in file order.
+// chosen place goes to the sink, in file order, its word in UTF-8 (SplitShownRecord).
 // onOpened runs once the file is open, before the first line is read.
 ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberText,
                                 Placement placement,

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
+#include <string_view>
 #include <system_error>
 #include <thread>
 
@@ -94,12 +95,24 @@ std::size_t wholeLinesEnd(const Slot &slot, std::size_t rest, bool &skipLf)
     return last == slot.Got ? rest : pastBreak(slot, last, skipLf);
 }
 
+// Editors on Windows begin a UTF-8 file with a byte-order mark, which is no part of its first
+// line.
+std::size_t byteOrderMarkLength(const Slot &slot)
+{
+    constexpr std::string_view Mark = "\xEF\xBB\xBF";
+    return slot.Block == 0 && std::string_view(slot.Text(), slot.Got).starts_with(Mark)
+               ? Mark.size()
+               : 0;
+}
+
 // Where the first line of a block read at its place begins: the line before it runs on into
 // the block unless the byte before the block ended it.
 std::size_t firstLineStart(const Slot &slot)
 {
     const char *text = slot.Text();
-    if (slot.Block == 0 || text[-1] == '\n')
+    if (slot.Block == 0)
+        return byteOrderMarkLength(slot);
+    if (text[-1] == '\n')
         return 0;
     if (text[-1] == '\r')
         return slot.Got > 0 && text[0] == '\n' ? 1 : 0;
@@ -337,11 +350,13 @@ void DictionaryFile::Bind(std::string path)
 bool DictionaryFile::Reset()
 {
     Close();
-    if (m_path.empty())
+    if (m_path.empty()) {
+        m_openError = std::make_error_code(std::errc::no_such_file_or_directory);
         return false;
+    }
     // Only a regular file is a dictionary: a directory fails at the first read, a FIFO blocks
     // and a device such as /dev/zero never ends.
-    m_file = OpenRegularFile(PathFromBytes(m_path));
+    m_file = OpenRegularFile(PathFromBytes(m_path), m_openError);
     if (!m_file)
         return false;
     std::setvbuf(m_file, nullptr, _IONBF, 0);
@@ -380,7 +395,7 @@ DictionaryFile::ReadResult DictionaryFile::ReadBlock(LineBlock &block, const Pic
             if (b.CurrentIs(ReadState::End))
                 return ReadResult::End;
             b.Current = &b.Take(m_file);
-            std::size_t start = 0;
+            std::size_t start = byteOrderMarkLength(*b.Current);
             if (b.SkipLf && b.Current->Got > 0) {
                 b.SkipLf = false;
                 if (b.Current->Text()[0] == '\n')

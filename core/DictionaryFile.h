@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace Numra {
@@ -173,8 +174,10 @@ public:
     void Bind(std::string path);
     const std::string &Path() const { return m_path; }
 
-    // Opens the bound file again at its first line; false when it cannot be opened.
+    // Opens the bound file again at its first line; false when it cannot be opened, and then
+    // OpenError says why.
     bool Reset();
+    std::error_code OpenError() const { return m_openError; }
     bool IsOpen() const { return m_file != nullptr; }
     void Close();
 
@@ -215,6 +218,7 @@ private:
 
     std::string m_path;
     std::FILE *m_file = nullptr;
+    std::error_code m_openError;
     std::unique_ptr<Blocks> m_blocks;
 };
 

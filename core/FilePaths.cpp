@@ -39,17 +39,50 @@ std::string PathToBytes(const std::filesystem::path &path)
 #endif
 }
 
-std::FILE *OpenRegularFile(const std::filesystem::path &path)
+namespace {
+
+class FileKindCategory : public std::error_category
 {
+public:
+    const char *name() const noexcept override { return "file kind"; }
+    std::string message(int) const override { return "Not a regular file"; }
+};
+
+std::error_code notRegularFile(bool directory)
+{
+    static const FileKindCategory category;
+    return directory ? std::make_error_code(std::errc::is_a_directory)
+                     : std::error_code(1, category);
+}
+
+std::error_code lastError()
+{
+    return {errno, std::generic_category()};
+}
+
+} // namespace
+
+std::FILE *OpenRegularFile(const std::filesystem::path &path, std::error_code &error)
+{
+    error.clear();
 #ifdef _WIN32
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+    const std::filesystem::file_status kind = std::filesystem::status(path, error);
+    if (!error && kind.type() == std::filesystem::file_type::not_found)
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
+    if (error)
         return nullptr;
+    if (!std::filesystem::is_regular_file(kind)) {
+        error = notRegularFile(std::filesystem::is_directory(kind));
+        return nullptr;
+    }
     std::FILE *file = _wfopen(path.c_str(), L"rb");
-    if (!file)
+    if (!file) {
+        error = lastError();
         return nullptr;
+    }
     struct _stat64 status;
     if (_fstat64(_fileno(file), &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG) {
+        error = notRegularFile(false);
         std::fclose(file);
         return nullptr;
     }
@@ -59,19 +92,30 @@ std::FILE *OpenRegularFile(const std::filesystem::path &path)
     // The check before the open keeps a FIFO from being opened at all (its open would wait for
     // a writer); the one after it catches a path swapped in between, which O_NONBLOCK keeps
     // from blocking the open.
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::stat(path.c_str(), &status) != 0) {
+        error = lastError();
         return nullptr;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        error = notRegularFile(S_ISDIR(status.st_mode));
+        return nullptr;
+    }
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        error = lastError();
         return nullptr;
+    }
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        error = notRegularFile(false);
         ::close(fd);
         return nullptr;
     }
     std::FILE *file = ::fdopen(fd, "rb");
-    if (!file)
+    if (!file) {
+        error = lastError();
         ::close(fd);
+    }
     return file;
 #endif
 }

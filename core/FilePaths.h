@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 // Paths where they reach the operating system. The core holds a path as bytes: on Windows UTF-8,
@@ -14,8 +15,9 @@ std::filesystem::path PathFromBytes(std::string_view bytes);
 std::string PathToBytes(const std::filesystem::path &path);
 
 // Opens a regular file (after following links) for binary reading; null for anything else, so
-// that a FIFO, a device or a directory is never read as if it were a file.
-std::FILE *OpenRegularFile(const std::filesystem::path &path);
+// that a FIFO, a device or a directory is never read as if it were a file. error then says why:
+// the system's reason, or that the path names no regular file.
+std::FILE *OpenRegularFile(const std::filesystem::path &path, std::error_code &error);
 
 // Reads up to size bytes at offset without moving the file's position, so that two threads may
 // read one open file at once. The count read is short at the end of the file or where an error

@@ -4,6 +4,7 @@
 #include "UnicodeLetters.h"
 
 #include <algorithm>
+#include <array>
 #include <unordered_set>
 
 namespace Numra {
@@ -26,12 +27,6 @@ std::string_view cutToShortString(std::string_view text)
     return cut;
 }
 
-bool isAscii(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 std::string unicodeKey(std::string_view text)
 {
     std::string key;
@@ -45,14 +40,12 @@ std::string unicodeKey(std::string_view text)
     return key;
 }
 
-} // namespace
-
-std::string WordKey(std::string_view text)
+// The key of text that is cut already and, beyond ASCII, in UTF-8.
+std::string keyOf(std::string_view text)
 {
-    const std::string_view cut = cutToShortString(text);
-    if (!isAscii(cut) && IsUtf8(cut))
-        return unicodeKey(RemoveParenthesized(Trim(cut)));
-    std::string lowered(cut);
+    if (!IsAscii(text))
+        return unicodeKey(RemoveParenthesized(Trim(text)));
+    std::string lowered(text);
     for (char &c : lowered) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
@@ -60,14 +53,61 @@ std::string WordKey(std::string_view text)
     return KeepLetters(RemoveParenthesized(Trim(lowered)));
 }
 
+// A record's word goes by the rule of its line; decoded, it may be longer than the line was,
+// so it is not cut again.
+std::string recordKey(std::string_view line, std::string_view word)
+{
+    return IsAscii(word) ? keyOf(word) : keyOf(LineTextAsUtf8(word, IsUtf8Line(line)));
+}
+
+} // namespace
+
+std::string WordKey(std::string_view text)
+{
+    const std::string_view cut = cutToShortString(text);
+    return keyOf(LineTextAsUtf8(cut, IsUtf8(cut)));
+}
+
 namespace {
 
 enum class Quick { NoRecord, Differs, Matches, Unsure };
 
-// Whether the letters of UTF-8 text, folded, continue the key from matched to its end; compared
-// as the text is decoded, so that most words stop at their first letter.
-bool restMatches(std::string_view text, std::string_view key, std::size_t matched)
+// The folded letters of each Windows-1252 byte, empty for a byte that is no letter; made once, so
+// that a Windows-1252 word is compared byte by byte at the cost of an ASCII one.
+const std::array<std::string, 256> &windows1252Folded()
 {
+    static const std::array<std::string, 256> table = [] {
+        std::array<std::string, 256> folded;
+        for (std::size_t b = 0; b < folded.size(); ++b) {
+            const char32_t c = FromWindows1252(static_cast<unsigned char>(b));
+            if (IsUnicodeLetter(c))
+                AppendCaseFolded(folded[b], c);
+        }
+        return folded;
+    }();
+    return table;
+}
+
+// Whether the letters of text read as UTF-8 or as Windows-1252, folded, continue the key from
+// matched to its end; compared as the text is decoded, so that most words stop at their first
+// letter.
+bool restMatches(std::string_view text, bool utf8, std::string_view key, std::size_t matched)
+{
+    const auto continues = [&](std::string_view folded) {
+        if (key.size() - matched < folded.size() || key.compare(matched, folded.size(), folded))
+            return false;
+        matched += folded.size();
+        return true;
+    };
+    if (!utf8) {
+        const auto &table = windows1252Folded();
+        for (char b : text) {
+            const std::string &folded = table[static_cast<unsigned char>(b)];
+            if (!folded.empty() && !continues(folded))
+                return false;
+        }
+        return matched == key.size();
+    }
     std::string folded; // short enough to stay in the string's own buffer
     std::size_t pos = 0;
     char32_t c;
@@ -76,9 +116,8 @@ bool restMatches(std::string_view text, std::string_view key, std::size_t matche
             continue;
         folded.clear();
         AppendCaseFolded(folded, c);
-        if (key.size() - matched < folded.size() || key.compare(matched, folded.size(), folded))
+        if (!continues(folded))
             return false;
-        matched += folded.size();
     }
     return matched == key.size();
 }
@@ -97,16 +136,14 @@ Quick quickMatch(std::string_view line, std::string_view key)
     if (second == std::string_view::npos || second == first + 1 || second + 1 >= line.size())
         return Quick::NoRecord;
     std::size_t matched = 0;
-    bool singleByte = false;
     for (std::size_t i = first + 1; i < second; ++i) {
         char c = line[i];
-        // Beyond ASCII the rest of the word decides: its letters count if it is UTF-8, else the
-        // Windows-1252 word keeps the a-to-z rule. The ASCII part before is alike in both.
-        if (static_cast<unsigned char>(c) >= 0x80 && !singleByte) {
+        // Beyond ASCII the rest of the word is read by the line's rule; the ASCII part before
+        // reads alike in both.
+        if (static_cast<unsigned char>(c) >= 0x80) {
             const std::string_view rest = line.substr(i, second - i);
-            if (IsUtf8(rest))
-                return restMatches(rest, key, matched) ? Quick::Matches : Quick::Differs;
-            singleByte = true;
+            return restMatches(rest, IsUtf8Line(line), key, matched) ? Quick::Matches
+                                                                     : Quick::Differs;
         }
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
@@ -157,7 +194,7 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
         if (quick == Quick::NoRecord || quick == Quick::Differs)
             return false;
         return SplitRecord(line, record) &&
-               (quick == Quick::Matches || WordKey(record.word) == key);
+               (quick == Quick::Matches || recordKey(line, record.word) == key);
     };
     // A key that begins with a letter a to z lets most lines be passed over unread.
     const bool byLetter = !key.empty() && key[0] >= 'a' && key[0] <= 'z';

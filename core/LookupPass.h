@@ -10,9 +10,9 @@
 
 namespace Numra {
 
-// The letters that decide a lookup match, with one parenthesised part removed. In text that is
-// valid UTF-8, letters of every script count and are case-folded (UnicodeLetters.h); in any
-// other text (Windows-1252) A to Z are lowered and only a to z kept. For ASCII both agree.
+// The letters that decide a lookup match, with one parenthesised part removed: letters of every
+// script, case-folded (UnicodeLetters.h), of text read as UTF-8 when it is valid UTF-8 and as
+// Windows-1252 otherwise. A record's word is read by its line's rule instead (IsUtf8Line).
 std::string WordKey(std::string_view text);
 
 struct LookupOutcome

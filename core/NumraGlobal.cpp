@@ -1,5 +1,7 @@
 #include "NumraGlobal.h"
 
+#include "TextEncoding.h"
+
 #include <algorithm>
 
 namespace Numra {
@@ -47,6 +49,15 @@ bool SplitRecord(std::string_view line, std::string &number, std::string &word, 
 bool SplitRecord(std::string_view line, Record &record)
 {
     return SplitRecord(line, record.number, record.word, record.cls);
+}
+
+bool SplitShownRecord(std::string_view line, Record &record)
+{
+    if (!SplitRecord(line, record))
+        return false;
+    if (!IsAscii(record.word))
+        record.word = LineTextAsUtf8(record.word, IsUtf8Line(line));
+    return true;
 }
 
 std::string KeepLetters(std::string_view source)

@@ -74,6 +74,9 @@ struct Record
 bool SplitRecord(std::string_view line, std::string &number, std::string &word, std::string &cls,
                  std::size_t maxLength = ShortStringMax);
 bool SplitRecord(std::string_view line, Record &record);
+// SplitRecord, with the word as the user sees it: in UTF-8, read by its line's rule
+// (IsUtf8Line). The number stays the line's bytes, which the number text is matched against.
+bool SplitShownRecord(std::string_view line, Record &record);
 
 std::string KeepLetters(std::string_view source);
 std::string RemoveParenthesized(std::string_view source);

@@ -13,7 +13,7 @@ inline constexpr int SlotCount = 100;
 
 struct PhraseSlot
 {
-    std::string word;
+    std::string word;          // as shown, in UTF-8
     std::string digits;        // the digit text the word stands for
     std::int32_t position = 0; // where the digits start in the number text, from 1
 };

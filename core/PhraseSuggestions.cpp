@@ -308,10 +308,13 @@ std::string VanityForm(std::string_view numberText, const std::vector<SuggestedW
     std::string vanity;
     std::size_t done = 0;
     // The number text holds one byte a character; what stays of it is written as UTF-8, like
-    // the words.
+    // the words, and a character the number text could not hold as U+FFFD, not as a control
+    // character.
     const auto keep = [&vanity](std::string_view part) {
         for (char c : part)
-            AppendUtf8(vanity, FromWindows1252(static_cast<unsigned char>(c)));
+            AppendUtf8(vanity, c == UnmappableByte
+                                   ? U'\uFFFD'
+                                   : FromWindows1252(static_cast<unsigned char>(c)));
     };
     for (const SuggestedWord &w : inNumberOrder(words, sorted)) {
         const auto start = static_cast<std::size_t>(std::max(w.position, 1) - 1);

@@ -142,8 +142,8 @@ private:
 std::string PhraseText(const std::vector<SuggestedWord> &words);
 
 // The number text (one byte a character, as the number field holds it) with each word, trimmed,
-// in place of its digits; everything else stays. In UTF-8: a word that is not UTF-8 is read as
-// Windows-1252.
+// in place of its digits; everything else stays, a character the number text cannot hold as
+// U+FFFD. In UTF-8: a word that is not UTF-8 is read as Windows-1252.
 std::string VanityForm(std::string_view numberText, const std::vector<SuggestedWord> &words);
 
 } // namespace Numra

@@ -44,6 +44,12 @@ std::string PhraseCountText(std::uint64_t count, double approximate)
     return std::string(text, end);
 }
 
+std::string CompletePhrasesText(std::uint64_t count, double approximate)
+{
+    return PhraseCountText(count, approximate) +
+           (count == 1 ? " complete phrase" : " complete phrases");
+}
+
 std::string NoPhraseText(const NoPhrase &why)
 {
     std::string text;

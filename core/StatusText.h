@@ -19,6 +19,8 @@ std::string ConversionStatusText(std::int64_t matches, std::int64_t examined, do
 // The count of complete phrases: exact, or, when the count says UINT64_MAX (at least that
 // many), the approximate count to three figures ("5.73e+20"), which alone is known.
 std::string PhraseCountText(std::uint64_t count, double approximate);
+// "1 complete phrase", "18 complete phrases".
+std::string CompletePhrasesText(std::uint64_t count, double approximate);
 
 // Why there is no complete phrase: "No word covers the digit at position 5".
 std::string NoPhraseText(const NoPhrase &why);

@@ -1,5 +1,9 @@
 #include "TextEncoding.h"
 
+#include "NumraGlobal.h"
+
+#include <algorithm>
+
 namespace Numra {
 
 char32_t FromWindows1252(unsigned char byte)
@@ -78,6 +82,12 @@ bool IsUtf8(std::string_view text)
     return true;
 }
 
+bool IsAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 void AppendUtf8(std::string &text, char32_t c)
 {
     if (c < 0x80) {
@@ -95,6 +105,63 @@ void AppendUtf8(std::string &text, char32_t c)
         text.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
         text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
+}
+
+std::string Utf8FromWindows1252(std::string_view text)
+{
+    std::string utf8;
+    utf8.reserve(text.size() + text.size() / 2);
+    for (char b : text)
+        AppendUtf8(utf8, FromWindows1252(static_cast<unsigned char>(b)));
+    return utf8;
+}
+
+namespace {
+
+// Whether the bytes begin a UTF-8 sequence, well formed so far, that they do not finish.
+bool beginsSequence(std::string_view bytes)
+{
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (bytes.size() >= length)
+        return false;
+    for (std::size_t i = 1; i < bytes.size(); ++i) {
+        const auto next = static_cast<unsigned char>(bytes[i]);
+        // The second byte rules out overlong forms, surrogates and code points past U+10FFFF.
+        const unsigned char least = i == 1 && lead == 0xE0   ? 0xA0
+                                    : i == 1 && lead == 0xF0 ? 0x90
+                                                             : 0x80;
+        const unsigned char most = i == 1 && lead == 0xED   ? 0x9F
+                                   : i == 1 && lead == 0xF4 ? 0x8F
+                                                            : 0xBF;
+        if (next < least || next > most)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool IsUtf8Line(std::string_view line)
+{
+    if (IsUtf8(line))
+        return true;
+    if (line.size() < ShortStringMax)
+        return false;
+    for (std::size_t tail = 1; tail <= 3 && tail <= line.size(); ++tail) {
+        const std::size_t start = line.size() - tail;
+        if (beginsSequence(line.substr(start)))
+            return IsUtf8(line.substr(0, start));
+    }
+    return false;
+}
+
+std::string LineTextAsUtf8(std::string_view text, bool utf8Line)
+{
+    return utf8Line ? std::string(text) : Utf8FromWindows1252(text);
 }
 
 std::string FieldBytesFromUtf8(std::string_view text)

@@ -25,7 +25,16 @@ char ToWindows1252(char32_t c);
 // there are not well-formed UTF-8 (overlong forms and surrogates are not).
 bool DecodeUtf8(std::string_view text, std::size_t &pos, char32_t &c);
 bool IsUtf8(std::string_view text);
+bool IsAscii(std::string_view text);
 void AppendUtf8(std::string &text, char32_t c);
+std::string Utf8FromWindows1252(std::string_view text);
+
+// The rule by which a dictionary line and every word on it are read: UTF-8 when the line is
+// UTF-8, Windows-1252 otherwise. A line the reader cut at its length limit may end inside a
+// character; that does not make it Windows-1252.
+bool IsUtf8Line(std::string_view line);
+// Text of a line, in UTF-8 by the line's rule.
+std::string LineTextAsUtf8(std::string_view text, bool utf8Line);
 
 // UTF-8 text as the number field holds it: one byte per character, see ToWindows1252. Each byte
 // of a malformed sequence counts as one character that the code page cannot hold.

@@ -6,6 +6,7 @@
 
 #include "AffixTable.h"
 #include "Conversion.h"
+#include "TextEncoding.h"
 #include "UnicodeLetters.h"
 
 #include <algorithm>
@@ -167,36 +168,94 @@ inline std::string naiveCutUtf8(std::string_view text)
     return cut(text);
 }
 
+// The bytes of a Windows-1252 character in UTF-8; the code page's table is data, taken from
+// the core (tst_TextEncoding checks it both ways).
+inline std::string naiveUtf8FromWindows1252(std::string_view text)
+{
+    std::string utf8;
+    for (char byte : text) {
+        const auto b = static_cast<unsigned char>(byte);
+        const char32_t c = b >= 0x80 && b < 0xA0 && Numra::Windows1252High[b - 0x80]
+                               ? Numra::Windows1252High[b - 0x80]
+                               : b;
+        if (c < 0x80) {
+            utf8 += char(c);
+        } else if (c < 0x800) {
+            utf8 += char(0xC0 | (c >> 6));
+            utf8 += char(0x80 | (c & 0x3F));
+        } else {
+            utf8 += char(0xE0 | (c >> 12));
+            utf8 += char(0x80 | ((c >> 6) & 0x3F));
+            utf8 += char(0x80 | (c & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+// A line is UTF-8 when its kept bytes are; a line cut at Max bytes may end in the first bytes of
+// a character, which some continuation would make whole.
+inline bool naiveIsUtf8Line(std::string_view line)
+{
+    std::u32string decoded;
+    if (naiveDecodeUtf8(line, decoded))
+        return true;
+    if (line.size() != Max)
+        return false;
+    for (std::size_t kept = 1; kept <= 3; ++kept) {
+        const std::string_view head = line.substr(0, Max - kept);
+        const std::string tail(line.substr(Max - kept));
+        if (!naiveDecodeUtf8(head, decoded))
+            continue;
+        for (std::size_t length = kept + 1; length <= 4; ++length) {
+            for (int second = 0x80; second <= 0xBF; ++second) {
+                std::string whole = tail;
+                if (whole.size() == 1)
+                    whole += char(second);
+                whole.resize(length, char(0x80));
+                if (naiveDecodeUtf8(whole, decoded) && decoded.size() == 1)
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
 // The letter and folding tables are data (checked against Qt's in tst_UnicodeLetters); the
-// rule around them is written here afresh.
+// rule around them is written here afresh. Text is read as UTF-8 or as Windows-1252, and in
+// either the letters of every script count.
+inline std::string naiveKeyOf(std::string_view text, bool utf8)
+{
+    std::u32string decoded;
+    const std::string removed = naiveRemoveParenthesized(text);
+    naiveDecodeUtf8(utf8 ? removed : naiveUtf8FromWindows1252(removed), decoded);
+    std::string key;
+    for (char32_t c : decoded) {
+        if (Numra::IsUnicodeLetter(c))
+            Numra::AppendCaseFolded(key, c);
+    }
+    return key;
+}
+
+// Typed text goes by its own bytes: UTF-8 when they are, Windows-1252 when not.
 inline std::string naiveWordKey(std::string_view text)
 {
     const std::string kept = naiveCutUtf8(text);
     std::u32string decoded;
-    const bool ascii = std::all_of(kept.begin(), kept.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (!ascii && naiveDecodeUtf8(kept, decoded) &&
-        naiveDecodeUtf8(naiveRemoveParenthesized(kept), decoded)) {
-        std::string key;
-        for (char32_t c : decoded) {
-            if (Numra::IsUnicodeLetter(c))
-                Numra::AppendCaseFolded(key, c);
-        }
-        return key;
-    }
-    std::string lowered = kept;
-    for (char &c : lowered) {
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    }
-    return naiveKeepLetters(naiveRemoveParenthesized(lowered));
+    return naiveKeyOf(kept, naiveDecodeUtf8(kept, decoded));
 }
 
-// LF, CRLF and CR each end a line; a break at the very end starts no further line.
+// A record's word goes by its line.
+inline std::string naiveShownWord(std::string_view line, std::string_view word)
+{
+    return naiveIsUtf8Line(line) ? std::string(word) : naiveUtf8FromWindows1252(word);
+}
+
+// LF, CRLF and CR each end a line; a break at the very end starts no further line. A UTF-8
+// byte-order mark at the very start is no part of the first line.
 inline std::vector<std::string> naiveSplitLines(std::string_view bytes)
 {
     std::vector<std::string> lines;
-    std::size_t start = 0;
+    std::size_t start = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
     while (start < bytes.size()) {
         std::size_t end = start;
         while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
@@ -239,6 +298,7 @@ inline std::vector<Record> naiveConvert(const std::vector<std::string> &lines,
             const int last = naiveLastPos(r.number, text);
             fits = last > 0 && last + int(r.number.size()) - 1 == right;
         }
+        r.word = naiveShownWord(line, r.word);
         if (fits)
             accepted.push_back(r);
     }
@@ -256,7 +316,8 @@ inline std::vector<std::string> naiveLookup(const std::vector<std::string> &line
     for (const std::string &line : lines) {
         ++examined;
         Record r;
-        if (!naiveSplitRecord(cut(line), r) || naiveWordKey(r.word) != key)
+        if (!naiveSplitRecord(cut(line), r) ||
+            naiveKeyOf(r.word, naiveIsUtf8Line(cut(line))) != key)
             continue;
         if (seen.insert(r.number).second)
             numbers.push_back(r.number);
@@ -271,6 +332,7 @@ inline Numra::AffixTable naiveAffixTable(const std::vector<std::string> &lines)
         Record r;
         if (!naiveSplitRecord(cut(line), r))
             continue;
+        r.word = naiveShownWord(cut(line), r.word);
         if (r.word.front() == '-')
             table.push_back({Numra::SuffixKind, r.word, r.number});
         if (r.word.back() == '-')

@@ -111,6 +111,10 @@ void tst_Dictionary::lines_data()
     QTest::newRow("empty file") << QByteArray() << L{};
     QTest::newRow("only a break") << QByteArray("\n") << L{""};
     QTest::newRow("NUL bytes stay") << QByteArray("a\0b\nc", 5) << L{QByteArray("a\0b", 3), "c"};
+    QTest::newRow("a byte-order mark begins no line") << QByteArray("\xEF\xBB\xBF"
+                                                                    "2255,CALL,N\nb")
+                                                      << L{"2255,CALL,N", "b"};
+    QTest::newRow("a byte-order mark alone") << QByteArray("\xEF\xBB\xBF") << L{};
 }
 
 void tst_Dictionary::lines()
@@ -236,25 +240,37 @@ void tst_Dictionary::mixedBreaksAcrossBlocks()
 void tst_Dictionary::passesAgreeWithReference_data()
 {
     QTest::addColumn<QByteArray>("lineBreak");
+    QTest::addColumn<QByteArray>("fileStart");
     addReadingRows([](const char *reading, int marker, bool readAhead) {
         for (const char *lineBreak : {"\n", "\r\n"}) {
-            QTest::addRow("%s, %s", lineBreak[0] == '\n' ? "LF" : "CRLF", reading)
-                << QByteArray(lineBreak) << marker << readAhead;
+            const char *breakName = lineBreak[0] == '\n' ? "LF" : "CRLF";
+            QTest::addRow("%s, %s", breakName, reading)
+                << QByteArray(lineBreak) << QByteArray() << marker << readAhead;
+            QTest::addRow("%s, a byte-order mark, %s", breakName, reading)
+                << QByteArray(lineBreak) << QByteArray("\xEF\xBB\xBF") << marker << readAhead;
         }
     });
 }
 
 // The shortcuts that the passes take from the marks of each block (the lines that may start
 // with a key, the lines that may hold the word) against the plain reference, over several
-// blocks, with lines that run from one block into the next.
+// blocks, with lines that run from one block into the next. Words mix ASCII, Windows-1252 and
+// UTF-8 letters, so that some lines are UTF-8 and others Windows-1252. The first record is a
+// word, a suffix and a prefix at once, so that each pass must find it past a byte-order mark.
 void tst_Dictionary::passesAgreeWithReference()
 {
     QFETCH(QByteArray, lineBreak);
+    QFETCH(QByteArray, fileStart);
     applyReading();
     std::mt19937 random(11);
-    const char *wordBytes = "abcfFlowersLOW-' (x,y)9";
-    std::vector<std::string> lines;
-    QByteArray bytes;
+    // Words of ASCII, of Windows-1252 letters and of two-byte UTF-8 letters.
+    std::vector<std::string> wordParts;
+    for (char c : std::string_view("abcfFlowersLOW-' (x,y)9\xE9\xC9\x9C"))
+        wordParts.emplace_back(1, c);
+    for (const char *letter : {"\xC3\xA9", "\xC3\x89", "\xC5\x93"})
+        wordParts.emplace_back(letter);
+    std::vector<std::string> lines = {"2255,-CALL-,N"};
+    QByteArray bytes = fileStart + QByteArray::fromStdString(lines[0]) + lineBreak;
     while (bytes.size() < 3 * qsizetype(DictionaryFile::BlockSize)) {
         std::string line;
         for (int i = 1 + random() % 6; i > 0; --i)
@@ -263,7 +279,7 @@ void tst_Dictionary::passesAgreeWithReference()
             line = "-" + line;
         line += ',';
         for (int i = 1 + random() % (random() % 200 == 0 ? 400 : 9); i > 0; --i)
-            line += wordBytes[random() % std::strlen(wordBytes)];
+            line += wordParts[random() % wordParts.size()];
         line += random() % 2 ? ",N" : ",A";
         lines.push_back(Reference::cut(line));
         bytes += QByteArray::fromStdString(line) + lineBreak;
@@ -281,13 +297,17 @@ void tst_Dictionary::passesAgreeWithReference()
         QCOMPARE(found.size(), expected.size());
         QVERIFY(std::equal(found.begin(), found.end(), expected.begin(), Reference::sameRecord));
     }
-    for (const char *word : {"flow", "Flowers", "-a", "cab", "x"}) {
+    for (const char *word : {"flow", "Flowers", "-a", "cab", "x", "call", "caf\xC3\xA9", "CAF\xC9",
+                             "\xC5\x92uf", "\xC3\xA9"}) {
         std::int64_t examined = 0;
         const std::vector<std::string> expected = Reference::naiveLookup(lines, word, examined);
         const auto outcome = RunLookup(file, word);
         QCOMPARE(outcome.examined, examined);
         QCOMPARE(outcome.numbers, expected);
     }
+    AffixTable table;
+    QCOMPARE(ReadAffixTable(file, table), DictionaryError::None);
+    QVERIFY(table == Reference::naiveAffixTable(lines));
 }
 
 namespace {
@@ -431,26 +451,35 @@ void tst_Dictionary::affixKinds_data()
 {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<QList<int>>("kinds");
-    QTest::newRow("suffix") << QByteArray("464,-ING,N") << QList<int>{SuffixKind};
-    QTest::newRow("prefix") << QByteArray("73,RE-,N") << QList<int>{PrefixKind};
+    QTest::addColumn<QByteArray>("affix"); // as every entry holds it
+    QTest::newRow("suffix") << QByteArray("464,-ING,N") << QList<int>{SuffixKind}
+                            << QByteArray("-ING");
+    QTest::newRow("prefix") << QByteArray("73,RE-,N") << QList<int>{PrefixKind}
+                            << QByteArray("RE-");
     QTest::newRow("single hyphen is both")
-        << QByteArray("1,-,N") << QList<int>{SuffixKind, PrefixKind};
-    QTest::newRow("hyphen inside") << QByteArray("1,A-B,N") << QList<int>{};
-    QTest::newRow("not a record") << QByteArray("464,-ING,") << QList<int>{};
-    QTest::newRow("hyphen only in a removed note") << QByteArray("228,CAT (-),N") << QList<int>{};
+        << QByteArray("1,-,N") << QList<int>{SuffixKind, PrefixKind} << QByteArray("-");
+    QTest::newRow("hyphen inside") << QByteArray("1,A-B,N") << QList<int>{} << QByteArray();
+    QTest::newRow("not a record") << QByteArray("464,-ING,") << QList<int>{} << QByteArray();
+    QTest::newRow("hyphen only in a removed note")
+        << QByteArray("228,CAT (-),N") << QList<int>{} << QByteArray();
+    QTest::newRow("Windows-1252 prefix in UTF-8")
+        << QByteArray("73,R\xc9-,N") << QList<int>{PrefixKind} << QByteArray("R\xc3\x89-");
 }
 
 void tst_Dictionary::affixKinds()
 {
     QFETCH(QByteArray, line);
     QFETCH(QList<int>, kinds);
+    QFETCH(QByteArray, affix);
     QTemporaryDir dir;
     DictionaryFile file(writeFile(dir, line));
     AffixTable table;
     QCOMPARE(ReadAffixTable(file, table), DictionaryError::None);
     QCOMPARE(qsizetype(table.size()), kinds.size());
-    for (qsizetype i = 0; i < kinds.size(); ++i)
+    for (qsizetype i = 0; i < kinds.size(); ++i) {
         QCOMPARE(int(table[i].Kind), kinds[i]);
+        QCOMPARE(QByteArray::fromStdString(table[i].Affix), affix);
+    }
 }
 
 void tst_Dictionary::affixTableKeepsEveryEntry()

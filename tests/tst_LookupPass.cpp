@@ -42,6 +42,8 @@ private slots:
     void lookup();
     void lookupBeyondAToZ_data();
     void lookupBeyondAToZ();
+    void lookupByLineRule_data();
+    void lookupByLineRule();
 };
 
 void tst_LookupPass::wordKey_data()
@@ -53,7 +55,9 @@ void tst_LookupPass::wordKey_data()
     QTest::newRow("spaces and digits") << QByteArray("  ca 1ll  ") << QByteArray("call");
     QTest::newRow("parenthesised part") << QByteArray("call (verb)") << QByteArray("call");
     QTest::newRow("no letters") << QByteArray("123 -'") << QByteArray();
-    QTest::newRow("Windows-1252 accent dropped") << QByteArray("caf\xe9") << QByteArray("caf");
+    QTest::newRow("Windows-1252 accent kept") << QByteArray("caf\xe9") << QByteArray("caf\xc3\xa9");
+    QTest::newRow("Windows-1252 ligature folds")
+        << QByteArray("C\x8cUR") << QByteArray("c\xc5\x93ur");
     QTest::newRow("UTF-8 accent kept") << QByteArray("Caf\xc3\x89") << QByteArray("caf\xc3\xa9");
     QTest::newRow("German sharp s folds to ss") << QByteArray("Stra\xc3\x9f"
                                                               "e")
@@ -145,6 +149,31 @@ void tst_LookupPass::lookupBeyondAToZ()
         "9,\u0457\u0436\u0430,N\n10,\u03bb\u03cc\u03b3\u03bf\u03c2,N\n"
         "11,cac,N\n12,123,N\n";
     const Found found = lookupIn(lines.toStdString(), word.toStdString());
+    QCOMPARE(found.error, DictionaryError::None);
+    QCOMPARE(found.numbers, numbers);
+}
+
+// Each line is read by its own rule: UTF-8 when it is, Windows-1252 when not, and the typed
+// word is compared with the word as that rule reads it.
+void tst_LookupPass::lookupByLineRule_data()
+{
+    QTest::addColumn<QByteArray>("dictionary");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::newRow("Windows-1252 word found by its accent")
+        << QByteArray("2233,caf\xe9,N\n2233,cafe,N\n") << "caf\u00e9" << QStringList{"2233"};
+    QTest::newRow("Windows-1252 capitals with a note found by their accent")
+        << QByteArray("2233,CAF\xc9 (drink),N\n") << "caf\u00e9" << QStringList{"2233"};
+    QTest::newRow("Windows-1252 line whose word alone would be UTF-8")
+        << QByteArray("2,\xc3\xa9,N \xe9\n") << "\u00e9" << QStringList{};
+}
+
+void tst_LookupPass::lookupByLineRule()
+{
+    QFETCH(QByteArray, dictionary);
+    QFETCH(QString, word);
+    QFETCH(QStringList, numbers);
+    const Found found = lookupIn(dictionary.toStdString(), word.toStdString());
     QCOMPARE(found.error, DictionaryError::None);
     QCOMPARE(found.numbers, numbers);
 }

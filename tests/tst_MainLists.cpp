@@ -69,6 +69,8 @@ private slots:
     void enteringFieldRestoresTypedNumber();
     void suffixJoined_data();
     void suffixJoined();
+    void wordsOfOtherEncodings_data();
+    void wordsOfOtherEncodings();
     void moreThan4999Matches();
     void releaseOnEmptyPhraseRow();
     void copyTrimsWordEndingInBlank();
@@ -353,6 +355,60 @@ void tst_MainLists::suffixJoined()
     // Giving the joined word back returns every digit it covered.
     MainFixture::clickRow(f->ui().SelectedGrid, 1);
     QCOMPARE(f->ui().Edit->text(), QStringLiteral("9255464"));
+}
+
+// Each word is read by its own line's rule, wherever it goes: the phrase, the affix join, the
+// correction window and the clipboard.
+void tst_MainLists::wordsOfOtherEncodings_data()
+{
+    QTest::addColumn<QByteArray>("dictionary");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QStringList>("steps"); // a candidate "word=digits", or "+affix" confirmed
+    QTest::addColumn<QString>("offered");   // the last combination the correction window showed
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("a suffix joined to a Windows-1252 word")
+        << QByteArray("5,j\xe9,N\n464,-ING,N\n6,na\xefve,N\n") << "54646"
+        << QStringList{"j\u00e9=5", "+-ING", "na\u00efve=6"} << "j\u00e9-ING"
+        << "54646, j\u00e9-ING na\u00efve";
+    QTest::newRow("a Windows-1252 prefix before a corrected word")
+        << QByteArray("73,R\xc9-,N\n5,j\xe9,N\n464,-ING,N\n") << "735464"
+        << QStringList{"j\u00e9=5", "+-ING", "+R\u00c9-"} << "R\u00c9-j\u00e9-ING"
+        << "735464, R\u00c9-j\u00e9-ING";
+    QTest::newRow("a Windows-1252 line and a UTF-8 line")
+        << QByteArray("5,j\xe9,N\n6,na\xc3\xafve,N\n") << "56"
+        << QStringList{"j\u00e9=5", "na\u00efve=6"} << QString() << "56, j\u00e9 na\u00efve";
+}
+
+void tst_MainLists::wordsOfOtherEncodings()
+{
+    QFETCH(QByteArray, dictionary);
+    QFETCH(QString, number);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, offered);
+    QFETCH(QString, copied);
+    f->dialogAnswer = f->writeDictionary(dictionary + "\n", "encodings.txt");
+    f->ui().Open1->trigger();
+    f->convert(number);
+    QString shown;
+    f->onModal = [&shown](QDialog *dialog) {
+        shown = qobject_cast<TAffixForm *>(dialog)->combinationWord();
+        dialog->findChild<QPushButton *>(QStringLiteral("AffixOkBtn"))->click();
+        return int(QDialog::Accepted);
+    };
+    for (const QString &step : steps) {
+        if (step.startsWith('+')) {
+            const int row = MainFixture::column(f->ui().AffixGrid, 0, 0).indexOf(step.mid(1));
+            QVERIFY2(row >= 0, qPrintable(step));
+            MainFixture::clickRow(f->ui().AffixGrid, row);
+        } else {
+            QVERIFY2(f->choose(step.section('=', 0, 0), step.section('=', 1)), qPrintable(step));
+        }
+    }
+    QCOMPARE(shown, offered);
+    QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
+    QCOMPARE(Platform::clipboardText(), copied);
+    // What is copied is what the phrase shows.
+    QCOMPARE(number + ", " + MainFixture::column(f->ui().SelectedGrid, 0).join(' '), copied);
 }
 
 void tst_MainLists::moreThan4999Matches()

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -21,6 +22,7 @@ private:
         int status;
         QString out;
         QString err;
+        QByteArray outBytes; // as written: QString::fromUtf8 drops a byte-order mark
     };
 
     static QString program() { return QCoreApplication::applicationDirPath() + "/numra-find"; }
@@ -28,8 +30,9 @@ private:
     static Result finish(QProcess &process)
     {
         process.waitForFinished(30000);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        const QByteArray out = process.readAllStandardOutput();
+        return {process.exitCode(), QString::fromUtf8(out),
+                QString::fromUtf8(process.readAllStandardError()), out};
     }
 
     Result run(const QStringList &arguments, const QString &executable = program()) const
@@ -53,6 +56,10 @@ private slots:
     void pathBytesAsGiven();
     void lookupBeyondAToZ_data();
     void lookupBeyondAToZ();
+    void otherDictionaries_data();
+    void otherDictionaries();
+    void numberBytesAsGiven_data();
+    void numberBytesAsGiven();
     void lostOutput_data();
     void lostOutput();
 };
@@ -65,6 +72,13 @@ void tst_NumraFind::initTestCase()
     file.write("2255,CALL,N\n669,NOW,N\n2,A,N\n5,J,N\n2255,Call,A\n2255,CALL,N\n7323,READ,N");
     QCOMPARE(::mkfifo(qPrintable(m_dir.filePath(QStringLiteral("fifo"))), 0600), 0);
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), m_dir.filePath(QStringLiteral("zero"))));
+    QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("loop")),
+                        m_dir.filePath(QStringLiteral("loop"))));
+    QFile locked(m_dir.filePath(QStringLiteral("locked.txt")));
+    QVERIFY(locked.open(QIODevice::WriteOnly));
+    locked.write("2255,CALL,N\n");
+    locked.close();
+    QVERIFY(locked.setPermissions({}));
 }
 
 void tst_NumraFind::runs_data()
@@ -110,6 +124,16 @@ void tst_NumraFind::runs_data()
         << QStringList{"--phrases", "--all", "--limit", "2", "2255"} << 2 << "";
     QTest::newRow("phrases with a placement")
         << QStringList{"--phrases", "--left", "2255"} << 2 << "";
+    QTest::newRow("a repeated lookup")
+        << QStringList{"--lookup", "call", "--lookup", "now"} << 2 << "";
+    QTest::newRow("a repeated dictionary")
+        << QStringList{"--dictionary", m_dictionary, "2255669"} << 2 << "";
+    QTest::newRow("a repeated limit")
+        << QStringList{"--phrases", "--limit", "1", "--limit", "2", "2255669"} << 2 << "";
+    QTest::newRow("a repeated --phrases")
+        << QStringList{"--phrases", "--phrases", "2255669"} << 2 << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0
+                             << "numra-find " NUMRA_TEST_VERSION "\n";
 }
 
 void tst_NumraFind::runs()
@@ -134,7 +158,8 @@ void tst_NumraFind::statusLineOnStandardError()
              qPrintable(result.err));
     result = run({"--dictionary", m_dir.filePath(QStringLiteral("missing.txt")), "2255"});
     QCOMPARE(result.status, 2);
-    QCOMPARE(result.err, "Can Not Open " + m_dir.filePath(QStringLiteral("missing.txt")) + "\n");
+    QCOMPARE(result.err, "Can Not Open " + m_dir.filePath(QStringLiteral("missing.txt")) +
+                             ": No such file or directory\n");
 }
 
 void tst_NumraFind::shippedDictionaryByDefault()
@@ -186,18 +211,30 @@ void tst_NumraFind::refused_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("err");
     QTest::newRow("an empty dictionary path")
-        << QStringList{"--dictionary", "", "2255"} << "Can Not Open \n";
+        << QStringList{"--dictionary", "", "2255"} << "Can Not Open : No such file or directory\n";
     QTest::newRow("/dev/zero") << QStringList{"--dictionary", "/dev/zero", "2255"}
-                               << "Can Not Open /dev/zero\n";
+                               << "Can Not Open /dev/zero: Not a regular file\n";
     QTest::newRow("/dev/urandom, looked up")
         << QStringList{"--dictionary", "/dev/urandom", "--lookup", "call"}
-        << "Can Not Open /dev/urandom\n";
-    QTest::newRow("a character device that ends")
-        << QStringList{"--dictionary", "/dev/null", "2"} << "Can Not Open /dev/null\n";
-    QTest::newRow("a FIFO with no writer")
-        << QStringList{"--dictionary", "@/fifo", "2255"} << "Can Not Open @/fifo\n";
-    QTest::newRow("a link to /dev/zero")
-        << QStringList{"--dictionary", "@/zero", "2255"} << "Can Not Open @/zero\n";
+        << "Can Not Open /dev/urandom: Not a regular file\n";
+    QTest::newRow("a character device that ends") << QStringList{"--dictionary", "/dev/null", "2"}
+                                                  << "Can Not Open /dev/null: Not a regular file\n";
+    QTest::newRow("a FIFO with no writer") << QStringList{"--dictionary", "@/fifo", "2255"}
+                                           << "Can Not Open @/fifo: Not a regular file\n";
+    QTest::newRow("a link to /dev/zero") << QStringList{"--dictionary", "@/zero", "2255"}
+                                         << "Can Not Open @/zero: Not a regular file\n";
+    QTest::newRow("a missing file") << QStringList{"--dictionary", "@/missing.txt", "2255"}
+                                    << "Can Not Open @/missing.txt: No such file or directory\n";
+    QTest::newRow("a loop of links") << QStringList{"--dictionary", "@/loop", "2255"}
+                                     << "Can Not Open @/loop: Too many levels of symbolic links\n";
+    QTest::newRow("a file taken for a folder")
+        << QStringList{"--dictionary", "@/fixture.txt/d.txt", "2255"}
+        << "Can Not Open @/fixture.txt/d.txt: Not a directory\n";
+    QTest::newRow("a folder") << QStringList{"--dictionary", "@", "2255"}
+                              << "Can Not Open @: Is a directory\n";
+    QTest::newRow("a file without read permission")
+        << QStringList{"--dictionary", "@/locked.txt", "2255"}
+        << "Can Not Open @/locked.txt: Permission denied\n";
     QTest::newRow("a number of 256 characters")
         << QStringList{"--dictionary", "@/fixture.txt", QString(252, ' ') + "2255"}
         << "numra-find: NUMBER is longer than 255 characters\n";
@@ -216,6 +253,8 @@ void tst_NumraFind::refused()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, err);
+    if (err.endsWith(QStringLiteral("Permission denied\n")) && ::geteuid() == 0)
+        QSKIP("root may read any file");
     arguments.replaceInStrings("@", m_dir.path());
     err.replace("@", m_dir.path());
     const Result result = run(arguments);
@@ -278,12 +317,104 @@ void tst_NumraFind::lookupBeyondAToZ()
     QCOMPARE(result.status, out.isEmpty() ? 1 : 0);
 }
 
+// Dictionaries as editors save them: with a byte-order mark, in Windows-1252, or mixing
+// encodings line by line. Whatever the dictionary's encoding, the output is UTF-8.
+void tst_NumraFind::otherDictionaries_data()
+{
+    QTest::addColumn<QByteArray>("dictionary");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err"); // how standard error begins
+    const QByteArray marked = "\xEF\xBB\xBF"
+                              "2255,CALL,N\n669,NOW,N\n";
+    const QByteArray windows1252 = "2233,caf\xe9,N\n";
+    QTest::newRow("a byte-order mark: the first record a candidate")
+        << marked << QStringList{"2255669"} << "CALL\t2255\tN\nNOW\t669\tN\n"
+        << "2 Matches out of 2 words in ";
+    QTest::newRow("a byte-order mark: the first record in a phrase")
+        << marked << QStringList{"--phrases", "2255669"} << "CALL NOW\tCALLNOW\n"
+        << "1 complete phrase in ";
+    QTest::newRow("a byte-order mark: the first record looked up")
+        << marked << QStringList{"--lookup", "call"} << "2255\n"
+        << "1 Matches out of 2 words in ";
+    QTest::newRow("Windows-1252: looked up by its accent")
+        << windows1252 << QStringList{"--lookup", "caf\u00e9"} << "2233\n"
+        << "1 Matches out of 1 words in ";
+    QTest::newRow("Windows-1252: a candidate in UTF-8")
+        << windows1252 << QStringList{"2233"} << "caf\u00e9\t2233\tN\n"
+        << "1 Matches out of 1 words in ";
+    QTest::newRow("Windows-1252: a phrase in UTF-8")
+        << windows1252 << QStringList{"--phrases", "(2233)"} << "caf\u00e9\t(caf\u00e9)\n"
+        << "1 complete phrase in ";
+    QTest::newRow("one phrase: singular")
+        << QByteArray("2255,CALL,N\n") << QStringList{"--phrases", "2255"} << "CALL\tCALL\n"
+        << "1 complete phrase in ";
+}
+
+void tst_NumraFind::otherDictionaries()
+{
+    QFETCH(QByteArray, dictionary);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("other.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(dictionary);
+    file.close();
+    const Result result = run(QStringList{"--dictionary", file.fileName()} + arguments);
+    QCOMPARE(result.outBytes, out.toUtf8());
+    QVERIFY2(result.err.startsWith(err), qPrintable(result.err));
+    QCOMPARE(result.status, 0);
+}
+
+// The number as the shell hands it on; what the number field cannot hold shows as U+FFFD in
+// the vanity form, and control characters are refused.
+void tst_NumraFind::numberBytesAsGiven_data()
+{
+    QTest::addColumn<QByteArray>("number");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    const QString refused = "numra-find: NUMBER holds a control character (a tab, a line break "
+                            "or another)\n";
+    const auto between = [](const char *middle) { return "2255" + QByteArray(middle) + "669"; };
+    QTest::newRow("a byte that is not UTF-8") << between("\xff") << 0 << "CALL NOW\tCALL\ufffdNOW\n"
+                                              << "3 complete phrases in ";
+    QTest::newRow("a character outside Windows-1252")
+        << between("\xe2\x86\x92") << 0 << "CALL NOW\tCALL\ufffdNOW\n"
+        << "3 complete phrases in ";
+    QTest::newRow("a line break") << between("\n") << 2 << QString() << refused;
+    QTest::newRow("a tab") << between("\t") << 2 << QString() << refused;
+    QTest::newRow("a C1 control character") << between("\xc2\x85") << 2 << QString() << refused;
+}
+
+void tst_NumraFind::numberBytesAsGiven()
+{
+    QFETCH(QByteArray, number);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    qputenv("NUMRA_TEST_NUMBER", number);
+    QProcess process;
+    process.start("/bin/sh", {"-c",
+                              "exec \"$0\" --dictionary \"$1\" --phrases --limit 1 "
+                              "\"$NUMRA_TEST_NUMBER\"",
+                              program(), m_dictionary});
+    const Result result = finish(process);
+    qunsetenv("NUMRA_TEST_NUMBER");
+    QCOMPARE(result.out, out);
+    QVERIFY2(result.err.startsWith(err), qPrintable(result.err));
+    QCOMPARE(result.status, status);
+}
+
 void tst_NumraFind::lostOutput_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("conversion") << QStringList{"--dictionary", "@", "2255669"};
     QTest::newRow("lookup") << QStringList{"--dictionary", "@", "--lookup", "call"};
     QTest::newRow("help") << QStringList{"--help"};
+    QTest::newRow("version") << QStringList{"--version"};
 }
 
 void tst_NumraFind::lostOutput()

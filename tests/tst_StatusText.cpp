@@ -76,13 +76,21 @@ void tst_StatusText::phraseCount_data()
     QTest::addColumn<qulonglong>("count");
     QTest::addColumn<double>("approximate");
     QTest::addColumn<QString>("text");
-    QTest::newRow("none") << 0ULL << 0.0 << "0";
-    QTest::newRow("exact") << 18ULL << 18.0 << "18";
+    QTest::addColumn<QString>("phrases");
+    QTest::newRow("none") << 0ULL << 0.0 << "0"
+                          << "0 complete phrases";
+    QTest::newRow("one: singular") << 1ULL << 1.0 << "1"
+                                   << "1 complete phrase";
+    QTest::newRow("exact") << 18ULL << 18.0 << "18"
+                           << "18 complete phrases";
     QTest::newRow("just under the limit")
-        << qulonglong(UINT64_MAX - 1) << 1.8446744073709552e19 << "18446744073709551614";
+        << qulonglong(UINT64_MAX - 1) << 1.8446744073709552e19 << "18446744073709551614"
+        << "18446744073709551614 complete phrases";
     QTest::newRow("past the limit")
-        << qulonglong(UINT64_MAX) << 573147844013817084101.0 << "5.73e+20";
-    QTest::newRow("trailing zeros dropped") << qulonglong(UINT64_MAX) << 2e19 << "2e+19";
+        << qulonglong(UINT64_MAX) << 573147844013817084101.0 << "5.73e+20"
+        << "5.73e+20 complete phrases";
+    QTest::newRow("trailing zeros dropped") << qulonglong(UINT64_MAX) << 2e19 << "2e+19"
+                                            << "2e+19 complete phrases";
 }
 
 void tst_StatusText::phraseCount()
@@ -90,7 +98,9 @@ void tst_StatusText::phraseCount()
     QFETCH(qulonglong, count);
     QFETCH(double, approximate);
     QFETCH(QString, text);
+    QFETCH(QString, phrases);
     QCOMPARE(QString::fromStdString(PhraseCountText(count, approximate)), text);
+    QCOMPARE(QString::fromStdString(CompletePhrasesText(count, approximate)), phrases);
     // The suggestion window wrote it with Qt before; its text stays the same.
     if (count == UINT64_MAX)
         QCOMPARE(text, QString::number(approximate, 'g', 3));

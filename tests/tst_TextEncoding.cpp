@@ -14,6 +14,8 @@ private slots:
     void utf8_data();
     void utf8();
     void windows1252RoundTrip();
+    void lineRule_data();
+    void lineRule();
 };
 
 // The number as numra-find gets it: one byte per character, the mark as byte 149.
@@ -88,6 +90,30 @@ void tst_TextEncoding::windows1252RoundTrip()
         QCOMPARE(ToWindows1252(c), undefined ? UnmappableByte : static_cast<char>(byte));
     }
     QCOMPARE(FromWindows1252(0x95), char32_t(0x2022));
+}
+
+// A dictionary line is read as UTF-8 when it is UTF-8; a line cut at the reader's limit may end
+// in part of a character.
+void tst_TextEncoding::lineRule_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("utf8");
+    const QByteArray upToLimit(252, 'x');
+    QTest::newRow("UTF-8 line") << QByteArray("2,caf\xc3\xa9,N") << true;
+    QTest::newRow("Windows-1252 line") << QByteArray("2,caf\xe9,N") << false;
+    QTest::newRow("cut at the limit after a lead byte") << upToLimit + "\xc3\xa9\xe2" << true;
+    QTest::newRow("cut at the limit after two bytes of three") << upToLimit + "x\xe2\x82" << true;
+    QTest::newRow("a lone lead byte short of the limit") << QByteArray("2,x,N\xe2") << false;
+    QTest::newRow("at the limit, bytes no character begins with")
+        << upToLimit + "x\xe0\x80" << false;
+    QTest::newRow("at the limit, not UTF-8 before the cut") << upToLimit + "\xe9x\xe2" << false;
+}
+
+void tst_TextEncoding::lineRule()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, utf8);
+    QCOMPARE(IsUtf8Line(line.toStdString()), utf8);
 }
 
 QTEST_APPLESS_MAIN(tst_TextEncoding)

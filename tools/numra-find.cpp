@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,11 +35,16 @@ const char Usage[] =
     "Usage: numra-find [--dictionary FILE] [--left | --right | --any] NUMBER\n"
     "       numra-find --phrases [--limit N | --all] [--dictionary FILE] NUMBER\n"
     "       numra-find --lookup WORD [--dictionary FILE]\n"
+    "       numra-find --help | --version\n"
     "\n"
     "Lists the dictionary words that spell a part of NUMBER on a telephone keypad, one per\n"
     "line: the word, a tab, the digits it represents, a tab, its class. NUMBER is taken\n"
     "exactly as given (spaces, dashes and parentheses stay); a \xE2\x80\xA2 (U+2022) in it stands\n"
-    "for a digit already covered, as in Numra's number field.\n"
+    "for a digit already covered, as in Numra's number field. A NUMBER that holds a control\n"
+    "character (a tab, a line break) is refused; a character that the number field cannot hold\n"
+    "(a byte that is not UTF-8, a letter outside Windows-1252) shows as \xEF\xBF\xBD (U+FFFD).\n"
+    "Each line of the dictionary is read as UTF-8 if it is UTF-8, else as Windows-1252; the\n"
+    "output is UTF-8.\n"
     "\n"
     "  --left          only words that start at the first free digit\n"
     "  --right         only words that end at the last free digit\n"
@@ -58,9 +64,11 @@ const char Usage[] =
     "  --dictionary FILE\n"
     "                  the dictionary to read (default: the one that ships with Numra)\n"
     "  --help          show this text\n"
+    "  --version       show the version of numra-find\n"
     "\n"
     "The status line (matches, lines examined, seconds; for --phrases the number of\n"
     "complete phrases, or why there is none) goes to standard error.\n"
+    "Each option may be given once.\n"
     "Exit status: 0 when something was listed, 1 when nothing was, 2 for a usage error or\n"
     "a dictionary that cannot be opened or read.\n";
 
@@ -74,6 +82,20 @@ struct Options
     bool all = false;
     std::optional<std::size_t> limit;
 };
+
+// A tab or a line break in the number would split the output's lines and columns.
+bool holdsControlCharacter(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        char32_t c;
+        if (!Numra::DecodeUtf8(text, pos, c))
+            ++pos; // not UTF-8: shown as U+FFFD
+        else if (c < 0x20 || (c >= 0x7F && c < 0xA0))
+            return true;
+    }
+    return false;
+}
 
 int usageError(const char *message)
 {
@@ -89,12 +111,14 @@ int tooLong(const char *what, const char *unit)
     return Trouble;
 }
 
-int dictionaryError(Numra::DictionaryError error, const std::string &path)
+// The window's own words, and for a script the system's reason.
+int dictionaryError(Numra::DictionaryError error, const Numra::DictionaryFile &file)
 {
-    const char *phrase = error == Numra::DictionaryError::CouldNotOpen
-                             ? "Can Not Open "
-                             : "Error Reading Dictionary ";
-    std::fprintf(stderr, "%s%s\n", phrase, path.c_str());
+    if (error == Numra::DictionaryError::CouldNotOpen)
+        std::fprintf(stderr, "Can Not Open %s: %s\n", file.Path().c_str(),
+                     file.OpenError().message().c_str());
+    else
+        std::fprintf(stderr, "Error Reading Dictionary %s\n", file.Path().c_str());
     return Trouble;
 }
 
@@ -140,7 +164,7 @@ int convert(Numra::DictionaryFile &file, std::string_view numberText, Numra::Pla
         });
     const bool written = outputWritten();
     if (outcome.error != Numra::DictionaryError::None)
-        return dictionaryError(outcome.error, file.Path());
+        return dictionaryError(outcome.error, file);
     if (!written)
         return Trouble;
     printStatus(outcome.accepted, outcome.examined, secondsSince(start));
@@ -152,7 +176,7 @@ int lookup(Numra::DictionaryFile &file, std::string_view word)
     const auto start = std::chrono::steady_clock::now();
     const auto outcome = Numra::RunLookup(file, word);
     if (outcome.error != Numra::DictionaryError::None)
-        return dictionaryError(outcome.error, file.Path());
+        return dictionaryError(outcome.error, file);
     for (const auto &number : outcome.numbers) {
         write(number);
         write("\n");
@@ -171,7 +195,7 @@ int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Opti
     const auto start = std::chrono::steady_clock::now();
     const auto found = Numra::PhraseSuggestions::Collect(file, numberText);
     if (found.Error() != Numra::DictionaryError::None)
-        return dictionaryError(found.Error(), file.Path());
+        return dictionaryError(found.Error(), file);
     const auto print = [&](const Numra::Suggestion &phrase) {
         write(Numra::PhraseText(phrase.words));
         write("\t");
@@ -197,8 +221,8 @@ int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Opti
         std::fprintf(stderr, "%s\n", Numra::NoPhraseText(found.Why()).c_str());
     const std::string seconds =
         Numra::FormatSeconds(secondsSince(start), Numra::LocaleDecimalSeparator());
-    std::fprintf(stderr, "%s complete phrases in %s secs\n",
-                 Numra::PhraseCountText(found.Count(), found.ApproximateCount()).c_str(),
+    std::fprintf(stderr, "%s in %s secs\n",
+                 Numra::CompletePhrasesText(found.Count(), found.ApproximateCount()).c_str(),
                  seconds.c_str());
     return printed > 0 ? Found : NoneFound;
 }
@@ -219,12 +243,20 @@ int main(int argc, char *argv[])
 
     Options options;
     bool placementGiven = false;
+    std::set<std::string_view> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
             std::fputs(Usage, stdout);
             return outputWritten() ? Found : Trouble;
         }
+        if (arg == "--version") {
+            std::fputs("numra-find " NUMRA_VERSION "\n", stdout);
+            return outputWritten() ? Found : Trouble;
+        }
+        // A second --lookup or --dictionary would quietly replace the first.
+        if (arg.starts_with("--") && arg != "--" && !given.insert(arg).second)
+            return usageError("give each option once");
         if (arg == "--dictionary" || arg == "--lookup") {
             if (i + 1 >= args.size())
                 return usageError("an option needs a value");
@@ -275,6 +307,12 @@ int main(int argc, char *argv[])
 
     std::string numberText;
     if (options.number) {
+        if (holdsControlCharacter(*options.number)) {
+            std::fputs("numra-find: NUMBER holds a control character (a tab, a line break or "
+                       "another)\n",
+                       stderr);
+            return Trouble;
+        }
         numberText = Numra::FieldBytesFromUtf8(*options.number);
         if (numberText.size() > Numra::ShortStringMax)
             return tooLong("NUMBER", "characters");
