@@ -77,7 +77,8 @@ PhraseSuggestions PhraseSuggestions::Collect(DictionaryFile &file, std::string_v
         [&](const Record &record, std::int64_t line) {
             if (!IsPhraseRecord(record))
                 return;
-            key.assign(record.number).append(1, ',').append(record.word);
+            // "CALL" and "CALL " (a note in parentheses taken out) are one word to the reader.
+            key.assign(record.number).append(1, ',').append(Trim(record.word));
             if (!seen.insert(key).second)
                 return;
             result.m_records.push_back({record, line, RecordCost(line, record.word, record.cls)});

@@ -88,7 +88,8 @@ public:
 
     DictionaryError Error() const { return m_error; }
     std::int64_t Examined() const { return m_examined; }
-    // Distinct fitting records: two with the same word and number count once.
+    // Distinct fitting records: two with the same number and the same word as shown (trimmed)
+    // count once, as the first of them.
     std::size_t RecordCount() const { return m_records.size(); }
 
     // Complete phrases: exact, or UINT64_MAX when there are at least that many.
