@@ -183,13 +183,18 @@ void tst_PhraseSuggestions::agreesWithReference()
             return best;
         };
         const QStringList best = bestOf(naive.phrases.size() + 3);
-        QStringList streamed, expectedSet = naive.phrases;
+        QStringList streamed, expectedSet = naive.phrases, handedOut;
         suggestions.ForEach([&](const Suggestion &phrase) {
             streamed.append(describe(phrase.cost, phrase.words));
             return true;
         });
+        suggestions.Best(naive.phrases.size() + 3, [&](const Suggestion &phrase) {
+            handedOut.append(describe(phrase.cost, phrase.words));
+            return handedOut.size() < 2;
+        });
         QCOMPARE(best, naive.phrases);
         QCOMPARE(bestOf(3), naive.phrases.mid(0, 3));
+        QCOMPARE(handedOut, naive.phrases.mid(0, 2));
         QCOMPARE(suggestions.Count(), std::uint64_t(naive.phrases.size()));
         QCOMPARE(suggestions.ApproximateCount(), double(naive.phrases.size()));
         QCOMPARE(int(suggestions.Why().reason), int(naive.why.reason));
