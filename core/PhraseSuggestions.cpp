@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <queue>
 #include <tuple>
 #include <unordered_map>
 #include <unordered_set>
@@ -77,7 +76,8 @@ PhraseSuggestions PhraseSuggestions::Collect(DictionaryFile &file, std::string_v
         [&](const Record &record, std::int64_t line) {
             if (!IsPhraseRecord(record))
                 return;
-            key.assign(record.number).append(1, ',').append(record.word);
+            // "CALL" and "CALL " (a note in parentheses taken out) are one word to the reader.
+            key.assign(record.number).append(1, ',').append(Trim(record.word));
             if (!seen.insert(key).second)
                 return;
             result.m_records.push_back({record, line, RecordCost(line, record.word, record.cls)});
@@ -112,37 +112,21 @@ void PhraseSuggestions::buildGraph()
              at = m_text.find(number, at + 1)) {
             const int from = nodeAt[at];
             for (int r : records)
-                edges[from].push_back({r, from + static_cast<int>(number.size())});
+                edges[from].push_back(
+                    {from + static_cast<int>(number.size()), r, m_records[r].cost});
         }
     }
 
-    m_best.assign(nodes + 1, -1);
+    m_graph = PathGraph(edges);
     m_count.assign(nodes + 1, 0);
     m_approximate.assign(nodes + 1, 0);
-    m_edges.assign(nodes + 1, {});
-    m_best[nodes] = 0;
     m_count[nodes] = 1;
     m_approximate[nodes] = 1;
     for (int k = nodes - 1; k >= 0; --k) {
-        auto &live = m_edges[k];
-        for (const Edge &edge : edges[k]) {
-            if (m_best[edge.end] < 0)
-                continue;
-            live.push_back(edge);
+        for (const Edge &edge : m_graph.EdgesFrom(k)) {
             m_count[k] = saturatingAdd(m_count[k], m_count[edge.end]);
             m_approximate[k] += m_approximate[edge.end];
         }
-        // Best completion first; on equal cost the earlier line, which is also the tie rule
-        // between whole phrases, since two words at one place differ in their first line.
-        const auto completion = [&](const Edge &e) {
-            return m_records[e.record].cost + m_best[e.end];
-        };
-        std::sort(live.begin(), live.end(), [&](const Edge &a, const Edge &b) {
-            const auto ca = completion(a), cb = completion(b);
-            return ca != cb ? ca < cb : m_records[a.record].line < m_records[b.record].line;
-        });
-        if (!live.empty())
-            m_best[k] = completion(live.front());
     }
     if (nodes == 0) {
         m_count[0] = 0;
@@ -178,85 +162,41 @@ void PhraseSuggestions::explainNoPhrase(const std::vector<std::vector<Edge>> &ed
 
 SuggestedWord PhraseSuggestions::wordOf(const Edge &edge, int from) const
 {
-    const Fit &fit = m_records[edge.record];
+    const Fit &fit = m_records[edge.item];
     return {m_free[from] + 1, fit.record.number, fit.record.word,
             fit.record.cls,   fit.line,          fit.cost};
+}
+
+void PhraseSuggestions::Best(std::size_t n,
+                             const std::function<bool(const Suggestion &)> &onPhrase) const
+{
+    if (Count() == 0)
+        return;
+    BestPaths paths(m_graph);
+    std::vector<std::uint32_t> edges;
+    Suggestion phrase;
+    for (std::size_t found = 0; found < n && paths.Next(); ++found) {
+        paths.Edges(edges);
+        phrase.cost = paths.Cost();
+        phrase.words.clear();
+        int from = 0;
+        for (std::uint32_t index : edges) {
+            const Edge &edge = m_graph.EdgeAt(index);
+            phrase.words.push_back(wordOf(edge, from));
+            from = edge.end;
+        }
+        if (!onPhrase(phrase))
+            return;
+    }
 }
 
 std::vector<Suggestion> PhraseSuggestions::Best(std::size_t n) const
 {
     std::vector<Suggestion> best;
-    if (n == 0 || Count() == 0)
-        return best;
-    const int nodes = static_cast<int>(m_free.size());
-
-    // Each entry is a phrase begun: its parent's words, then word `index` of those at `from`.
-    // It stands for its best completion, which is also the key it is ordered by. Popping one
-    // pushes its best continuation (same key) and its next sibling (no smaller key), so the
-    // complete phrases come out in order, and only prefixes of the phrases handed out are
-    // ever popped.
-    struct Begun
-    {
-        int parent;
-        int from;
-        int index;
-        std::int64_t cost; // of the words so far
-    };
-    std::vector<Begun> begun;
-    const auto endOf = [&](const Begun &b) { return m_edges[b.from][b.index].end; };
-    const auto keyCost = [&](int i) { return begun[i].cost + m_best[endOf(begun[i])]; };
-    // The words of an entry's best completion, as record indices, which follow the lines. Only
-    // entries of equal cost need them, so each is made when first asked for.
-    std::vector<std::vector<int>> sequences;
-    const auto sequenceOf = [&](int i) -> const std::vector<int> & {
-        std::vector<int> &sequence = sequences[i];
-        if (!sequence.empty())
-            return sequence;
-        for (int at = i; at >= 0; at = begun[at].parent)
-            sequence.push_back(m_edges[begun[at].from][begun[at].index].record);
-        std::reverse(sequence.begin(), sequence.end());
-        for (int k = endOf(begun[i]); k < nodes; k = m_edges[k].front().end)
-            sequence.push_back(m_edges[k].front().record);
-        return sequence;
-    };
-    // The heap's "less" means "comes later".
-    const auto later = [&](int a, int b) {
-        const auto ca = keyCost(a), cb = keyCost(b);
-        if (ca != cb)
-            return ca > cb;
-        const auto &sa = sequenceOf(a), &sb = sequenceOf(b);
-        return sa != sb ? sa > sb : a > b;
-    };
-    std::priority_queue<int, std::vector<int>, decltype(later)> heap(later);
-    const auto push = [&](int parent, int from, int index) {
-        if (index >= static_cast<int>(m_edges[from].size()))
-            return;
-        const std::int64_t before = parent < 0 ? 0 : begun[parent].cost;
-        begun.push_back(
-            {parent, from, index, before + m_records[m_edges[from][index].record].cost});
-        sequences.emplace_back();
-        heap.push(static_cast<int>(begun.size()) - 1);
-    };
-
-    push(-1, 0, 0);
-    while (!heap.empty() && best.size() < n) {
-        const int top = heap.top();
-        heap.pop();
-        const Begun current = begun[top];
-        push(current.parent, current.from, current.index + 1);
-        const int end = endOf(current);
-        if (end < nodes) {
-            push(top, end, 0);
-            continue;
-        }
-        Suggestion phrase;
-        phrase.cost = current.cost;
-        for (int at = top; at >= 0; at = begun[at].parent)
-            phrase.words.push_back(
-                wordOf(m_edges[begun[at].from][begun[at].index], begun[at].from));
-        std::reverse(phrase.words.begin(), phrase.words.end());
-        best.push_back(std::move(phrase));
-    }
+    Best(n, [&best](const Suggestion &phrase) {
+        best.push_back(phrase);
+        return true;
+    });
     return best;
 }
 
@@ -274,8 +214,8 @@ void PhraseSuggestions::ForEach(const std::function<bool(const Suggestion &)> &o
         if (at == nodes) {
             if (!onPhrase(phrase))
                 return;
-        } else if (next < m_edges[at].size()) {
-            const Edge &edge = m_edges[at][next];
+        } else if (next < m_graph.EdgesFrom(at).size()) {
+            const Edge &edge = m_graph.EdgesFrom(at)[next];
             path.emplace_back(at, next);
             phrase.words.push_back(wordOf(edge, at));
             phrase.cost += phrase.words.back().cost;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BestPaths.h"
 #include "DictionaryFile.h"
 
 #include <cstdint>
@@ -88,7 +89,8 @@ public:
 
     DictionaryError Error() const { return m_error; }
     std::int64_t Examined() const { return m_examined; }
-    // Distinct fitting records: two with the same word and number count once.
+    // Distinct fitting records: two with the same number and the same word as shown (trimmed)
+    // count once, as the first of them.
     std::size_t RecordCount() const { return m_records.size(); }
 
     // Complete phrases: exact, or UINT64_MAX when there are at least that many.
@@ -96,8 +98,10 @@ public:
     double ApproximateCount() const { return m_approximate.empty() ? 0 : m_approximate[0]; }
     NoPhrase Why() const { return m_why; }
 
-    // The best n phrases, best first. The work grows with n and the phrases' length, not with
-    // the number of phrases.
+    // The best n phrases, best first, each handed to onPhrase as it is found; stops early when
+    // onPhrase returns false. The work grows with n and the phrases' length, not with the number
+    // of phrases; the memory with n alone, a few dozen bytes a phrase (see BestPaths).
+    void Best(std::size_t n, const std::function<bool(const Suggestion &)> &onPhrase) const;
     std::vector<Suggestion> Best(std::size_t n) const;
 
     // Every complete phrase, depth first, trying at each step the word with the best
@@ -106,11 +110,9 @@ public:
     void ForEach(const std::function<bool(const Suggestion &)> &onPhrase) const;
 
 private:
-    struct Edge
-    {
-        int record = 0; // index into m_records
-        int end = 0;    // the node after its last digit
-    };
+    // An edge's item is its index in m_records, which follow the dictionary's lines; it ends at
+    // the node after its last digit.
+    using Edge = PathGraph::Edge;
     struct Fit
     {
         Record record;
@@ -128,10 +130,9 @@ private:
     std::string m_text;
     std::vector<int> m_free; // 0-based index in m_text of each free digit
     std::vector<Fit> m_records;
-    // Per node k (the first k free digits covered): the words that start at free digit k and
-    // lead to a complete phrase, best completion first.
-    std::vector<std::vector<Edge>> m_edges;
-    std::vector<std::int64_t> m_best; // cheapest completion from node k, -1 for none
+    // Node k: the first k free digits are covered. Its edges are the words that start at free
+    // digit k and lead to a complete phrase, best completion first.
+    PathGraph m_graph;
     std::vector<std::uint64_t> m_count;
     std::vector<double> m_approximate;
     NoPhrase m_why;

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -165,6 +166,8 @@ private slots:
     void programFolderNamedInAnyLetters();
     void crashReport_data();
     void crashReport();
+    void memoryRunsOut_data();
+    void memoryRunsOut();
     void configuredByMainWindow_data();
     void configuredByMainWindow();
     void dialogDetails_data();
@@ -559,6 +562,47 @@ void tst_ErrorLogger::crashReport()
         QVERIFY(!QFileInfo::exists(QFile::decodeName(fallback)));
 }
 
+void tst_ErrorLogger::memoryRunsOut_data()
+{
+    QTest::addColumn<bool>("convert");
+    QTest::newRow("a handler takes what is left and keeps it: reported, the program goes on")
+        << false;
+    QTest::newRow("a Convert fills what is left with candidates: reported") << true;
+}
+
+// Runs this test program as a child whose address space is cut to a little more than it has
+// (memoryRunsOutAsChild); the memory is claimed, never touched.
+void tst_ErrorLogger::memoryRunsOut()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer reserves more address space than any limit leaves");
+#endif
+    QFETCH(bool, convert);
+    const QByteArray logFile = QFile::encodeName(m_dir.filePath(LogName));
+    QByteArray dictionary;
+    if (convert) {
+        dictionary = QFile::encodeName(m_dir.filePath(QStringLiteral("d.txt")));
+        std::ofstream(dictionary.toStdString()) << QByteArray("2,A,N\n").repeated(200000).data();
+    }
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("NUMRA_HOARD_LOG"), QString::fromLatin1(logFile.toHex()));
+    environment.insert(QStringLiteral("NUMRA_HOARD_DICTIONARY"),
+                       QString::fromLatin1(dictionary.toHex()));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(120000));
+    const QByteArray report = readBytes(logFile.toStdString());
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.readAllStandardOutput(), QByteArray("shown: Application Error\ncarried on\n"));
+    QVERIFY2(report.startsWith("=====") && report.contains("Exception std::bad_alloc in module "),
+             report.constData());
+    // Named as far as the loader knows, without the debug information that would need memory.
+    QVERIFY(report.contains("QApplication::notify(QObject*, QEvent*)+0x"));
+    QVERIFY(report.endsWith("The log can be found in " + QFile::encodeName(m_dir.path()) +
+                            "\n\nThank You\n"));
+}
+
 void tst_ErrorLogger::configuredByMainWindow_data()
 {
     QTest::addColumn<QString>("logFile"); // set after the main window's creation
@@ -719,11 +763,67 @@ void tst_ErrorLogger::dialogPages()
     std::abort();
 }
 
+// The child of memoryRunsOut(): all memory but a megabyte is taken in small pieces and kept,
+// then a handler runs that takes the rest.
+int memoryRunsOutAsChild(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    NumraApplication app(argc, argv);
+    const QByteArray dictionary = QByteArray::fromHex(qgetenv("NUMRA_HOARD_DICTIONARY"));
+    std::optional<MainFixture> f;
+    if (!dictionary.isEmpty()) {
+        f.emplace();
+        f->writeSettings(QFile::decodeName(dictionary));
+        f->start(false);
+    }
+    ErrorLogger &logger = ErrorLogger::instance();
+    logger.setLogFile(
+        std::filesystem::path(QByteArray::fromHex(qgetenv("NUMRA_HOARD_LOG")).toStdString()));
+    logger.setExtraLinesCallback(closingLines);
+    logger.setExtraPageEnabled(true);
+    logger.installCrashHandler();
+    Platform::setModalHandler([](QDialog *dialog) {
+        std::printf("shown: %s\n", qPrintable(dialog->windowTitle()));
+        return int(QDialog::Accepted);
+    });
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    std::vector<char *> taken;
+    taken.reserve(1 << 20);
+    const auto takeEverything = [&taken] {
+        for (;;)
+            taken.push_back(new char[16384]);
+    };
+    QPushButton button(QStringLiteral("Convert"));
+    QObject::connect(&button, &QPushButton::clicked, &button, takeEverything);
+    button.show();
+    rlim_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlimit limit{pages * rlim_t(sysconf(_SC_PAGESIZE)) + (64 << 20), RLIM_INFINITY};
+    setrlimit(RLIMIT_AS, &limit);
+    try {
+        takeEverything();
+    } catch (const std::bad_alloc &) {
+    }
+    for (int i = 0; i < 64; ++i) {
+        delete[] taken.back();
+        taken.pop_back();
+    }
+    if (f)
+        f->convert(QStringLiteral("2"));
+    else
+        QTest::mouseClick(&button, Qt::LeftButton);
+    std::printf("carried on\n");
+    return 0;
+}
+
 // NumraApplication rather than QTEST_MAIN's QApplication: its notify() is under test.
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsSet("NUMRA_CRASH_LOG"))
         crashAsChild();
+    if (qEnvironmentVariableIsSet("NUMRA_HOARD_LOG"))
+        return memoryRunsOutAsChild(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     NumraApplication app(argc, argv);

@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,6 +43,28 @@ private:
         return finish(process);
     }
 
+    // Under a limit on its address space, set in the child before numra-find starts.
+    static Result runWithin(const QStringList &arguments, rlim_t bytes)
+    {
+        QProcess process;
+        process.setChildProcessModifier([bytes] {
+            const rlimit limit{bytes, bytes};
+            ::setrlimit(RLIMIT_AS, &limit);
+        });
+        process.start(program(), arguments);
+        return finish(process);
+    }
+
+    // The least address space in which numra-find starts at all, whatever the system's libraries
+    // take: the limits below are that and a few megabytes.
+    static rlim_t startingSpace()
+    {
+        rlim_t bytes = rlim_t(1) << 20;
+        while (bytes < (rlim_t(256) << 20) && runWithin({"--help"}, bytes).status != 0)
+            bytes += rlim_t(1) << 20;
+        return bytes;
+    }
+
 private slots:
     void initTestCase();
     void runs_data();
@@ -62,6 +85,8 @@ private slots:
     void numberBytesAsGiven();
     void lostOutput_data();
     void lostOutput();
+    void outOfMemory_data();
+    void outOfMemory();
 };
 
 void tst_NumraFind::initTestCase()
@@ -429,6 +454,55 @@ void tst_NumraFind::lostOutput()
     const Result result = finish(process);
     QCOMPARE(result.err, "numra-find: could not write the output: No space left on device\n");
     QCOMPARE(result.status, 2);
+}
+
+void tst_NumraFind::outOfMemory_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // @ for the test's folder
+    QTest::addColumn<int>("spareMiB");          // above what it takes to start; 0: 200 MiB in all
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("lines"); // -1: at least one
+    const QString hundred(100, '2');
+    QTest::newRow("the best 100000 phrases of 100 digits in 200 MB")
+        << QStringList{"--phrases", "--limit", "100000", hundred} << 0 << 0 << 100000;
+    QTest::newRow("more phrases than memory holds: those found, then out of memory")
+        << QStringList{"--phrases", "--limit", "1000000000", hundred} << 8 << 2 << -1;
+    QTest::newRow("every phrase, of more records than memory holds: out of memory")
+        << QStringList{"--dictionary", "@/many.txt", "--phrases", "--all", "22"} << 16 << 2 << 0;
+}
+
+void tst_NumraFind::outOfMemory()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("AddressSanitizer reserves more address space than any limit leaves");
+#endif
+    QFETCH(QStringList, arguments);
+    QFETCH(int, spareMiB);
+    QFETCH(int, status);
+    QFETCH(int, lines);
+    const QString many = m_dir.filePath(QStringLiteral("many.txt"));
+    if (!QFileInfo::exists(many)) {
+        QFile file(many);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 400000; ++i)
+            file.write(QByteArray("2,W") + QByteArray::number(i) + ",N\n");
+    }
+    arguments.replaceInStrings("@", m_dir.path());
+    static const rlim_t starting = startingSpace();
+    const rlim_t limit = spareMiB == 0 ? rlim_t(200) << 20 : starting + (rlim_t(spareMiB) << 20);
+    const Result result = runWithin(arguments, limit);
+    const QStringList out = result.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(result.status, status);
+    if (lines >= 0)
+        QCOMPARE(out.size(), lines);
+    else
+        QVERIFY(!out.isEmpty());
+    if (status == 2)
+        QVERIFY2(result.err.endsWith(QStringLiteral("numra-find: out of memory\n")),
+                 qPrintable(result.err.right(200)));
+    // Printed as found, the best first.
+    if (!out.isEmpty())
+        QCOMPARE(out.first() + '\n', run({"--phrases", "--limit", "1", arguments.last()}).out);
 }
 
 QTEST_GUILESS_MAIN(tst_NumraFind)

@@ -14,8 +14,15 @@
 #include <QStandardPaths>
 
 #include <fstream>
+#include <optional>
 
 namespace {
+
+// The report, its write and its dialog live on this when memory has run out.
+constexpr std::size_t ReserveBytes = std::size_t(16) << 20;
+// Naming the functions and source lines (libdw) takes tens of megabytes for a program with debug
+// information, and libdw aborts when an allocation fails: it runs only when this much is free.
+constexpr std::size_t NamingBytes = std::size_t(64) << 20;
 
 QString tr(const char *text)
 {
@@ -98,16 +105,51 @@ bool isLastThrow(const Failure &failure)
            (!failure.object || failure.object == capture.object);
 }
 
+// What the loader knows of a code address: the nearest exported function, and the module with
+// the offset that names the line later, given the module's debug information.
+QString describeAddress(const backward::Trace &trace)
+{
+    QString text = QStringLiteral("#%1 %2").arg(trace.idx, -3).arg(hex(quintptr(trace.addr)));
+    FailurePlatform::Module module;
+    if (!FailurePlatform::moduleOf(trace.addr, module))
+        return text + QStringLiteral("  ??");
+    const auto offset = [](quintptr from, quintptr to) {
+        return QStringLiteral("+0x%1").arg(to - from, 0, 16);
+    };
+    text += module.symbol
+                ? QStringLiteral("  %1%2").arg(demangled(module.symbol),
+                                               offset(module.symbolAddress, quintptr(trace.addr)))
+                : QStringLiteral("  ??");
+    return text + QStringLiteral("  (%1%2)")
+                      .arg(QFileInfo(QFile::decodeName(module.fileName)).fileName(),
+                           offset(module.base, quintptr(trace.addr)));
+}
+
+bool roomToName()
+{
+    void *probe = FailurePlatform::reserveMemory(NamingBytes);
+    FailurePlatform::releaseMemory(probe, NamingBytes);
+    return probe != nullptr;
+}
+
+// Named down to the source line when memory allows, else by module and exported function.
 QString describeCallStack(const backward::StackTrace &stack, backward::ResolvedTrace *first)
 {
-    backward::TraceResolver resolver;
-    resolver.load_stacktrace(stack);
+    std::optional<backward::TraceResolver> resolver;
+    if (roomToName()) {
+        resolver.emplace();
+        resolver->load_stacktrace(stack);
+    }
     QStringList frames;
     for (size_t i = 0; i < stack.size(); ++i) {
         // The unwinder ends the chain with an address of all ones.
         if (stack[i].addr == nullptr || ~quintptr(stack[i].addr) == 0)
             continue;
-        const backward::ResolvedTrace frame = resolver.resolve(stack[i]);
+        if (!resolver) {
+            frames += describeAddress(stack[i]);
+            continue;
+        }
+        const backward::ResolvedTrace frame = resolver->resolve(stack[i]);
         if (i == 0 && first)
             *first = frame;
         frames += describeFrame(frame);
@@ -174,6 +216,11 @@ bool appendWhole(const std::filesystem::path &path, const QByteArray &text)
 
 } // namespace
 
+ErrorLogger::ErrorLogger() : m_reserve(FailurePlatform::reserveMemory(ReserveBytes))
+{
+    prepareThrowCapture();
+}
+
 ErrorLogger &ErrorLogger::instance()
 {
     static ErrorLogger logger;
@@ -227,6 +274,9 @@ void ErrorLogger::report(std::exception_ptr failure)
 {
     if (!failure)
         return;
+    // The failure may be that memory ran out: the report lives on the reserve, and one made
+    // meanwhile, from a handler under the dialog, finds it given back already.
+    FailurePlatform::releaseMemory(m_reserve.exchange(nullptr), ReserveBytes);
     ErrorReport report;
     // The logger must not fail in turn: whatever was gathered is still shown.
     try {
@@ -240,6 +290,10 @@ void ErrorLogger::report(std::exception_ptr failure)
         showReport(report);
     } catch (...) {
     }
+    void *reserve = FailurePlatform::reserveMemory(ReserveBytes);
+    void *none = nullptr;
+    if (!m_reserve.compare_exchange_strong(none, reserve))
+        FailurePlatform::releaseMemory(reserve, ReserveBytes);
 }
 
 ErrorReport ErrorLogger::buildReport(std::exception_ptr failure)

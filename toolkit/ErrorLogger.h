@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include <array>
+#include <atomic>
 #include <exception>
 #include <filesystem>
 #include <functional>
@@ -70,7 +71,7 @@ public:
     void installCrashHandler();
 
 private:
-    ErrorLogger() = default;
+    ErrorLogger();
     ErrorLogger(const ErrorLogger &) = delete;
     ErrorLogger &operator=(const ErrorLogger &) = delete;
 
@@ -95,4 +96,6 @@ private:
     bool m_extraPageEnabled = false;
     DialogHandler m_dialogHandler;
     QString m_currentLogDirectory;
+    // Given back while a report is made, so that a failure for want of memory is reported too.
+    std::atomic<void *> m_reserve;
 };

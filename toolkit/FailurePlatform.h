@@ -2,11 +2,13 @@
 
 // What the error logger needs of the system beneath the program: the registers at a throw or a
 // crash, a call chain that may be taken inside a signal handler, the module of a code address,
-// and a look at every C++ throw before it unwinds. glibc on x86-64 has all of them; elsewhere
-// the stubs below leave those parts out of the report, and the crash writer does nothing.
+// a look at every C++ throw before it unwinds, and memory set aside for a report. glibc on x86-64
+// has all of them; elsewhere the stubs below leave those parts out of the report, the memory
+// comes from the heap, and the crash writer does nothing.
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <span>
 #include <string>
 #include <typeinfo>
@@ -27,6 +29,8 @@ struct Module
 {
     const char *fileName;
     std::uintptr_t base;
+    const char *symbol = nullptr; // the nearest exported one at or below the address, if any
+    std::uintptr_t symbolAddress = 0;
 };
 
 } // namespace FailurePlatform
@@ -41,6 +45,7 @@ struct Module
 #include <cxxabi.h>
 #include <dlfcn.h>
 #include <execinfo.h>
+#include <sys/mman.h>
 #include <ucontext.h>
 
 #include <cstdlib>
@@ -101,8 +106,24 @@ inline bool moduleOf(const void *address, Module &module)
     Dl_info info;
     if (!dladdr(address, &info) || !info.dli_fname)
         return false;
-    module = {info.dli_fname, reinterpret_cast<std::uintptr_t>(info.dli_fbase)};
+    module = {info.dli_fname, reinterpret_cast<std::uintptr_t>(info.dli_fbase), info.dli_sname,
+              reinterpret_cast<std::uintptr_t>(info.dli_saddr)};
     return true;
+}
+
+// Mapped and never touched, so that it holds address space and commit charge, the limits an
+// allocation runs into, but no memory. Not from the heap, whose thresholds a large block moves.
+inline void *reserveMemory(std::size_t bytes)
+{
+    void *block =
+        ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    return block == MAP_FAILED ? nullptr : block;
+}
+
+inline void releaseMemory(void *block, std::size_t bytes)
+{
+    if (block)
+        ::munmap(block, bytes);
 }
 
 inline std::string demangle(const char *name)
@@ -146,6 +167,16 @@ inline std::uintptr_t registerValue(const MachineContext &, const RegisterName &
 inline bool moduleOf(const void *, Module &)
 {
     return false;
+}
+
+inline void *reserveMemory(std::size_t bytes)
+{
+    return std::malloc(bytes);
+}
+
+inline void releaseMemory(void *block, std::size_t)
+{
+    std::free(block);
 }
 
 inline std::string demangle(const char *name)

@@ -13,6 +13,12 @@ const ThrowCapture &lastThrow()
 
 #if NUMRA_INTERPOSES_THROW
 
+void prepareThrowCapture()
+{
+    // As deep as a capture goes before it drops the frames above the thrower.
+    lastCapture.stack.load_here(FailurePlatform::MaxFrames + 8);
+}
+
 namespace {
 
 thread_local bool capturing = false;
@@ -58,5 +64,9 @@ extern "C" [[noreturn]] void __cxa_throw(void *object, std::type_info *type,
 }
 
 } // namespace __cxxabiv1
+
+#else
+
+void prepareThrowCapture() {}
 
 #endif

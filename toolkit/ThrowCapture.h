@@ -19,3 +19,6 @@ struct ThrowCapture
 
 // This thread's last throw; empty where the platform does not let throws be watched.
 const ThrowCapture &lastThrow();
+// Makes room for this thread's call chains now, so that a throw for want of memory is captured
+// as well as any other.
+void prepareThrowCapture();

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <set>
 #include <string>
@@ -69,8 +70,8 @@ const char Usage[] =
     "The status line (matches, lines examined, seconds; for --phrases the number of\n"
     "complete phrases, or why there is none) goes to standard error.\n"
     "Each option may be given once.\n"
-    "Exit status: 0 when something was listed, 1 when nothing was, 2 for a usage error or\n"
-    "a dictionary that cannot be opened or read.\n";
+    "Exit status: 0 when something was listed, 1 when nothing was, 2 for a usage error,\n"
+    "a dictionary that cannot be opened or read, or too little memory.\n";
 
 struct Options
 {
@@ -196,25 +197,20 @@ int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Opti
     const auto found = Numra::PhraseSuggestions::Collect(file, numberText);
     if (found.Error() != Numra::DictionaryError::None)
         return dictionaryError(found.Error(), file);
+    std::size_t printed = 0;
+    // Printed as they are found: a long list neither waits for its end nor is held whole.
     const auto print = [&](const Numra::Suggestion &phrase) {
+        ++printed;
         write(Numra::PhraseText(phrase.words));
         write("\t");
         write(Numra::VanityForm(numberText, phrase.words));
         write("\n");
         return !std::ferror(stdout);
     };
-    std::size_t printed = 0;
-    if (options.all) {
-        found.ForEach([&](const Numra::Suggestion &phrase) {
-            ++printed;
-            return print(phrase);
-        });
-    } else {
-        for (const Numra::Suggestion &phrase : found.Best(options.limit.value_or(20))) {
-            ++printed;
-            print(phrase);
-        }
-    }
+    if (options.all)
+        found.ForEach(print);
+    else
+        found.Best(options.limit.value_or(20), print);
     if (!outputWritten())
         return Trouble;
     if (printed == 0)
@@ -229,8 +225,10 @@ int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Opti
 
 } // namespace
 
+// A script must tell a run that ran out of memory from one that found nothing, and a long list
+// cut short from a whole one.
 int main(int argc, char *argv[])
-{
+try {
 #ifdef _WIN32
     // Text mode would turn every line end into CR LF; the output is the dictionary's bytes.
     _setmode(_fileno(stdout), _O_BINARY);
@@ -331,4 +329,8 @@ int main(int argc, char *argv[])
     if (options.phrases)
         return phrases(file, numberText, options);
     return convert(file, numberText, options.placement);
+} catch (const std::bad_alloc &) {
+    std::fflush(stdout);
+    std::fputs("numra-find: out of memory\n", stderr);
+    return Trouble;
 }
