@@ -55,6 +55,8 @@ private slots:
     void convertButtonRule_data();
     void convertButtonRule();
     void hundredCharacterWarning();
+    void undoIsAnEdit_data();
+    void undoIsAnEdit();
     void enterInNumberFieldConverts();
     void phraseInBothOrders_data();
     void phraseInBothOrders();
@@ -184,6 +186,35 @@ void tst_MainLists::hundredCharacterWarning()
     f->type(QStringLiteral("3"));
     QCOMPARE(f->warnings.size(), 1);
     QCOMPARE(f->ui().Edit->text().size(), 100);
+}
+
+void tst_MainLists::undoIsAnEdit_data()
+{
+    QTest::addColumn<bool>("clearedFirst"); // the program wrote the text the undo returns to
+    QTest::addColumn<Action>("undo");
+    const Action ctrlZ = [](MainFixture &m) {
+        QTest::keySequence(m.ui().Edit, QKeySequence::Undo);
+    };
+    QTest::newRow("Ctrl+Z back to the empty field") << false << ctrlZ;
+    QTest::newRow("Ctrl+Z back to the field Clear emptied") << true << ctrlZ;
+    QTest::newRow("Undo of the field's menu")
+        << false << Action([](MainFixture &m) { m.ui().Edit->undo(); });
+}
+
+void tst_MainLists::undoIsAnEdit()
+{
+    QFETCH(bool, clearedFirst);
+    QFETCH(Action, undo);
+    if (clearedFirst)
+        f->ui().ClearBtn->click();
+    f->type(QStringLiteral("2255669"));
+    QTest::mouseClick(f->ui().ConvertBtn, Qt::LeftButton);
+    QVERIFY(!f->main().statusText().isEmpty());
+    undo(*f);
+    QCOMPARE(f->ui().Edit->text(), QString());
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), QStringList());
+    QCOMPARE(f->main().statusText(), QString());
+    QVERIFY(!f->ui().ConvertBtn->isEnabled());
 }
 
 void tst_MainLists::enterInNumberFieldConverts()
