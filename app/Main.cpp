@@ -212,9 +212,6 @@ void TMainForm::connectHandlers()
     connect(ui.Suggest1, &QAction::triggered, this, &TMainForm::Suggest1Click);
     connect(ui.Edit, &QLineEdit::textChanged, this, &TMainForm::EditChange);
     ui.Edit->installEventFilter(this);
-    ui.File1->installEventFilter(this);
-    ui.Help1->installEventFilter(this);
-    ui.Phrases1->installEventFilter(this);
 
     Grid *possible = ui.PossibleGrid;
     connect(possible, &Grid::mouseDown, this, &TMainForm::PossibleGridMouseDown);
@@ -245,6 +242,9 @@ void TMainForm::connectHandlers()
     });
 
     Platform::setHelpContext(this, Platform::MainWindowHelp);
+    Platform::setHelpContext(ui.File1, Platform::FileMenuHelp);
+    Platform::setHelpContext(ui.Help1, Platform::HelpMenuHelp);
+    Platform::setHelpContext(ui.Phrases1, Platform::PhrasesMenuHelp);
 }
 
 void TMainForm::FormCreate()
@@ -399,18 +399,6 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             EditEnter();
-    } else if (event->type() == QEvent::KeyPress &&
-               static_cast<QKeyEvent *>(event)->matches(QKeySequence::HelpContents)) {
-        if (watched == m_ui->File1 || watched == m_ui->Help1) {
-            Platform::showHelp(Platform::applicationHelpFile(), watched == m_ui->File1
-                                                                    ? Platform::FileMenuHelp
-                                                                    : Platform::HelpMenuHelp);
-            return true;
-        }
-        if (watched == m_ui->Phrases1) {
-            Platform::showHelp(Platform::applicationHelpFile(), Platform::PhrasesMenuHelp);
-            return true;
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

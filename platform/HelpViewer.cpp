@@ -89,9 +89,12 @@ public:
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         owner->addAction(action);
         QObject::connect(action, &QAction::triggered, owner, [owner] {
+            // An open menu has the keyboard, whichever control keeps the focus meanwhile.
+            const QWidget *from = QApplication::activePopupWidget();
+            if (!from)
+                from = QApplication::focusWidget();
             int context = 0;
-            for (const QWidget *w = QApplication::focusWidget(); w && !context;
-                 w = w->parentWidget())
+            for (const QWidget *w = from; w && !context; w = w->parentWidget())
                 context = helpContext(w);
             if (!context)
                 context = helpContext(owner);
@@ -122,7 +125,9 @@ void setHelpContext(QWidget *widget, int context)
 {
     const bool hadShortcut = widget->property(HelpContextProperty).isValid();
     widget->setProperty(HelpContextProperty, context);
-    if (!hadShortcut && widget->isWindow())
+    // A menu is a window too, but the shortcut of the window it opens from serves it; an
+    // action of its own would show as an item.
+    if (!hadShortcut && widget->isWindow() && widget->windowType() != Qt::Popup)
         new HelpShortcut(widget);
 }
 

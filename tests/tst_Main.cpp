@@ -3,6 +3,7 @@
 #include "Notify.h"
 
 #include <QAccessible>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -36,6 +37,8 @@ private slots:
     void columnWidthsMirrorOnlyWhenReady();
     void columnWidthsMirrorAfterStartUp();
     void helpContents();
+    void helpOfOpenMenu_data();
+    void helpOfOpenMenu();
     void captionsAsGiven();
     void everyTextReachesScreenReader();
     void dictionaryGivenOnCommandLine_data();
@@ -404,6 +407,45 @@ void tst_Main::helpContents()
     f.ui().Edit->setFocus();
     QTest::keyClick(f.ui().Edit, Qt::Key_F1);
     QCOMPARE(context, int(Platform::MainWindowHelp));
+}
+
+void tst_Main::helpOfOpenMenu_data()
+{
+    QTest::addColumn<QString>("menu"); // open while the number field has the focus
+    QTest::addColumn<int>("context");
+    QTest::newRow("no menu open") << QString() << int(Platform::MainWindowHelp);
+    QTest::newRow("File menu open") << "File1" << int(Platform::FileMenuHelp);
+    QTest::newRow("Help menu open") << "Help1" << int(Platform::HelpMenuHelp);
+    QTest::newRow("Phrases menu open") << "Phrases1" << int(Platform::PhrasesMenuHelp);
+}
+
+void tst_Main::helpOfOpenMenu()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, context);
+    MainFixture f;
+    f.writeSettings(f.writeDictionary(Dictionary));
+    f.start();
+    QList<int> shown;
+    Platform::setHelpHandler([&](const QString &, int c) { shown.append(c); });
+    QApplication::setActiveWindow(&f.main());
+    f.ui().Edit->setFocus();
+    QWidget *target = f.ui().Edit;
+    if (!menu.isEmpty()) {
+        auto *open = f.main().findChild<QMenu *>(menu);
+        open->popup(f.main().mapToGlobal(QPoint(0, 0)));
+        QCOMPARE(QApplication::activePopupWidget(), open);
+        target = open;
+    }
+    QTest::keyClick(target, Qt::Key_F1);
+    QCOMPARE(shown, QList<int>{context});
+    if (auto *open = qobject_cast<QMenu *>(target))
+        open->close();
+    // A menu shows no item of the window's help shortcut.
+    for (QMenu *each : f.main().findChildren<QMenu *>())
+        for (QAction *item : each->actions())
+            QVERIFY2(!item->text().isEmpty() || item->isSeparator(),
+                     qPrintable(each->objectName()));
 }
 
 QTEST_MAIN(tst_Main)
