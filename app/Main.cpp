@@ -337,6 +337,8 @@ void TMainForm::closeEvent(QCloseEvent *event)
     } catch (...) {
         ErrorLogger::instance().reportCurrentException();
     }
+    // Exit ends the program, which the help window alone would keep running.
+    Platform::closeHelp();
     event->accept();
 }
 

@@ -121,6 +121,12 @@ void setHelpHandler(HelpHandler handler)
     helpHandler() = std::move(handler);
 }
 
+void closeHelp()
+{
+    if (helpWindow())
+        helpWindow()->close();
+}
+
 void setHelpContext(QWidget *widget, int context)
 {
     const bool hadShortcut = widget->property(HelpContextProperty).isValid();

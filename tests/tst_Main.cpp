@@ -76,20 +76,30 @@ void tst_Main::firstRunAsksForDictionaryBeforeShowing()
 void tst_Main::savesEverySettingAtClose_data()
 {
     QTest::addColumn<bool>("throughMenu");
-    QTest::newRow("File, Exit") << true;
-    QTest::newRow("close box") << false;
+    QTest::addColumn<bool>("helpOpen");
+    QTest::newRow("File, Exit") << true << false;
+    QTest::newRow("close box") << false << false;
+    QTest::newRow("File, Exit with the help window open") << true << true;
 }
 
 void tst_Main::savesEverySettingAtClose()
 {
     QFETCH(bool, throughMenu);
+    QFETCH(bool, helpOpen);
     MainFixture f;
     f.dialogAnswer = f.writeDictionary(Dictionary);
     f.start();
+    if (helpOpen) {
+        Platform::setHelpHandler({});
+        f.ui().Contents1->trigger();
+    }
     if (throughMenu)
         f.ui().Exit1->trigger();
     else
         f.main().close();
+    // No window is left to keep the program running.
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        QVERIFY2(!window->isVisible(), qPrintable(window->windowTitle()));
     const QStringList names = {"Dictionary",
                                "Form Top",
                                "Form Left",
