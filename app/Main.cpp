@@ -61,6 +61,21 @@ constexpr int IdleTicksBeforePointer = 120;
 constexpr int PointerVisibleTicks = 10;
 constexpr int TicksBetweenPointers = 20;
 
+// The user entering the field, by Tab, Shift+Tab, a click or a shortcut. A popup, a dialog or
+// the menu bar handing the focus back, and the program moving it, are not.
+bool entersByUser(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QIcon picture(const char *name)
 {
     return QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
@@ -396,12 +411,9 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_ui->Edit && event->type() == QEvent::FocusIn) {
-        // Coming back to the window (after a dialog) is not entering the field.
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            EditEnter();
-    }
+    if (watched == m_ui->Edit && event->type() == QEvent::FocusIn &&
+        entersByUser(static_cast<QFocusEvent *>(event)->reason()))
+        EditEnter();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -69,6 +69,8 @@ private slots:
     void thirtyWordsRowCount();
     void clearKeepsTypedNumber();
     void enteringFieldRestoresTypedNumber();
+    void onlyTheUserEnteringEndsPhrase_data();
+    void onlyTheUserEnteringEndsPhrase();
     void suffixJoined_data();
     void suffixJoined();
     void moreThan4999Matches();
@@ -347,6 +349,42 @@ void tst_MainLists::enteringFieldRestoresTypedNumber()
     QVERIFY(f->ui().PossibleGrid->cell(0, 1).isEmpty());
     QVERIFY(f->ui().SelectedWordLabel->text().isEmpty());
     QVERIFY(!f->ui().Edit->isModified());
+}
+
+void tst_MainLists::onlyTheUserEnteringEndsPhrase_data()
+{
+    QTest::addColumn<Action>("focusField");
+    QTest::addColumn<bool>("ends");
+    const auto focusIn = [](Qt::FocusReason reason) {
+        return Action([reason](MainFixture &m) {
+            QFocusEvent in(QEvent::FocusIn, reason);
+            QCoreApplication::sendEvent(m.ui().Edit, &in);
+        });
+    };
+    QTest::newRow("Tab into the field") << focusIn(Qt::TabFocusReason) << true;
+    QTest::newRow("Shift+Tab into the field") << focusIn(Qt::BacktabFocusReason) << true;
+    QTest::newRow("click into the field")
+        << Action([](MainFixture &m) { QTest::mouseClick(m.ui().Edit, Qt::LeftButton); }) << true;
+    QTest::newRow("a menu closing") << focusIn(Qt::PopupFocusReason) << false;
+    QTest::newRow("a dialog closing") << focusIn(Qt::ActiveWindowFocusReason) << false;
+    QTest::newRow("the menu bar left with Escape") << focusIn(Qt::MenuBarFocusReason) << false;
+    QTest::newRow("the program moving the focus")
+        << Action([](MainFixture &m) { m.ui().Edit->setFocus(); }) << false;
+}
+
+void tst_MainLists::onlyTheUserEnteringEndsPhrase()
+{
+    QFETCH(Action, focusField);
+    QFETCH(bool, ends);
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose("CALL", "2255"));
+    QVERIFY(f->choose("NOW", "669"));
+    QVERIFY(!f->ui().Edit->hasFocus());
+    focusField(*f);
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0),
+             ends ? QStringList() : (QStringList{"CALL", "NOW"}));
+    QCOMPARE(f->ui().Edit->text(), ends ? QStringLiteral("2255669") : QString(7, Mark));
+    QCOMPARE(f->ui().CopyBtn->isEnabled(), !ends);
 }
 
 void tst_MainLists::suffixJoined_data()
