@@ -2,9 +2,10 @@
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# What every configure and build needs; python3 too, as tests/CMakeLists.txt finds it then.
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libbackward-cpp-dev libdw-dev
-    python3)
+# What every configure and build needs; python3 too, as tests/CMakeLists.txt finds it then, and
+# Qt's private headers, by which the tests switch accessibility on as a screen reader does.
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
+    libbackward-cpp-dev libdw-dev python3)
 
 install_missing() {
     local missing=()

@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "GridModel.h"
 #include "PicturePlayer.h"
+#include "ReaderSpy.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -88,6 +89,8 @@ private slots:
     void enterOnPlacementButtonConverts();
     void copyKeyInList();
     void screenReaderHearsTexts();
+    void screenReaderHearsOnlyTheFocus_data();
+    void screenReaderHearsOnlyTheFocus();
     void longWordCutAtItsEnd();
     void idleCountReset_data();
     void idleCountReset();
@@ -654,6 +657,49 @@ void tst_MainLists::screenReaderHearsTexts()
     QVERIFY(affixes);
     QCOMPARE(affixes->columnDescription(0), QStringLiteral("Prefix or Suffix"));
     QCOMPARE(affixes->columnDescription(1), QStringLiteral("Represents"));
+}
+
+void tst_MainLists::screenReaderHearsOnlyTheFocus_data()
+{
+    QTest::addColumn<Action>("setup");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("heardLast"); // if it matters
+    const Action converted = [](MainFixture &m) { m.convert(QStringLiteral("2255669")); };
+    QTest::newRow("typing into the number field after a conversion")
+        << converted << Action([](MainFixture &m) { m.type(QStringLiteral("1")); }) << QString();
+    QTest::newRow("choosing a candidate with the mouse") << converted << Action([](MainFixture &m) {
+        m.choose(QStringLiteral("CALL"), QStringLiteral("2255"));
+    }) << QString();
+    QTest::newRow("giving a word back") << converted << Action([](MainFixture &m) {
+        m.choose(QStringLiteral("CALL"), QStringLiteral("2255"));
+        MainFixture::clickRow(m.ui().SelectedGrid, 1);
+    }) << QString();
+    QTest::newRow("Tab into the candidates: the current cell after the list")
+        << converted
+        << Action([](MainFixture &m) { m.ui().PossibleGrid->setFocus(Qt::TabFocusReason); })
+        << "CALL";
+}
+
+void tst_MainLists::screenReaderHearsOnlyTheFocus()
+{
+    QFETCH(Action, setup);
+    QFETCH(Action, action);
+    QFETCH(QString, heardLast);
+    setup(*f);
+    ReaderSpy reader;
+    action(*f);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(reader.wrongFocus(), QStringList());
+    if (!heardLast.isEmpty())
+        QCOMPARE(reader.focus.value(reader.focus.size() - 1).name, heardLast);
+    // A grid's current cell is focused while the grid is, and only then.
+    for (Grid *grid : {f->ui().PossibleGrid, f->ui().SelectedGrid, f->ui().AffixGrid}) {
+        QAccessibleInterface *current =
+            QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(
+                grid->currentIndex().row(), grid->currentIndex().column());
+        QVERIFY(current);
+        QVERIFY2(current->state().focused == grid->hasFocus(), qPrintable(grid->objectName()));
+    }
 }
 
 void tst_MainLists::longWordCutAtItsEnd()
