@@ -325,6 +325,8 @@ void TMainForm::CopyBtnClick()
     if (!words.empty())
         text += QLatin1Char(' ') + TextCodec::fromDictionary(words);
     Platform::setClipboardText(text);
+    // Nothing on the screen changes otherwise; the status line is what a screen reader reads.
+    m_statusText->setText(tr("Copied: %1").arg(text));
 }
 
 void TMainForm::ClearBtnClick()

@@ -249,6 +249,10 @@ void tst_MainLists::phraseInBothOrders()
     QVERIFY(!f->ui().ConvertBtn->isEnabled());
     QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
     QCOMPARE(Platform::clipboardText(), QStringLiteral("2255669, CALL NOW"));
+    // Said in the status line, which a screen reader reads as its name.
+    auto *status = f->main().statusBar()->findChild<QLabel *>();
+    QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name),
+             QStringLiteral("Copied: 2255669, CALL NOW"));
 }
 
 void tst_MainLists::repeatedDigitsCoverByPlacement_data()
