@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -73,6 +74,17 @@ bool entersByUser(Qt::FocusReason reason)
         return true;
     default:
         return false;
+    }
+}
+
+// Tab enters a radio group at its checked button, from where the arrows check as they move.
+// Qt alone lets Tab in at whichever button last had the focus, at first the first one.
+void tabOnlyToChecked(const std::array<QRadioButton *, 3> &group)
+{
+    for (QRadioButton *button : group) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
     }
 }
 
@@ -213,12 +225,16 @@ void TMainForm::connectHandlers()
     connect(ui.CopyBtn, &QPushButton::clicked, this, &TMainForm::CopyBtnClick);
     connect(ui.LookupBtn, &QPushButton::clicked, this, &TMainForm::LookupBtnClick);
     // Only checking a placement that was not checked runs the search.
-    for (QRadioButton *button : {ui.LeftBtn, ui.RightBtn, ui.AnyPointBtn}) {
-        connect(button, &QRadioButton::toggled, this, [this](bool checked) {
-            if (checked)
-                ConvertBtnClick();
+    const std::array placements{ui.LeftBtn, ui.RightBtn, ui.AnyPointBtn};
+    for (QRadioButton *button : placements) {
+        connect(button, &QRadioButton::toggled, this, [this, placements](bool checked) {
+            if (!checked)
+                return;
+            tabOnlyToChecked(placements);
+            ConvertBtnClick();
         });
     }
+    tabOnlyToChecked(placements);
     connect(ui.Open1, &QAction::triggered, this, &TMainForm::Open1Click);
     connect(ui.Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(ui.Contents1, &QAction::triggered, this, &TMainForm::Contents1Click);

@@ -86,6 +86,8 @@ private slots:
     void keyboardOnly();
     void tabLeavesEveryList_data();
     void tabLeavesEveryList();
+    void placementGroupByKeyboard_data();
+    void placementGroupByKeyboard();
     void enterOnPlacementButtonConverts();
     void copyKeyInList();
     void screenReaderHearsTexts();
@@ -614,6 +616,43 @@ void tst_MainLists::tabLeavesEveryList()
     QTest::keyClick(start, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
     QVERIFY(QApplication::focusWidget());
     QCOMPARE(QApplication::focusWidget()->objectName(), to);
+}
+
+void tst_MainLists::placementGroupByKeyboard_data()
+{
+    QTest::addColumn<QString>("checkedBefore");
+    QTest::addColumn<QList<int>>("keys"); // after Tab from the number field
+    QTest::addColumn<QString>("landsOn");
+    QTest::addColumn<QStringList>("candidates");
+    QTest::newRow("Tab lands on the checked Any Point")
+        << "AnyPointBtn" << QList<int>() << "AnyPointBtn" << QStringList();
+    QTest::newRow("Tab lands on Right, checked before")
+        << "RightBtn" << QList<int>() << "RightBtn" << QStringList{"A"};
+    QTest::newRow("Up checks Right and converts")
+        << "AnyPointBtn" << QList<int>{Qt::Key_Up} << "RightBtn" << QStringList{"A"};
+    QTest::newRow("Up twice checks Left")
+        << "AnyPointBtn" << QList<int>{Qt::Key_Up, Qt::Key_Up} << "LeftBtn" << QStringList{"A"};
+}
+
+void tst_MainLists::placementGroupByKeyboard()
+{
+    QFETCH(QString, checkedBefore);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, landsOn);
+    QFETCH(QStringList, candidates);
+    f->type(QStringLiteral("2552"));
+    f->main().findChild<QRadioButton *>(checkedBefore)->click();
+    QApplication::setActiveWindow(&f->main());
+    QVERIFY(QTest::qWaitForWindowActive(&f->main()));
+    f->ui().Edit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f->ui().Edit, Qt::Key_Tab);
+    for (int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    auto *button = qobject_cast<QRadioButton *>(QApplication::focusWidget());
+    QVERIFY(button);
+    QCOMPARE(button->objectName(), landsOn);
+    QVERIFY(button->isChecked());
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), candidates);
 }
 
 void tst_MainLists::enterOnPlacementButtonConverts()
