@@ -1,5 +1,6 @@
 #include "MainFixture.h"
 
+#include "Desktop.h"
 #include "Notify.h"
 
 #include <QAccessible>
@@ -7,7 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QTextTable>
 
 namespace {
 
@@ -39,6 +42,8 @@ private slots:
     void helpContents();
     void helpOfOpenMenu_data();
     void helpOfOpenMenu();
+    void helpReadableInEveryPalette_data();
+    void helpReadableInEveryPalette();
     void captionsAsGiven();
     void everyTextReachesScreenReader();
     void dictionaryGivenOnCommandLine_data();
@@ -456,6 +461,67 @@ void tst_Main::helpOfOpenMenu()
         for (QAction *item : each->actions())
             QVERIFY2(!item->text().isEmpty() || item->isSeparator(),
                      qPrintable(each->objectName()));
+}
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    for (const auto &[role, colour] : {std::pair{QPalette::Base, 0x202020},
+                                       {QPalette::Text, 0xffffff},
+                                       {QPalette::Button, 0x404040},
+                                       {QPalette::ButtonText, 0xffffff},
+                                       {QPalette::Link, 0x8ab4f8}})
+        dark.setColor(role, QColor::fromRgb(QRgb(colour)));
+    return dark;
+}
+
+} // namespace
+
+void tst_Main::helpReadableInEveryPalette_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light palette") << QPalette(Qt::white);
+    QTest::newRow("dark palette") << darkPalette();
+}
+
+// Every piece of text of the help stands out from what it is drawn on.
+void tst_Main::helpReadableInEveryPalette()
+{
+    QFETCH(QPalette, palette);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    Platform::setHelpHandler({});
+    Platform::showHelp(Platform::dataFilePath(QStringLiteral("Numra.hlp")));
+    QTextBrowser *browser = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && !browser)
+            browser = window->findChild<QTextBrowser *>();
+    QVERIFY(browser);
+    const QTextDocument *help = browser->document();
+    int cells = 0;
+    for (QTextBlock block = help->begin(); block.isValid(); block = block.next()) {
+        const QTextCursor at(block);
+        QColor ground = palette.color(QPalette::Base);
+        if (const QTextTable *table = at.currentTable()) {
+            ++cells;
+            if (const QBrush cell = table->cellAt(at).format().background();
+                cell.style() != Qt::NoBrush)
+                ground = cell.color();
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat look = it.fragment().charFormat();
+            const QColor ink = look.foreground().style() != Qt::NoBrush
+                                   ? look.foreground().color()
+                                   : palette.color(QPalette::Text);
+            QVERIFY2(qAbs(ink.lightness() - ground.lightness()) >= 100,
+                     qPrintable(it.fragment().text() + ": " + ink.name() + " on " + ground.name()));
+        }
+    }
+    QVERIFY(cells > 0);
+    Platform::closeHelp();
+    QApplication::setPalette(before);
 }
 
 QTEST_MAIN(tst_Main)
