@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -44,6 +45,8 @@ private slots:
     void helpOfOpenMenu();
     void helpReadableInEveryPalette_data();
     void helpReadableInEveryPalette();
+    void answersWithoutDisplay_data();
+    void answersWithoutDisplay();
     void captionsAsGiven();
     void everyTextReachesScreenReader();
     void dictionaryGivenOnCommandLine_data();
@@ -522,6 +525,35 @@ void tst_Main::helpReadableInEveryPalette()
     QVERIFY(cells > 0);
     Platform::closeHelp();
     QApplication::setPalette(before);
+}
+
+void tst_Main::answersWithoutDisplay_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("--help") << "--help"
+                            << "--dictionary <FILE>";
+    QTest::newRow("--version") << "--version"
+                               << "Numra 1.11";
+}
+
+// As from a terminal with no window system at all: the answer needs none.
+void tst_Main::answersWithoutDisplay()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, answer);
+    QProcess numra;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    numra.setProcessEnvironment(environment);
+    numra.start(QCoreApplication::applicationDirPath() + QStringLiteral("/Numra"), {option});
+    QVERIFY(numra.waitForFinished(60000));
+    QCOMPARE(numra.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(numra.exitCode(), 0);
+    QVERIFY2(QString::fromLocal8Bit(numra.readAllStandardOutput()).contains(answer),
+             qPrintable(numra.readAllStandardError()));
 }
 
 QTEST_MAIN(tst_Main)
