@@ -302,6 +302,9 @@ void TMainForm::FormCreate()
     m_state.SelectedPhrase.MarkUncleared();
     m_ui->Edit->setMaxLength(100);
     m_gridsReady = true;
+    // Named on the command line, it was asked for: the user hears why another is asked for.
+    if (!m_givenDictionary.isEmpty() && !canOpen(m_dictionaryPath))
+        Platform::showWarning(this, tr("Can Not Open %1").arg(DictionaryPath()));
     BuildAffixTable();
     // A dictionary chosen in the dialog during start-up belongs in the caption at once.
     updateCaption();

@@ -375,20 +375,34 @@ void tst_Main::everyTextReachesScreenReader()
 void tst_Main::dictionaryGivenOnCommandLine_data()
 {
     QTest::addColumn<bool>("settingsIncomplete");
-    QTest::newRow("first run") << false;
-    QTest::newRow("a value missing") << true;
+    QTest::addColumn<bool>("givenExists");
+    QTest::newRow("first run") << false << true;
+    QTest::newRow("a value missing") << true << true;
+    QTest::newRow("the file missing: said, then asked") << false << false;
 }
 
 void tst_Main::dictionaryGivenOnCommandLine()
 {
     QFETCH(bool, settingsIncomplete);
+    QFETCH(bool, givenExists);
     MainFixture f;
     if (settingsIncomplete)
         QSettings(f.path(QStringLiteral("Numra.conf")), QSettings::IniFormat)
             .setValue(QStringLiteral("Dictionary"), QStringLiteral("/nowhere.txt"));
-    const QString given = f.writeDictionary("73,RE-,N\n2255,CALL,N\n");
+    const QString given =
+        givenExists ? f.writeDictionary("73,RE-,N\n2255,CALL,N\n") : f.path("missing.txt");
+    QStringList told; // warnings and dialogs, in order
+    Platform::setWarningHandler([&](const QString &text) { told.append(text); });
+    Platform::setOpenFileHandler([&](const Platform::OpenFileRequest &request) {
+        told.append(request.title);
+        return std::optional<QString>();
+    });
     f.windows = std::make_unique<NumraWindows>(given);
-    QVERIFY(f.dialogs.isEmpty());
+    if (!givenExists) {
+        QCOMPARE(told, (QStringList{"Can Not Open " + given, "Open Dictionary"}));
+        return;
+    }
+    QVERIFY(told.isEmpty());
     QCOMPARE(f.windows->MainForm->windowTitle(), "Numra " + given);
     QCOMPARE(f.windows->MainForm->AffixTable().size(), std::size_t(1));
 }
