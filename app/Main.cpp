@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -60,6 +61,32 @@ constexpr std::array<PointerPlace, TMainForm::PointerCount> PointerPlaces = {{
 constexpr int IdleTicksBeforePointer = 120;
 constexpr int PointerVisibleTicks = 10;
 constexpr int TicksBetweenPointers = 20;
+
+// The user entering the field, by Tab, Shift+Tab, a click or a shortcut. A popup, a dialog or
+// the menu bar handing the focus back, and the program moving it, are not.
+bool entersByUser(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Tab enters a radio group at its checked button, from where the arrows check as they move.
+// Qt alone lets Tab in at whichever button last had the focus, at first the first one.
+void tabOnlyToChecked(const std::array<QRadioButton *, 3> &group)
+{
+    for (QRadioButton *button : group) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
+}
 
 QIcon picture(const char *name)
 {
@@ -198,12 +225,16 @@ void TMainForm::connectHandlers()
     connect(ui.CopyBtn, &QPushButton::clicked, this, &TMainForm::CopyBtnClick);
     connect(ui.LookupBtn, &QPushButton::clicked, this, &TMainForm::LookupBtnClick);
     // Only checking a placement that was not checked runs the search.
-    for (QRadioButton *button : {ui.LeftBtn, ui.RightBtn, ui.AnyPointBtn}) {
-        connect(button, &QRadioButton::toggled, this, [this](bool checked) {
-            if (checked)
-                ConvertBtnClick();
+    const std::array placements{ui.LeftBtn, ui.RightBtn, ui.AnyPointBtn};
+    for (QRadioButton *button : placements) {
+        connect(button, &QRadioButton::toggled, this, [this, placements](bool checked) {
+            if (!checked)
+                return;
+            tabOnlyToChecked(placements);
+            ConvertBtnClick();
         });
     }
+    tabOnlyToChecked(placements);
     connect(ui.Open1, &QAction::triggered, this, &TMainForm::Open1Click);
     connect(ui.Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(ui.Contents1, &QAction::triggered, this, &TMainForm::Contents1Click);
@@ -212,9 +243,6 @@ void TMainForm::connectHandlers()
     connect(ui.Suggest1, &QAction::triggered, this, &TMainForm::Suggest1Click);
     connect(ui.Edit, &QLineEdit::textChanged, this, &TMainForm::EditChange);
     ui.Edit->installEventFilter(this);
-    ui.File1->installEventFilter(this);
-    ui.Help1->installEventFilter(this);
-    ui.Phrases1->installEventFilter(this);
 
     Grid *possible = ui.PossibleGrid;
     connect(possible, &Grid::mouseDown, this, &TMainForm::PossibleGridMouseDown);
@@ -245,6 +273,9 @@ void TMainForm::connectHandlers()
     });
 
     Platform::setHelpContext(this, Platform::MainWindowHelp);
+    Platform::setHelpContext(ui.File1, Platform::FileMenuHelp);
+    Platform::setHelpContext(ui.Help1, Platform::HelpMenuHelp);
+    Platform::setHelpContext(ui.Phrases1, Platform::PhrasesMenuHelp);
 }
 
 void TMainForm::FormCreate()
@@ -271,6 +302,9 @@ void TMainForm::FormCreate()
     m_state.SelectedPhrase.MarkUncleared();
     m_ui->Edit->setMaxLength(100);
     m_gridsReady = true;
+    // Named on the command line, it was asked for: the user hears why another is asked for.
+    if (!m_givenDictionary.isEmpty() && !canOpen(m_dictionaryPath))
+        Platform::showWarning(this, tr("Can Not Open %1").arg(DictionaryPath()));
     BuildAffixTable();
     // A dictionary chosen in the dialog during start-up belongs in the caption at once.
     updateCaption();
@@ -337,6 +371,8 @@ void TMainForm::closeEvent(QCloseEvent *event)
     } catch (...) {
         ErrorLogger::instance().reportCurrentException();
     }
+    // Exit ends the program, which the help window alone would keep running.
+    Platform::closeHelp();
     event->accept();
 }
 
@@ -394,24 +430,9 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_ui->Edit && event->type() == QEvent::FocusIn) {
-        // Coming back to the window (after a dialog) is not entering the field.
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            EditEnter();
-    } else if (event->type() == QEvent::KeyPress &&
-               static_cast<QKeyEvent *>(event)->matches(QKeySequence::HelpContents)) {
-        if (watched == m_ui->File1 || watched == m_ui->Help1) {
-            Platform::showHelp(Platform::applicationHelpFile(), watched == m_ui->File1
-                                                                    ? Platform::FileMenuHelp
-                                                                    : Platform::HelpMenuHelp);
-            return true;
-        }
-        if (watched == m_ui->Phrases1) {
-            Platform::showHelp(Platform::applicationHelpFile(), Platform::PhrasesMenuHelp);
-            return true;
-        }
-    }
+    if (watched == m_ui->Edit && event->type() == QEvent::FocusIn &&
+        entersByUser(static_cast<QFocusEvent *>(event)->reason()))
+        EditEnter();
     return QMainWindow::eventFilter(watched, event);
 }
 

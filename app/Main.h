@@ -115,6 +115,7 @@ private:
     void updateCaption();
     Numra::Placement placement() const;
 
+    // Every write of the program into the number field goes through here.
     void setCoveredText(const QString &text);
     void showPhrase();
     void rememberTypedNumber(const QString &text);
@@ -142,6 +143,7 @@ private:
     QString m_givenDictionary;
     QString m_typedNumber;
     bool m_gridsReady = false;
+    bool m_writingField = false;
     CandidateModel *m_candidates = nullptr;
     PhraseModel *m_phrase = nullptr;
     AffixModel *m_affixes = nullptr;

@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLocale>
+#include <QScopedValueRollback>
 
 #include <optional>
 
@@ -167,7 +168,7 @@ void TMainForm::EditEnter()
     ClearCandidates();
     ClearAffixList();
     if (m_ui->Edit->text().contains(UsedDigitMarkChar)) {
-        m_ui->Edit->setText(m_typedNumber);
+        setCoveredText(m_typedNumber);
         UpdateConvertBtn();
     }
 }
@@ -175,7 +176,9 @@ void TMainForm::EditEnter()
 void TMainForm::EditChange()
 {
     m_state.ResetIdleCount();
-    if (!m_ui->Edit->isModified())
+    // Every change but the program's own writes is the user's: an undo back to the text the
+    // program wrote clears the field's modified flag, yet it is an edit all the same.
+    if (m_writingField)
         return;
     UpdateConvertBtn();
     ClearSelectedList();
@@ -204,6 +207,7 @@ void TMainForm::PossibleGridMouseUp(const QPoint &pos)
 void TMainForm::setCoveredText(const QString &text)
 {
     // Written by the program, so it does not count as the user's edit.
+    const QScopedValueRollback writing(m_writingField, true);
     m_ui->Edit->setText(text);
 }
 
@@ -321,6 +325,8 @@ void TMainForm::CopyBtnClick()
     if (!words.empty())
         text += QLatin1Char(' ') + TextCodec::fromDictionary(words);
     Platform::setClipboardText(text);
+    // Nothing on the screen changes otherwise; the status line is what a screen reader reads.
+    m_statusText->setText(tr("Copied: %1").arg(text));
 }
 
 void TMainForm::ClearBtnClick()
@@ -329,7 +335,7 @@ void TMainForm::ClearBtnClick()
     ClearSelectedList();
     ClearCandidates();
     ClearAffixList();
-    m_ui->Edit->setText(QString());
+    setCoveredText(QString());
     UpdateConvertBtn();
 }
 

@@ -9,17 +9,34 @@
 
 int main(int argc, char *argv[])
 {
-    NumraApplication app(argc, argv);
-    SetUpApplication();
+    QCoreApplication::setApplicationName(QStringLiteral("Numra"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NUMRA_VERSION));
     QCommandLineParser options;
     options.setApplicationDescription(QCoreApplication::translate(
         "main", "Finds the words that spell a telephone number on a keypad."));
-    options.addHelpOption();
+    const QCommandLineOption help = options.addHelpOption();
+    const QCommandLineOption version = options.addVersionOption();
     const QCommandLineOption dictionary(
         QStringLiteral("dictionary"),
         QCoreApplication::translate("main", "Use FILE as the dictionary, as File > Open would."),
         QStringLiteral("FILE"));
     options.addOption(dictionary);
+
+    // Answered before the window system is asked for: they need no display. What else is
+    // wrong with the arguments (the window system's own among them) is told once it is there.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments += QString::fromLocal8Bit(argv[i]);
+    options.parse(arguments);
+    if (options.isSet(help) || options.isSet(version)) {
+        const QCoreApplication answering(argc, argv);
+        if (options.isSet(help))
+            options.showHelp();
+        options.showVersion();
+    }
+
+    NumraApplication app(argc, argv);
+    SetUpApplication();
     options.process(app);
     NumraWindows windows(options.value(dictionary));
     // After the main window has set the log file, so that a crash report lands beside it.

@@ -54,12 +54,7 @@ public:
     {
         if (m_file != file) {
             m_file = file;
-            QFile source(file);
-            if (source.open(QIODevice::ReadOnly))
-                m_browser->setHtml(QString::fromUtf8(source.readAll()));
-            else
-                m_browser->setPlainText(
-                    QObject::tr("The help file %1 could not be opened.").arg(file));
+            load();
         }
         m_browser->scrollToAnchor(anchorFor(context));
         show();
@@ -67,7 +62,32 @@ public:
         activateWindow();
     }
 
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        QDialog::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange && !m_file.isEmpty())
+            load();
+    }
+
 private:
+    void load()
+    {
+        // The file gives no colours: the palette's, light or dark, keep it readable. Headings
+        // look like the grids' headings.
+        const QPalette &colours = m_browser->palette();
+        m_browser->document()->setDefaultStyleSheet(
+            QStringLiteral("th { background-color: %1; color: %2; }")
+                .arg(colours.color(QPalette::Button).name(),
+                     colours.color(QPalette::ButtonText).name()));
+        QFile source(m_file);
+        if (source.open(QIODevice::ReadOnly))
+            m_browser->setHtml(QString::fromUtf8(source.readAll()));
+        else
+            m_browser->setPlainText(
+                QObject::tr("The help file %1 could not be opened.").arg(m_file));
+    }
+
     QTextBrowser *m_browser;
     QString m_file;
 };
@@ -89,9 +109,12 @@ public:
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         owner->addAction(action);
         QObject::connect(action, &QAction::triggered, owner, [owner] {
+            // An open menu has the keyboard, whichever control keeps the focus meanwhile.
+            const QWidget *from = QApplication::activePopupWidget();
+            if (!from)
+                from = QApplication::focusWidget();
             int context = 0;
-            for (const QWidget *w = QApplication::focusWidget(); w && !context;
-                 w = w->parentWidget())
+            for (const QWidget *w = from; w && !context; w = w->parentWidget())
                 context = helpContext(w);
             if (!context)
                 context = helpContext(owner);
@@ -118,11 +141,19 @@ void setHelpHandler(HelpHandler handler)
     helpHandler() = std::move(handler);
 }
 
+void closeHelp()
+{
+    if (helpWindow())
+        helpWindow()->close();
+}
+
 void setHelpContext(QWidget *widget, int context)
 {
     const bool hadShortcut = widget->property(HelpContextProperty).isValid();
     widget->setProperty(HelpContextProperty, context);
-    if (!hadShortcut && widget->isWindow())
+    // A menu is a window too, but the shortcut of the window it opens from serves it; an
+    // action of its own would show as an item.
+    if (!hadShortcut && widget->isWindow() && widget->windowType() != Qt::Popup)
         new HelpShortcut(widget);
 }
 

@@ -23,6 +23,8 @@ enum HelpContext {
 void showHelp(const QString &helpFile, int context = 0);
 using HelpHandler = std::function<void(const QString &helpFile, int context)>;
 void setHelpHandler(HelpHandler handler);
+// Closes the help window if it is open; it would otherwise keep the program running.
+void closeHelp();
 
 // Makes F1 on the widget (and its children) show the topic of the context.
 void setHelpContext(QWidget *widget, int context);

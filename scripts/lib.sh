@@ -2,9 +2,10 @@
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# What every configure and build needs; python3 too, as tests/CMakeLists.txt finds it then.
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libbackward-cpp-dev libdw-dev
-    python3)
+# What every configure and build needs; python3 too, as tests/CMakeLists.txt finds it then, and
+# Qt's private headers, by which the tests switch accessibility on as a screen reader does.
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
+    libbackward-cpp-dev libdw-dev python3)
 
 install_missing() {
     local missing=()
@@ -61,6 +62,28 @@ build() {
     shift
     cmake -S "$top" -B "$dir" "$@"
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# build_program DIR: the program alone. Nothing in the source tree newer than the last such
+# build: it is current and starts at once. Otherwise it is built, configured first only when DIR
+# holds no build tree of this source tree (a fresh clone, a failed configure, a tree moved); the
+# build tree runs CMake again by itself when a CMakeLists.txt changed.
+build_program() {
+    local dir=$1 home=
+    local stamp=$dir/program-built
+    if [ -f "$stamp" ] && [ -z "$(find "$top" \( -path "$top/build*" -o -path "$top/.git" \) \
+        -prune -o -newer "$stamp" -print -quit)" ]; then
+        return 0
+    fi
+    [ -f "$dir/CMakeCache.txt" ] &&
+        home=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$dir/CMakeCache.txt")
+    if [ "$home" != "$top" ] || { [ ! -f "$dir/Makefile" ] && [ ! -f "$dir/build.ninja" ]; }; then
+        cmake -S "$top" -B "$dir"
+    fi
+    # Dated from before the build, so that a file saved meanwhile counts as newer.
+    touch "$stamp.next"
+    cmake --build "$dir" -j "$(nproc)" --target numra numra_data
+    mv "$stamp.next" "$stamp"
 }
 
 # Fails when .clang-format would change any C++ source of the tree; build trees

@@ -4,6 +4,7 @@
 #include "PicturePlayer.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
@@ -27,6 +28,8 @@ private slots:
     void texts();
     void links_data();
     void links();
+    void linksInThePalettesLinkColour_data();
+    void linksInThePalettesLinkColour();
     void animationPlaysWhileShown();
     void okCloses();
 
@@ -129,6 +132,40 @@ void tst_AboutNumra::links()
     QCOMPARE(m_urls.size(), 1);
     QCOMPARE(m_urls.constFirst().toString(), expected);
     QVERIFY(form.isVisible());
+}
+
+void tst_AboutNumra::linksInThePalettesLinkColour_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("link");
+    QTest::newRow("light palette") << QColor(Qt::white) << QColor(0x00, 0x00, 0xee);
+    QTest::newRow("dark palette") << QColor(0x20, 0x20, 0x20) << QColor(0x8a, 0xb4, 0xf8);
+}
+
+// What is drawn: the strokes of each link's text are in the palette's link colour.
+void tst_AboutNumra::linksInThePalettesLinkColour()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, link);
+    const QPalette before = QApplication::palette();
+    QPalette colours = before;
+    colours.setColor(QPalette::Window, window);
+    colours.setColor(QPalette::Link, link);
+    QApplication::setPalette(colours);
+    {
+        Numra::NumraState state;
+        TAboutForm form(state);
+        form.show();
+        for (const char *name : {"EmailLabel", "HomePageLabel"}) {
+            const QImage drawn = label(form, QLatin1String(name))->grab().toImage();
+            int strokes = 0;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = 0; x < drawn.width(); ++x)
+                    strokes += drawn.pixelColor(x, y) == link;
+            QVERIFY2(strokes > 10, name);
+        }
+    }
+    QApplication::setPalette(before);
 }
 
 void tst_AboutNumra::animationPlaysWhileShown()

@@ -4,6 +4,7 @@
 #include "Grid.h"
 #include "Settings.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -69,6 +70,8 @@ private slots:
     void rememberedValues();
     void layoutAndHeading();
     void onlyTheWordIsEditable();
+    void readerHearsTheCorrection_data();
+    void readerHearsTheCorrection();
     void confirm_data();
     void confirm();
     void withdraw_data();
@@ -184,6 +187,42 @@ void tst_AffixUnit::onlyTheWordIsEditable()
     QVERIFY(!grid->indexWidget(cellIndex(form, 1)));
     QVERIFY(!grid->model()->setData(cellIndex(form, 1), QStringLiteral("0"), Qt::EditRole));
     QCOMPARE(form.combinationNumber(), QStringLiteral("739255"));
+}
+
+void tst_AffixUnit::readerHearsTheCorrection_data()
+{
+    QTest::addColumn<bool>("reopened");
+    QTest::newRow("the editor open at the showing") << false;
+    QTest::newRow("the editor opened again after Escape") << true;
+}
+
+// The editor is a text field named by its column, and the caution's two lines are one sentence.
+void tst_AffixUnit::readerHearsTheCorrection()
+{
+    QFETCH(bool, reopened);
+    TAffixForm form;
+    form.setCombination(QStringLiteral("walk-ing"), QStringLiteral("9255464"));
+    form.show();
+    if (reopened) {
+        QTest::keyClick(wordEditor(form), Qt::Key_Escape);
+        QVERIFY(!wordEditor(form));
+        gridOf(form)->edit(cellIndex(form, 0));
+    }
+    QLineEdit *editor = wordEditor(form);
+    QVERIFY(editor);
+    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(editor);
+    QCOMPARE(heard->role(), QAccessible::EditableText);
+    QCOMPARE(heard->text(QAccessible::Name), QStringLiteral("Candidate Word"));
+    QCOMPARE(heard->text(QAccessible::Value), QStringLiteral("walk-ing"));
+    const QString caution = QStringLiteral(
+        "If you correct spelling, make sure it remains consistant with the numeric translation");
+    QCOMPARE(heard->text(QAccessible::Description), caution);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Description), caution);
+    // Found in the table too, within the cell it edits.
+    QAccessibleInterface *cell =
+        QAccessible::queryAccessibleInterface(gridOf(form))->tableInterface()->cellAt(0, 0);
+    QCOMPARE(cell->childCount(), 1);
+    QCOMPARE(cell->child(0)->object(), editor);
 }
 
 void tst_AffixUnit::confirm_data()

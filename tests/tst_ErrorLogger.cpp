@@ -4,9 +4,12 @@
 #include "MainFixture.h"
 #include "NumraApplication.h"
 
+#include <QAccessible>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -174,6 +177,8 @@ private slots:
     void dialogDetails();
     void dialogPages_data();
     void dialogPages();
+    void dialogText_data();
+    void dialogText();
 
 private:
     // Clicks a button whose handler runs `action`, as the user would.
@@ -743,6 +748,32 @@ void tst_ErrorLogger::dialogPages()
         QVERIFY(text);
         QCOMPARE(text->toPlainText(), QStringLiteral("\nThank You"));
     }
+}
+
+void tst_ErrorLogger::dialogText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a program folder named like markup")
+        << "Exception std::runtime_error in module /opt/<h1>big/Numra at 00000000000A1B2C.";
+    QString longPath = QStringLiteral("Exception std::runtime_error in module /home");
+    for (int i = 0; i < 30; ++i)
+        longPath += QStringLiteral("/folder %1 with a long name").arg(i);
+    QTest::newRow("a path far wider than the screen") << longPath + "/Numra at 00000000000A1B2C.";
+}
+
+// The report as it stands, on the screen: read as plain text, wrapped, OK within reach.
+void tst_ErrorLogger::dialogText()
+{
+    QFETCH(QString, text);
+    ErrorDialog dialog(ErrorReport{text, QStringLiteral("#0"), QStringLiteral("RIP"), {}, {}});
+    dialog.setDetailsShown(true);
+    auto *shown = dialog.findChild<QLabel *>(QStringLiteral("text"));
+    QVERIFY(shown);
+    QCOMPARE(QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name), text);
+    const QSize size = dialog.sizeHint();
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    QVERIFY2(size.width() <= screen.width() && size.height() <= screen.height(),
+             qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
 }
 
 // The child of crashReport(): configures the logger as the environment says and crashes.

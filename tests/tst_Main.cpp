@@ -1,12 +1,17 @@
 #include "MainFixture.h"
 
+#include "Desktop.h"
 #include "Notify.h"
 
 #include <QAccessible>
+#include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QTextBrowser>
 #include <QTextDocumentFragment>
+#include <QTextTable>
 
 namespace {
 
@@ -36,6 +41,12 @@ private slots:
     void columnWidthsMirrorOnlyWhenReady();
     void columnWidthsMirrorAfterStartUp();
     void helpContents();
+    void helpOfOpenMenu_data();
+    void helpOfOpenMenu();
+    void helpReadableInEveryPalette_data();
+    void helpReadableInEveryPalette();
+    void answersWithoutDisplay_data();
+    void answersWithoutDisplay();
     void captionsAsGiven();
     void everyTextReachesScreenReader();
     void dictionaryGivenOnCommandLine_data();
@@ -73,20 +84,30 @@ void tst_Main::firstRunAsksForDictionaryBeforeShowing()
 void tst_Main::savesEverySettingAtClose_data()
 {
     QTest::addColumn<bool>("throughMenu");
-    QTest::newRow("File, Exit") << true;
-    QTest::newRow("close box") << false;
+    QTest::addColumn<bool>("helpOpen");
+    QTest::newRow("File, Exit") << true << false;
+    QTest::newRow("close box") << false << false;
+    QTest::newRow("File, Exit with the help window open") << true << true;
 }
 
 void tst_Main::savesEverySettingAtClose()
 {
     QFETCH(bool, throughMenu);
+    QFETCH(bool, helpOpen);
     MainFixture f;
     f.dialogAnswer = f.writeDictionary(Dictionary);
     f.start();
+    if (helpOpen) {
+        Platform::setHelpHandler({});
+        f.ui().Contents1->trigger();
+    }
     if (throughMenu)
         f.ui().Exit1->trigger();
     else
         f.main().close();
+    // No window is left to keep the program running.
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        QVERIFY2(!window->isVisible(), qPrintable(window->windowTitle()));
     const QStringList names = {"Dictionary",
                                "Form Top",
                                "Form Left",
@@ -354,20 +375,34 @@ void tst_Main::everyTextReachesScreenReader()
 void tst_Main::dictionaryGivenOnCommandLine_data()
 {
     QTest::addColumn<bool>("settingsIncomplete");
-    QTest::newRow("first run") << false;
-    QTest::newRow("a value missing") << true;
+    QTest::addColumn<bool>("givenExists");
+    QTest::newRow("first run") << false << true;
+    QTest::newRow("a value missing") << true << true;
+    QTest::newRow("the file missing: said, then asked") << false << false;
 }
 
 void tst_Main::dictionaryGivenOnCommandLine()
 {
     QFETCH(bool, settingsIncomplete);
+    QFETCH(bool, givenExists);
     MainFixture f;
     if (settingsIncomplete)
         QSettings(f.path(QStringLiteral("Numra.conf")), QSettings::IniFormat)
             .setValue(QStringLiteral("Dictionary"), QStringLiteral("/nowhere.txt"));
-    const QString given = f.writeDictionary("73,RE-,N\n2255,CALL,N\n");
+    const QString given =
+        givenExists ? f.writeDictionary("73,RE-,N\n2255,CALL,N\n") : f.path("missing.txt");
+    QStringList told; // warnings and dialogs, in order
+    Platform::setWarningHandler([&](const QString &text) { told.append(text); });
+    Platform::setOpenFileHandler([&](const Platform::OpenFileRequest &request) {
+        told.append(request.title);
+        return std::optional<QString>();
+    });
     f.windows = std::make_unique<NumraWindows>(given);
-    QVERIFY(f.dialogs.isEmpty());
+    if (!givenExists) {
+        QCOMPARE(told, (QStringList{"Can Not Open " + given, "Open Dictionary"}));
+        return;
+    }
+    QVERIFY(told.isEmpty());
     QCOMPARE(f.windows->MainForm->windowTitle(), "Numra " + given);
     QCOMPARE(f.windows->MainForm->AffixTable().size(), std::size_t(1));
 }
@@ -404,6 +439,135 @@ void tst_Main::helpContents()
     f.ui().Edit->setFocus();
     QTest::keyClick(f.ui().Edit, Qt::Key_F1);
     QCOMPARE(context, int(Platform::MainWindowHelp));
+}
+
+void tst_Main::helpOfOpenMenu_data()
+{
+    QTest::addColumn<QString>("menu"); // open while the number field has the focus
+    QTest::addColumn<int>("context");
+    QTest::newRow("no menu open") << QString() << int(Platform::MainWindowHelp);
+    QTest::newRow("File menu open") << "File1" << int(Platform::FileMenuHelp);
+    QTest::newRow("Help menu open") << "Help1" << int(Platform::HelpMenuHelp);
+    QTest::newRow("Phrases menu open") << "Phrases1" << int(Platform::PhrasesMenuHelp);
+}
+
+void tst_Main::helpOfOpenMenu()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, context);
+    MainFixture f;
+    f.writeSettings(f.writeDictionary(Dictionary));
+    f.start();
+    QList<int> shown;
+    Platform::setHelpHandler([&](const QString &, int c) { shown.append(c); });
+    QApplication::setActiveWindow(&f.main());
+    f.ui().Edit->setFocus();
+    QWidget *target = f.ui().Edit;
+    if (!menu.isEmpty()) {
+        auto *open = f.main().findChild<QMenu *>(menu);
+        open->popup(f.main().mapToGlobal(QPoint(0, 0)));
+        QCOMPARE(QApplication::activePopupWidget(), open);
+        target = open;
+    }
+    QTest::keyClick(target, Qt::Key_F1);
+    QCOMPARE(shown, QList<int>{context});
+    if (auto *open = qobject_cast<QMenu *>(target))
+        open->close();
+    // A menu shows no item of the window's help shortcut.
+    for (QMenu *each : f.main().findChildren<QMenu *>())
+        for (QAction *item : each->actions())
+            QVERIFY2(!item->text().isEmpty() || item->isSeparator(),
+                     qPrintable(each->objectName()));
+}
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    for (const auto &[role, colour] : {std::pair{QPalette::Base, 0x202020},
+                                       {QPalette::Text, 0xffffff},
+                                       {QPalette::Button, 0x404040},
+                                       {QPalette::ButtonText, 0xffffff},
+                                       {QPalette::Link, 0x8ab4f8}})
+        dark.setColor(role, QColor::fromRgb(QRgb(colour)));
+    return dark;
+}
+
+} // namespace
+
+void tst_Main::helpReadableInEveryPalette_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light palette") << QPalette(Qt::white);
+    QTest::newRow("dark palette") << darkPalette();
+}
+
+// Every piece of text of the help stands out from what it is drawn on.
+void tst_Main::helpReadableInEveryPalette()
+{
+    QFETCH(QPalette, palette);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    Platform::setHelpHandler({});
+    Platform::showHelp(Platform::dataFilePath(QStringLiteral("Numra.hlp")));
+    QTextBrowser *browser = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible() && !browser)
+            browser = window->findChild<QTextBrowser *>();
+    QVERIFY(browser);
+    const QTextDocument *help = browser->document();
+    int cells = 0;
+    for (QTextBlock block = help->begin(); block.isValid(); block = block.next()) {
+        const QTextCursor at(block);
+        QColor ground = palette.color(QPalette::Base);
+        if (const QTextTable *table = at.currentTable()) {
+            ++cells;
+            if (const QBrush cell = table->cellAt(at).format().background();
+                cell.style() != Qt::NoBrush)
+                ground = cell.color();
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat look = it.fragment().charFormat();
+            const QColor ink = look.foreground().style() != Qt::NoBrush
+                                   ? look.foreground().color()
+                                   : palette.color(QPalette::Text);
+            QVERIFY2(qAbs(ink.lightness() - ground.lightness()) >= 100,
+                     qPrintable(it.fragment().text() + ": " + ink.name() + " on " + ground.name()));
+        }
+    }
+    QVERIFY(cells > 0);
+    Platform::closeHelp();
+    QApplication::setPalette(before);
+}
+
+void tst_Main::answersWithoutDisplay_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("--help") << "--help"
+                            << "--dictionary <FILE>";
+    QTest::newRow("--version") << "--version"
+                               << "Numra 1.11";
+}
+
+// As from a terminal with no window system at all: the answer needs none.
+void tst_Main::answersWithoutDisplay()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, answer);
+    QProcess numra;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    numra.setProcessEnvironment(environment);
+    numra.start(QCoreApplication::applicationDirPath() + QStringLiteral("/Numra"), {option});
+    QVERIFY(numra.waitForFinished(60000));
+    QCOMPARE(numra.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(numra.exitCode(), 0);
+    QVERIFY2(QString::fromLocal8Bit(numra.readAllStandardOutput()).contains(answer),
+             qPrintable(numra.readAllStandardError()));
 }
 
 QTEST_MAIN(tst_Main)

@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "GridModel.h"
 #include "PicturePlayer.h"
+#include "ReaderSpy.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -55,6 +56,8 @@ private slots:
     void convertButtonRule_data();
     void convertButtonRule();
     void hundredCharacterWarning();
+    void undoIsAnEdit_data();
+    void undoIsAnEdit();
     void enterInNumberFieldConverts();
     void phraseInBothOrders_data();
     void phraseInBothOrders();
@@ -67,6 +70,8 @@ private slots:
     void thirtyWordsRowCount();
     void clearKeepsTypedNumber();
     void enteringFieldRestoresTypedNumber();
+    void onlyTheUserEnteringEndsPhrase_data();
+    void onlyTheUserEnteringEndsPhrase();
     void suffixJoined_data();
     void suffixJoined();
     void wordsOfOtherEncodings_data();
@@ -83,9 +88,13 @@ private slots:
     void keyboardOnly();
     void tabLeavesEveryList_data();
     void tabLeavesEveryList();
+    void placementGroupByKeyboard_data();
+    void placementGroupByKeyboard();
     void enterOnPlacementButtonConverts();
     void copyKeyInList();
     void screenReaderHearsTexts();
+    void screenReaderHearsOnlyTheFocus_data();
+    void screenReaderHearsOnlyTheFocus();
     void longWordCutAtItsEnd();
     void idleCountReset_data();
     void idleCountReset();
@@ -188,6 +197,35 @@ void tst_MainLists::hundredCharacterWarning()
     QCOMPARE(f->ui().Edit->text().size(), 100);
 }
 
+void tst_MainLists::undoIsAnEdit_data()
+{
+    QTest::addColumn<bool>("clearedFirst"); // the program wrote the text the undo returns to
+    QTest::addColumn<Action>("undo");
+    const Action ctrlZ = [](MainFixture &m) {
+        QTest::keySequence(m.ui().Edit, QKeySequence::Undo);
+    };
+    QTest::newRow("Ctrl+Z back to the empty field") << false << ctrlZ;
+    QTest::newRow("Ctrl+Z back to the field Clear emptied") << true << ctrlZ;
+    QTest::newRow("Undo of the field's menu")
+        << false << Action([](MainFixture &m) { m.ui().Edit->undo(); });
+}
+
+void tst_MainLists::undoIsAnEdit()
+{
+    QFETCH(bool, clearedFirst);
+    QFETCH(Action, undo);
+    if (clearedFirst)
+        f->ui().ClearBtn->click();
+    f->type(QStringLiteral("2255669"));
+    QTest::mouseClick(f->ui().ConvertBtn, Qt::LeftButton);
+    QVERIFY(!f->main().statusText().isEmpty());
+    undo(*f);
+    QCOMPARE(f->ui().Edit->text(), QString());
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), QStringList());
+    QCOMPARE(f->main().statusText(), QString());
+    QVERIFY(!f->ui().ConvertBtn->isEnabled());
+}
+
 void tst_MainLists::enterInNumberFieldConverts()
 {
     f->type(QStringLiteral("669"));
@@ -215,6 +253,10 @@ void tst_MainLists::phraseInBothOrders()
     QVERIFY(!f->ui().ConvertBtn->isEnabled());
     QTest::mouseClick(f->ui().CopyBtn, Qt::LeftButton);
     QCOMPARE(Platform::clipboardText(), QStringLiteral("2255669, CALL NOW"));
+    // Said in the status line, which a screen reader reads as its name.
+    auto *status = f->main().statusBar()->findChild<QLabel *>();
+    QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name),
+             QStringLiteral("Copied: 2255669, CALL NOW"));
 }
 
 void tst_MainLists::repeatedDigitsCoverByPlacement_data()
@@ -318,6 +360,42 @@ void tst_MainLists::enteringFieldRestoresTypedNumber()
     QVERIFY(f->ui().PossibleGrid->cell(0, 1).isEmpty());
     QVERIFY(f->ui().SelectedWordLabel->text().isEmpty());
     QVERIFY(!f->ui().Edit->isModified());
+}
+
+void tst_MainLists::onlyTheUserEnteringEndsPhrase_data()
+{
+    QTest::addColumn<Action>("focusField");
+    QTest::addColumn<bool>("ends");
+    const auto focusIn = [](Qt::FocusReason reason) {
+        return Action([reason](MainFixture &m) {
+            QFocusEvent in(QEvent::FocusIn, reason);
+            QCoreApplication::sendEvent(m.ui().Edit, &in);
+        });
+    };
+    QTest::newRow("Tab into the field") << focusIn(Qt::TabFocusReason) << true;
+    QTest::newRow("Shift+Tab into the field") << focusIn(Qt::BacktabFocusReason) << true;
+    QTest::newRow("click into the field")
+        << Action([](MainFixture &m) { QTest::mouseClick(m.ui().Edit, Qt::LeftButton); }) << true;
+    QTest::newRow("a menu closing") << focusIn(Qt::PopupFocusReason) << false;
+    QTest::newRow("a dialog closing") << focusIn(Qt::ActiveWindowFocusReason) << false;
+    QTest::newRow("the menu bar left with Escape") << focusIn(Qt::MenuBarFocusReason) << false;
+    QTest::newRow("the program moving the focus")
+        << Action([](MainFixture &m) { m.ui().Edit->setFocus(); }) << false;
+}
+
+void tst_MainLists::onlyTheUserEnteringEndsPhrase()
+{
+    QFETCH(Action, focusField);
+    QFETCH(bool, ends);
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose("CALL", "2255"));
+    QVERIFY(f->choose("NOW", "669"));
+    QVERIFY(!f->ui().Edit->hasFocus());
+    focusField(*f);
+    QCOMPARE(MainFixture::column(f->ui().SelectedGrid, 0),
+             ends ? QStringList() : (QStringList{"CALL", "NOW"}));
+    QCOMPARE(f->ui().Edit->text(), ends ? QStringLiteral("2255669") : QString(7, Mark));
+    QCOMPARE(f->ui().CopyBtn->isEnabled(), !ends);
 }
 
 void tst_MainLists::suffixJoined_data()
@@ -596,6 +674,43 @@ void tst_MainLists::tabLeavesEveryList()
     QCOMPARE(QApplication::focusWidget()->objectName(), to);
 }
 
+void tst_MainLists::placementGroupByKeyboard_data()
+{
+    QTest::addColumn<QString>("checkedBefore");
+    QTest::addColumn<QList<int>>("keys"); // after Tab from the number field
+    QTest::addColumn<QString>("landsOn");
+    QTest::addColumn<QStringList>("candidates");
+    QTest::newRow("Tab lands on the checked Any Point")
+        << "AnyPointBtn" << QList<int>() << "AnyPointBtn" << QStringList();
+    QTest::newRow("Tab lands on Right, checked before")
+        << "RightBtn" << QList<int>() << "RightBtn" << QStringList{"A"};
+    QTest::newRow("Up checks Right and converts")
+        << "AnyPointBtn" << QList<int>{Qt::Key_Up} << "RightBtn" << QStringList{"A"};
+    QTest::newRow("Up twice checks Left")
+        << "AnyPointBtn" << QList<int>{Qt::Key_Up, Qt::Key_Up} << "LeftBtn" << QStringList{"A"};
+}
+
+void tst_MainLists::placementGroupByKeyboard()
+{
+    QFETCH(QString, checkedBefore);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, landsOn);
+    QFETCH(QStringList, candidates);
+    f->type(QStringLiteral("2552"));
+    f->main().findChild<QRadioButton *>(checkedBefore)->click();
+    QApplication::setActiveWindow(&f->main());
+    QVERIFY(QTest::qWaitForWindowActive(&f->main()));
+    f->ui().Edit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f->ui().Edit, Qt::Key_Tab);
+    for (int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    auto *button = qobject_cast<QRadioButton *>(QApplication::focusWidget());
+    QVERIFY(button);
+    QCOMPARE(button->objectName(), landsOn);
+    QVERIFY(button->isChecked());
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), candidates);
+}
+
 void tst_MainLists::enterOnPlacementButtonConverts()
 {
     f->type(QStringLiteral("2255"));
@@ -641,6 +756,49 @@ void tst_MainLists::screenReaderHearsTexts()
     QVERIFY(affixes);
     QCOMPARE(affixes->columnDescription(0), QStringLiteral("Prefix or Suffix"));
     QCOMPARE(affixes->columnDescription(1), QStringLiteral("Represents"));
+}
+
+void tst_MainLists::screenReaderHearsOnlyTheFocus_data()
+{
+    QTest::addColumn<Action>("setup");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QString>("heardLast"); // if it matters
+    const Action converted = [](MainFixture &m) { m.convert(QStringLiteral("2255669")); };
+    QTest::newRow("typing into the number field after a conversion")
+        << converted << Action([](MainFixture &m) { m.type(QStringLiteral("1")); }) << QString();
+    QTest::newRow("choosing a candidate with the mouse") << converted << Action([](MainFixture &m) {
+        m.choose(QStringLiteral("CALL"), QStringLiteral("2255"));
+    }) << QString();
+    QTest::newRow("giving a word back") << converted << Action([](MainFixture &m) {
+        m.choose(QStringLiteral("CALL"), QStringLiteral("2255"));
+        MainFixture::clickRow(m.ui().SelectedGrid, 1);
+    }) << QString();
+    QTest::newRow("Tab into the candidates: the current cell after the list")
+        << converted
+        << Action([](MainFixture &m) { m.ui().PossibleGrid->setFocus(Qt::TabFocusReason); })
+        << "CALL";
+}
+
+void tst_MainLists::screenReaderHearsOnlyTheFocus()
+{
+    QFETCH(Action, setup);
+    QFETCH(Action, action);
+    QFETCH(QString, heardLast);
+    setup(*f);
+    ReaderSpy reader;
+    action(*f);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(reader.wrongFocus(), QStringList());
+    if (!heardLast.isEmpty())
+        QCOMPARE(reader.focus.value(reader.focus.size() - 1).name, heardLast);
+    // A grid's current cell is focused while the grid is, and only then.
+    for (Grid *grid : {f->ui().PossibleGrid, f->ui().SelectedGrid, f->ui().AffixGrid}) {
+        QAccessibleInterface *current =
+            QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(
+                grid->currentIndex().row(), grid->currentIndex().column());
+        QVERIFY(current);
+        QVERIFY2(current->state().focused == grid->hasFocus(), qPrintable(grid->objectName()));
+    }
 }
 
 void tst_MainLists::longWordCutAtItsEnd()

@@ -1,11 +1,13 @@
 #include "ErrorDialog.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -15,9 +17,16 @@ ErrorDialog::ErrorDialog(const ErrorReport &report, QWidget *parent)
 {
     setWindowTitle(tr("Application Error"));
 
+    // Plain text: a folder named like markup is a name, not a heading. Wrapped, and paths wrap
+    // at their slashes, so that the dialog stays on the screen.
     auto *text = new QLabel(report.text);
     text->setObjectName(QStringLiteral("text"));
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        text->setMaximumWidth(screen->availableGeometry().width() / 2);
     m_iconLabel->setAlignment(Qt::AlignTop);
 
     auto *okButton = new QPushButton(tr("OK"));

@@ -1,8 +1,10 @@
 #include "Grid.h"
 
 #include "Desktop.h"
+#include "GridAccessible.h"
 #include "GridModel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -25,6 +27,10 @@ constexpr int CellMargin = 3;
 Grid::Grid(int columns, int rows, int fixedRows, QWidget *parent)
     : QTableView(parent), m_model(new GridModel(columns, rows, fixedRows, this))
 {
+    [[maybe_unused]] static const bool readable = [] {
+        QAccessible::installFactory(gridAccessibleFactory);
+        return true;
+    }();
     setModel(m_model);
     setSelectionBehavior(SelectRows);
     setSelectionMode(SingleSelection);
@@ -345,4 +351,28 @@ void Grid::initViewItemOption(QStyleOptionViewItem *option) const
     QTableView::initViewItemOption(option);
     if (!hasFocus())
         option->state &= ~QStyle::State_Active;
+}
+
+void Grid::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    // After the grid's own focus event, which the widget sends once this returns: the reader
+    // then reads the cell within the table rather than the table alone.
+    QMetaObject::invokeMethod(
+        this, [this] { announceCurrentCell(this); }, Qt::QueuedConnection);
+}
+
+void Grid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    // Past QTableView's, which tells a screen reader of Qt's own numbering of cells, and does so
+    // whether the grid has the focus or the user is typing elsewhere.
+    QAbstractItemView::currentChanged(current, previous);
+    announceCurrentCell(this);
+}
+
+void Grid::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    // Past QTableView's, which names cells by Qt's own numbering, not the grid's; the focus
+    // that follows the current row tells the reader where the user is.
+    QAbstractItemView::selectionChanged(selected, deselected);
 }

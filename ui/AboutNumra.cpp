@@ -121,8 +121,10 @@ void TAboutForm::makeLink(QWidget *label)
     QFont underlined = label->font();
     underlined.setUnderline(true);
     label->setFont(underlined);
-    // The transparent border keeps the size steady when the focus frame appears.
-    label->setStyleSheet(QStringLiteral("QLabel { color: blue; border: 1px solid transparent; }"
-                                        "QLabel:focus { border: 1px dotted blue; }"));
+    // The palette's link colour, which a dark palette makes light. The transparent border
+    // keeps the size steady when the focus frame appears.
+    label->setStyleSheet(
+        QStringLiteral("QLabel { color: palette(link); border: 1px solid transparent; }"
+                       "QLabel:focus { border: 1px dotted palette(link); }"));
     label->installEventFilter(this);
 }

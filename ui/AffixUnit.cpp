@@ -34,6 +34,20 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void commit(QWidget *editor) { emit commitData(editor); }
+    void setCaution(const QString &caution) { m_caution = caution; }
+
+    // A screen reader names the field by its column and reads the caution with it.
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor) {
+            editor->setAccessibleName(
+                index.model()->headerData(index.column(), Qt::Horizontal).toString());
+            editor->setAccessibleDescription(m_caution);
+        }
+        return editor;
+    }
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override
@@ -49,6 +63,9 @@ protected:
         }
         return QStyledItemDelegate::eventFilter(object, event);
     }
+
+private:
+    QString m_caution;
 };
 
 TAffixForm::TAffixForm(QWidget *parent)
@@ -71,6 +88,11 @@ TAffixForm::TAffixForm(QWidget *parent)
     model->setCellEditable(1, CombinationRow, false);
     m_wordDelegate = new WordCellDelegate(grid);
     grid->setItemDelegateForColumn(0, m_wordDelegate);
+    // Two lines on the screen, one sentence to a screen reader.
+    const QString caution =
+        (ui->StaticText1->text() + QLatin1Char(' ') + ui->StaticText2->text()).simplified();
+    m_wordDelegate->setCaution(caution);
+    setAccessibleDescription(caution);
     const int gridHeight = grid->horizontalHeader()->sizeHint().height() +
                            grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth();
     grid->setFixedHeight(std::max(DesignGridHeight, gridHeight));
