@@ -112,7 +112,7 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
             }
             outcome.examined += static_cast<std::int64_t>(picked.LineCount);
         },
-        MarkRequest{0, &index.FirstBytes(), &index.SecondBytes()}, onOpened);
+        MarkSetBytes{&index.FirstBytes(), &index.SecondBytes()}, onOpened);
     return outcome;
 }
 

@@ -223,7 +223,7 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
                     outcome.numbers.push_back(record.number);
             }
         },
-        byLetter ? MarkRequest{key[0]} : MarkRequest{}, onOpened);
+        byLetter ? MarkRequest{MarkWordStarts{key[0]}} : MarkRequest{}, onOpened);
     return outcome;
 }
 
