@@ -1,6 +1,5 @@
 #include "ByteMarks.h"
 
-#include <atomic>
 #include <cstring>
 #include <type_traits>
 
@@ -409,12 +408,6 @@ void markWith(Marker marker, const char *text, std::size_t size, ByteMarks &mark
     }
 }
 
-std::atomic<Marker> &currentMarker()
-{
-    static std::atomic<Marker> marker{AvailableMarkers().back()};
-    return marker;
-}
-
 } // namespace
 
 std::vector<Marker> AvailableMarkers()
@@ -430,9 +423,10 @@ std::vector<Marker> AvailableMarkers()
     return markers;
 }
 
-void UseMarker(Marker marker)
+Marker BestMarker()
 {
-    currentMarker() = marker;
+    static const Marker best = AvailableMarkers().back();
+    return best;
 }
 
 const char *MarkerName(Marker marker)
@@ -446,11 +440,6 @@ const char *MarkerName(Marker marker)
         return "AVX2";
     }
     return "?";
-}
-
-void MarkBytes(const char *text, std::size_t size, ByteMarks &marks, const MarkRequest &request)
-{
-    MarkBytes(currentMarker().load(std::memory_order_relaxed), text, size, marks, request);
 }
 
 void MarkBytes(Marker marker, const char *text, std::size_t size, ByteMarks &marks,

@@ -119,14 +119,12 @@ enum class Marker { Plain, Sse2, Avx2 };
 
 // Marks size bytes of text. A CR as the block's last byte is not known to pair with an LF in the
 // next block: the reader of the blocks deals with that. Words past the text are left untouched.
-void MarkBytes(const char *text, std::size_t size, ByteMarks &marks, const MarkRequest &request);
 void MarkBytes(Marker marker, const char *text, std::size_t size, ByteMarks &marks,
                const MarkRequest &request);
 
-// The markers this build and this processor can run, the plain one first; the best of them
-// is the one MarkBytes uses until UseMarker chooses another (for tests and the benchmark).
+// The markers this build and this processor can run, the plain one first and the best last.
 std::vector<Marker> AvailableMarkers();
-void UseMarker(Marker marker);
+Marker BestMarker();
 const char *MarkerName(Marker marker);
 
 } // namespace Numra

@@ -34,12 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size > Fuzz::MaxInput)
         return 0;
-    Fuzz::PickMarker(size);
     const auto [number, dictionary] = Fuzz::SplitFirstLine(Fuzz::bytes(data, size));
     Fuzz::Scratch().Write(dictionary);
     const std::vector<std::string> lines = Reference::naiveSplitLines(dictionary);
 
-    DictionaryFile &file = Fuzz::ScratchDictionary();
+    DictionaryFile &file = Fuzz::ScratchDictionary(size);
     for (Placement placement : {Placement::Left, Placement::Right, Placement::AnyPoint})
         checkPlacement(file, lines, number, placement);
     return 0;
