@@ -106,13 +106,11 @@ inline std::string_view LineHolding(const LineBlock &block, std::size_t at, std:
 }
 
 // What a pass picked out of a block's lines on its own: where each picked line starts in the
-// block's text, its length and its number among the block's lines (from 0); and how many
-// lines the block has.
+// block's text and its length, in order; and how many lines the block has.
 struct PickedLine
 {
     std::uint32_t At = 0;
     std::uint32_t Length = 0;
-    std::uint32_t Index = 0;
 };
 
 struct PickedLines
@@ -125,11 +123,10 @@ struct PickedLines
         Lines.clear();
         LineCount = 0;
     }
-    void Add(const LineBlock &block, std::string_view line, std::size_t index)
+    void Add(const LineBlock &block, std::string_view line)
     {
         Lines.push_back({static_cast<std::uint32_t>(line.data() - block.Text),
-                         static_cast<std::uint32_t>(line.size()),
-                         static_cast<std::uint32_t>(index)});
+                         static_cast<std::uint32_t>(line.size())});
     }
     std::string_view Line(const LineBlock &block, const PickedLine &picked) const
     {
@@ -148,7 +145,7 @@ void PickEachLine(const LineBlock &block, PickedLines &picked, Accepted &&accept
     std::string_view line;
     for (; cursor.Next(line); ++picked.LineCount) {
         if (accepted(line))
-            picked.Add(block, line, picked.LineCount);
+            picked.Add(block, line);
     }
 }
 

@@ -204,7 +204,7 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
             picked.LineCount = CountLines(block);
             forEachLikelyLine(block, [&](std::string_view line) {
                 if (matches(line, record))
-                    picked.Add(block, line, 0);
+                    picked.Add(block, line);
             });
             return;
         }

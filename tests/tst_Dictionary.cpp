@@ -276,14 +276,20 @@ void tst_Dictionary::passesAgreeWithReference()
     DictionaryFile file(writeFile(dir, bytes), reading());
     for (const char *number : {"2255669", "0123456789 -(),abcfFlowersLOW\x95xyz'"}) {
         std::int64_t examined = 0;
+        std::vector<std::int64_t> expectedLines;
         const std::vector<Record> expected =
-            Reference::naiveConvert(lines, number, Placement::AnyPoint, examined);
+            Reference::naiveConvert(lines, number, Placement::AnyPoint, examined, &expectedLines);
         std::vector<Record> found;
+        std::vector<std::int64_t> foundLines;
         const auto outcome = RunConversion(file, number, Placement::AnyPoint,
-                                           [&](const Record &r) { found.push_back(r); });
+                                           [&](const Record &r, std::int64_t line) {
+                                               found.push_back(r);
+                                               foundLines.push_back(line);
+                                           });
         QCOMPARE(outcome.examined, examined);
         QCOMPARE(found.size(), expected.size());
         QVERIFY(std::equal(found.begin(), found.end(), expected.begin(), Reference::sameRecord));
+        QCOMPARE(foundLines, expectedLines);
     }
     for (const char *word : {"flow", "Flowers", "-a", "cab", "x", "call", "caf\xC3\xA9", "CAF\xC9",
                              "\xC5\x92uf", "\xC3\xA9"}) {
