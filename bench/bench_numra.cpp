@@ -199,21 +199,17 @@ double benchFile(const std::string &path, const std::string &oneLine)
                 "lookup", "x wc");
     for (Numra::Marker marker : Numra::AvailableMarkers()) {
         for (bool readAhead : {false, true}) {
-            Numra::UseMarker(marker);
-            Numra::DictionaryFile::UseReadAhead(readAhead);
-            // The marker in use, in turn, was measured above.
-            const bool measured = marker == Numra::AvailableMarkers().back() && !readAhead;
-            const double any = measured ? anyInTurn : anyPass(file);
-            const double lookup = measured ? lookupInTurn : lookupPass(file);
+            Numra::DictionaryFile read(path, {marker, readAhead});
+            // The window's way of reading was measured above.
+            const bool measured = marker == Numra::BestMarker() && !readAhead;
+            const double any = measured ? anyInTurn : anyPass(read);
+            const double lookup = measured ? lookupInTurn : lookupPass(read);
             const std::string name = std::string(Numra::MarkerName(marker)) +
                                      (readAhead ? ", two threads" : ", in turn");
             std::printf("| %-44s | %9.2f | %5.2f | %9.2f | %5.2f |\n", name.c_str(), any,
                         any / wcMs, lookup, lookup / wcMs);
         }
     }
-    // Back to the window's way of reading.
-    Numra::UseMarker(Numra::AvailableMarkers().back());
-    Numra::DictionaryFile::UseReadAhead(false);
     return wcMs;
 }
 

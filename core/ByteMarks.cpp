@@ -1,7 +1,7 @@
 #include "ByteMarks.h"
 
-#include <atomic>
 #include <cstring>
+#include <type_traits>
 
 // SSE2 is part of every x86-64 processor; AVX2 is compiled beside it for the processors that
 // have it and chosen when the program starts. Other processors use the plain marker.
@@ -32,24 +32,50 @@ struct ChunkMarks
     std::uint64_t InSecondSet = 0;
 };
 
-// Which marks a marker makes beyond the breaks: none, commas, brackets and the starts of words,
-// or the bytes of a set.
-enum class Extra { None, Words, Set };
+// The markers are compiled once for each kind of request, which decides the marks they make
+// beyond the breaks.
+template <typename Request> constexpr bool MarksWords = std::is_same_v<Request, MarkWordStarts>;
+template <typename Request> constexpr bool MarksSets = std::is_same_v<Request, MarkSetBytes>;
 
-template <Extra With> class MarkWriter
+template <typename Request> char letterOf([[maybe_unused]] const Request &request)
+{
+    if constexpr (MarksWords<Request>)
+        return request.Letter;
+    else
+        return 0;
+}
+
+const CharSet NoBytes{};
+
+template <typename Request> const CharSet &firstSetOf([[maybe_unused]] const Request &request)
+{
+    if constexpr (MarksSets<Request>)
+        return *request.First;
+    else
+        return NoBytes;
+}
+
+template <typename Request> const CharSet &secondSetOf([[maybe_unused]] const Request &request)
+{
+    if constexpr (MarksSets<Request>)
+        return request.Second ? *request.Second : *request.First;
+    else
+        return NoBytes;
+}
+
+template <typename Request> class MarkWriter
 {
 public:
     MarkWriter(ByteMarks &marks, std::size_t size) : m_marks(marks)
     {
         const std::size_t words = (size + Chunk - 1) / Chunk;
         grow(marks.Breaks, words);
-        if (With == Extra::Words) {
+        if constexpr (MarksWords<Request>) {
             grow(marks.Commas, words);
             grow(marks.Brackets, words);
-        }
-        if (With == Extra::Words)
             grow(marks.WordStarts, words);
-        if (With == Extra::Set) {
+        }
+        if constexpr (MarksSets<Request>) {
             grow(marks.InSet, words);
             grow(marks.InSecondSet, words);
         }
@@ -62,13 +88,12 @@ public:
         m_crCarry = chunk.Cr >> 63;
         m_anyCr |= chunk.Cr;
         m_marks.Breaks[word] = (chunk.Lf | chunk.Cr) & ~pairedLf;
-        if (With == Extra::Words) {
+        if constexpr (MarksWords<Request>) {
             m_marks.Commas[word] = chunk.Comma;
             m_marks.Brackets[word] = chunk.Bracket;
-        }
-        if (With == Extra::Words)
             m_marks.WordStarts[word] = chunk.WordStart;
-        if (With == Extra::Set) {
+        }
+        if constexpr (MarksSets<Request>) {
             m_marks.InSet[word] = chunk.InSet;
             m_marks.InSecondSet[word] = chunk.InSecondSet;
         }
@@ -96,10 +121,10 @@ struct LastChunk
     LastChunk(const char *text, std::size_t size) { std::memcpy(Bytes, text, size); }
 };
 
-template <Extra With, typename MarkChunk>
+template <typename Request, typename MarkChunk>
 inline void markChunks(const char *text, std::size_t size, ByteMarks &marks, MarkChunk markChunk)
 {
-    MarkWriter<With> writer(marks, size);
+    MarkWriter<Request> writer(marks, size);
     std::size_t word = 0;
     for (; (word + 1) * Chunk <= size; ++word)
         writer.Put(word, markChunk(text + word * Chunk));
@@ -141,13 +166,14 @@ inline std::uint64_t plainWordStarts(std::uint64_t x, char letter)
     return plainGather((isWanted | ~isLetter) & High);
 }
 
-template <Extra With>
-void markPlain(const char *text, std::size_t size, ByteMarks &marks, char letter)
+template <typename Request>
+void markPlain(const char *text, std::size_t size, ByteMarks &marks, const Request &request)
 {
-    markChunks<With>(text, size, marks, [letter](const char *p) {
+    const char letter = letterOf(request);
+    markChunks<Request>(text, size, marks, [=](const char *p) {
         ChunkMarks m;
         // A look-up per byte costs the plain marker more than the pass saves by it.
-        if (With == Extra::Set)
+        if constexpr (MarksSets<Request>)
             m.InSet = m.InSecondSet = ~std::uint64_t{0};
         for (std::size_t i = 0; i < Chunk; i += 8) {
             std::uint64_t x;
@@ -160,12 +186,11 @@ void markPlain(const char *text, std::size_t size, ByteMarks &marks, char letter
             }
             m.Lf |= plainMatches(x, '\n') << i;
             m.Cr |= plainMatches(x, '\r') << i;
-            if (With == Extra::Words) {
+            if constexpr (MarksWords<Request>) {
                 m.Comma |= plainMatches(x, ',') << i;
                 m.Bracket |= plainMatches(x, '(') << i;
-            }
-            if (With == Extra::Words)
                 m.WordStart |= plainWordStarts(x, letter) << i;
+            }
         }
         return m;
     });
@@ -227,29 +252,26 @@ struct Sse2Set
     }
 };
 
-template <Extra With>
-void markSse2(const char *text, std::size_t size, ByteMarks &marks, char letter, const CharSet &set,
-              const CharSet &second)
+template <typename Request>
+void markSse2(const char *text, std::size_t size, ByteMarks &marks, const Request &request)
 {
-    const __m128i wanted = _mm_set1_epi8(letter);
+    const __m128i wanted = _mm_set1_epi8(letterOf(request));
     // The set tables only where asked for: each is built by a walk over all byte values.
-    const Sse2Set firsts = With == Extra::Set ? Sse2Set(set) : Sse2Set();
-    const Sse2Set seconds = With == Extra::Set ? Sse2Set(second) : Sse2Set();
-    markChunks<With>(text, size, marks, [&](const char *p) {
+    const Sse2Set firsts = MarksSets<Request> ? Sse2Set(firstSetOf(request)) : Sse2Set();
+    const Sse2Set seconds = MarksSets<Request> ? Sse2Set(secondSetOf(request)) : Sse2Set();
+    markChunks<Request>(text, size, marks, [&](const char *p) {
         const auto *from = reinterpret_cast<const __m128i *>(p);
         const __m128i v[4] = {_mm_loadu_si128(from), _mm_loadu_si128(from + 1),
                               _mm_loadu_si128(from + 2), _mm_loadu_si128(from + 3)};
         ChunkMarks m{sse2Matches(v, '\n'), sse2Matches(v, '\r')};
-        if (With == Extra::Words) {
+        if constexpr (MarksWords<Request>) {
             m.Comma = sse2Matches(v, ',');
             m.Bracket = sse2Matches(v, '(');
-        }
-        if (With == Extra::Words) {
             const __m128i found[4] = {sse2WordStarts(v[0], wanted), sse2WordStarts(v[1], wanted),
                                       sse2WordStarts(v[2], wanted), sse2WordStarts(v[3], wanted)};
             m.WordStart = sse2Bits(found);
         }
-        if (With == Extra::Set) {
+        if constexpr (MarksSets<Request>) {
             m.InSet = firsts.Find(v);
             m.InSecondSet = seconds.Find(v);
         }
@@ -320,7 +342,7 @@ __attribute__((target("avx2"))) inline __m256i avx2InSet(__m256i v, const Avx2Se
     return _mm256_cmpeq_epi8(_mm256_and_si256(row, bit), bit);
 }
 
-template <Extra With>
+template <typename Request>
 __attribute__((target("avx2"))) inline ChunkMarks
 avx2Chunk(const char *p, __m256i wanted, const Avx2Set &set, const Avx2Set &second)
 {
@@ -328,13 +350,12 @@ avx2Chunk(const char *p, __m256i wanted, const Avx2Set &set, const Avx2Set &seco
     const __m256i a = _mm256_loadu_si256(from);
     const __m256i b = _mm256_loadu_si256(from + 1);
     ChunkMarks m{avx2Matches(a, b, '\n'), avx2Matches(a, b, '\r')};
-    if (With == Extra::Words) {
+    if constexpr (MarksWords<Request>) {
         m.Comma = avx2Matches(a, b, ',');
         m.Bracket = avx2Matches(a, b, '(');
-    }
-    if (With == Extra::Words)
         m.WordStart = avx2Bits(avx2WordStarts(a, wanted), avx2WordStarts(b, wanted));
-    if (With == Extra::Set) {
+    }
+    if constexpr (MarksSets<Request>) {
         m.InSet = avx2Bits(avx2InSet(a, set), avx2InSet(b, set));
         m.InSecondSet = avx2Bits(avx2InSet(a, second), avx2InSet(b, second));
     }
@@ -343,21 +364,20 @@ avx2Chunk(const char *p, __m256i wanted, const Avx2Set &set, const Avx2Set &seco
 
 // Written out rather than through markChunks: the chunk function must be inlined into a
 // function compiled for AVX2.
-template <Extra With>
+template <typename Request>
 __attribute__((target("avx2"))) void markAvx2(const char *text, std::size_t size, ByteMarks &marks,
-                                              char letter, const CharSet &byteSet,
-                                              const CharSet &secondSet)
+                                              const Request &request)
 {
-    const __m256i wanted = _mm256_set1_epi8(letter);
-    const Avx2Set set = With == Extra::Set ? avx2Set(byteSet) : Avx2Set{};
-    const Avx2Set second = With == Extra::Set ? avx2Set(secondSet) : Avx2Set{};
-    MarkWriter<With> writer(marks, size);
+    const __m256i wanted = _mm256_set1_epi8(letterOf(request));
+    const Avx2Set set = MarksSets<Request> ? avx2Set(firstSetOf(request)) : Avx2Set{};
+    const Avx2Set second = MarksSets<Request> ? avx2Set(secondSetOf(request)) : Avx2Set{};
+    MarkWriter<Request> writer(marks, size);
     std::size_t word = 0;
     for (; (word + 1) * Chunk <= size; ++word)
-        writer.Put(word, avx2Chunk<With>(text + word * Chunk, wanted, set, second));
+        writer.Put(word, avx2Chunk<Request>(text + word * Chunk, wanted, set, second));
     if (word * Chunk < size)
-        writer.Put(word, avx2Chunk<With>(LastChunk(text + word * Chunk, size % Chunk).Bytes, wanted,
-                                         set, second));
+        writer.Put(word, avx2Chunk<Request>(LastChunk(text + word * Chunk, size % Chunk).Bytes,
+                                            wanted, set, second));
 }
 
 bool processorHasAvx2()
@@ -367,31 +387,25 @@ bool processorHasAvx2()
 }
 #endif
 
-template <Extra With>
-void markWith(Marker marker, const char *text, std::size_t size, ByteMarks &marks, char letter,
-              [[maybe_unused]] const CharSet &set, [[maybe_unused]] const CharSet &second)
+template <typename Request>
+void markWith(Marker marker, const char *text, std::size_t size, ByteMarks &marks,
+              const Request &request)
 {
     switch (marker) {
 #ifdef NUMRA_HAVE_AVX2
     case Marker::Avx2:
-        markAvx2<With>(text, size, marks, letter, set, second);
+        markAvx2(text, size, marks, request);
         return;
 #endif
 #ifdef NUMRA_HAVE_SSE2
     case Marker::Sse2:
-        markSse2<With>(text, size, marks, letter, set, second);
+        markSse2(text, size, marks, request);
         return;
 #endif
     default:
-        markPlain<With>(text, size, marks, letter);
+        markPlain(text, size, marks, request);
         return;
     }
-}
-
-std::atomic<Marker> &currentMarker()
-{
-    static std::atomic<Marker> marker{AvailableMarkers().back()};
-    return marker;
 }
 
 } // namespace
@@ -409,9 +423,10 @@ std::vector<Marker> AvailableMarkers()
     return markers;
 }
 
-void UseMarker(Marker marker)
+Marker BestMarker()
 {
-    currentMarker() = marker;
+    static const Marker best = AvailableMarkers().back();
+    return best;
 }
 
 const char *MarkerName(Marker marker)
@@ -427,23 +442,10 @@ const char *MarkerName(Marker marker)
     return "?";
 }
 
-void MarkBytes(const char *text, std::size_t size, ByteMarks &marks, MarkRequest request)
-{
-    MarkBytes(currentMarker().load(std::memory_order_relaxed), text, size, marks, request);
-}
-
 void MarkBytes(Marker marker, const char *text, std::size_t size, ByteMarks &marks,
-               MarkRequest request)
+               const MarkRequest &request)
 {
-    static const CharSet none{};
-    const CharSet &set = request.Set ? *request.Set : none;
-    const CharSet &second = request.SecondSet ? *request.SecondSet : set;
-    if (request.Set)
-        markWith<Extra::Set>(marker, text, size, marks, 0, set, second);
-    else if (request.Letter != 0)
-        markWith<Extra::Words>(marker, text, size, marks, request.Letter, set, second);
-    else
-        markWith<Extra::None>(marker, text, size, marks, 0, set, second);
+    std::visit([&](const auto &kind) { markWith(marker, text, size, marks, kind); }, request);
 }
 
 } // namespace Numra

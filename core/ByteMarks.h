@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <variant>
 #include <vector>
 
 namespace Numra {
@@ -17,26 +18,37 @@ struct ByteMarks
 {
     // Where lines end: each LF and CR, except the LF of a CR LF pair, whose CR ends the line.
     std::vector<std::uint64_t> Breaks;
-    // Only when a letter is asked for: commas and opening brackets, and the bytes that may begin
-    // a word whose letters start with that letter: the letter in either case, and every byte
-    // that is no letter A to Z at all.
+    // Only for MarkWordStarts: commas and opening brackets, and the bytes that may begin a word
+    // whose letters start with its letter: the letter in either case, and every byte that is no
+    // letter A to Z at all.
     std::vector<std::uint64_t> Commas;
     std::vector<std::uint64_t> Brackets;
     std::vector<std::uint64_t> WordStarts;
-    // Only when a set is asked for: the bytes of a given set and of a second one (all of them where
-    // a marker cannot tell).
+    // Only for MarkSetBytes: the bytes of its first set and of its second (all of them where a
+    // marker cannot tell).
     std::vector<std::uint64_t> InSet;
     std::vector<std::uint64_t> InSecondSet;
     bool HasCr = false;
 };
 
-// What a pass asks to have marked beyond the line breaks.
-struct MarkRequest
+// What a pass asks to have marked beyond the line breaks, the same for the whole pass: nothing,
+// the marks that find the lines of a word, or the bytes of two sets.
+struct MarkBreaksOnly
 {
-    char Letter = 0;                    // a to z for WordStarts, Commas and Brackets
-    const CharSet *Set = nullptr;       // for InSet
-    const CharSet *SecondSet = nullptr; // for InSecondSet; Set again when not given
 };
+
+struct MarkWordStarts
+{
+    char Letter = 0; // a to z
+};
+
+struct MarkSetBytes
+{
+    const CharSet *First = nullptr;  // never null
+    const CharSet *Second = nullptr; // First again when not given
+};
+
+using MarkRequest = std::variant<MarkBreaksOnly, MarkWordStarts, MarkSetBytes>;
 
 // Without a POPCNT instruction in the build's baseline, std::popcount is a library call; this
 // stays inline.
@@ -107,14 +119,12 @@ enum class Marker { Plain, Sse2, Avx2 };
 
 // Marks size bytes of text. A CR as the block's last byte is not known to pair with an LF in the
 // next block: the reader of the blocks deals with that. Words past the text are left untouched.
-void MarkBytes(const char *text, std::size_t size, ByteMarks &marks, MarkRequest request);
 void MarkBytes(Marker marker, const char *text, std::size_t size, ByteMarks &marks,
-               MarkRequest request);
+               const MarkRequest &request);
 
-// The markers this build and this processor can run, the plain one first; the best of them
-// is the one MarkBytes uses until UseMarker chooses another (for tests and the benchmark).
+// The markers this build and this processor can run, the plain one first and the best last.
 std::vector<Marker> AvailableMarkers();
-void UseMarker(Marker marker);
+Marker BestMarker();
 const char *MarkerName(Marker marker);
 
 } // namespace Numra

@@ -44,7 +44,7 @@ template <typename OnLine> void forEachLineStartingInSet(const LineBlock &block,
             if (at < block.Start)
                 continue;
             const std::size_t end = NextMark(marks.Breaks, at, block.Size);
-            onLine(std::string_view(block.Text + at, std::min(end - at, ShortStringMax)), at);
+            onLine(std::string_view(block.Text + at, std::min(end - at, ShortStringMax)));
         }
     }
 }
@@ -89,15 +89,9 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
             return;
         }
         picked.LineCount = CountLines(block);
-        // Lines come in order, so the breaks before each are counted on from the last.
-        std::size_t countedTo = block.Start;
-        std::size_t linesBefore = 0;
-        forEachLineStartingInSet(block, [&](std::string_view line, std::size_t at) {
-            if (!fits(line, record))
-                return;
-            linesBefore += CountMarks(block.Marks->Breaks, countedTo, at);
-            countedTo = at;
-            picked.Add(block, line, linesBefore);
+        forEachLineStartingInSet(block, [&](std::string_view line) {
+            if (fits(line, record))
+                picked.Add(block, line);
         });
     };
     ConversionOutcome outcome;
@@ -105,14 +99,21 @@ ConversionOutcome RunConversion(DictionaryFile &file, std::string_view numberTex
     outcome.error = ReadDictionaryPicked(
         file, pick,
         [&](const LineBlock &block, const PickedLines &picked) {
+            // Each line before a picked one ended at a break; the picked lines come in order, so
+            // the breaks are counted on from the last.
+            std::size_t countedTo = block.Start;
+            std::int64_t linesBefore = 0;
             for (const PickedLine &line : picked.Lines) {
+                linesBefore +=
+                    static_cast<std::int64_t>(CountMarks(block.Marks->Breaks, countedTo, line.At));
+                countedTo = line.At;
                 SplitShownRecord(picked.Line(block, line), record);
                 ++outcome.accepted;
-                sink(record, outcome.examined + line.Index + 1);
+                sink(record, outcome.examined + linesBefore + 1);
             }
             outcome.examined += static_cast<std::int64_t>(picked.LineCount);
         },
-        MarkRequest{0, &index.FirstBytes(), &index.SecondBytes()}, onOpened);
+        MarkSetBytes{&index.FirstBytes(), &index.SecondBytes()}, onOpened);
     return outcome;
 }
 

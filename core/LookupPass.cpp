@@ -204,7 +204,7 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
             picked.LineCount = CountLines(block);
             forEachLikelyLine(block, [&](std::string_view line) {
                 if (matches(line, record))
-                    picked.Add(block, line, 0);
+                    picked.Add(block, line);
             });
             return;
         }
@@ -223,7 +223,7 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
                     outcome.numbers.push_back(record.number);
             }
         },
-        byLetter ? MarkRequest{key[0]} : MarkRequest{}, onOpened);
+        byLetter ? MarkRequest{MarkWordStarts{key[0]}} : MarkRequest{}, onOpened);
     return outcome;
 }
 

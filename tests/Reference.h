@@ -269,10 +269,12 @@ inline std::vector<std::string> naiveSplitLines(std::string_view bytes)
     return lines;
 }
 
-// Every line is examined, the last one too; the records that fit, in file order.
+// Every line is examined, the last one too; the records that fit, in file order, and when asked
+// the number of each one's line, from 1.
 inline std::vector<Record> naiveConvert(const std::vector<std::string> &lines,
                                         std::string_view number, Placement placement,
-                                        std::int64_t &examined)
+                                        std::int64_t &examined,
+                                        std::vector<std::int64_t> *lineNumbers = nullptr)
 {
     const std::string text = cut(number);
     const int left = naiveFirstDigitPos(text);
@@ -299,8 +301,11 @@ inline std::vector<Record> naiveConvert(const std::vector<std::string> &lines,
             fits = last > 0 && last + int(r.number.size()) - 1 == right;
         }
         r.word = naiveShownWord(line, r.word);
-        if (fits)
-            accepted.push_back(r);
+        if (!fits)
+            continue;
+        accepted.push_back(r);
+        if (lineNumbers)
+            lineNumbers->push_back(examined);
     }
     return accepted;
 }

@@ -114,7 +114,8 @@ void tst_ByteMarks::markersAgree()
     // Words the text does not reach are left as they were.
     ByteMarks marks;
     marks.Breaks.assign(words + 1, ~std::uint64_t{0});
-    MarkBytes(Marker(marker), text.constData(), std::size_t(text.size()), marks, {'f'});
+    MarkBytes(Marker(marker), text.constData(), std::size_t(text.size()), marks,
+              MarkWordStarts{'f'});
     QCOMPARE(firstWords(marks.Breaks, words), expected.Breaks);
     QCOMPARE(marks.Breaks.back(), ~std::uint64_t{0});
     QCOMPARE(firstWords(marks.Commas, words), expected.Commas);
@@ -146,7 +147,7 @@ void tst_ByteMarks::markersAgreeOnRandomText()
         const ByteMarks expected = naiveMarks(text, letter);
         for (Marker marker : AvailableMarkers()) {
             ByteMarks marks;
-            MarkBytes(marker, text.constData(), std::size_t(size), marks, {letter});
+            MarkBytes(marker, text.constData(), std::size_t(size), marks, MarkWordStarts{letter});
             const std::size_t words = expected.Breaks.size();
             QCOMPARE(firstWords(marks.Breaks, words), expected.Breaks);
             QCOMPARE(firstWords(marks.Commas, words), expected.Commas);
@@ -196,7 +197,8 @@ void tst_ByteMarks::setMembers()
     }
     for (Marker marker : AvailableMarkers()) {
         ByteMarks marks;
-        MarkBytes(marker, text.constData(), std::size_t(text.size()), marks, {0, &set, &second});
+        MarkBytes(marker, text.constData(), std::size_t(text.size()), marks,
+                  MarkSetBytes{&set, &second});
         const std::vector<std::uint64_t> all =
             withinText(std::vector<std::uint64_t>(expected.size(), ~0ULL), text.size());
         const bool tooMany = marker == Marker::Plain || (marker == Marker::Sse2 && members > 16);
@@ -206,7 +208,7 @@ void tst_ByteMarks::setMembers()
         QCOMPARE(withinText(marks.InSecondSet, text.size()), tooManySecond ? all : expectedSecond);
         // Without a second set the first serves for both.
         ByteMarks one;
-        MarkBytes(marker, text.constData(), std::size_t(text.size()), one, {0, &set});
+        MarkBytes(marker, text.constData(), std::size_t(text.size()), one, MarkSetBytes{&set});
         QCOMPARE(one.InSecondSet, one.InSet);
         QCOMPARE(firstWords(marks.Breaks, expected.size()), naiveMarks(text).Breaks);
     }

@@ -34,7 +34,7 @@ QList<QByteArray> readAll(DictionaryFile &file, DictionaryError *error = nullptr
 }
 
 // Each way of reading: every marker this processor runs, in turn and on two threads. The rows
-// are added for each of the given prefixes; applyReading takes them up.
+// are added for each of the given prefixes; reading() takes them up.
 template <typename AddRows> void addReadingRows(AddRows &&addRows)
 {
     QTest::addColumn<int>("marker");
@@ -48,12 +48,11 @@ template <typename AddRows> void addReadingRows(AddRows &&addRows)
     }
 }
 
-void applyReading()
+ReaderOptions reading()
 {
     QFETCH(int, marker);
     QFETCH(bool, readAhead);
-    UseMarker(Marker(marker));
-    DictionaryFile::UseReadAhead(readAhead);
+    return {Marker(marker), readAhead};
 }
 
 } // namespace
@@ -86,15 +85,7 @@ private slots:
     void affixKinds();
     void affixTableKeepsEveryEntry();
     void affixTableOfMissingFile();
-    void cleanup();
 };
-
-// Every marker and the reading with and without the read-ahead thread give the same lines.
-void tst_Dictionary::cleanup()
-{
-    UseMarker(AvailableMarkers().back());
-    DictionaryFile::UseReadAhead(false);
-}
 
 void tst_Dictionary::lines_data()
 {
@@ -144,7 +135,6 @@ void tst_Dictionary::lineBreakAcrossBlocks_data()
 void tst_Dictionary::lineBreakAcrossBlocks()
 {
     QFETCH(QByteArray, lineBreak);
-    applyReading();
     QList<QByteArray> expected;
     QByteArray bytes;
     int n = 0;
@@ -155,7 +145,7 @@ void tst_Dictionary::lineBreakAcrossBlocks()
         ++n;
     }
     QTemporaryDir dir;
-    DictionaryFile file(writeFile(dir, bytes));
+    DictionaryFile file(writeFile(dir, bytes), reading());
     QCOMPARE(readAll(file), expected);
 }
 
@@ -199,12 +189,11 @@ void tst_Dictionary::passThatThrowsStopsReading_data()
 void tst_Dictionary::passThatThrowsStopsReading()
 {
     QFETCH(bool, inPicker);
-    DictionaryFile::UseReadAhead(true);
     QByteArray bytes;
     for (int i = 0; i < 200000; ++i)
         bytes += QByteArray::number(i) + ",w,N\n";
     QTemporaryDir dir;
-    DictionaryFile file(writeFile(dir, bytes));
+    DictionaryFile file(writeFile(dir, bytes), {.TwoThreads = true});
     std::size_t seen = 0;
     const LinePicker pick = [&](const LineBlock &block, PickedLines &picked) {
         if (inPicker && block.Text[block.Start] != '0')
@@ -261,7 +250,6 @@ void tst_Dictionary::passesAgreeWithReference()
 {
     QFETCH(QByteArray, lineBreak);
     QFETCH(QByteArray, fileStart);
-    applyReading();
     std::mt19937 random(11);
     // Words of ASCII, of Windows-1252 letters and of two-byte UTF-8 letters.
     std::vector<std::string> wordParts;
@@ -285,17 +273,23 @@ void tst_Dictionary::passesAgreeWithReference()
         bytes += QByteArray::fromStdString(line) + lineBreak;
     }
     QTemporaryDir dir;
-    DictionaryFile file(writeFile(dir, bytes));
+    DictionaryFile file(writeFile(dir, bytes), reading());
     for (const char *number : {"2255669", "0123456789 -(),abcfFlowersLOW\x95xyz'"}) {
         std::int64_t examined = 0;
+        std::vector<std::int64_t> expectedLines;
         const std::vector<Record> expected =
-            Reference::naiveConvert(lines, number, Placement::AnyPoint, examined);
+            Reference::naiveConvert(lines, number, Placement::AnyPoint, examined, &expectedLines);
         std::vector<Record> found;
+        std::vector<std::int64_t> foundLines;
         const auto outcome = RunConversion(file, number, Placement::AnyPoint,
-                                           [&](const Record &r) { found.push_back(r); });
+                                           [&](const Record &r, std::int64_t line) {
+                                               found.push_back(r);
+                                               foundLines.push_back(line);
+                                           });
         QCOMPARE(outcome.examined, examined);
         QCOMPARE(found.size(), expected.size());
         QVERIFY(std::equal(found.begin(), found.end(), expected.begin(), Reference::sameRecord));
+        QCOMPARE(foundLines, expectedLines);
     }
     for (const char *word : {"flow", "Flowers", "-a", "cab", "x", "call", "caf\xC3\xA9", "CAF\xC9",
                              "\xC5\x92uf", "\xC3\xA9"}) {
@@ -368,11 +362,12 @@ void tst_Dictionary::picksAheadAtBlockEdges()
     const qsizetype pad = block - start - std::max(shift, 0) - 4 - lineBreak.size();
     const QByteArray bytes = "0," + QByteArray(pad, 'x') + ",N" + lineBreak + body;
     QTemporaryDir dir;
-    DictionaryFile file(writeFile(dir, bytes));
+    const std::string path = writeFile(dir, bytes);
+    DictionaryFile file(path);
     const QByteArrayList inTurn = passResults(file);
     QVERIFY(inTurn.size() > 1000);
-    DictionaryFile::UseReadAhead(true);
-    QCOMPARE(passResults(file), inTurn);
+    DictionaryFile twoThreads(path, {.TwoThreads = true});
+    QCOMPARE(passResults(twoThreads), inTurn);
 }
 
 void tst_Dictionary::longLineIsCut()
@@ -404,9 +399,9 @@ void tst_Dictionary::reopenStartsAtFirstLine()
     DictionaryFile file(writeFile(dir, "one\ntwo\n"));
     LineBlock block;
     QVERIFY(file.Reset());
-    QCOMPARE(file.ReadBlock(block), DictionaryFile::ReadResult::Line);
+    QCOMPARE(file.ReadBlock(block), ReadResult::Lines);
     QCOMPARE(readAll(file), (QList<QByteArray>{"one", "two"}));
-    QCOMPARE(file.ReadBlock(block), DictionaryFile::ReadResult::End);
+    QCOMPARE(file.ReadBlock(block), ReadResult::End);
 }
 
 void tst_Dictionary::missingFileCannotBeOpened_data()

@@ -235,9 +235,6 @@ try {
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
     const std::vector<std::string> args = Numra::ProgramArguments(argc, argv);
-    // One pass a process: a second core, where there is one, copies the file in while this one
-    // scans.
-    Numra::DictionaryFile::UseReadAhead(true);
 
     Options options;
     bool placementGiven = false;
@@ -323,7 +320,9 @@ try {
     if (!options.dictionary)
         options.dictionary = Numra::PathToBytes(
             Numra::DataFilePath(Numra::ProgramDirectory(), "Numra Dictionary.txt"));
-    Numra::DictionaryFile file(*options.dictionary);
+    // One pass a process: a second core, where there is one, copies the file in while this one
+    // scans.
+    Numra::DictionaryFile file(*options.dictionary, {.TwoThreads = true});
     if (options.lookup)
         return lookup(file, *options.lookup);
     if (options.phrases)

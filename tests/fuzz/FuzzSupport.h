@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -74,22 +75,26 @@ inline const ScratchFile &Scratch()
     return file;
 }
 
-// The one binding to the scratch file, kept for the whole run as the program keeps its own: each
-// reader opens it again at its first line, and its read block is not allocated anew per input.
-inline Numra::DictionaryFile &ScratchDictionary()
-{
-    static Numra::DictionaryFile file(Scratch().Path());
-    return file;
-}
-
-// Each input is read with one of the markers this processor can run, and with or without the
-// thread that reads ahead, taken by its size, so that every way of reading meets every kind of
-// input.
-inline void PickMarker(std::size_t size)
+// A binding to the scratch file for an input of the given size. Each input is read with one of
+// the markers this processor can run, in turn or on two threads, taken by its size, so that
+// every way of reading meets every kind of input. Each way has its binding, kept for the whole
+// run as the program keeps its own: each reader opens it again at its first line, and its read
+// blocks are not allocated anew per input.
+inline Numra::DictionaryFile &ScratchDictionary(std::size_t inputSize)
 {
     static const std::vector<Numra::Marker> markers = Numra::AvailableMarkers();
-    Numra::UseMarker(markers[size % markers.size()]);
-    Numra::DictionaryFile::UseReadAhead(size / markers.size() % 2 == 1);
+    static const std::vector<std::unique_ptr<Numra::DictionaryFile>> files = [] {
+        std::vector<std::unique_ptr<Numra::DictionaryFile>> made;
+        for (bool twoThreads : {false, true}) {
+            for (Numra::Marker marker : markers)
+                made.push_back(std::make_unique<Numra::DictionaryFile>(
+                    Scratch().Path(), Numra::ReaderOptions{marker, twoThreads}));
+        }
+        return made;
+    }();
+    const std::size_t marker = inputSize % markers.size();
+    const bool twoThreads = inputSize / markers.size() % 2 == 1;
+    return *files[(twoThreads ? markers.size() : 0) + marker];
 }
 
 // The first line of an input (up to its first LF) and the rest, which becomes the dictionary.

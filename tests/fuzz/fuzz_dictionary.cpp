@@ -23,11 +23,10 @@ std::vector<std::string> readLines(DictionaryFile &file)
     return lines;
 }
 
-void checkDictionary(std::string_view content, bool withAffixes)
+void checkDictionary(DictionaryFile &file, std::string_view content, bool withAffixes)
 {
     Fuzz::Scratch().Write(content);
     const std::vector<std::string> expected = Reference::naiveSplitLines(content);
-    DictionaryFile &file = Fuzz::ScratchDictionary();
     FUZZ_CHECK(readLines(file) == expected);
     if (!withAffixes)
         return;
@@ -58,9 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size > Fuzz::MaxInput)
         return 0;
-    Fuzz::PickMarker(size);
+    DictionaryFile &file = Fuzz::ScratchDictionary(size);
     const std::string_view input = Fuzz::bytes(data, size);
-    checkDictionary(input, true);
+    checkDictionary(file, input, true);
 
     // An odd first byte also puts the input behind filler, with the block boundary the given
     // number of bytes into the input.
@@ -72,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         static std::string padded;
         padded.assign(filler(), 0, DictionaryFile::BlockSize - into);
         padded.append(input);
-        checkDictionary(padded, false);
+        checkDictionary(file, padded, false);
     }
     return 0;
 }

@@ -11,14 +11,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size > Fuzz::MaxInput)
         return 0;
-    Fuzz::PickMarker(size);
     const auto [typedWord, dictionary] = Fuzz::SplitFirstLine(Fuzz::bytes(data, size));
     Fuzz::Scratch().Write(dictionary);
     const std::vector<std::string> lines = Reference::naiveSplitLines(dictionary);
 
     FUZZ_CHECK(WordKey(typedWord) == Reference::naiveWordKey(typedWord));
 
-    DictionaryFile &file = Fuzz::ScratchDictionary();
+    DictionaryFile &file = Fuzz::ScratchDictionary(size);
     const LookupOutcome outcome = RunLookup(file, typedWord);
     std::int64_t examined = -1;
     const std::vector<std::string> expected = Reference::naiveLookup(lines, typedWord, examined);
