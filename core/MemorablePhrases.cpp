@@ -428,8 +428,8 @@ PhraseForUse MemorablePhrases::ForUse(const MemorablePhrase &phrase) const
     }
     const auto keepDigit = [&](int index) {
         const std::string &entry = m_digitEntries[text[index] - '0'];
-        if (!entry.empty() && use.slots.size() < SlotCount)
-            use.slots.push_back({entry, std::string(1, text[index]), newIndex[index] + 1});
+        if (!entry.empty() && use.phraseSlots.size() < SlotCount)
+            use.phraseSlots.push_back({entry, std::string(1, text[index]), newIndex[index] + 1});
     };
     if (!m_options.wordsInAreaCode) {
         for (std::size_t f = 0; f < m_searchFrom; ++f)
@@ -437,8 +437,8 @@ PhraseForUse MemorablePhrases::ForUse(const MemorablePhrase &phrase) const
     }
     for (const PhraseItem &item : phrase.items) {
         if (!item.word.empty()) {
-            if (use.slots.size() < SlotCount)
-                use.slots.push_back({item.word, item.digits, newIndex[item.first - 1] + 1});
+            if (use.phraseSlots.size() < SlotCount)
+                use.phraseSlots.push_back({item.word, item.digits, newIndex[item.first - 1] + 1});
             continue;
         }
         for (int i = item.first; i <= item.last; ++i) {

@@ -51,7 +51,8 @@ struct MemorablePhrase
 struct PhraseForUse
 {
     std::string numberText;
-    std::vector<PhraseSlot> slots;
+    // Not "slots": Qt defines that word away in every file that uses its signals and slots.
+    std::vector<PhraseSlot> phraseSlots;
 };
 
 class MemorablePhrases
