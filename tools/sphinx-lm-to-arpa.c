@@ -23,12 +23,14 @@
 #include <stdlib.h>
 #include <string.h>
 
-struct word {
+struct word
+{
     int32 id;
     int32 score;
 };
 
-struct pair {
+struct pair
+{
     int32 first, second, score;
 };
 
@@ -138,7 +140,9 @@ int main(int argc, char **argv)
         printf("%.4f\t%s\t%s\n", logmath_log_to_log10(lmath, pairs[i].score),
                ngram_word(lm, pairs[i].first), ngram_word(lm, pairs[i].second));
     printf("\n\\end\\\n");
-    fprintf(stderr, "sphinx-lm-to-arpa: %zu words known, 2-grams asked for %zu x %zu (part %zu of %zu), %zu found\n",
+    fprintf(stderr,
+            "sphinx-lm-to-arpa: %zu words known, 2-grams asked for %zu x %zu (part %zu of %zu), "
+            "%zu found\n",
             count, firsts, seconds, part + 1, parts, pair_count);
     free(pairs);
     free(second);
