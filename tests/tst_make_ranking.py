@@ -159,6 +159,14 @@ class Ranking(unittest.TestCase):
         self.assertEqual(words, {"pet": ("12.0", "-"), "shop": ("12.0", "-")})
         self.assertEqual(pairs, [("pet", "shop", "1.7")])
 
+    def test_fallback_counts_for_words_the_model_lacks(self):
+        # ZORK: 1/8 of the counts, 3 bits, floored to 10, + 2, + 1.5 as a name now known.
+        counts = self.write("en.lm", "\\data\\\nngram 1=2\n\n\\1-grams:\n125 ZORK\n875 cat\n"
+                            "\n\\end\\\n")
+        words, _ = self.entries(self.rank("\n".join(DICTIONARY) + "\n", "--fallback-counts", counts))
+        self.assertEqual(words.get("ZORK"), ("13.5", "-"))
+        self.assertEqual(words.get("CAT"), ("12.0", "-"))  # the model's own word keeps its cost
+
     def test_language_without_counts(self):
         dictionary = self.write("words.txt", "228,CAT,N\n")
         result = subprocess.run([sys.executable, RANKER, "--language", "uk", dictionary],
