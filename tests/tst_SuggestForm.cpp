@@ -1,4 +1,5 @@
 #include "MainFixture.h"
+#include "ReaderSpy.h"
 
 #include "Desktop.h"
 #include "Suggest.h"
@@ -403,10 +404,19 @@ private slots:
         const QList<QWidget *> order = {option("AreaCodeBox"), option("OffensiveBox"),
                                         button("CopyBtn"),     button("UseBtn"),
                                         button("CancelBtn"),   grid()};
+        ReaderSpy reader;
         for (QWidget *next : order) {
             QTest::keyClick(form()->focusWidget(), Qt::Key_Tab);
             QCOMPARE(form()->focusWidget(), next);
         }
+        QCoreApplication::sendPostedEvents();
+        // A screen reader hears each control by its name as it gets the focus.
+        QCOMPARE(reader.wrongFocus(), QStringList());
+        QStringList heard;
+        for (const ReaderSpy::Focus &focus : reader.focus)
+            heard.append(focus.name);
+        for (const char *name : {"Words in the area code", "Allow offensive words", "Copy"})
+            QVERIFY2(heard.contains(QLatin1String(name)), qPrintable(heard.join('|')));
         QCOMPARE(Platform::helpContext(form()), int(Platform::SuggestHelp));
         form()->reject();
     }
