@@ -17,10 +17,12 @@ namespace {
 
 // Costs in thousandths of a bit.
 constexpr std::int64_t CostLimit = 60000;    // a phrase dearer than this says nothing
-constexpr std::int64_t ExchangeCost = 17000; // the NANP exchange kept whole
+constexpr std::int64_t ExchangeCost = 14000; // the NANP exchange kept whole
 constexpr std::int64_t KeptRunCost = 10000;  // any other kept run, and per digit:
 constexpr std::int64_t KeptDigitCost = 4000;
 constexpr std::int64_t LoneFunctionCost = 4000; // a function word that pairs with no neighbour
+// Published numbers put their words last (1-800-273-TALK); digits at the end read as leftovers.
+constexpr std::int64_t TrailingKeptCost = 3000;
 // Without ranking data a word costs what its dictionary line says (RecordCost), in bits: an
 // ordinary word from the top of the shipped dictionary 12, one of its last lines about 27, a
 // name 1.5 more.
@@ -306,7 +308,9 @@ void MemorablePhrases::buildGraph(const RankingData *ranking)
             {first[step.to] + step.toState, step.item, step.cost});
     for (int s = 0; s < static_cast<int>(states[n].size()); ++s) {
         const State &end = states[n][s];
-        const std::int64_t cost = end.waiting ? LoneFunctionCost * Scale : 0;
+        std::int64_t cost = end.waiting ? LoneFunctionCost * Scale : 0;
+        if (end.last == KeptItem)
+            cost += TrailingKeptCost * Scale;
         if (end.content && end.best + cost <= ScaledLimit)
             edges[first[n] + s].push_back({goal, keptItem(m_words.size(), 0), cost});
     }

@@ -101,11 +101,11 @@ class Ranking(unittest.TestCase):
             ("THE", "12.0", "f"),          # -log2 P = 6.6, raised to the floor of 10
             ("CAT", "12.0", "-"),          # its note removed
             ("ZEBRA", "21.9", "-"),        # 19.93 + 2
-            ("JOHN", "20.1", "-"),         # a name the model knows: 16.61 + 2 + 1.5
+            ("JOHN", "19.1", "-"),         # a name the model knows: 16.61 + 2 + 0.5
             ("ZORK", "37.0", "-"),         # a name it does not know: 34 + 3
-            ("BLVD", "22.6", "-"),         # an abbreviation: 16.61 + 2 + 4
+            ("BLVD", "20.6", "-"),         # an abbreviation: 16.61 + 2 + 2
             ("ACT", "18.6", "-"),          # an ordinary word too
-            ("ASAP", "22.6", "-"),
+            ("ASAP", "20.6", "-"),
             ("QX", "34.0", "x"),
             ("O", "34.0", "x"),
             ("BADWORD", "34.0", "o"),
@@ -160,11 +160,11 @@ class Ranking(unittest.TestCase):
         self.assertEqual(pairs, [("pet", "shop", "1.7")])
 
     def test_fallback_counts_for_words_the_model_lacks(self):
-        # ZORK: 1/8 of the counts, 3 bits, floored to 10, + 2, + 1.5 as a name now known.
+        # ZORK: 1/8 of the counts, 3 bits, floored to 10, + 2, + 0.5 as a name now known.
         counts = self.write("en.lm", "\\data\\\nngram 1=2\n\n\\1-grams:\n125 ZORK\n875 cat\n"
                             "\n\\end\\\n")
         words, _ = self.entries(self.rank("\n".join(DICTIONARY) + "\n", "--fallback-counts", counts))
-        self.assertEqual(words.get("ZORK"), ("13.5", "-"))
+        self.assertEqual(words.get("ZORK"), ("12.5", "-"))
         self.assertEqual(words.get("CAT"), ("12.0", "-"))  # the model's own word keeps its cost
 
     def test_language_without_counts(self):
