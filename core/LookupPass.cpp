@@ -72,8 +72,9 @@ namespace {
 
 enum class Quick { NoRecord, Differs, Matches, Unsure };
 
-// The folded letters of each Windows-1252 byte, empty for a byte that is no letter; made once, so
-// that a Windows-1252 word is compared byte by byte at the cost of an ASCII one.
+// The letters of each Windows-1252 byte, folded and without diacritics, empty for a byte that is
+// no letter; made once, so that a Windows-1252 word is compared byte by byte at the cost of an
+// ASCII one.
 const std::array<std::string, 256> &windows1252Folded()
 {
     static const std::array<std::string, 256> table = [] {
@@ -81,14 +82,15 @@ const std::array<std::string, 256> &windows1252Folded()
         for (std::size_t b = 0; b < folded.size(); ++b) {
             const char32_t c = FromWindows1252(static_cast<unsigned char>(b));
             if (IsUnicodeLetter(c))
-                AppendCaseFolded(folded[b], c);
+                AppendAccentFolded(folded[b], c);
         }
         return folded;
     }();
     return table;
 }
 
-// Whether the letters of text read as UTF-8 or as Windows-1252, folded, continue the key from
+// Whether the letters of text read as UTF-8 or as Windows-1252, folded and without diacritics,
+// continue the bare key from
 // matched to its end; compared as the text is decoded, so that most words stop at their first
 // letter.
 bool restMatches(std::string_view text, bool utf8, std::string_view key, std::size_t matched)
@@ -115,7 +117,7 @@ bool restMatches(std::string_view text, bool utf8, std::string_view key, std::si
         if (!IsUnicodeLetter(c))
             continue;
         folded.clear();
-        AppendCaseFolded(folded, c);
+        AppendAccentFolded(folded, c);
         if (!continues(folded))
             return false;
     }
@@ -123,7 +125,7 @@ bool restMatches(std::string_view text, bool utf8, std::string_view key, std::si
 }
 
 // Most lines hold no bracket, and then the record's word key can be compared with the wanted
-// key as the word is scanned, without splitting or copying anything.
+// bare key (AccentFolded) as the word is scanned, without splitting or copying anything.
 Quick quickMatch(std::string_view line, std::string_view key)
 {
     // Without an opening bracket nothing is removed from the line before it is split.
@@ -182,22 +184,39 @@ template <typename OnLine> void forEachLikelyLine(const LineBlock &block, OnLine
     }
 }
 
+// Distinct numbers in order of first appearance.
+struct DistinctNumbers
+{
+    std::vector<std::string> InOrder;
+    std::unordered_set<std::string> Seen;
+
+    void Add(const std::string &number)
+    {
+        if (Seen.insert(number).second)
+            InOrder.push_back(number);
+    }
+};
+
 } // namespace
 
 LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
                         const std::function<void()> &onOpened)
 {
     const std::string key = WordKey(typedWord);
-    // Whether a line holds a record of the key; runs on either thread.
+    // Lines are picked by their letters without diacritics; which of the few picked ones hold
+    // the key as typed is told when they are listed. For ASCII both keys are one.
+    const std::string bare = AccentFolded(key);
+    // Whether a line holds a record of the bare key; runs on either thread.
     const auto matches = [&](std::string_view line, Record &record) {
-        const Quick quick = quickMatch(line, key);
+        const Quick quick = quickMatch(line, bare);
         if (quick == Quick::NoRecord || quick == Quick::Differs)
             return false;
         return SplitRecord(line, record) &&
-               (quick == Quick::Matches || recordKey(line, record.word) == key);
+               (quick == Quick::Matches || AccentFolded(recordKey(line, record.word)) == bare);
     };
-    // A key that begins with a letter a to z lets most lines be passed over unread.
-    const bool byLetter = !key.empty() && key[0] >= 'a' && key[0] <= 'z';
+    // A key that begins with a letter a to z lets most lines be passed over unread; an accented
+    // first letter is one of them too, since the marks never pass over a byte beyond ASCII.
+    const bool byLetter = !bare.empty() && bare[0] >= 'a' && bare[0] <= 'z';
     const LinePicker pick = [&](const LineBlock &block, PickedLines &picked) {
         Record record;
         if (byLetter) {
@@ -211,19 +230,32 @@ LookupOutcome RunLookup(DictionaryFile &file, std::string_view typedWord,
         PickEachLine(block, picked, [&](std::string_view line) { return matches(line, record); });
     };
     LookupOutcome outcome;
-    std::unordered_set<std::string> seen;
+    DistinctNumbers asTyped;
+    DistinctNumbers withoutAccents;
+    const bool asciiKey = IsAscii(key);
     Record record;
     outcome.error = ReadDictionaryPicked(
         file, pick,
         [&](const LineBlock &block, const PickedLines &picked) {
             outcome.examined += static_cast<std::int64_t>(picked.LineCount);
-            for (const PickedLine &line : picked.Lines) {
-                SplitRecord(picked.Line(block, line), record);
-                if (seen.insert(record.number).second)
-                    outcome.numbers.push_back(record.number);
+            for (const PickedLine &each : picked.Lines) {
+                const std::string_view line = picked.Line(block, each);
+                SplitRecord(line, record);
+                // Numbers are handed on in UTF-8, as words are, whatever the line's encoding.
+                if (!IsAscii(record.number))
+                    record.number = LineTextAsUtf8(record.number, IsUtf8Line(line));
+                // Two ASCII keys that are equal without accents are equal.
+                const bool exact =
+                    (asciiKey && IsAscii(record.word)) || recordKey(line, record.word) == key;
+                (exact ? asTyped : withoutAccents).Add(record.number);
             }
         },
-        byLetter ? MarkRequest{MarkWordStarts{key[0]}} : MarkRequest{}, onOpened);
+        byLetter ? MarkRequest{MarkWordStarts{bare[0]}} : MarkRequest{}, onOpened);
+    outcome.numbers = std::move(asTyped.InOrder);
+    for (std::string &number : withoutAccents.InOrder) {
+        if (!asTyped.Seen.contains(number))
+            outcome.numbers.push_back(std::move(number));
+    }
     return outcome;
 }
 

@@ -18,8 +18,11 @@ std::string WordKey(std::string_view text);
 struct LookupOutcome
 {
     DictionaryError error = DictionaryError::None;
-    std::int64_t examined = 0;        // lines examined
-    std::vector<std::string> numbers; // distinct, in order of first appearance
+    std::int64_t examined = 0; // lines examined
+    // Distinct, in order of first appearance: first those of the words whose key is the typed
+    // word's, then those of the words that have its key only without diacritics on either side
+    // (AccentFolded: cafe and café, ΤΑΞΙ and ταξί). For ASCII words there is no second kind.
+    std::vector<std::string> numbers;
 };
 
 // onOpened runs once the file is open, before the first line is read.

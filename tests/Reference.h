@@ -220,10 +220,11 @@ inline bool naiveIsUtf8Line(std::string_view line)
     return false;
 }
 
-// The letter and folding tables are data (checked against Qt's in tst_UnicodeLetters); the
-// rule around them is written here afresh. Text is read as UTF-8 or as Windows-1252, and in
-// either the letters of every script count.
-inline std::string naiveKeyOf(std::string_view text, bool utf8)
+// The letter, folding and accent tables are data (checked in tst_UnicodeLetters, the folding
+// against Qt's); the rule around them is written here afresh. Text is read as UTF-8 or as
+// Windows-1252, and in either the letters of every script count; a bare key is also without
+// diacritics.
+inline std::string naiveKeyOf(std::string_view text, bool utf8, bool bare = false)
 {
     std::u32string decoded;
     const std::string removed = naiveRemoveParenthesized(text);
@@ -231,17 +232,17 @@ inline std::string naiveKeyOf(std::string_view text, bool utf8)
     std::string key;
     for (char32_t c : decoded) {
         if (Numra::IsUnicodeLetter(c))
-            Numra::AppendCaseFolded(key, c);
+            (bare ? Numra::AppendAccentFolded : Numra::AppendCaseFolded)(key, c);
     }
     return key;
 }
 
 // Typed text goes by its own bytes: UTF-8 when they are, Windows-1252 when not.
-inline std::string naiveWordKey(std::string_view text)
+inline std::string naiveWordKey(std::string_view text, bool bare = false)
 {
     const std::string kept = naiveCutUtf8(text);
     std::u32string decoded;
-    return naiveKeyOf(kept, naiveDecodeUtf8(kept, decoded));
+    return naiveKeyOf(kept, naiveDecodeUtf8(kept, decoded), bare);
 }
 
 // A record's word goes by its line.
@@ -310,22 +311,34 @@ inline std::vector<Record> naiveConvert(const std::vector<std::string> &lines,
     return accepted;
 }
 
-// Every distinct number of the records whose word has the typed word's key, first seen first.
+// Every distinct number of the records whose word has the typed word's key, first seen first,
+// then those of the words that have its key only without diacritics.
 inline std::vector<std::string> naiveLookup(const std::vector<std::string> &lines,
                                             std::string_view typedWord, std::int64_t &examined)
 {
     const std::string key = naiveWordKey(typedWord);
+    const std::string bare = naiveWordKey(typedWord, true);
     std::vector<std::string> numbers;
+    std::vector<std::string> bareNumbers;
     std::set<std::string> seen;
     examined = 0;
     for (const std::string &line : lines) {
         ++examined;
         Record r;
-        if (!naiveSplitRecord(cut(line), r) ||
-            naiveKeyOf(r.word, naiveIsUtf8Line(cut(line))) != key)
+        if (!naiveSplitRecord(cut(line), r))
             continue;
-        if (seen.insert(r.number).second)
+        const bool utf8 = naiveIsUtf8Line(cut(line));
+        if (!utf8)
+            r.number = naiveUtf8FromWindows1252(r.number);
+        if (naiveKeyOf(r.word, utf8) == key && seen.insert(r.number).second)
             numbers.push_back(r.number);
+        if (naiveKeyOf(r.word, utf8, true) == bare)
+            bareNumbers.push_back(r.number);
+    }
+    // The words that match only without accents come after those that match as typed.
+    for (const std::string &number : bareNumbers) {
+        if (seen.insert(number).second)
+            numbers.push_back(number);
     }
     return numbers;
 }

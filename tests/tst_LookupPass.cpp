@@ -108,20 +108,28 @@ void tst_LookupPass::lookup()
     QCOMPARE(found.numbers, numbers);
 }
 
-// Words of other alphabets are found by their own letters, in either case, and by nothing else.
+// Words of other alphabets are found by their own letters, in either case, also where accents
+// are missing on either side; the words written as typed come first.
 void tst_LookupPass::lookupBeyondAToZ_data()
 {
     QTest::addColumn<QString>("word");
     QTest::addColumn<QStringList>("numbers");
     QTest::newRow("German, lower case") << "m\u00fcller" << QStringList{"1"};
     QTest::newRow("German, capitals") << "M\u00dcLLER" << QStringList{"1"};
-    QTest::newRow("German, not without the umlaut") << "Mller" << QStringList{};
+    QTest::newRow("German, not without the umlaut's letter") << "Mller" << QStringList{};
+    QTest::newRow("German, without the umlaut") << "MULLER" << QStringList{"1"};
     QTest::newRow("German, ss finds sharp s") << "STRASSE" << QStringList{"2"};
-    QTest::newRow("French, capitals") << "\u00c9T\u00c9" << QStringList{"3"};
+    QTest::newRow("French, capitals: the accented word first")
+        << "\u00c9T\u00c9" << QStringList{"3", "5"};
     QTest::newRow("French, ligature") << "C\u0152UR" << QStringList{"4"};
-    QTest::newRow("French, not without accents") << "ete" << QStringList{"5"};
+    QTest::newRow("French, unaccented: the unaccented word first")
+        << "ete" << QStringList{"5", "3"};
+    QTest::newRow("French, a combining accent: both in dictionary order")
+        << "e\u0301te\u0301" << QStringList{"3", "5"};
+    QTest::newRow("French, ligature written apart") << "COEUR" << QStringList{"4"};
     QTest::newRow("Polish, capitals") << "\u0141\u00d3D\u0179" << QStringList{"6"};
     QTest::newRow("Polish, lower case") << "\u017c\u00f3\u0142w" << QStringList{"7"};
+    QTest::newRow("Polish, without accents and stroke") << "lodz" << QStringList{"6"};
     QTest::newRow("Russian, capitals")
         << "\u0417\u0412\u041e\u041d\u041e\u041a" << QStringList{"8"};
     QTest::newRow("Ukrainian, capitals with yi") << "\u0407\u0416\u0410" << QStringList{"9"};
@@ -129,8 +137,13 @@ void tst_LookupPass::lookupBeyondAToZ_data()
         << "\u0437\u0432\u043e-\u043d\u043e\u043a 7" << QStringList{"8"};
     QTest::newRow("Greek, capitals find the final sigma")
         << "\u039b\u038c\u0393\u039f\u03a3" << QStringList{"10"};
-    QTest::newRow("Greek, not without the tonos")
-        << "\u03bb\u03bf\u03b3\u03bf\u03c2" << QStringList{};
+    QTest::newRow("Greek, without the tonos")
+        << "\u03bb\u03bf\u03b3\u03bf\u03c2" << QStringList{"10"};
+    QTest::newRow("Greek, capitals without the tonos")
+        << "\u03a4\u0391\u039e\u0399" << QStringList{"13"};
+    QTest::newRow("Spanish, without the tilde") << "nino" << QStringList{"14"};
+    QTest::newRow("Russian, without the breve: not the Latin look-alike")
+        << "\u0438\u043e\u0434" << QStringList{"15"};
     QTest::newRow("Cyrillic look-alike of a Latin word") << "\u0441\u0430\u0441" // cac
                                                          << QStringList{};
     QTest::newRow("Greek word finds no digit line") << "\u03b1\u03b2" << QStringList{};
@@ -147,7 +160,8 @@ void tst_LookupPass::lookupBeyondAToZ()
         "4,c\u0153ur,N\n5,ete,N\n6,\u0142\u00f3d\u017a,N\n"
         "7,\u017b\u00f3\u0142w (bird),N\n8,\u0437\u0432\u043e\u043d\u043e\u043a,N\n"
         "9,\u0457\u0436\u0430,N\n10,\u03bb\u03cc\u03b3\u03bf\u03c2,N\n"
-        "11,cac,N\n12,123,N\n";
+        "11,cac,N\n12,123,N\n13,\u03c4\u03b1\u03be\u03af,N\n14,ni\u00f1o,N\n"
+        "15,\u0439\u043e\u0434,N\n16,iod,N\n";
     const Found found = lookupIn(lines.toStdString(), word.toStdString());
     QCOMPARE(found.error, DictionaryError::None);
     QCOMPARE(found.numbers, numbers);
@@ -164,6 +178,12 @@ void tst_LookupPass::lookupByLineRule_data()
         << QByteArray("2233,caf\xe9,N\n2233,cafe,N\n") << "caf\u00e9" << QStringList{"2233"};
     QTest::newRow("Windows-1252 capitals with a note found by their accent")
         << QByteArray("2233,CAF\xc9 (drink),N\n") << "caf\u00e9" << QStringList{"2233"};
+    QTest::newRow("Windows-1252 word found without its accent, after the unaccented")
+        << QByteArray("1,CAF\xc9,N\n2,cafe (drink),N\n1,cafe,N\n") << "cafe"
+        << QStringList{"2", "1"};
+    QTest::newRow("Windows-1252 number handed on in UTF-8") << QByteArray("22\x96"
+                                                                          "33,caf\xe9,N\n")
+                                                            << "CAFE" << QStringList{"22\u201333"};
     QTest::newRow("Windows-1252 line whose word alone would be UTF-8")
         << QByteArray("2,\xc3\xa9,N \xe9\n") << "\u00e9" << QStringList{};
 }

@@ -333,7 +333,11 @@ void tst_NumraFind::lookupBeyondAToZ_data()
                                         << "68553\n";
     QTest::newRow("Russian in capitals") << "\u0417\u0412\u041e\u041d\u041e\u041a"
                                          << "7\n";
-    QTest::newRow("without its umlaut, nothing") << "Mller" << QString();
+    QTest::newRow("without its umlaut's letter, nothing") << "Mller" << QString();
+    QTest::newRow("Spanish without the tilde") << "NINO"
+                                               << "6466\n";
+    QTest::newRow("Greek in capitals without the tonos") << "\u03a4\u0391\u039e\u0399"
+                                                         << "8264\n";
 }
 
 void tst_NumraFind::lookupBeyondAToZ()
@@ -344,7 +348,8 @@ void tst_NumraFind::lookupBeyondAToZ()
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(
-        "0,0,N\n68553,M\xc3\xbcller,N\n7,\xd0\xb7\xd0\xb2\xd0\xbe\xd0\xbd\xd0\xbe\xd0\xba,N\n\n");
+        "0,0,N\n68553,M\xc3\xbcller,N\n7,\xd0\xb7\xd0\xb2\xd0\xbe\xd0\xbd\xd0\xbe\xd0\xba,N\n"
+        "6466,ni\xc3\xb1o,N\n8264,\xcf\x84\xce\xb1\xce\xbe\xce\xaf,N\n\n");
     file.close();
     const Result result = run({"--dictionary", path, "--lookup", word});
     QCOMPARE(result.out, out);
@@ -373,6 +378,11 @@ void tst_NumraFind::otherDictionaries_data()
         << "1 Matches out of 2 words in ";
     QTest::newRow("Windows-1252: looked up by its accent")
         << windows1252 << QStringList{"--lookup", "caf\u00e9"} << "2233\n"
+        << "1 Matches out of 1 words in ";
+    QTest::newRow("Windows-1252: looked up without its accent, a number in UTF-8")
+        << QByteArray("22\x96"
+                      "33,caf\xe9,N\n")
+        << QStringList{"--lookup", "CAFE"} << "22\u201333\n"
         << "1 Matches out of 1 words in ";
     QTest::newRow("Windows-1252: a candidate in UTF-8")
         << windows1252 << QStringList{"2233"} << "caf\u00e9\t2233\tN\n"

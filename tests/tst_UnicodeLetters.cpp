@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <span>
+
 using namespace Numra;
 
 class tst_UnicodeLetters : public QObject
@@ -14,7 +16,10 @@ private slots:
     void letters();
     void folding_data();
     void folding();
+    void accentFolding_data();
+    void accentFolding();
     void tablesInOrder();
+    void accentFoldingLeavesNoAccent();
     void foldingAgreesWithQt();
 };
 
@@ -76,6 +81,44 @@ void tst_UnicodeLetters::folding()
     QCOMPARE(QString::fromStdString(text), folded);
 }
 
+void tst_UnicodeLetters::accentFolding_data()
+{
+    QTest::addColumn<uint>("c");
+    QTest::addColumn<QString>("folded");
+    QTest::newRow("a stays") << uint('a') << "a";
+    QTest::newRow("E acute: case folded too") << 0xC9u << "e";
+    QTest::newRow("n tilde") << 0xF1u << "n";
+    QTest::newRow("u umlaut") << 0xFCu << "u";
+    QTest::newRow("Vietnamese e with two marks") << 0x1EC7u << "e";
+    QTest::newRow("combining acute: nothing") << 0x301u << "";
+    QTest::newRow("German sharp s: ss") << 0xDFu << "ss";
+    QTest::newRow("Polish capital L with stroke") << 0x141u << "l";
+    QTest::newRow("o with stroke") << 0xD8u << "o";
+    QTest::newRow("ae ligature written apart") << 0xC6u << "ae";
+    QTest::newRow("OE ligature written apart") << 0x152u << "oe";
+    QTest::newRow("Greek iota with tonos") << 0x3AFu << "\u03b9";
+    QTest::newRow("Greek capital omega with tonos") << 0x38Fu << "\u03c9";
+    QTest::newRow("Greek iota with dialytika and tonos: folded, then bare") << 0x390u << "\u03b9";
+    QTest::newRow("Cyrillic capital short i") << 0x419u << "\u0438";
+    QTest::newRow("Cyrillic capital yo") << 0x401u << "\u0435";
+    QTest::newRow("Turkish dotted capital I") << 0x130u << "i";
+    QTest::newRow("Turkish dotless i stays a letter of its own") << 0x131u << "\u0131";
+    QTest::newRow("Devanagari letter with nukta stays") << 0x929u << "\u0929";
+    QTest::newRow("Devanagari vowel sign stays") << 0x93Fu << "\u093f";
+}
+
+void tst_UnicodeLetters::accentFolding()
+{
+    QFETCH(uint, c);
+    QFETCH(QString, folded);
+    std::string text;
+    AppendAccentFolded(text, c);
+    QCOMPARE(QString::fromStdString(text), folded);
+    std::string caseFolded;
+    AppendCaseFolded(caseFolded, c);
+    QCOMPARE(QString::fromStdString(AccentFolded(caseFolded)), folded);
+}
+
 void tst_UnicodeLetters::tablesInOrder()
 {
     using namespace UnicodeTables;
@@ -91,6 +134,24 @@ void tst_UnicodeLetters::tablesInOrder()
     }
     for (std::size_t i = 1; i < FoldExpansionCount; ++i)
         QVERIFY(FoldExpansions[i - 1].from < FoldExpansions[i].from);
+    for (std::size_t i = 1; i < AccentFoldCount; ++i)
+        QVERIFY(AccentFolds[i - 1].from < AccentFolds[i].from);
+}
+
+// Folding once takes every accent off, so a key folded again stays as it is; and ASCII letters,
+// the lookup's rule for ASCII, are never changed.
+void tst_UnicodeLetters::accentFoldingLeavesNoAccent()
+{
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if ((c >= 0xD800 && c <= 0xDFFF) || !IsUnicodeLetter(c))
+            continue;
+        std::string once;
+        AppendAccentFolded(once, c);
+        QCOMPARE(AccentFolded(once), once);
+    }
+    for (const UnicodeTables::AccentFold &fold :
+         std::span(UnicodeTables::AccentFolds, UnicodeTables::AccentFoldCount))
+        QVERIFY(fold.from >= 0x80);
 }
 
 // Qt's tables come from another source; where Qt folds one code point to one, both agree.
