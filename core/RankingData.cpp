@@ -21,6 +21,14 @@ constexpr std::int64_t MaxWords = std::int64_t(1) << IdBits;
 // refused before they could overflow a sum.
 constexpr std::int64_t MaxBits = 1000;
 
+// splitmix64's finalizer: every bit of the input reaches the low bits a slot is taken from.
+std::uint64_t mix(std::uint64_t x)
+{
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+
 std::uint64_t hashOf(std::string_view key)
 {
     std::uint64_t h = 0x9E3779B97F4A7C15ULL ^ key.size();
@@ -29,18 +37,10 @@ std::uint64_t hashOf(std::string_view key)
         std::uint64_t part;
         std::memcpy(&part, key.data() + i, 8);
         h = (h ^ part) * 0xFF51AFD7ED558CCDULL;
-        h ^= h >> 32;
     }
     std::uint64_t rest = 0;
     std::memcpy(&rest, key.data() + i, key.size() - i);
-    h = (h ^ rest) * 0xC4CEB9FE1A85EC53ULL;
-    return h ^ (h >> 29);
-}
-
-std::uint64_t mix(std::uint64_t x)
-{
-    x = (x ^ (x >> 31)) * 0x7FB5D329728EA185ULL;
-    return x ^ (x >> 27);
+    return mix(h ^ rest);
 }
 
 // Room for twice as many entries as there will be, a power of two.
@@ -173,10 +173,12 @@ bool RankingData::parseLines()
         at = end + 1;
     }
     m_words.reserve(words);
-    m_wordSlots.assign(slotsFor(words + pairs / 8), NoWord);
+    m_wordSlots.assign(slotsFor(words + pairs / 8), 0);
     m_pairSlots.assign(pairs ? slotsFor(pairs) : 0, 0);
 
     std::string_view fields[4];
+    std::string_view lastFirstKey;
+    WordId lastFirst = NoWord;
     for (std::size_t at = 0; at < text.size() || m_lineNumber == 0;) {
         const auto end = std::min(text.find('\n', at), text.size());
         std::string_view line = text.substr(at, end - at);
@@ -238,7 +240,12 @@ bool RankingData::parseLines()
                 return false;
             }
             bool added;
-            const WordId first = insertWord(fields[1], added);
+            // The pairs of one word usually follow each other.
+            if (fields[1] != lastFirstKey) {
+                lastFirst = insertWord(fields[1], added);
+                lastFirstKey = fields[1];
+            }
+            const WordId first = lastFirst;
             const WordId second = first == NoWord ? NoWord : insertWord(fields[2], added);
             if (second == NoWord)
                 return false;
@@ -254,40 +261,56 @@ bool RankingData::parseLines()
     return true;
 }
 
+namespace {
+
+// A word slot holds the word's id and the upper half of its key's hash, so that a probe passes
+// other words without reading their keys: the file is far larger than any cache.
+std::uint64_t wordSlot(RankingData::WordId id, std::uint64_t hash)
+{
+    return (hash & 0xFFFFFFFF00000000ULL) | static_cast<std::uint32_t>(id + 1);
+}
+
+RankingData::WordId slotWord(std::uint64_t slot)
+{
+    return static_cast<RankingData::WordId>(static_cast<std::uint32_t>(slot)) - 1;
+}
+
+} // namespace
+
 RankingData::WordId RankingData::insertWord(std::string_view key, bool &added)
 {
     added = false;
     if (m_words.size() * 2 >= m_wordSlots.size()) {
-        std::vector<WordId> slots(m_wordSlots.size() * 2, NoWord);
+        std::vector<std::uint64_t> slots(m_wordSlots.size() * 2, 0);
         const std::size_t mask = slots.size() - 1;
         for (std::size_t id = 0; id < m_words.size(); ++id) {
-            std::size_t slot = hashOf(m_words[id].key) & mask;
-            while (slots[slot] != NoWord)
+            const std::uint64_t hash = hashOf(m_words[id].key);
+            std::size_t slot = hash & mask;
+            while (slots[slot] != 0)
                 slot = (slot + 1) & mask;
-            slots[slot] = static_cast<WordId>(id);
+            slots[slot] = wordSlot(static_cast<WordId>(id), hash);
         }
         m_wordSlots = std::move(slots);
     }
+    const std::uint64_t hash = hashOf(key);
     const std::size_t mask = m_wordSlots.size() - 1;
-    for (std::size_t slot = hashOf(key) & mask;; slot = (slot + 1) & mask) {
-        const WordId id = m_wordSlots[slot];
-        if (id == NoWord)
-            break;
-        if (m_words[static_cast<std::size_t>(id)].key == key)
-            return id;
+    std::size_t slot = hash & mask;
+    for (; m_wordSlots[slot] != 0; slot = (slot + 1) & mask) {
+        const std::uint64_t entry = m_wordSlots[slot];
+        if ((entry ^ hash) >> 32 == 0 &&
+            m_words[static_cast<std::size_t>(slotWord(entry))].key == key)
+            return slotWord(entry);
     }
     if (static_cast<std::int64_t>(m_words.size()) >= MaxWords) {
         fail(RankingError::TooLarge, m_lineNumber, "more words than the pairs can name");
         return NoWord;
     }
-    std::size_t slot = hashOf(key) & mask;
-    while (m_wordSlots[slot] != NoWord)
-        slot = (slot + 1) & mask;
-    m_wordSlots[slot] = static_cast<WordId>(m_words.size());
+    const auto id = static_cast<WordId>(m_words.size());
+    m_wordSlots[slot] = wordSlot(id, hash);
     m_words.push_back({});
     m_words.back().key = key;
     added = true;
-    return m_wordSlots[slot];
+    return id;
 }
 
 namespace {
@@ -320,12 +343,15 @@ RankingData::WordId RankingData::Find(std::string_view key) const
 {
     if (m_wordSlots.empty())
         return NoWord;
+    const std::uint64_t hash = hashOf(key);
     const std::size_t mask = m_wordSlots.size() - 1;
-    for (std::size_t slot = hashOf(key) & mask;; slot = (slot + 1) & mask) {
-        const WordId id = m_wordSlots[slot];
-        if (id == NoWord || m_words[static_cast<std::size_t>(id)].key == key)
-            return id;
+    for (std::size_t slot = hash & mask; m_wordSlots[slot] != 0; slot = (slot + 1) & mask) {
+        const std::uint64_t entry = m_wordSlots[slot];
+        if ((entry ^ hash) >> 32 == 0 &&
+            m_words[static_cast<std::size_t>(slotWord(entry))].key == key)
+            return slotWord(entry);
     }
+    return NoWord;
 }
 
 std::int32_t RankingData::PairGain(WordId first, WordId second) const

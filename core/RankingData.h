@@ -79,7 +79,7 @@ private:
 
     std::string m_text; // the file; every key views into it
     std::vector<RankedWord> m_words;
-    std::vector<WordId> m_wordSlots; // open addressing, NoWord where free
+    std::vector<std::uint64_t> m_wordSlots; // open addressing, 0 where free (see wordSlot)
     // Open addressing over first << 42 | second << 20 | gain; 0 where free (a gain is never 0).
     std::vector<std::uint64_t> m_pairSlots;
     std::size_t m_pairCount = 0;
