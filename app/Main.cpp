@@ -402,6 +402,8 @@ void TMainForm::FormClose()
             {SettingsStore::SuggestHeight, m_suggestForm->height()},
             {SettingsStore::SuggestPhraseWidth, m_suggestForm->phraseColumnWidth()},
             {SettingsStore::SuggestVanityWidth, m_suggestForm->vanityColumnWidth()},
+            {SettingsStore::SuggestAreaCodeWords, m_suggestForm->options().wordsInAreaCode},
+            {SettingsStore::SuggestOffensiveWords, m_suggestForm->options().offensive},
         };
         for (const auto &[setting, value] : values)
             store.writeInteger(setting, value);
@@ -498,6 +500,8 @@ void TMainForm::Open1Click()
     m_state.ResetIdleCount();
     if (!OpenDictionary())
         return;
+    // Opened again, the same dictionary may have new ranking data beside it.
+    m_ranking.reset();
     BuildAffixTable();
     updateCaption();
     ConvertBtnClick();
@@ -528,7 +532,7 @@ void TMainForm::Notify1Click()
 void TMainForm::Suggest1Click()
 {
     m_state.ResetIdleCount();
-    if (m_suggestForm->Suggest(m_ui->Edit->text()))
+    if (m_suggestForm->Suggest(m_ui->Edit->text(), rankingData()))
         Platform::execModal(m_suggestForm);
 }
 

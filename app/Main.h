@@ -4,12 +4,14 @@
 #include "Conversion.h"
 #include "DictionaryFile.h"
 #include "NumraGlobal.h"
+#include "RankingData.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -90,7 +92,7 @@ private:
     void AffixGridMouseUp(const QPoint &pos);
     void AffixOkBtnClick(const QString &word, const QString &represents);
     void Suggest1Click();
-    void SuggestionChosen(const std::vector<Numra::PhraseSlot> &words);
+    void SuggestionChosen(const QString &numberText, const std::vector<Numra::PhraseSlot> &words);
 
     // List and button operations.
     void ClearCandidates();
@@ -104,6 +106,8 @@ private:
 
     bool OpenDictionary();
     void BuildAffixTable();
+    // The ranking data beside the dictionary in use, read at the first suggestions for it.
+    const Numra::RankingData *rankingData();
 
     void FormCreate();
     void LoadSettings();
@@ -123,6 +127,11 @@ private:
     // Covers each word's digits and puts the word in the phrase; nothing changes when a word's
     // digits are no longer free where it says.
     void chooseWords(const std::vector<Numra::PhraseSlot> &words);
+    // The words of chooseWords into the phrase, the field showing covered already.
+    void takeWords(const QString &covered, const std::vector<Numra::PhraseSlot> &words);
+    // The phrase's words where they stand once the number is written again as after, which is
+    // before without some of its separators.
+    void movePhrase(const QString &before, const QString &after);
     void giveBack(int row);
     void chooseAffix(int row);
     bool canOpen(const std::string &path) const;
@@ -139,6 +148,8 @@ private:
     std::string m_dictionaryPath = NoDictionaryOpen.toStdString();
     Numra::DictionaryFile m_dictionaryFile;
     Numra::AffixTable m_affixTable;
+    std::optional<Numra::RankingData> m_ranking;
+    std::string m_rankingDictionary; // the dictionary m_ranking was read for
     QString m_proposedDictionary;
     QString m_givenDictionary;
     QString m_typedNumber;

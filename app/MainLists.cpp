@@ -65,6 +65,21 @@ QString marks(std::size_t count)
     return QString(static_cast<qsizetype>(count), UsedDigitMarkChar);
 }
 
+// The text with each word's digits covered, if every word's digits are still free where it
+// says; otherwise nothing is covered, rather than part of the phrase.
+std::optional<QString> coverWords(QString text, const std::vector<Numra::PhraseSlot> &words)
+{
+    if (words.empty())
+        return std::nullopt;
+    for (const Numra::PhraseSlot &word : words) {
+        const QString digits = TextCodec::fromFieldBytes(word.digits);
+        if (text.mid(word.position - 1, digits.size()) != digits)
+            return std::nullopt;
+        overwrite(text, word.position, marks(word.digits.size()));
+    }
+    return text;
+}
+
 } // namespace
 
 Numra::Placement TMainForm::placement() const
@@ -235,17 +250,12 @@ void TMainForm::chooseCandidate(int row)
 
 void TMainForm::chooseWords(const std::vector<Numra::PhraseSlot> &words)
 {
-    if (words.empty())
-        return;
-    // Every word's digits must still be free where it was found; otherwise nothing is
-    // covered, rather than part of the phrase.
-    QString covered = m_ui->Edit->text();
-    for (const Numra::PhraseSlot &word : words) {
-        const QString digits = TextCodec::fromFieldBytes(word.digits);
-        if (covered.mid(word.position - 1, digits.size()) != digits)
-            return;
-        overwrite(covered, word.position, marks(word.digits.size()));
-    }
+    if (const std::optional<QString> covered = coverWords(m_ui->Edit->text(), words))
+        takeWords(*covered, words);
+}
+
+void TMainForm::takeWords(const QString &covered, const std::vector<Numra::PhraseSlot> &words)
+{
     UpdateCopyBtn();
     setCoveredText(covered);
     // Each word as if its candidate had been clicked, but the list is shown and the
@@ -261,6 +271,23 @@ void TMainForm::chooseWords(const std::vector<Numra::PhraseSlot> &words)
     SortSelectedList();
     ListAffixes(last.word, last.digits, last.position);
     UpdateConvertBtn();
+}
+
+void TMainForm::movePhrase(const QString &before, const QString &after)
+{
+    // Only separators were taken out, so the characters kept come in their order.
+    std::vector<std::int32_t> moved(static_cast<std::size_t>(before.size()) + 1, 0);
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        if (kept < after.size() && before[i] == after[kept])
+            moved[static_cast<std::size_t>(i) + 1] = static_cast<std::int32_t>(++kept);
+    }
+    Numra::Phrase &phrase = m_state.SelectedPhrase;
+    for (int slot = 1; slot <= SlotCount; ++slot) {
+        const Numra::PhraseSlot &s = phrase.Slot(slot);
+        if (s.position >= 1 && s.position <= before.size())
+            phrase.Put(slot, s.word, s.digits, moved[static_cast<std::size_t>(s.position)]);
+    }
 }
 
 void TMainForm::showPhrase()
@@ -399,11 +426,26 @@ void TMainForm::AffixOkBtnClick(const QString &word, const QString &represents)
     ConvertBtnClick();
 }
 
-void TMainForm::SuggestionChosen(const std::vector<Numra::PhraseSlot> &words)
+void TMainForm::SuggestionChosen(const QString &numberText,
+                                 const std::vector<Numra::PhraseSlot> &words)
 {
-    if (words.empty())
+    const QString shown = m_ui->Edit->text();
+    // No conversion need have run on the number as typed; Copy wants it, and entering the field
+    // brings it back, separators and all.
+    rememberTypedNumber(shown);
+    const std::optional<QString> covered = coverWords(numberText, words);
+    if (!covered)
         return;
-    // No conversion need have run on the number as typed; Copy wants it.
-    rememberTypedNumber(m_ui->Edit->text());
-    chooseWords(words);
+    if (numberText != shown)
+        movePhrase(shown, numberText);
+    takeWords(*covered, words);
+}
+
+const Numra::RankingData *TMainForm::rankingData()
+{
+    if (!m_ranking || m_rankingDictionary != m_dictionaryFile.Path()) {
+        m_rankingDictionary = m_dictionaryFile.Path();
+        m_ranking = Numra::RankingData::Read(Numra::RankingPathFor(m_rankingDictionary));
+    }
+    return &*m_ranking;
 }

@@ -1,19 +1,31 @@
-// Cost of complete phrases against one conversion pass, the time and memory of the best 100,000,
-// and the speed and memory of listing every phrase, on a dictionary of a million lines. Not part
-// of the test run:
+// The ranked phrases on the shipped dictionary: the ranking data's load, the best 100 against one
+// conversion pass, and numra-find's start without --phrases. Then the cost of complete phrases
+// against one conversion pass, the time and memory of the best 100,000, and the speed and memory
+// of listing every phrase, on a dictionary of a million lines. Not part of the test run:
 //   cmake --build build --target bench_suggest && build/bin/bench_suggest [DICTIONARY]
 
 #include "BenchSupport.h"
 #include "Conversion.h"
+#include "MemorablePhrases.h"
 #include "PhraseSuggestions.h"
+#include "RankingData.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
+#include <unordered_set>
+#include <vector>
+
+extern char **environ;
 
 namespace {
 
@@ -74,10 +86,147 @@ void bestMany(Numra::DictionaryFile &file, const std::string &number, std::size_
                 handed, number.size(), took, before, Bench::peakKiB());
 }
 
+double medianOf(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Until tools/make-ranking has written the real file: every word of the dictionary at a cost by
+// its line, as the fallback ranks it, and pairs of the commoner words, the second of each among
+// the 4,000 commonest, as a language model's pairs mostly are.
+std::string syntheticRanking(const std::string &dictionary, const std::filesystem::path &path,
+                             std::size_t pairs, std::size_t leading)
+{
+    std::ifstream in(dictionary, std::ios::binary);
+    std::ofstream out(path, std::ios::binary);
+    out << "numra-rank 1\n# synthetic, written by bench_suggest\n";
+    std::vector<std::string> words; // in the dictionary's order
+    std::unordered_set<std::string> seen;
+    std::string line;
+    for (long number = 1; std::getline(in, line); ++number) {
+        Numra::Record record;
+        if (!Numra::SplitShownRecord(line, record) || Numra::Trim(record.word).empty())
+            continue;
+        const std::string key(Numra::Trim(record.word));
+        if (!seen.insert(key).second)
+            continue;
+        words.push_back(key);
+        out << "W\t" << key << '\t' << 12 + 3 * std::log2(1 + number / 2048.0) << "\t-\n";
+    }
+    const std::size_t common = std::min<std::size_t>(4000, words.size());
+    const std::size_t perWord = (pairs + leading - 1) / leading;
+    std::size_t written = 0;
+    for (std::size_t i = 0; written < pairs && i < std::min(leading, words.size()); ++i) {
+        std::unordered_set<std::size_t> partners;
+        for (std::size_t j = 1; partners.size() < perWord && written < pairs; ++j) {
+            const std::size_t partner = (i * 7919 + j * 104729) % common;
+            if (!partners.insert(partner).second)
+                continue;
+            out << "P\t" << words[i] << '\t' << words[partner] << "\t" << 1 + (i + j) % 9 << ".5\n";
+            ++written;
+        }
+    }
+    return path.string();
+}
+
+// The process's wall time, in milliseconds.
+double runProcess(const std::vector<std::string> &arguments)
+{
+    std::vector<char *> argv;
+    for (const std::string &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", 1, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", 1, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0)
+        waitpid(pid, nullptr, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+void rankedSuggestions(const std::filesystem::path &programDirectory)
+{
+    const std::string dictionary = NUMRA_SOURCE_DIR "/resources/Numra Dictionary.txt";
+    std::string rankingPath = Numra::RankingPathFor(dictionary);
+    const bool real = std::filesystem::exists(rankingPath);
+    Numra::RankingData ranking;
+    const auto load = [&ranking](const std::string &path, const char *what) {
+        const double took = medianOf(9, [&] { ranking = Numra::RankingData::Read(path); });
+        std::printf("ranking data (%s, %ju bytes): %zu words, %zu pairs; load %.2f ms (median)\n",
+                    what, static_cast<std::uintmax_t>(std::filesystem::file_size(path)),
+                    ranking.WordCount(), ranking.PairCount(), took);
+    };
+    if (!real) {
+        load(syntheticRanking(dictionary, programDirectory / "bench-ranking-1m.rank", 1000000,
+                              25000),
+             "synthetic, a million pairs");
+        rankingPath =
+            syntheticRanking(dictionary, programDirectory / "bench-ranking.rank", 150000, 5000);
+    }
+    load(rankingPath, real ? "the shipped file" : "synthetic, the shipped file's size");
+
+    Numra::DictionaryFile file(dictionary);
+    for (const std::string number : {"1-800-356-9377", "356-937-7267-22556", "225566935693772"}) {
+        double pass = 0, ranked = 0;
+        std::size_t listed = 0, words = 0;
+        // Taken in turns, so that a busy spell of the machine slows both alike.
+        std::vector<double> passes, rankings;
+        for (int i = 0; i < 15; ++i) {
+            passes.push_back(medianOf(1, [&] {
+                Numra::RunConversion(file, number, Numra::Placement::AnyPoint,
+                                     [](const Numra::Record &) {});
+            }));
+            rankings.push_back(medianOf(1, [&] {
+                const auto phrases = Numra::MemorablePhrases::Collect(file, number, &ranking, {});
+                listed = phrases.Best(100).size();
+                words = phrases.WordCount();
+            }));
+        }
+        std::sort(passes.begin(), passes.end());
+        std::sort(rankings.begin(), rankings.end());
+        pass = passes[passes.size() / 2];
+        ranked = rankings[rankings.size() / 2];
+        const auto phrases = Numra::MemorablePhrases::Collect(file, number, &ranking, {});
+        const double search = medianOf(15, [&] { phrases.Best(100); });
+        std::printf("%s: pass %.2f ms, ranked best 100 (pass, graph, search) %.2f ms, ratio "
+                    "%.2f; the search alone %.3f ms (%zu words, %zu listed)\n",
+                    number.c_str(), pass, ranked, ranked / pass, search, words, listed);
+    }
+
+    const std::string find = (programDirectory / "numra-find").string();
+    const std::string oneLine = (programDirectory / "bench-one-line.txt").string();
+    std::ofstream(oneLine, std::ios::binary) << "2255,CALL,N\n";
+    if (std::filesystem::exists(find)) {
+        const double version = medianOf(21, [&] { runProcess({find, "--version"}); });
+        const double any = medianOf(21, [&] {
+            runProcess({find, "--dictionary", oneLine, "2255"});
+        });
+        const double truth = medianOf(21, [&] { runProcess({"/bin/true"}); });
+        std::printf("numra-find start without --phrases (median of 21): --version %.2f ms, "
+                    "a one-line dictionary %.2f ms; /bin/true %.2f ms\n",
+                    version, any, truth);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    rankedSuggestions(std::filesystem::absolute(argv[0]).parent_path());
     const std::string path =
         argc > 1 ? argv[1]
                  : Bench::makeDictionary(std::filesystem::absolute(argv[0]).parent_path() /

@@ -3,6 +3,7 @@
 #include "AffixTable.h"
 #include "Conversion.h"
 #include "LookupPass.h"
+#include "NumberLayout.h"
 #include "NumraGlobal.h"
 #include "TextEncoding.h"
 
@@ -68,11 +69,16 @@ PhraseSuggestions PhraseSuggestions::Collect(DictionaryFile &file, std::string_v
                                              const std::function<void()> &onOpened)
 {
     PhraseSuggestions result;
-    result.m_text = numberText.substr(0, std::min(numberText.size(), ShortStringMax));
+    const NumberLayout layout = NumberLayout::Of(numberText);
+    result.m_text = layout.Text();
+    result.m_free = layout.Free();
+    result.m_digits = layout.FreeDigitText();
     std::unordered_set<std::string> seen;
     std::string key;
+    // Separators are formatting: the words are found among the free digits alone, each within
+    // one run of them.
     const auto outcome = RunConversion(
-        file, result.m_text, Placement::AnyPoint,
+        file, result.m_digits, Placement::AnyPoint,
         [&](const Record &record, std::int64_t line) {
             if (!IsPhraseRecord(record))
                 return;
@@ -93,12 +99,10 @@ PhraseSuggestions PhraseSuggestions::Collect(DictionaryFile &file, std::string_v
 
 void PhraseSuggestions::buildGraph()
 {
-    std::vector<int> nodeAt(m_text.size(), -1);
-    for (std::size_t i = 0; i < m_text.size(); ++i) {
-        if (isDigit(m_text[i])) {
-            nodeAt[i] = static_cast<int>(m_free.size());
-            m_free.push_back(static_cast<int>(i));
-        }
+    std::vector<int> nodeAt(m_digits.size(), -1);
+    for (std::size_t i = 0, node = 0; i < m_digits.size(); ++i) {
+        if (isDigit(m_digits[i]))
+            nodeAt[i] = static_cast<int>(node++);
     }
     const int nodes = static_cast<int>(m_free.size());
 
@@ -108,8 +112,8 @@ void PhraseSuggestions::buildGraph()
     for (std::size_t r = 0; r < m_records.size(); ++r)
         byNumber[m_records[r].record.number].push_back(static_cast<int>(r));
     for (const auto &[number, records] : byNumber) {
-        for (auto at = m_text.find(number); at != std::string::npos;
-             at = m_text.find(number, at + 1)) {
+        for (auto at = m_digits.find(number); at != std::string::npos;
+             at = m_digits.find(number, at + 1)) {
             const int from = nodeAt[at];
             for (int r : records)
                 edges[from].push_back(
@@ -267,7 +271,10 @@ std::string VanityForm(std::string_view numberText, const std::vector<SuggestedW
             vanity.append(word);
         else
             keep(word);
-        done = std::min(numberText.size(), start + w.number.size());
+        // The word stands in place of its digits and of the separators it crosses.
+        done = start;
+        for (std::size_t digits = 0; done < numberText.size() && digits < w.number.size(); ++done)
+            digits += isDigit(numberText[done]);
     }
     keep(numberText.substr(done));
     return vanity;

@@ -10,7 +10,8 @@
 #include <vector>
 
 // Complete phrases for a number: every free digit covered once, left to right, by dictionary
-// words whose digits lie within one run of free digits. One conversion pass collects the records
+// words, read across separators; a covered digit ends a run of free digits, and no word crosses
+// it. One conversion pass collects the records
 // that fit; the phrases are paths through a graph whose nodes are "the first k free digits are
 // covered", so the best ones and their count come without listing them all.
 namespace Numra {
@@ -129,6 +130,7 @@ private:
     std::int64_t m_examined = 0;
     std::string m_text;
     std::vector<int> m_free; // 0-based index in m_text of each free digit
+    std::string m_digits;    // the free digits, a mark between runs (NumberLayout)
     std::vector<Fit> m_records;
     // Node k: the first k free digits are covered. Its edges are the words that start at free
     // digit k and lead to a complete phrase, best completion first.
@@ -143,8 +145,8 @@ private:
 std::string PhraseText(const std::vector<SuggestedWord> &words);
 
 // The number text (one byte a character, as the number field holds it) with each word, trimmed,
-// in place of its digits; everything else stays, a character the number text cannot hold as
-// U+FFFD. In UTF-8: a word that is not UTF-8 is read as Windows-1252.
+// in place of its digits and the separators between them; everything else stays, a character the
+// number text cannot hold as U+FFFD. In UTF-8: a word that is not UTF-8 is read as Windows-1252.
 std::string VanityForm(std::string_view numberText, const std::vector<SuggestedWord> &words);
 
 } // namespace Numra

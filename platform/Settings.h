@@ -73,6 +73,11 @@ public:
                                                           200};
     static inline const IntegerSetting SuggestVanityWidth{QStringLiteral("Suggest Vanity Width"),
                                                           200};
+    // The suggestion window's two options: 1 when checked.
+    static inline const IntegerSetting SuggestAreaCodeWords{
+        QStringLiteral("Suggest Area Code Words"), 0};
+    static inline const IntegerSetting SuggestOffensiveWords{
+        QStringLiteral("Suggest Offensive Words"), 0};
     // The release-notification countdown.
     static inline const IntegerSetting NotifyCount{QStringLiteral("NotifyCount"), 5};
     // Every integer value, in the order the program writes them at close.
@@ -96,6 +101,8 @@ public:
                                                     SuggestHeight.name,
                                                     SuggestPhraseWidth.name,
                                                     SuggestVanityWidth.name,
+                                                    SuggestAreaCodeWords.name,
+                                                    SuggestOffensiveWords.name,
                                                     NotifyCount.name};
 
     enum class Mode { OpenExisting, Create };

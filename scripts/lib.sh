@@ -27,10 +27,28 @@ install_missing() {
 # wamerican-small are the lists that the shipped dictionary is made from, so that its test can
 # make it again.
 test_tools=(clang-format scowl wamerican wamerican-small)
+# What remaking a ranking file needs besides the packages that `tools/make-ranking --packages`
+# names for its language: the lists of offensive words from npm, pinned, installed under the
+# build folder where make-ranking looks for them.
+npm_tools=(naughty-words@1.2.0)
+npm_dir=$top/build/npm
 # What scripts/package needs besides (dpkg-shlibdeps, and file, which CPack runs on each binary).
 package_tools=(dpkg-dev file)
 # What scripts/check-package needs besides.
 check_tools=(file lintian desktop-file-utils appstream groff-base strace procps)
+
+install_npm_tools() {
+    local tool missing=()
+    for tool in "${npm_tools[@]}"; do
+        grep -qsF "\"version\": \"${tool##*@}\"" "$npm_dir/node_modules/${tool%@*}/package.json" ||
+            missing+=("$tool")
+    done
+    ((${#missing[@]})) || return 0
+    # Any npm will do: Debian's, or the one that comes with another Node.js.
+    command -v npm >/dev/null || install_missing npm
+    mkdir -p "$npm_dir"
+    npm install --prefix "$npm_dir" --no-save --no-package-lock --no-audit --no-fund "${missing[@]}"
+}
 
 # write_settings FILE DICTIONARY: Numra's settings with every value given, so that a Numra run by a
 # script asks nothing and opens DICTIONARY; its window is 720 x 520 at the screen's top left corner.

@@ -129,6 +129,8 @@ void tst_Main::savesEverySettingAtClose()
                                "Suggest Height",
                                "Suggest Phrase Width",
                                "Suggest Vanity Width",
+                               "Suggest Area Code Words",
+                               "Suggest Offensive Words",
                                "NotifyCount"};
     QSettings stored(f.path(QStringLiteral("Numra.conf")), QSettings::IniFormat);
     QStringList keys = stored.allKeys();

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 // numra-find as a script sees it: its output, its status line and its exit status.
 class tst_NumraFind : public QObject
@@ -83,6 +84,8 @@ private slots:
     void otherDictionaries();
     void numberBytesAsGiven_data();
     void numberBytesAsGiven();
+    void rankingBeside_data();
+    void rankingBeside();
     void lostOutput_data();
     void lostOutput();
     void outOfMemory_data();
@@ -131,22 +134,28 @@ void tst_NumraFind::runs_data()
         << QStringList{"--right", QString(251, ' ') + "\u2022669"} << 0 << "NOW\t669\tN\n";
     QTest::newRow("a lookup word of 255 bytes")
         << QStringList{"--lookup", QString(251, ' ') + "call"} << 0 << "2255\n";
-    QTest::newRow("phrases, best first, the twice-listed CALL once")
-        << QStringList{"--phrases", "2255669"} << 0
-        << "CALL NOW\tCALLNOW\nCall NOW\tCallNOW\nA A J J NOW\tAAJJNOW\n";
-    QTest::newRow("phrases, the best one, separators kept")
-        << QStringList{"--phrases", "--limit", "1", "(2255) 669"} << 0 << "CALL NOW\t(CALL) NOW\n";
+    QTest::newRow("phrases, best first, CALL and Call one vanity text")
+        << QStringList{"--phrases", "--limit", "3", "2255669"} << 0
+        << "CALL NOW\tCALL-NOW\nCALL 669\tCALL-669\n2255 NOW\t2255-NOW\n";
+    QTest::newRow("phrases, the leading group kept as typed")
+        << QStringList{"--phrases", "--limit", "1", "(2255) 669"} << 0 << "NOW\t(2255) NOW\n";
+    QTest::newRow("phrases, words in the area code")
+        << QStringList{"--phrases", "--limit", "1", "--area-code-words", "225-5669"} << 0
+        << "CALL NOW\tCALL-NOW\n";
     QTest::newRow("phrases, every one") << QStringList{"--phrases", "--all", "2255669"} << 0
                                         << "CALL NOW\tCALLNOW\nCall NOW\tCallNOW\nA A J J "
                                            "NOW\tAAJJNOW\n";
     QTest::newRow("phrases, a mark kept")
-        << QStringList{"--phrases", "\u2022669"} << 0 << "NOW\t\u2022NOW\n";
+        << QStringList{"--phrases", "\u2022669"} << 0 << "NOW\t\u2022-NOW\n";
     QTest::newRow("phrases, none") << QStringList{"--phrases", "29"} << 1 << "";
     QTest::newRow("limit without phrases") << QStringList{"--limit", "2", "2255"} << 2 << "";
     QTest::newRow("limit of nothing")
         << QStringList{"--phrases", "--limit", "0", "2255"} << 2 << "";
     QTest::newRow("limit and all")
         << QStringList{"--phrases", "--all", "--limit", "2", "2255"} << 2 << "";
+    QTest::newRow("offensive without phrases") << QStringList{"--offensive", "2255"} << 2 << "";
+    QTest::newRow("area code words with all")
+        << QStringList{"--phrases", "--all", "--area-code-words", "2255"} << 2 << "";
     QTest::newRow("phrases with a placement")
         << QStringList{"--phrases", "--left", "2255"} << 2 << "";
     QTest::newRow("a repeated lookup")
@@ -172,7 +181,7 @@ void tst_NumraFind::runs()
     if (status == 1 && arguments.contains("--lookup"))
         QVERIFY(result.err.startsWith(QStringLiteral("No Numeric Equivalent\n")));
     if (status == 1 && arguments.contains("--phrases"))
-        QVERIFY2(result.err.startsWith(QStringLiteral("No word covers the digit at position 2\n")),
+        QVERIFY2(result.err.startsWith(QStringLiteral("No memorable phrase for 29\n")),
                  qPrintable(result.err));
 }
 
@@ -195,9 +204,9 @@ void tst_NumraFind::shippedDictionaryByDefault()
     QCOMPARE(run({"--lookup", "flowers"}).out, QStringLiteral("3569377\n"));
     // The shipped dictionary ranks its most common words first, so a common pair comes early.
     const QStringList best = run({"--phrases", "--limit", "3", "2255669"}).out.split('\n');
-    QVERIFY2(best.contains(QStringLiteral("CALL NOW\tCALLNOW")), qPrintable(best.join('|')));
-    QCOMPARE(run({"--phrases", "--limit", "1", "1-800-3569377"}).out,
-             QStringLiteral("1 8 0 0 FLOWERS\t1-800-FLOWERS\n"));
+    QVERIFY2(best.contains(QStringLiteral("CALL NOW\tCALL-NOW")), qPrintable(best.join('|')));
+    QCOMPARE(run({"--phrases", "--limit", "1", "1-800-356-9377"}).out,
+             QStringLiteral("FLOWERS\t1-800-FLOWERS\n"));
 }
 
 // Beside the executable in the build tree, in ../share/numra once installed; the executable's
@@ -362,8 +371,8 @@ void tst_NumraFind::otherDictionaries_data()
         << marked << QStringList{"2255669"} << "CALL\t2255\tN\nNOW\t669\tN\n"
         << "2 Matches out of 2 words in ";
     QTest::newRow("a byte-order mark: the first record in a phrase")
-        << marked << QStringList{"--phrases", "2255669"} << "CALL NOW\tCALLNOW\n"
-        << "1 complete phrase in ";
+        << marked << QStringList{"--phrases", "--limit", "1", "2255669"} << "CALL NOW\tCALL-NOW\n"
+        << "ranking data not read: ";
     QTest::newRow("a byte-order mark: the first record looked up")
         << marked << QStringList{"--lookup", "call"} << "2255\n"
         << "1 Matches out of 2 words in ";
@@ -379,10 +388,14 @@ void tst_NumraFind::otherDictionaries_data()
         << windows1252 << QStringList{"2233"} << "caf\u00e9\t2233\tN\n"
         << "1 Matches out of 1 words in ";
     QTest::newRow("Windows-1252: a phrase in UTF-8")
-        << windows1252 << QStringList{"--phrases", "(2233)"} << "caf\u00e9\t(caf\u00e9)\n"
+        << windows1252 << QStringList{"--phrases", "(2233)"} << "caf\u00e9\tCAF\u00c9\n"
+        << "ranking data not read: ";
+    QTest::newRow("Windows-1252: every phrase in UTF-8")
+        << windows1252 << QStringList{"--phrases", "--all", "(2233)"} << "caf\u00e9\t(caf\u00e9)\n"
         << "1 complete phrase in ";
     QTest::newRow("one phrase: singular")
-        << QByteArray("2255,CALL,N\n") << QStringList{"--phrases", "2255"} << "CALL\tCALL\n"
+        << QByteArray("2255,CALL,N\n") << QStringList{"--phrases", "--all", "2255"}
+        << "CALL\tCALL\n"
         << "1 complete phrase in ";
 }
 
@@ -414,11 +427,11 @@ void tst_NumraFind::numberBytesAsGiven_data()
     const QString refused = "numra-find: NUMBER holds a control character (a tab, a line break "
                             "or another)\n";
     const auto between = [](const char *middle) { return "2255" + QByteArray(middle) + "669"; };
-    QTest::newRow("a byte that is not UTF-8") << between("\xff") << 0 << "CALL NOW\tCALL\ufffdNOW\n"
-                                              << "3 complete phrases in ";
+    QTest::newRow("a byte that is not UTF-8") << between("\xff") << 0 << "NOW\t2255\ufffdNOW\n"
+                                              << "ranking data not read: ";
     QTest::newRow("a character outside Windows-1252")
-        << between("\xe2\x86\x92") << 0 << "CALL NOW\tCALL\ufffdNOW\n"
-        << "3 complete phrases in ";
+        << between("\xe2\x86\x92") << 0 << "NOW\t2255\ufffdNOW\n"
+        << "ranking data not read: ";
     QTest::newRow("a line break") << between("\n") << 2 << QString() << refused;
     QTest::newRow("a tab") << between("\t") << 2 << QString() << refused;
     QTest::newRow("a C1 control character") << between("\xc2\x85") << 2 << QString() << refused;
@@ -441,6 +454,59 @@ void tst_NumraFind::numberBytesAsGiven()
     QCOMPARE(result.out, out);
     QVERIFY2(result.err.startsWith(err), qPrintable(result.err));
     QCOMPARE(result.status, status);
+}
+
+// The ranking file beside the dictionary, read only for --phrases.
+void tst_NumraFind::rankingBeside_data()
+{
+    QTest::addColumn<QByteArray>("ranking"); // empty: no file
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err"); // a line standard error holds
+    const QByteArray ranking = "numra-rank 1\nW\tDAMN\t12\to\nW\tCALL\t14\t-\nW\tBALL\t20\t-\n";
+    QTest::newRow("ranked by the file") << ranking << QStringList{"--phrases", "32662255"} << 0
+                                        << "3266 CALL\t3266-CALL\n3266 BALL\t3266-BALL\n"
+                                        << "ranking data: 3 words, 0 pairs read in ";
+    QTest::newRow("an offensive word let in")
+        << ranking << QStringList{"--phrases", "--offensive", "--limit", "1", "32662255"} << 0
+        << "DAMN CALL\tDAMN-CALL\n"
+        << "ranking data: 3 words, 0 pairs read in ";
+    QTest::newRow("no memorable phrase: exit status 1")
+        << ranking << QStringList{"--phrases", "764-702-9619"} << 1 << ""
+        << "No memorable phrase for 764-702-9619";
+    QTest::newRow("a file that is no ranking file: ranked by line, and said")
+        << QByteArray("numra-rank 2\n") << QStringList{"--phrases", "--limit", "1", "32662255"} << 0
+        << "DAMN CALL\tDAMN-CALL\n"
+        << "ranking data not read: @/d.rank: line 1: not a ranking file (the first line is not "
+           "\"numra-rank 1\")";
+    QTest::newRow("a conversion reads no ranking file")
+        << QByteArray("numra-rank 2\n") << QStringList{"--left", "3266"} << 0 << "DAMN\t3266\tN\n"
+        << "1 Matches out of 3 words in ";
+}
+
+void tst_NumraFind::rankingBeside()
+{
+    QFETCH(QByteArray, ranking);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QTemporaryDir dir;
+    std::ofstream(dir.filePath("d.txt").toStdString(), std::ios::binary)
+        << "3266,DAMN,N\n2255,CALL,N\n2255,BALL,N\n";
+    if (!ranking.isEmpty())
+        std::ofstream(dir.filePath("d.rank").toStdString(), std::ios::binary)
+            << ranking.toStdString();
+    const Result result = run(QStringList{"--dictionary", dir.filePath("d.txt")} + arguments);
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.status, status);
+    err.replace("@", dir.path());
+    const QStringList lines = result.err.split('\n');
+    QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                         [&](const QString &line) { return line.startsWith(err); }),
+             qPrintable(result.err));
+    QVERIFY(arguments.contains("--phrases") || !result.err.contains("ranking"));
 }
 
 void tst_NumraFind::lostOutput_data()
@@ -472,11 +538,14 @@ void tst_NumraFind::outOfMemory_data()
     QTest::addColumn<int>("spareMiB");          // above what it takes to start; 0: 200 MiB in all
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("lines"); // -1: at least one
-    const QString hundred(100, '2');
-    QTest::newRow("the best 100000 phrases of 100 digits in 200 MB")
-        << QStringList{"--phrases", "--limit", "100000", hundred} << 0 << 0 << 100000;
+    QTest::newRow("the best 100000 phrases in 200 MB")
+        << QStringList{"--dictionary", "@/words.txt", "--phrases", "--limit", "100000", "2222"} << 0
+        << 0 << 100000;
     QTest::newRow("more phrases than memory holds: those found, then out of memory")
-        << QStringList{"--phrases", "--limit", "1000000000", hundred} << 8 << 2 << -1;
+        << QStringList{"--dictionary", "@/words.txt", "--phrases", "--limit", "1000000000", "2222"}
+        << 8 << 2 << -1;
+    QTest::newRow("ranking data larger than memory: out of memory")
+        << QStringList{"--dictionary", "@/many.txt", "--phrases", "22"} << 16 << 2 << 0;
     QTest::newRow("every phrase, of more records than memory holds: out of memory")
         << QStringList{"--dictionary", "@/many.txt", "--phrases", "--all", "22"} << 16 << 2 << 0;
 }
@@ -490,13 +559,29 @@ void tst_NumraFind::outOfMemory()
     QFETCH(int, spareMiB);
     QFETCH(int, status);
     QFETCH(int, lines);
-    const QString many = m_dir.filePath(QStringLiteral("many.txt"));
-    if (!QFileInfo::exists(many)) {
-        QFile file(many);
+    const auto writeOnce = [this](const char *name, const std::function<QByteArray(int)> &line,
+                                  int count, const QByteArray &head = {}) {
+        QFile file(m_dir.filePath(QString::fromLatin1(name)));
+        if (file.exists())
+            return;
         QVERIFY(file.open(QIODevice::WriteOnly));
-        for (int i = 0; i < 400000; ++i)
-            file.write(QByteArray("2,W") + QByteArray::number(i) + ",N\n");
-    }
+        file.write(head);
+        for (int i = 0; i < count; ++i)
+            file.write(line(i));
+    };
+    writeOnce(
+        "many.txt", [](int i) { return "2,W" + QByteArray::number(i) + ",N\n"; }, 400000);
+    writeOnce(
+        "many.rank", [](int i) { return "W\tW" + QByteArray::number(i) + "\t20\t-\n"; }, 1000000,
+        "numra-rank 1\n");
+    // A thousand words of three letters for one digit: phrases without end within the limit.
+    writeOnce(
+        "words.txt",
+        [](int i) {
+            return "2," + QByteArray(1, char('A' + i / 100)) + char('A' + i / 10 % 10) +
+                   char('A' + i % 10) + ",N\n";
+        },
+        1000);
     arguments.replaceInStrings("@", m_dir.path());
     static const rlim_t starting = startingSpace();
     const rlim_t limit = spareMiB == 0 ? rlim_t(200) << 20 : starting + (rlim_t(spareMiB) << 20);
@@ -511,8 +596,11 @@ void tst_NumraFind::outOfMemory()
         QVERIFY2(result.err.endsWith(QStringLiteral("numra-find: out of memory\n")),
                  qPrintable(result.err.right(200)));
     // Printed as found, the best first.
-    if (!out.isEmpty())
-        QCOMPARE(out.first() + '\n', run({"--phrases", "--limit", "1", arguments.last()}).out);
+    const auto limitAt = arguments.indexOf(QStringLiteral("--limit"));
+    if (!out.isEmpty() && limitAt >= 0) {
+        arguments[limitAt + 1] = QStringLiteral("1");
+        QCOMPARE(out.first() + '\n', run(arguments).out);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_NumraFind)

@@ -34,11 +34,28 @@ struct Naive
     NoPhrase why;
 };
 
-// Every segmentation of the free digits into fitting records, scored and sorted.
+// Every segmentation of the free digits into fitting records, scored and sorted. The free
+// digits are read across separators; a covered digit between two ends a run.
 Naive naivePhrases(const std::vector<std::string> &lines, const std::string &number)
 {
     using namespace Reference;
-    const std::string text = cut(number);
+    const std::string typed = cut(number);
+    std::vector<std::size_t> free;
+    std::string text; // the free digits, a mark where a covered digit splits them
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (!isDigit(typed[i]))
+            continue;
+        if (!free.empty() &&
+            typed.substr(free.back(), i - free.back()).find('\x95') != std::string::npos)
+            text.push_back('\x95');
+        free.push_back(i);
+        text.push_back(typed[i]);
+    }
+    std::vector<std::size_t> at; // where each free digit is in text
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\x95')
+            at.push_back(i);
+    }
     std::vector<std::pair<Record, std::int64_t>> fits;
     std::set<std::pair<std::string, std::string>> seen;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -54,11 +71,6 @@ Naive naivePhrases(const std::vector<std::string> &lines, const std::string &num
             r.word.back() != '-' && seen.insert({r.number, shown}).second)
             fits.push_back({r, std::int64_t(i) + 1});
     }
-    std::vector<std::size_t> free;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (isDigit(text[i]))
-            free.push_back(i);
-    }
     std::vector<std::tuple<std::int64_t, std::vector<std::int64_t>, QString>> all;
     std::vector<SuggestedWord> words;
     std::vector<bool> covered(free.size()), reached(free.size() + 1);
@@ -73,7 +85,7 @@ Naive naivePhrases(const std::vector<std::string> &lines, const std::string &num
             all.emplace_back(cost, lines, describe(cost, words));
         }
         for (const auto &[r, line] : fits) {
-            if (k == free.size() || text.compare(free[k], r.number.size(), r.number) != 0)
+            if (k == free.size() || text.compare(at[k], r.number.size(), r.number) != 0)
                 continue;
             reached[k + r.number.size()] = true;
             words.push_back({int(free[k]) + 1, r.number, r.word, r.cls, line});
@@ -94,7 +106,7 @@ Naive naivePhrases(const std::vector<std::string> &lines, const std::string &num
         free.size() - (std::find(reached.rbegin(), reached.rend(), true) - reached.rbegin());
     for (std::size_t k = 0; k < free.size(); ++k) {
         for (const auto &[r, line] : fits) {
-            if (text.compare(free[k], r.number.size(), r.number) == 0)
+            if (text.compare(at[k], r.number.size(), r.number) == 0)
                 std::fill_n(covered.begin() + k, r.number.size(), true);
         }
     }
@@ -272,9 +284,15 @@ void tst_PhraseSuggestions::realUse_data()
         "(2233)", "CAF\xC3\x89", "(CAF\xC3\x89)", 1);
     row("a word and the same word with a note taken out are one: one phrase",
         "2255,CALL,N\n2255,CALL (to ring),N\n669,NOW,N\n", "2255669", "CALL NOW", "CALLNOW", 1);
-    row("a separator splits words; trimmed words",
-        "2255,CALL,N\n225,BAL (ball),N\n5669,KNOW,N\n669,NOW,N\n5,J,N\n", "225-5669", "BAL KNOW",
-        "BAL-KNOW", 2);
+    row("a word crosses a separator and takes its place",
+        "2255,CALL,N\n669,NOW,N\n225,BAL (ball),N\n5669,KNOW,N\n5,J,N\n", "225-5669", "CALL NOW",
+        "CALLNOW", 3);
+    row("trimmed words, the separator between them kept", "225,BAL (ball),N\n5669,KNOW,N\n",
+        "225-5669", "BAL KNOW", "BAL-KNOW", 1);
+    row("a covered digit ends a run", "2255,CALL,N\n25,AJ,N\n22,BA,N\n55,KK,N\n",
+        "22\x95"
+        "55",
+        "BA KK", "BA\u2022KK", 1);
     row("affixes are not words: the 6 at 5 stays uncovered",
         "2255,CALL,N\n669,-NOW,N\n669,NOW-,N\n", "2255669", "", "", 0,
         NoPhraseReason::UncoveredDigit, 5);

@@ -98,8 +98,8 @@ SuggestionModel::SuggestionModel(QObject *parent) : RecordListModel(2, 0, 1, par
 
 QString SuggestionModel::dataText(int column, int modelRow) const
 {
-    const SuggestedPhrase *p = recordAt(modelRow);
+    const Numra::MemorablePhrase *p = recordAt(modelRow);
     if (!p)
         return {};
-    return column == 0 ? TextCodec::fromDictionary(p->text) : QString::fromStdString(p->vanity);
+    return QString::fromStdString(column == 0 ? p->text : p->vanity);
 }

@@ -2,6 +2,7 @@
 
 #include "AffixTable.h"
 #include "GridModel.h"
+#include "MemorablePhrases.h"
 #include "NumraGlobal.h"
 
 #include <algorithm>
@@ -129,29 +130,20 @@ private:
     bool m_nothingFound = false;
 };
 
-// A complete phrase offered for the number: its words, each with the digits it covers and where,
-// as the phrase takes them; the text and the vanity form are what the grid shows.
-struct SuggestedPhrase
-{
-    std::string text;   // dictionary bytes
-    std::string vanity; // UTF-8
-    std::vector<Numra::PhraseSlot> words;
-};
-
-// The best complete phrases, best first.
-class SuggestionModel : public RecordListModel<SuggestedPhrase>
+// The memorable phrases for the number, best first: the phrase and its vanity form.
+class SuggestionModel : public RecordListModel<Numra::MemorablePhrase>
 {
     Q_OBJECT
 
 public:
     explicit SuggestionModel(QObject *parent = nullptr);
     // Lists the phrases in at least rows rows.
-    void setPhrases(std::vector<SuggestedPhrase> phrases, int rows)
+    void setPhrases(std::vector<Numra::MemorablePhrase> phrases, int rows)
     {
         setRecords(std::move(phrases), rows);
     }
     // The phrase shown in a grid row, nullptr for the heading and empty rows.
-    const SuggestedPhrase *phrase(int row) const { return record(row); }
+    const Numra::MemorablePhrase *phrase(int row) const { return record(row); }
 
 protected:
     QString dataText(int column, int modelRow) const override;

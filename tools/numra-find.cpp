@@ -4,7 +4,9 @@
 #include "Conversion.h"
 #include "FilePaths.h"
 #include "LookupPass.h"
+#include "MemorablePhrases.h"
 #include "PhraseSuggestions.h"
+#include "RankingData.h"
 #include "StatusText.h"
 #include "TextEncoding.h"
 
@@ -34,7 +36,9 @@ enum Exit { Found = 0, NoneFound = 1, Trouble = 2 };
 
 const char Usage[] =
     "Usage: numra-find [--dictionary FILE] [--left | --right | --any] NUMBER\n"
-    "       numra-find --phrases [--limit N | --all] [--dictionary FILE] NUMBER\n"
+    "       numra-find --phrases [--limit N] [--area-code-words] [--offensive]\n"
+    "                  [--dictionary FILE] NUMBER\n"
+    "       numra-find --phrases --all [--dictionary FILE] NUMBER\n"
     "       numra-find --lookup WORD [--dictionary FILE]\n"
     "       numra-find --help | --version\n"
     "\n"
@@ -50,15 +54,23 @@ const char Usage[] =
     "  --left          only words that start at the first free digit\n"
     "  --right         only words that end at the last free digit\n"
     "  --any           words anywhere in the number (the default)\n"
-    "  --phrases       complete phrases instead: every free digit covered once, left to\n"
-    "                  right, by words that stay within one run of digits; the best first,\n"
-    "                  one per line: the words separated by spaces, a tab, and the number\n"
-    "                  with each word in place of its digits (1-800-FLOWERS). A phrase\n"
-    "                  costs 2 points a word, plus log2(1 + line / 2048) for each word's\n"
-    "                  line in the dictionary (common words come first there), half a point\n"
-    "                  for a name and 30 for a word without letters; the cheapest is best\n"
+    "  --phrases       the phrases a person would choose for the number instead, the best\n"
+    "                  first, one per line: its words and kept digits separated by spaces,\n"
+    "                  a tab, and the vanity form (1-800-FLOWERS, 877-222-VETS). Separators\n"
+    "                  are formatting: a word may cross them, never a \xE2\x80\xA2. The country\n"
+    "                  and area code stay digits; elsewhere a run of kept digits costs more\n"
+    "                  the longer it is. Words are ranked by the ranking data beside the\n"
+    "                  dictionary (its name with .rank for its extension): how common each\n"
+    "                  word is and which pairs belong together; without them, by their line\n"
+    "                  in the dictionary. A phrase holds a word of three letters or more, and\n"
+    "                  when none is worth more than the digits the number is said to have no\n"
+    "                  memorable phrase\n"
     "  --limit N       the best N phrases (default 20)\n"
-    "  --all           every complete phrase, in a stable order, as they are found\n"
+    "  --area-code-words\n"
+    "                  words may stand in the country and area code too\n"
+    "  --offensive     words the ranking data mark as offensive may stand\n"
+    "  --all           every complete phrase of dictionary words instead, each free digit\n"
+    "                  covered once, in a stable order, as they are found, not ranked\n"
     "  --lookup WORD   print each distinct digit string the dictionary gives for WORD\n"
     "                  (case, spaces, apostrophes, hyphens, digits and a part in\n"
     "                  parentheses are ignored; a word missing its accents finds them,\n"
@@ -68,8 +80,9 @@ const char Usage[] =
     "  --help          show this text\n"
     "  --version       show the version of numra-find\n"
     "\n"
-    "The status line (matches, lines examined, seconds; for --phrases the number of\n"
-    "complete phrases, or why there is none) goes to standard error.\n"
+    "The status line (matches, lines examined, seconds; for --phrases what was read of the\n"
+    "ranking data, and for --all the number of complete phrases or why there is none) goes\n"
+    "to standard error.\n"
     "Each option may be given once.\n"
     "Exit status: 0 when something was listed, 1 when nothing was, 2 for a usage error,\n"
     "a dictionary that cannot be opened or read, or too little memory.\n";
@@ -82,6 +95,8 @@ struct Options
     std::optional<std::string> number;
     bool phrases = false;
     bool all = false;
+    bool areaCodeWords = false;
+    bool offensive = false;
     std::optional<std::size_t> limit;
 };
 
@@ -192,26 +207,23 @@ int lookup(Numra::DictionaryFile &file, std::string_view word)
     return outcome.numbers.empty() ? NoneFound : Found;
 }
 
-int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Options &options)
+// Every complete phrase, unranked, as they are found: a long list neither waits for its end nor
+// is held whole.
+int allPhrases(Numra::DictionaryFile &file, std::string_view numberText)
 {
     const auto start = std::chrono::steady_clock::now();
     const auto found = Numra::PhraseSuggestions::Collect(file, numberText);
     if (found.Error() != Numra::DictionaryError::None)
         return dictionaryError(found.Error(), file);
     std::size_t printed = 0;
-    // Printed as they are found: a long list neither waits for its end nor is held whole.
-    const auto print = [&](const Numra::Suggestion &phrase) {
+    found.ForEach([&](const Numra::Suggestion &phrase) {
         ++printed;
         write(Numra::PhraseText(phrase.words));
         write("\t");
         write(Numra::VanityForm(numberText, phrase.words));
         write("\n");
         return !std::ferror(stdout);
-    };
-    if (options.all)
-        found.ForEach(print);
-    else
-        found.Best(options.limit.value_or(20), print);
+    });
     if (!outputWritten())
         return Trouble;
     if (printed == 0)
@@ -221,6 +233,49 @@ int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Opti
     std::fprintf(stderr, "%s in %s secs\n",
                  Numra::CompletePhrasesText(found.Count(), found.ApproximateCount()).c_str(),
                  seconds.c_str());
+    return printed > 0 ? Found : NoneFound;
+}
+
+void printRankingStatus(const Numra::RankingData &ranking, const std::string &path, double seconds)
+{
+    if (ranking.Error() != Numra::RankingError::None) {
+        std::fprintf(stderr, "ranking data not read: %s: %s\n", path.c_str(),
+                     ranking.Reason().c_str());
+        return;
+    }
+    const std::string took = Numra::FormatSeconds(seconds, Numra::LocaleDecimalSeparator());
+    std::fprintf(stderr, "ranking data: %zu words, %zu pairs read in %s secs\n",
+                 ranking.WordCount(), ranking.PairCount(), took.empty() ? "0" : took.c_str());
+}
+
+int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Options &options)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const std::string rankingPath = Numra::RankingPathFor(file.Path());
+    const auto ranking = Numra::RankingData::Read(rankingPath);
+    const double loading = secondsSince(start);
+    const auto found = Numra::MemorablePhrases::Collect(
+        file, numberText, &ranking,
+        {.wordsInAreaCode = options.areaCodeWords, .offensive = options.offensive});
+    if (found.Error() != Numra::DictionaryError::None)
+        return dictionaryError(found.Error(), file);
+    std::size_t printed = 0;
+    // Printed as they are found, the best first.
+    found.Best(options.limit.value_or(20), [&](const Numra::MemorablePhrase &phrase) {
+        ++printed;
+        write(phrase.text);
+        write("\t");
+        write(phrase.vanity);
+        write("\n");
+        return !std::ferror(stdout);
+    });
+    if (!outputWritten())
+        return Trouble;
+    if (printed == 0)
+        std::fprintf(stderr, "%s\n", Numra::NoMemorablePhraseText(numberText).c_str());
+    printRankingStatus(ranking, rankingPath, loading);
+    printStatus(static_cast<std::int64_t>(found.WordCount()), found.Examined(),
+                secondsSince(start));
     return printed > 0 ? Found : NoneFound;
 }
 
@@ -261,6 +316,10 @@ try {
             options.phrases = true;
         } else if (arg == "--all") {
             options.all = true;
+        } else if (arg == "--area-code-words") {
+            options.areaCodeWords = true;
+        } else if (arg == "--offensive") {
+            options.offensive = true;
         } else if (arg == "--limit") {
             if (i + 1 >= args.size())
                 return usageError("an option needs a value");
@@ -298,6 +357,8 @@ try {
         return usageError("--limit and --all go with --phrases");
     if (options.all && options.limit)
         return usageError("give --limit or --all, not both");
+    if ((options.areaCodeWords || options.offensive) && (!options.phrases || options.all))
+        return usageError("--area-code-words and --offensive go with --phrases, not --all");
     if (options.phrases && (options.lookup || placementGiven))
         return usageError("--phrases takes a number and no placement or lookup");
 
@@ -326,6 +387,8 @@ try {
     Numra::DictionaryFile file(*options.dictionary, {.TwoThreads = true});
     if (options.lookup)
         return lookup(file, *options.lookup);
+    if (options.phrases && options.all)
+        return allPhrases(file, numberText);
     if (options.phrases)
         return phrases(file, numberText, options);
     return convert(file, numberText, options.placement);

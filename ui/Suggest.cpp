@@ -2,6 +2,7 @@
 #include "ui_Suggest.h"
 
 #include "Cursor.h"
+#include "Desktop.h"
 #include "DictionaryFile.h"
 #include "DictionaryWarning.h"
 #include "Grid.h"
@@ -12,8 +13,6 @@
 #include "Settings.h"
 #include "StatusText.h"
 #include "TextCodec.h"
-// The core's unit of the same name, which this window's own header hides.
-#include "PhraseSuggestions.h"
 
 #include <QElapsedTimer>
 #include <QLocale>
@@ -44,6 +43,8 @@ TSuggestForm::TSuggestForm(Numra::NumraState &state, Numra::DictionaryFile &dict
 
     ui->UseBtn->setIcon(
         Look::pictureOr(QStringLiteral(":/pictures/ok.png"), QStyle::SP_DialogOkButton, this));
+    ui->CopyBtn->setIcon(
+        Look::pictureOr(QStringLiteral(":/pictures/copy.png"), QStyle::SP_DialogSaveButton, this));
     ui->CancelBtn->setIcon(Look::pictureOr(QStringLiteral(":/pictures/cancel.png"),
                                            QStyle::SP_DialogCancelButton, this));
 
@@ -52,6 +53,9 @@ TSuggestForm::TSuggestForm(Numra::NumraState &state, Numra::DictionaryFile &dict
     move(SettingsStore::SuggestLeft.defaultValue, SettingsStore::SuggestTop.defaultValue);
 
     connect(ui->UseBtn, &QPushButton::clicked, this, &TSuggestForm::UseBtnClick);
+    connect(ui->CopyBtn, &QPushButton::clicked, this, &TSuggestForm::CopyBtnClick);
+    for (QCheckBox *option : {ui->AreaCodeBox, ui->OffensiveBox})
+        connect(option, &QCheckBox::clicked, this, &TSuggestForm::OptionClick);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(grid, &Grid::rowActivated, this, &TSuggestForm::useRow);
     // Without the heading, model rows are one less than grid rows.
@@ -80,58 +84,73 @@ void TSuggestForm::FormCreate()
         {SettingsStore::SuggestHeight, [this](int height) { resize(width(), height); }},
         {SettingsStore::SuggestPhraseWidth, [grid](int width) { grid->setColWidth(0, width); }},
         {SettingsStore::SuggestVanityWidth, [grid](int width) { grid->setColWidth(1, width); }},
+        {SettingsStore::SuggestAreaCodeWords,
+         [this](int checked) { ui->AreaCodeBox->setChecked(checked != 0); }},
+        {SettingsStore::SuggestOffensiveWords,
+         [this](int checked) { ui->OffensiveBox->setChecked(checked != 0); }},
     });
     Look::keepOnScreen(this);
 }
 
-bool TSuggestForm::Suggest(const QString &numberText)
+bool TSuggestForm::Suggest(const QString &numberText, const Numra::RankingData *ranking)
 {
     m_state.ResetIdleCount();
-    const std::string number = TextCodec::toFieldBytes(numberText);
+    m_number = TextCodec::toFieldBytes(numberText);
+    m_ranking = ranking;
+    return rank();
+}
+
+Numra::PhraseOptions TSuggestForm::options() const
+{
+    return {ui->AreaCodeBox->isChecked(), ui->OffensiveBox->isChecked()};
+}
+
+bool TSuggestForm::rank()
+{
     QElapsedTimer timer;
     timer.start();
     // The hourglass follows a successful open, as in the main window.
     std::optional<Platform::HourglassCursor> hourglass;
-    const auto found = Numra::PhraseSuggestions::Collect(m_dictionary, number,
-                                                         [&hourglass] { hourglass.emplace(); });
-    if (found.Error() != Numra::DictionaryError::None) {
-        hourglass.reset();
-        showDictionaryWarning(this, found.Error(), m_dictionaryPath, "Suggest1Click");
-        return false;
-    }
-
-    std::vector<SuggestedPhrase> phrases;
-    for (const Numra::Suggestion &best : found.Best(ShownPhrases)) {
-        SuggestedPhrase phrase{
-            Numra::PhraseText(best.words), Numra::VanityForm(number, best.words), {}};
-        for (const Numra::SuggestedWord &word : best.words)
-            phrase.words.push_back({std::string(word.word), std::string(word.number),
-                                    static_cast<std::int32_t>(word.position)});
-        phrases.push_back(std::move(phrase));
-    }
+    m_found = Numra::MemorablePhrases::Collect(m_dictionary, m_number, m_ranking, options(),
+                                               [&hourglass] { hourglass.emplace(); });
+    const bool read = m_found->Error() == Numra::DictionaryError::None;
+    std::vector<Numra::MemorablePhrase> phrases;
+    if (read)
+        phrases = m_found->Best(ShownPhrases);
     const int shown = static_cast<int>(phrases.size());
     m_phrases->setPhrases(std::move(phrases), 1);
     ui->SuggestGrid->setCurrentRow(1);
     ui->SuggestGrid->scrollToTop();
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     hourglass.reset();
-
-    QString status;
-    if (shown > 0) {
-        const QString secs = QString::fromStdString(
-            Numra::FormatSeconds(seconds, QLocale().decimalPoint().toStdString()));
-        status = found.Count() == 1 ? tr("1 complete phrase, shown in %1 secs").arg(secs)
-                                    : tr("%1 complete phrases, best %2 shown in %3 secs")
-                                          .arg(QString::fromStdString(Numra::PhraseCountText(
-                                              found.Count(), found.ApproximateCount())))
-                                          .arg(shown)
-                                          .arg(secs);
-    } else {
-        status = QString::fromStdString(Numra::NoPhraseText(found.Why()));
-    }
-    ui->StatusText->setText(status);
     ui->UseBtn->setEnabled(shown > 0);
+    ui->CopyBtn->setEnabled(shown > 0);
+    if (!read) {
+        ui->StatusText->clear();
+        showDictionaryWarning(this, m_found->Error(), m_dictionaryPath, "Suggest1Click");
+        return false;
+    }
+    showStatus(shown, seconds);
     return true;
+}
+
+void TSuggestForm::showStatus(int shown, double seconds)
+{
+    if (shown == 0) {
+        ui->StatusText->setText(QString::fromStdString(Numra::NoMemorablePhraseText(m_number)));
+        return;
+    }
+    const QString secs = QString::fromStdString(
+        Numra::FormatSeconds(seconds, QLocale().decimalPoint().toStdString()));
+    ui->StatusText->setText(shown == 1
+                                ? tr("1 memorable phrase in %1 secs").arg(secs)
+                                : tr("%1 memorable phrases in %2 secs").arg(shown).arg(secs));
+}
+
+void TSuggestForm::OptionClick()
+{
+    m_state.ResetIdleCount();
+    rank();
 }
 
 void TSuggestForm::showEvent(QShowEvent *event)
@@ -141,20 +160,37 @@ void TSuggestForm::showEvent(QShowEvent *event)
     ui->SuggestGrid->setFocus();
 }
 
+int TSuggestForm::chosenRow() const
+{
+    return std::max(ui->SuggestGrid->currentRow(), 1);
+}
+
+void TSuggestForm::CopyBtnClick()
+{
+    m_state.ResetIdleCount();
+    const Numra::MemorablePhrase *phrase = m_phrases->phrase(chosenRow());
+    if (!phrase)
+        return;
+    const QString vanity = QString::fromStdString(phrase->vanity);
+    Platform::setClipboardText(vanity);
+    // Nothing else on the screen changes; the status line is what a screen reader reads.
+    ui->StatusText->setText(tr("Copied: %1").arg(vanity));
+}
+
 void TSuggestForm::UseBtnClick()
 {
-    useRow(std::max(ui->SuggestGrid->currentRow(), 1));
+    useRow(chosenRow());
 }
 
 void TSuggestForm::useRow(int row)
 {
     m_state.ResetIdleCount();
-    const SuggestedPhrase *phrase = m_phrases->phrase(row);
-    if (!phrase)
+    const Numra::MemorablePhrase *phrase = m_phrases->phrase(row);
+    if (!phrase || !m_found)
         return;
     // A copy: applying the phrase runs the main window's conversion, which may show messages.
-    const std::vector<Numra::PhraseSlot> words = phrase->words;
-    emit phraseChosen(words);
+    const Numra::PhraseForUse use = m_found->ForUse(*phrase);
+    emit phraseChosen(TextCodec::fromFieldBytes(use.numberText), use.phraseSlots);
     accept();
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "MemorablePhrases.h"
 #include "Phrase.h"
 
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@ class SuggestionModel;
 
 namespace Numra {
 class DictionaryFile;
+class RankingData;
 struct NumraState;
 } // namespace Numra
 
@@ -19,7 +22,7 @@ namespace Ui {
 class TSuggestForm;
 }
 
-// Offers the best complete phrases for the free digits of the number. Created once at start-up
+// Offers the memorable phrases for the number as typed, best first. Created once at start-up
 // and shown modally; what Use does to the phrase is the main window's business.
 class TSuggestForm : public QDialog
 {
@@ -33,28 +36,41 @@ public:
                  const std::string &dictionaryPath, QWidget *parent = nullptr);
     ~TSuggestForm() override;
 
-    // One pass over the dictionary for the number text as the field shows it; false (after a
-    // warning) when the dictionary could not be opened or read, and the window is not shown.
-    bool Suggest(const QString &numberText);
+    // One pass over the dictionary for the number text as the field shows it, ranked by the
+    // ranking data of the dictionary (null: by its lines), which must outlive the window's
+    // showing; false (after a warning) when the dictionary could not be opened or read, and the
+    // window is not shown.
+    bool Suggest(const QString &numberText, const Numra::RankingData *ranking);
 
+    Numra::PhraseOptions options() const;
     int phraseColumnWidth() const;
     int vanityColumnWidth() const;
 
 signals:
-    // The chosen phrase's words in number order, each with its digits and their position.
-    void phraseChosen(const std::vector<Numra::PhraseSlot> &words);
+    // The number text the phrase needs (without the separators its words cross) and the
+    // phrase's words in number order, each with its digits and their position in that text.
+    void phraseChosen(const QString &numberText, const std::vector<Numra::PhraseSlot> &words);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void FormCreate();
+    bool rank();
+    void showStatus(int shown, double seconds);
+    void OptionClick();
+    void CopyBtnClick();
     void UseBtnClick();
     void useRow(int row);
+    int chosenRow() const;
 
     std::unique_ptr<Ui::TSuggestForm> ui;
     SuggestionModel *m_phrases = nullptr;
     Numra::NumraState &m_state;
     Numra::DictionaryFile &m_dictionary;
     const std::string &m_dictionaryPath;
+    // What the last Suggest was asked for, so that an option ranks the same number again.
+    std::string m_number;
+    const Numra::RankingData *m_ranking = nullptr;
+    std::optional<Numra::MemorablePhrases> m_found;
 };
