@@ -17,7 +17,7 @@ namespace {
 
 // Costs in thousandths of a bit.
 constexpr std::int64_t CostLimit = 60000;    // a phrase dearer than this says nothing
-constexpr std::int64_t ExchangeCost = 14000; // the NANP exchange kept whole
+constexpr std::int64_t ExchangeCost = 15000; // the NANP exchange kept whole
 constexpr std::int64_t KeptRunCost = 10000;  // any other kept run, and per digit:
 constexpr std::int64_t KeptDigitCost = 4000;
 constexpr std::int64_t LoneFunctionCost = 4000; // a function word that pairs with no neighbour

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Tests of tools/make-ranking: costs, pairs, flags and how a dictionary is read."""
 
+import importlib.machinery
 import os
 import subprocess
 import sys
 import tempfile
+import types
 import unittest
 
 SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -103,9 +105,9 @@ class Ranking(unittest.TestCase):
             ("ZEBRA", "21.9", "-"),        # 19.93 + 2
             ("JOHN", "19.1", "-"),         # a name the model knows: 16.61 + 2 + 0.5
             ("ZORK", "37.0", "-"),         # a name it does not know: 34 + 3
-            ("BLVD", "20.6", "-"),         # an abbreviation: 16.61 + 2 + 2
+            ("BLVD", "19.6", "-"),         # an abbreviation: 16.61 + 2 + 1
             ("ACT", "18.6", "-"),          # an ordinary word too
-            ("ASAP", "20.6", "-"),
+            ("ASAP", "19.6", "-"),
             ("QX", "34.0", "x"),
             ("O", "34.0", "x"),
             ("BADWORD", "34.0", "o"),
@@ -123,6 +125,23 @@ class Ranking(unittest.TestCase):
         # loses: neither is written; QX is never suggested; PET ZEBRA comes first, as ZEBRA
         # comes before SHOP in the dictionary.
         self.assertEqual(pairs, [("PET", "ZEBRA", "16.6"), ("PET", "SHOP", "10.0")])
+
+    def test_pairs_under_a_larger_least_gain(self):
+        # As for the Sphinx model: only gains of 3 bits, except after a function word, which
+        # is charged as lone unless it pairs.
+        loader = importlib.machinery.SourceFileLoader("make_ranking", RANKER)
+        ranker = types.ModuleType(loader.name)
+        ranker.__file__ = RANKER
+        loader.exec_module(ranker)
+        model = ranker.Model()
+        model.pairs = {("the", "cat"): 1.4, ("pet", "shop"): 2.5, ("pet", "zebra"): 3.0,
+                       ("the", "now"): 0.5}
+        words = [("THE", False), ("CAT", False), ("PET", False), ("SHOP", False),
+                 ("ZEBRA", False), ("NOW", False)]
+        lines = ranker.Ranking(ranker.LANGUAGES["en"], words, model, set(), set(),
+                               min_gain=3.0).lines()
+        self.assertEqual([line for line in lines if line.startswith("P")],
+                         ["P\tTHE\tCAT\t1.4\n", "P\tPET\tZEBRA\t3.0\n"])
 
     def test_parenthesized_group_as_numra_removes_it(self):
         # One group goes with the groups in it; two side by side stay.
