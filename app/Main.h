@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AffixTable.h"
-#include "Conversion.h"
-#include "DictionaryFile.h"
-#include "NumraGlobal.h"
-#include "RankingData.h"
+#include "core/AffixTable.h"
+#include "core/Conversion.h"
+#include "core/DictionaryFile.h"
+#include "core/NumraGlobal.h"
+#include "core/RankingData.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -2,19 +2,19 @@
 // What they mean is the core's (the pass, the phrase, the affix matching); here they are wired
 // to the number field and the grids.
 
-#include "Main.h"
+#include "app/Main.h"
 #include "ui_Main.h"
 
-#include "AffixUnit.h"
-#include "Cursor.h"
-#include "Desktop.h"
-#include "Dialogs.h"
-#include "DictionaryWarning.h"
-#include "Grid.h"
-#include "ListModels.h"
-#include "Look.h"
-#include "StatusText.h"
-#include "TextCodec.h"
+#include "core/StatusText.h"
+#include "platform/Cursor.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "toolkit/DictionaryWarning.h"
+#include "toolkit/Grid.h"
+#include "toolkit/ListModels.h"
+#include "toolkit/Look.h"
+#include "toolkit/TextCodec.h"
+#include "ui/AffixUnit.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

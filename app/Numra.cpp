@@ -1,9 +1,9 @@
 // The entry unit: the application, its six windows, and the message loop.
 
-#include "ErrorLogger.h"
-#include "Main.h"
-#include "NumraApplication.h"
-#include "Windows.h"
+#include "app/Main.h"
+#include "app/NumraWindows.h"
+#include "toolkit/ErrorLogger.h"
+#include "toolkit/NumraApplication.h"
 
 #include <QCommandLineParser>
 

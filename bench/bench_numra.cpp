@@ -5,15 +5,15 @@
 // Every figure is the median of Runs; processes are timed alternately with `wc -l`, so that a
 // busy machine slows both alike. Linux only (fork, wait4).
 
-#include "BenchSupport.h"
-#include "ByteMarks.h"
-#include "Conversion.h"
-#include "Dialogs.h"
-#include "Grid.h"
-#include "LookupPass.h"
-#include "Main.h"
-#include "Settings.h"
-#include "Windows.h"
+#include "app/Main.h"
+#include "app/NumraWindows.h"
+#include "bench/BenchSupport.h"
+#include "core/ByteMarks.h"
+#include "core/Conversion.h"
+#include "core/LookupPass.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "toolkit/Grid.h"
 
 #include <QApplication>
 #include <QFileInfo>

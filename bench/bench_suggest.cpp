@@ -4,11 +4,11 @@
 // of listing every phrase, on a dictionary of a million lines. Not part of the test run:
 //   cmake --build build --target bench_suggest && build/bin/bench_suggest [DICTIONARY]
 
-#include "BenchSupport.h"
-#include "Conversion.h"
-#include "MemorablePhrases.h"
-#include "PhraseSuggestions.h"
-#include "RankingData.h"
+#include "bench/BenchSupport.h"
+#include "core/Conversion.h"
+#include "core/MemorablePhrases.h"
+#include "core/PhraseSuggestions.h"
+#include "core/RankingData.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

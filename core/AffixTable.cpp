@@ -1,4 +1,4 @@
-#include "AffixTable.h"
+#include "core/AffixTable.h"
 
 #include <algorithm>
 

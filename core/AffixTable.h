@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DictionaryFile.h"
+#include "core/DictionaryFile.h"
 
 #include <cstdint>
 #include <string>

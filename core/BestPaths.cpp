@@ -1,4 +1,4 @@
-#include "BestPaths.h"
+#include "core/BestPaths.h"
 
 #include <algorithm>
 

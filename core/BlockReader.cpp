@@ -1,6 +1,6 @@
-#include "BlockReader.h"
+#include "core/BlockReader.h"
 
-#include "FilePaths.h"
+#include "core/FilePaths.h"
 
 #include <system_error>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ByteMarks.h"
-#include "LineBlock.h"
+#include "core/ByteMarks.h"
+#include "core/LineBlock.h"
 
 #include <array>
 #include <condition_variable>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NumraGlobal.h"
+#include "core/NumraGlobal.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "Conversion.h"
+#include "core/Conversion.h"
 
-#include "NumberIndex.h"
+#include "core/NumberIndex.h"
 
 #include <algorithm>
 

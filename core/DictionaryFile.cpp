@@ -1,6 +1,6 @@
-#include "DictionaryFile.h"
+#include "core/DictionaryFile.h"
 
-#include "FilePaths.h"
+#include "core/FilePaths.h"
 
 #include <system_error>
 

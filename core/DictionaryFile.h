@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BlockReader.h"
-#include "ByteMarks.h"
-#include "LineBlock.h"
-#include "LineBlocks.h"
+#include "core/BlockReader.h"
+#include "core/ByteMarks.h"
+#include "core/LineBlock.h"
+#include "core/LineBlocks.h"
 
 #include <cstdio>
 #include <functional>

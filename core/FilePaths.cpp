@@ -1,4 +1,4 @@
-#include "FilePaths.h"
+#include "core/FilePaths.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ByteMarks.h"
-#include "NumraGlobal.h"
+#include "core/ByteMarks.h"
+#include "core/NumraGlobal.h"
 
 #include <algorithm>
 #include <bit>

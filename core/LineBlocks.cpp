@@ -1,4 +1,4 @@
-#include "LineBlocks.h"
+#include "core/LineBlocks.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BlockReader.h"
-#include "LineBlock.h"
-#include "NumraGlobal.h"
+#include "core/BlockReader.h"
+#include "core/LineBlock.h"
+#include "core/NumraGlobal.h"
 
 #include <array>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "LookupPass.h"
+#include "core/LookupPass.h"
 
-#include "TextEncoding.h"
-#include "UnicodeLetters.h"
+#include "core/TextEncoding.h"
+#include "core/UnicodeLetters.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
-#include "MemorablePhrases.h"
+#include "core/MemorablePhrases.h"
 
-#include "Conversion.h"
-#include "LookupPass.h"
-#include "PhraseSuggestions.h"
-#include "TextEncoding.h"
-#include "UnicodeLetters.h"
+#include "core/Conversion.h"
+#include "core/LookupPass.h"
+#include "core/PhraseSuggestions.h"
+#include "core/TextEncoding.h"
+#include "core/UnicodeLetters.h"
 
 #include <algorithm>
 #include <limits>

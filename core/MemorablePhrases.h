@@ -1,11 +1,11 @@
 #pragma once
 
-#include "BestPaths.h"
-#include "DictionaryFile.h"
-#include "NumberLayout.h"
-#include "NumraGlobal.h"
-#include "Phrase.h"
-#include "RankingData.h"
+#include "core/BestPaths.h"
+#include "core/DictionaryFile.h"
+#include "core/NumberLayout.h"
+#include "core/NumraGlobal.h"
+#include "core/Phrase.h"
+#include "core/RankingData.h"
 
 #include <array>
 #include <cstdint>

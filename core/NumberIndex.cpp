@@ -1,6 +1,6 @@
-#include "NumberIndex.h"
+#include "core/NumberIndex.h"
 
-#include "NumraGlobal.h"
+#include "core/NumraGlobal.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "NumberLayout.h"
+#include "core/NumberLayout.h"
 
-#include "NumraGlobal.h"
-#include "TextEncoding.h"
+#include "core/NumraGlobal.h"
+#include "core/TextEncoding.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "NumraGlobal.h"
+#include "core/NumraGlobal.h"
 
-#include "TextEncoding.h"
+#include "core/TextEncoding.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Phrase.h"
+#include "core/Phrase.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "Phrase.h"
+#include "core/Phrase.h"
 
-#include "NumraGlobal.h"
+#include "core/NumraGlobal.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,11 +1,11 @@
-#include "PhraseSuggestions.h"
+#include "core/PhraseSuggestions.h"
 
-#include "AffixTable.h"
-#include "Conversion.h"
-#include "LookupPass.h"
-#include "NumberLayout.h"
-#include "NumraGlobal.h"
-#include "TextEncoding.h"
+#include "core/AffixTable.h"
+#include "core/Conversion.h"
+#include "core/LookupPass.h"
+#include "core/NumberLayout.h"
+#include "core/NumraGlobal.h"
+#include "core/TextEncoding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BestPaths.h"
-#include "DictionaryFile.h"
+#include "core/BestPaths.h"
+#include "core/DictionaryFile.h"
 
 #include <cstdint>
 #include <functional>

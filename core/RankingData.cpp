@@ -1,6 +1,6 @@
-#include "RankingData.h"
+#include "core/RankingData.h"
 
-#include "FilePaths.h"
+#include "core/FilePaths.h"
 
 #include <algorithm>
 #include <bit>

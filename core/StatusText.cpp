@@ -1,6 +1,6 @@
-#include "StatusText.h"
+#include "core/StatusText.h"
 
-#include "PhraseSuggestions.h"
+#include "core/PhraseSuggestions.h"
 
 #include <charconv>
 #include <clocale>

@@ -1,6 +1,6 @@
-#include "TextEncoding.h"
+#include "core/TextEncoding.h"
 
-#include "NumraGlobal.h"
+#include "core/NumraGlobal.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // Written by tools/make-letter-tables from Unicode 14.0.0; do not edit.
 
-#include "UnicodeLetters.h"
+#include "core/UnicodeLetters.h"
 
 #include <iterator>
 

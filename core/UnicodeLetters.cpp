@@ -1,6 +1,6 @@
-#include "UnicodeLetters.h"
+#include "core/UnicodeLetters.h"
 
-#include "TextEncoding.h"
+#include "core/TextEncoding.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "Cursor.h"
+#include "platform/Cursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

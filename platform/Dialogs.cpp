@@ -1,6 +1,6 @@
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
-#include "Cursor.h"
+#include "platform/Cursor.h"
 
 #include <QDialog>
 #include <QFileDialog>

@@ -3,13 +3,13 @@
 // What every test of the main window needs: a settings file and a dictionary of its own, and
 // scripted answers for every dialog, so that nothing blocks and nothing of the user's is touched.
 
-#include "Dialogs.h"
-#include "Grid.h"
-#include "GridModel.h"
-#include "HelpViewer.h"
-#include "Main.h"
-#include "Settings.h"
-#include "Windows.h"
+#include "app/Main.h"
+#include "app/NumraWindows.h"
+#include "platform/Dialogs.h"
+#include "platform/HelpViewer.h"
+#include "platform/Settings.h"
+#include "toolkit/Grid.h"
+#include "toolkit/GridModel.h"
 
 #include <QAction>
 #include <QDialog>

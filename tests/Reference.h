@@ -4,10 +4,10 @@
 // code with core/: the fast passes (the number index, the block reader, the hashed lookup) must
 // agree with them on every input.
 
-#include "AffixTable.h"
-#include "Conversion.h"
-#include "TextEncoding.h"
-#include "UnicodeLetters.h"
+#include "core/AffixTable.h"
+#include "core/Conversion.h"
+#include "core/TextEncoding.h"
+#include "core/UnicodeLetters.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "AboutNumra.h"
+#include "ui/AboutNumra.h"
 
-#include "NumraGlobal.h"
-#include "PicturePlayer.h"
+#include "core/NumraGlobal.h"
+#include "toolkit/PicturePlayer.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,8 +1,8 @@
-#include "AffixUnit.h"
+#include "ui/AffixUnit.h"
 
-#include "Dialogs.h"
-#include "Grid.h"
-#include "Settings.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "toolkit/Grid.h"
 
 #include <QAccessible>
 #include <QLineEdit>

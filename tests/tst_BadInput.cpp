@@ -1,11 +1,11 @@
 // Bad input through the real windows: what the user sees, and that nothing is lost.
 
-#include "MainFixture.h"
+#include "tests/MainFixture.h"
 
-#include "AffixUnit.h"
-#include "Desktop.h"
-#include "ErrorLogger.h"
-#include "LookUp.h"
+#include "platform/Desktop.h"
+#include "toolkit/ErrorLogger.h"
+#include "ui/AffixUnit.h"
+#include "ui/LookUp.h"
 
 #include <QAbstractItemModelTester>
 #include <QLineEdit>

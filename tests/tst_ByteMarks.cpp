@@ -1,4 +1,4 @@
-#include "ByteMarks.h"
+#include "core/ByteMarks.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "Conversion.h"
-#include "NumberIndex.h"
-#include "Reference.h"
+#include "core/Conversion.h"
+#include "core/NumberIndex.h"
+#include "tests/Reference.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "AffixTable.h"
-#include "Conversion.h"
-#include "DictionaryFile.h"
-#include "LookupPass.h"
-#include "Reference.h"
+#include "core/AffixTable.h"
+#include "core/Conversion.h"
+#include "core/DictionaryFile.h"
+#include "core/LookupPass.h"
+#include "tests/Reference.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "Dialogs.h"
-#include "DictionaryWarning.h"
-#include "TextCodec.h"
+#include "platform/Dialogs.h"
+#include "toolkit/DictionaryWarning.h"
+#include "toolkit/TextCodec.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "Desktop.h"
-#include "ErrorDialog.h"
-#include "ErrorLogger.h"
-#include "MainFixture.h"
-#include "NumraApplication.h"
+#include "platform/Desktop.h"
+#include "tests/MainFixture.h"
+#include "toolkit/ErrorDialog.h"
+#include "toolkit/ErrorLogger.h"
+#include "toolkit/NumraApplication.h"
 
 #include <QAccessible>
 #include <QLabel>

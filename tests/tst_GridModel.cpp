@@ -1,5 +1,5 @@
-#include "Grid.h"
-#include "GridModel.h"
+#include "toolkit/Grid.h"
+#include "toolkit/GridModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>

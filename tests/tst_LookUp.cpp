@@ -1,12 +1,12 @@
-#include "ListModels.h"
-#include "LookUp.h"
+#include "toolkit/ListModels.h"
+#include "ui/LookUp.h"
 
-#include "Desktop.h"
-#include "Dialogs.h"
-#include "DictionaryFile.h"
-#include "Grid.h"
-#include "NumraGlobal.h"
-#include "Settings.h"
+#include "core/DictionaryFile.h"
+#include "core/NumraGlobal.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "toolkit/Grid.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "LookupPass.h"
+#include "core/LookupPass.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "MainFixture.h"
+#include "tests/MainFixture.h"
 
-#include "Desktop.h"
-#include "Notify.h"
+#include "platform/Desktop.h"
+#include "ui/Notify.h"
 
 #include <QAccessible>
 #include <QMenu>

@@ -1,10 +1,10 @@
-#include "MainFixture.h"
+#include "tests/MainFixture.h"
 
-#include "AffixUnit.h"
-#include "Desktop.h"
-#include "GridModel.h"
-#include "PicturePlayer.h"
-#include "ReaderSpy.h"
+#include "platform/Desktop.h"
+#include "tests/ReaderSpy.h"
+#include "toolkit/GridModel.h"
+#include "toolkit/PicturePlayer.h"
+#include "ui/AffixUnit.h"
 
 #include <QAccessible>
 #include <QClipboard>

@@ -1,5 +1,5 @@
-#include "MemorablePhrases.h"
-#include "RankingData.h"
+#include "core/MemorablePhrases.h"
+#include "core/RankingData.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#include "Notify.h"
+#include "ui/Notify.h"
 
-#include "Dialogs.h"
-#include "Settings.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
 
 #include <QDesktopServices>
 #include <QPushButton>

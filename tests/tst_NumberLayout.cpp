@@ -1,4 +1,4 @@
-#include "NumberLayout.h"
+#include "core/NumberLayout.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "NumraGlobal.h"
+#include "core/NumraGlobal.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "AffixTable.h"
-#include "Phrase.h"
+#include "core/AffixTable.h"
+#include "core/Phrase.h"
 
 #include <QtTest>
 

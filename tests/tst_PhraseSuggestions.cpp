@@ -1,5 +1,5 @@
-#include "PhraseSuggestions.h"
-#include "Reference.h"
+#include "core/PhraseSuggestions.h"
+#include "tests/Reference.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "PicturePlayer.h"
+#include "toolkit/PicturePlayer.h"
 
 #include <QImageReader>
 #include <QtTest>

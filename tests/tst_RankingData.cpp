@@ -1,4 +1,4 @@
-#include "RankingData.h"
+#include "core/RankingData.h"
 
 #include <QtTest>
 

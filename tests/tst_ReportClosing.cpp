@@ -1,5 +1,5 @@
-#include "Desktop.h"
-#include "ReportClosing.h"
+#include "platform/Desktop.h"
+#include "ui/ReportClosing.h"
 
 #include <QtTest>
 

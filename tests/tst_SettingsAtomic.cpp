@@ -11,10 +11,10 @@
 // writer killed before the rename leaves the old file, after it the new one. The tests below
 // check this on the file system rather than take it on trust.
 
-#include "MainFixture.h"
+#include "tests/MainFixture.h"
 
-#include "ErrorLogger.h"
-#include "Settings.h"
+#include "platform/Settings.h"
+#include "toolkit/ErrorLogger.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "MainFixture.h"
-#include "ReaderSpy.h"
+#include "tests/MainFixture.h"
+#include "tests/ReaderSpy.h"
 
-#include "Desktop.h"
-#include "Suggest.h"
+#include "platform/Desktop.h"
+#include "ui/Suggest.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>

@@ -1,5 +1,5 @@
-#include "TextEncoding.h"
-#include "UnicodeLetters.h"
+#include "core/TextEncoding.h"
+#include "core/UnicodeLetters.h"
 
 #include <QtTest>
 

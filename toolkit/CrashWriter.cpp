@@ -1,6 +1,6 @@
-#include "CrashWriter.h"
+#include "toolkit/CrashWriter.h"
 
-#include "FailurePlatform.h"
+#include "toolkit/FailurePlatform.h"
 
 #if NUMRA_HANDLES_CRASH_SIGNALS
 

@@ -1,7 +1,7 @@
-#include "DictionaryWarning.h"
+#include "toolkit/DictionaryWarning.h"
 
-#include "Dialogs.h"
-#include "TextCodec.h"
+#include "platform/Dialogs.h"
+#include "toolkit/TextCodec.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "ErrorDialog.h"
+#include "toolkit/ErrorDialog.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ErrorLogger.h"
+#include "toolkit/ErrorLogger.h"
 
 #include <QDialog>
 

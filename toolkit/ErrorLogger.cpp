@@ -1,11 +1,11 @@
-#include "ErrorLogger.h"
+#include "toolkit/ErrorLogger.h"
 
-#include "CrashWriter.h"
-#include "Dialogs.h"
-#include "ErrorDialog.h"
-#include "FilePaths.h"
-#include "TextCodec.h"
-#include "ThrowCapture.h"
+#include "core/FilePaths.h"
+#include "platform/Dialogs.h"
+#include "toolkit/CrashWriter.h"
+#include "toolkit/ErrorDialog.h"
+#include "toolkit/TextCodec.h"
+#include "toolkit/ThrowCapture.h"
 
 #include <QApplication>
 #include <QDateTime>

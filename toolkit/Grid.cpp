@@ -1,8 +1,8 @@
-#include "Grid.h"
+#include "toolkit/Grid.h"
 
-#include "Desktop.h"
-#include "GridAccessible.h"
-#include "GridModel.h"
+#include "platform/Desktop.h"
+#include "toolkit/GridAccessible.h"
+#include "toolkit/GridModel.h"
 
 #include <QAccessible>
 #include <QApplication>

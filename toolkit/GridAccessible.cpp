@@ -1,6 +1,6 @@
-#include "GridAccessible.h"
+#include "toolkit/GridAccessible.h"
 
-#include "Grid.h"
+#include "toolkit/Grid.h"
 
 #include <QAccessibleWidget>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "GridModel.h"
+#include "toolkit/GridModel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "ListModels.h"
+#include "toolkit/ListModels.h"
 
-#include "TextCodec.h"
+#include "toolkit/TextCodec.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AffixTable.h"
-#include "GridModel.h"
-#include "MemorablePhrases.h"
-#include "NumraGlobal.h"
+#include "core/AffixTable.h"
+#include "core/MemorablePhrases.h"
+#include "core/NumraGlobal.h"
+#include "toolkit/GridModel.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "Look.h"
+#include "toolkit/Look.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "NumraApplication.h"
+#include "toolkit/NumraApplication.h"
 
-#include "ErrorLogger.h"
+#include "toolkit/ErrorLogger.h"
 
 NumraApplication::NumraApplication(int &argc, char **argv) : QApplication(argc, argv) {}
 

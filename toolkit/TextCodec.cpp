@@ -1,7 +1,7 @@
-#include "TextCodec.h"
+#include "toolkit/TextCodec.h"
 
-#include "FilePaths.h"
-#include "TextEncoding.h"
+#include "core/FilePaths.h"
+#include "core/TextEncoding.h"
 
 #include <QFile>
 #include <QStringDecoder>

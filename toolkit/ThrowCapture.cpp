@@ -1,4 +1,4 @@
-#include "ThrowCapture.h"
+#include "toolkit/ThrowCapture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FailurePlatform.h"
+#include "toolkit/FailurePlatform.h"
 
 #include <backward.hpp>
 

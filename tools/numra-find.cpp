@@ -1,14 +1,14 @@
 // numra-find: the conversion and lookup passes of Numra from the command line. It links the core
 // alone, so that a script calling it once per number does not pay for starting Qt.
 
-#include "Conversion.h"
-#include "FilePaths.h"
-#include "LookupPass.h"
-#include "MemorablePhrases.h"
-#include "PhraseSuggestions.h"
-#include "RankingData.h"
-#include "StatusText.h"
-#include "TextEncoding.h"
+#include "core/Conversion.h"
+#include "core/FilePaths.h"
+#include "core/LookupPass.h"
+#include "core/MemorablePhrases.h"
+#include "core/PhraseSuggestions.h"
+#include "core/RankingData.h"
+#include "core/StatusText.h"
+#include "core/TextEncoding.h"
 
 #include <cerrno>
 #include <chrono>

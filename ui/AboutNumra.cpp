@@ -1,10 +1,10 @@
-#include "AboutNumra.h"
+#include "ui/AboutNumra.h"
 #include "ui_AboutNumra.h"
 
-#include "Look.h"
+#include "toolkit/Look.h"
 
-#include "Desktop.h"
-#include "NumraGlobal.h"
+#include "core/NumraGlobal.h"
+#include "platform/Desktop.h"
 
 #include <QBitmap>
 #include <QFile>

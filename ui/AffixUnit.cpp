@@ -1,10 +1,10 @@
-#include "AffixUnit.h"
+#include "ui/AffixUnit.h"
 #include "ui_AffixUnit.h"
 
-#include "Look.h"
+#include "toolkit/Look.h"
 
-#include "GridModel.h"
-#include "Settings.h"
+#include "platform/Settings.h"
+#include "toolkit/GridModel.h"
 
 #include <QFile>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
-#include "ExceptionUnit.h"
+#include "ui/ExceptionUnit.h"
 #include "ui_ExceptionUnit.h"
 
-#include "Look.h"
+#include "toolkit/Look.h"
 
 #include <QStyle>
 

@@ -1,11 +1,11 @@
-#include "Notify.h"
+#include "ui/Notify.h"
 #include "ui_Notify.h"
 
-#include "Look.h"
+#include "toolkit/Look.h"
 
-#include "Desktop.h"
-#include "Dialogs.h"
-#include "Settings.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
 
 #include <QCloseEvent>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "ReportClosing.h"
+#include "ui/ReportClosing.h"
 
-#include "Desktop.h"
+#include "platform/Desktop.h"
 
 #include <QCoreApplication>
 #include <QDir>

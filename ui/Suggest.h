@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MemorablePhrases.h"
-#include "Phrase.h"
+#include "core/MemorablePhrases.h"
+#include "core/Phrase.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ByteMarks.h"
-#include "DictionaryFile.h"
+#include "core/ByteMarks.h"
+#include "core/DictionaryFile.h"
 
 #include <cstdint>
 #include <cstdio>

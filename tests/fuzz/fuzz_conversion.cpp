@@ -1,9 +1,9 @@
 // The conversion pass against the plain reference: the first line of the input is the number
 // text (marks and all), the rest the dictionary.
 
-#include "Conversion.h"
-#include "FuzzSupport.h"
-#include "Reference.h"
+#include "core/Conversion.h"
+#include "tests/Reference.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // The block reader of the dictionary against a plain line splitter, and the affix table built
 // from it against a plain build.
 
-#include "AffixTable.h"
-#include "DictionaryFile.h"
-#include "FuzzSupport.h"
-#include "Reference.h"
+#include "core/AffixTable.h"
+#include "core/DictionaryFile.h"
+#include "tests/Reference.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 #include <algorithm>
 

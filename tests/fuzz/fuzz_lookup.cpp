@@ -1,9 +1,9 @@
 // The word lookup against the plain reference: the first line of the input is the typed word,
 // the rest the dictionary.
 
-#include "FuzzSupport.h"
-#include "LookupPass.h"
-#include "Reference.h"
+#include "core/LookupPass.h"
+#include "tests/Reference.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 using namespace Numra;
 

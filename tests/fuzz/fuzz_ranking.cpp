@@ -1,8 +1,8 @@
 // The ranking file on arbitrary bytes: read or refused with a reason, never a crash, and what is
 // read agrees with its own lines.
 
-#include "FuzzSupport.h"
-#include "RankingData.h"
+#include "core/RankingData.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 using namespace Numra;
 

@@ -1,10 +1,10 @@
 // The text helpers on arbitrary bytes: each agrees with its plain reference and keeps the
 // properties its callers rely on.
 
-#include "FuzzSupport.h"
-#include "NumberIndex.h"
-#include "NumraGlobal.h"
-#include "Reference.h"
+#include "core/NumberIndex.h"
+#include "core/NumraGlobal.h"
+#include "tests/Reference.h"
+#include "tests/fuzz/FuzzSupport.h"
 
 #include <algorithm>
 

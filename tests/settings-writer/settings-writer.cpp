@@ -2,7 +2,7 @@
 // number, until it is killed. tst_SettingsAtomic kills it at random moments and reads what is
 // left in the file.
 
-#include "Settings.h"
+#include "platform/Settings.h"
 
 #include <QCoreApplication>
 #include <QStringList>

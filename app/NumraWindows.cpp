@@ -1,14 +1,14 @@
-#include "Windows.h"
+#include "app/NumraWindows.h"
 
-#include "AboutNumra.h"
-#include "AffixUnit.h"
-#include "Desktop.h"
-#include "ExceptionUnit.h"
-#include "HelpViewer.h"
-#include "LookUp.h"
-#include "Main.h"
-#include "Notify.h"
-#include "Suggest.h"
+#include "app/Main.h"
+#include "platform/Desktop.h"
+#include "platform/HelpViewer.h"
+#include "ui/AboutNumra.h"
+#include "ui/AffixUnit.h"
+#include "ui/ExceptionUnit.h"
+#include "ui/LookUp.h"
+#include "ui/Notify.h"
+#include "ui/Suggest.h"
 
 #include <QApplication>
 
