@@ -15,6 +15,7 @@
 #include "toolkit/TextCodec.h"
 #include "ui/AboutNumra.h"
 #include "ui/AffixUnit.h"
+#include "ui/ExceptionUnit.h"
 #include "ui/LookUp.h"
 #include "ui/Notify.h"
 #include "ui/ReportClosing.h"
@@ -95,9 +96,10 @@ QIcon picture(const char *name)
 
 } // namespace
 
-TMainForm::TMainForm(Numra::NumraState &state, const QString &dictionary, QWidget *parent)
+TMainForm::TMainForm(Numra::NumraState &state, WindowState &window, const QString &dictionary,
+                     QWidget *parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>()), m_state(state),
-      m_givenDictionary(dictionary)
+      m_window(window), m_givenDictionary(dictionary)
 {
     m_ui->setupUi(this);
     move(SettingsStore::FormLeft.defaultValue, SettingsStore::FormTop.defaultValue);
@@ -114,23 +116,31 @@ TMainForm::TMainForm(Numra::NumraState &state, const QString &dictionary, QWidge
     setupPointers();
     connectHandlers();
     FormCreate();
+    createSecondaryWindows();
 }
 
-TMainForm::~TMainForm() = default;
-
-void TMainForm::setSecondaryWindows(TLookupForm *lookup, TAboutForm *about, TAffixForm *affix,
-                                    TNotifyForm *notify)
+// The secondary windows read this window's dictionary and path: they go first.
+TMainForm::~TMainForm()
 {
-    m_lookupForm = lookup;
-    m_aboutForm = about;
-    m_affixForm = affix;
-    m_notifyForm = notify;
+    for (QDialog *window : std::initializer_list<QDialog *>{
+             m_suggestForm, m_notifyForm, m_exceptionForm, m_affixForm, m_aboutForm, m_lookupForm})
+        delete window;
+}
+
+// In the program's fixed order, each reading its own settings as it is made.
+void TMainForm::createSecondaryWindows()
+{
+    m_lookupForm = new TLookupForm(m_dictionaryFile, m_dictionaryPath, this);
+    m_aboutForm = new TAboutForm(this);
+    m_affixForm = new TAffixForm(this);
+    m_exceptionForm = new TExceptionForm(this);
+    m_notifyForm = new TNotifyForm(this);
+    m_suggestForm = new TSuggestForm(m_dictionaryFile, m_dictionaryPath, this);
+    const auto resetIdleCount = [this] { m_window.ResetIdleCount(); };
+    connect(m_lookupForm, &TLookupForm::userActed, this, resetIdleCount);
+    connect(m_aboutForm, &TAboutForm::userActed, this, resetIdleCount);
+    connect(m_suggestForm, &TSuggestForm::userActed, this, resetIdleCount);
     connect(m_affixForm, &TAffixForm::affixConfirmed, this, &TMainForm::AffixOkBtnClick);
-}
-
-void TMainForm::setSuggestForm(TSuggestForm *suggest)
-{
-    m_suggestForm = suggest;
     connect(m_suggestForm, &TSuggestForm::phraseChosen, this, &TMainForm::SuggestionChosen);
 }
 
@@ -251,7 +261,7 @@ void TMainForm::connectHandlers()
     connect(possible, &Grid::topLeftChanged, this, &TMainForm::PossibleGridTopLeftChanged);
     connect(possible, &Grid::colWidthsChanged, this, &TMainForm::PossibleGridColWidthsChanged);
     connect(possible, &Grid::rowActivated, this, [this](int row) {
-        m_state.ResetIdleCount();
+        m_window.ResetIdleCount();
         chooseCandidate(row);
     });
     Grid *selected = ui.SelectedGrid;
@@ -261,14 +271,14 @@ void TMainForm::connectHandlers()
     connect(selected, &Grid::topLeftChanged, this, &TMainForm::SelectedGridTopLeftChanged);
     connect(selected, &Grid::colWidthsChanged, this, &TMainForm::SelectedGridColWidthsChanged);
     connect(selected, &Grid::rowActivated, this, [this](int row) {
-        m_state.ResetIdleCount();
+        m_window.ResetIdleCount();
         giveBack(row);
     });
     Grid *affixes = ui.AffixGrid;
     connect(affixes, &Grid::mouseUp, this,
             [this](Qt::MouseButton, const QPoint &pos) { AffixGridMouseUp(pos); });
     connect(affixes, &Grid::rowActivated, this, [this](int row) {
-        m_state.ResetIdleCount();
+        m_window.ResetIdleCount();
         chooseAffix(row);
     });
 
@@ -389,24 +399,12 @@ void TMainForm::FormClose()
             {SettingsStore::SelectedPanelHeight, m_ui->SelectedPanel->height()},
             {SettingsStore::WordWidth, m_ui->PossibleGrid->colWidth(0)},
             {SettingsStore::NumberWidth, m_ui->PossibleGrid->colWidth(1)},
-            {SettingsStore::LookupTop, m_lookupForm->y()},
-            {SettingsStore::LookupLeft, m_lookupForm->x()},
-            {SettingsStore::AffixTop, m_affixForm->y()},
-            {SettingsStore::AffixLeft, m_affixForm->x()},
-            {SettingsStore::AffixWidth, m_affixForm->width()},
-            {SettingsStore::AffixWordWidth, m_affixForm->wordColumnWidth()},
-            {SettingsStore::AffixNumberWidth, m_affixForm->numberColumnWidth()},
-            {SettingsStore::SuggestTop, m_suggestForm->y()},
-            {SettingsStore::SuggestLeft, m_suggestForm->x()},
-            {SettingsStore::SuggestWidth, m_suggestForm->width()},
-            {SettingsStore::SuggestHeight, m_suggestForm->height()},
-            {SettingsStore::SuggestPhraseWidth, m_suggestForm->phraseColumnWidth()},
-            {SettingsStore::SuggestVanityWidth, m_suggestForm->vanityColumnWidth()},
-            {SettingsStore::SuggestAreaCodeWords, m_suggestForm->options().wordsInAreaCode},
-            {SettingsStore::SuggestOffensiveWords, m_suggestForm->options().offensive},
         };
         for (const auto &[setting, value] : values)
             store.writeInteger(setting, value);
+        m_lookupForm->SaveSettings(store);
+        m_affixForm->SaveSettings(store);
+        m_suggestForm->SaveSettings(store);
         store.flush();
     }
     m_notifyForm->ShowNotifyForm();
@@ -481,7 +479,6 @@ bool TMainForm::OpenDictionary()
 
 void TMainForm::BuildAffixTable()
 {
-    m_state.AffixCount = -1;
     Numra::DictionaryError error = Numra::ReadAffixTable(m_dictionaryFile, m_affixTable);
     if (error == Numra::DictionaryError::CouldNotOpen) {
         if (!OpenDictionary()) {
@@ -490,14 +487,13 @@ void TMainForm::BuildAffixTable()
         }
         error = Numra::ReadAffixTable(m_dictionaryFile, m_affixTable);
     }
-    m_state.AffixCount = Numra::LastAffixIndex(m_affixTable);
     if (error == Numra::DictionaryError::ReadError)
         showDictionaryWarning(this, error, m_dictionaryPath, "BuildAffixTable");
 }
 
 void TMainForm::Open1Click()
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     if (!OpenDictionary())
         return;
     // Opened again, the same dictionary may have new ranking data beside it.
@@ -520,7 +516,7 @@ void TMainForm::Contents1Click()
 
 void TMainForm::About1Click()
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     Platform::execModal(m_aboutForm);
 }
 
@@ -531,32 +527,32 @@ void TMainForm::Notify1Click()
 
 void TMainForm::Suggest1Click()
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     if (m_suggestForm->Suggest(m_ui->Edit->text(), rankingData()))
         Platform::execModal(m_suggestForm);
 }
 
 void TMainForm::LookupBtnClick()
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     Platform::execModal(m_lookupForm);
 }
 
 void TMainForm::Timer1Timer()
 {
-    ++m_state.IdleCount;
-    ++m_state.PointerTickCount;
-    if (m_state.PointerTickCount > PointerVisibleTicks) {
+    ++m_window.IdleCount;
+    ++m_window.PointerTickCount;
+    if (m_window.PointerTickCount > PointerVisibleTicks) {
         for (PicturePlayer *pointer : m_pointers) {
             pointer->hide();
             pointer->stop();
         }
     }
-    if (m_state.IdleCount >= IdleTicksBeforePointer &&
-        m_state.PointerTickCount >= TicksBetweenPointers) {
+    if (m_window.IdleCount >= IdleTicksBeforePointer &&
+        m_window.PointerTickCount >= TicksBetweenPointers) {
         std::uniform_int_distribution<int> draw(0, PointerCount - 1);
         PicturePlayer *pointer = m_pointers[draw(m_random)];
-        m_state.PointerTickCount = 0;
+        m_window.PointerTickCount = 0;
         pointer->show();
         pointer->start();
     }

@@ -22,6 +22,7 @@ class PicturePlayer;
 class QLabel;
 class TAboutForm;
 class TAffixForm;
+class TExceptionForm;
 class TLookupForm;
 class TNotifyForm;
 class TSuggestForm;
@@ -31,6 +32,18 @@ class SettingsStore;
 namespace Ui {
 class TMainForm;
 }
+
+// What only the windows keep: timer ticks since the user last did something and since a pointer
+// last showed, and whether a list scrolled between a press and its release.
+struct WindowState
+{
+    std::int32_t IdleCount = 0;
+    std::int32_t PointerTickCount = 0;
+    bool PossibleGridScrolled = false;
+    bool SelectedGridScrolled = false;
+
+    void ResetIdleCount() { IdleCount = 0; }
+};
 
 // The main window: the number field, the candidate, phrase and affix lists, and the commands.
 class TMainForm : public QMainWindow
@@ -42,15 +55,18 @@ public:
     static constexpr int PointerCount = 10;
 
     // A dictionary given on the command line is used instead of the remembered one.
-    explicit TMainForm(Numra::NumraState &state, const QString &dictionary = {},
-                       QWidget *parent = nullptr);
+    // The secondary windows are created here as children, after this window's own settings are
+    // read.
+    TMainForm(Numra::NumraState &state, WindowState &window, const QString &dictionary = {},
+              QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    // The secondary windows are created after this one; they are handed over once they exist,
-    // before the window is shown.
-    void setSecondaryWindows(TLookupForm *lookup, TAboutForm *about, TAffixForm *affix,
-                             TNotifyForm *notify);
-    void setSuggestForm(TSuggestForm *suggest);
+    TLookupForm *lookupForm() const { return m_lookupForm; }
+    TAboutForm *aboutForm() const { return m_aboutForm; }
+    TAffixForm *affixForm() const { return m_affixForm; }
+    TExceptionForm *exceptionForm() const { return m_exceptionForm; }
+    TNotifyForm *notifyForm() const { return m_notifyForm; }
+    TSuggestForm *suggestForm() const { return m_suggestForm; }
 
     const std::string &dictionaryPathRef() const { return m_dictionaryPath; }
     QString DictionaryPath() const;
@@ -116,6 +132,7 @@ private:
     void setupGrids();
     void setupPointers();
     void connectHandlers();
+    void createSecondaryWindows();
     void updateCaption();
     Numra::Placement placement() const;
 
@@ -138,10 +155,12 @@ private:
 
     std::unique_ptr<Ui::TMainForm> m_ui;
     Numra::NumraState &m_state;
+    WindowState &m_window;
     QLabel *m_statusText = nullptr;
     TLookupForm *m_lookupForm = nullptr;
     TAboutForm *m_aboutForm = nullptr;
     TAffixForm *m_affixForm = nullptr;
+    TExceptionForm *m_exceptionForm = nullptr;
     TNotifyForm *m_notifyForm = nullptr;
     TSuggestForm *m_suggestForm = nullptr;
 

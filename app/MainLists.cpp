@@ -93,7 +93,7 @@ Numra::Placement TMainForm::placement() const
 
 void TMainForm::ConvertBtnClick()
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     const QString text = m_ui->Edit->text();
     rememberTypedNumber(text);
     QElapsedTimer started;
@@ -141,12 +141,12 @@ void TMainForm::ShowConversionStatus(std::int64_t examined, double seconds)
 
 void TMainForm::PossibleGridTopLeftChanged()
 {
-    m_state.PossibleGridScrolled = true;
+    m_window.PossibleGridScrolled = true;
 }
 
 void TMainForm::PossibleGridColWidthsChanged()
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     if (!m_gridsReady)
         return;
     m_ui->SelectedGrid->setColWidth(0, m_ui->PossibleGrid->colWidth(0));
@@ -155,7 +155,7 @@ void TMainForm::PossibleGridColWidthsChanged()
 
 void TMainForm::SelectedGridColWidthsChanged()
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     if (!m_gridsReady)
         return;
     m_ui->PossibleGrid->setColWidth(0, m_ui->SelectedGrid->colWidth(0));
@@ -178,7 +178,7 @@ void TMainForm::UpdateCopyBtn()
 
 void TMainForm::EditEnter()
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     ClearSelectedList();
     ClearCandidates();
     ClearAffixList();
@@ -190,7 +190,7 @@ void TMainForm::EditEnter()
 
 void TMainForm::EditChange()
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     // Every change but the program's own writes is the user's: an undo back to the text the
     // program wrote clears the field's modified flag, yet it is an edit all the same.
     if (m_writingField)
@@ -206,13 +206,13 @@ void TMainForm::EditChange()
 
 void TMainForm::PossibleGridMouseDown()
 {
-    m_state.PossibleGridScrolled = false;
+    m_window.PossibleGridScrolled = false;
 }
 
 void TMainForm::PossibleGridMouseUp(const QPoint &pos)
 {
-    m_state.ResetIdleCount();
-    if (m_state.PossibleGridScrolled)
+    m_window.ResetIdleCount();
+    if (m_window.PossibleGridScrolled)
         return;
     const auto cell = m_ui->PossibleGrid->cellAt(pos);
     if (cell && cell->row > 0)
@@ -313,18 +313,18 @@ void TMainForm::SortSelectedList()
 
 void TMainForm::SelectedGridMouseDown()
 {
-    m_state.SelectedGridScrolled = false;
+    m_window.SelectedGridScrolled = false;
 }
 
 void TMainForm::SelectedGridTopLeftChanged()
 {
-    m_state.SelectedGridScrolled = true;
+    m_window.SelectedGridScrolled = true;
 }
 
 void TMainForm::SelectedGridMouseUp(const QPoint &pos)
 {
-    m_state.ResetIdleCount();
-    if (m_state.SelectedGridScrolled)
+    m_window.ResetIdleCount();
+    if (m_window.SelectedGridScrolled)
         return;
     const auto cell = m_ui->SelectedGrid->cellAt(pos);
     if (cell && cell->row > 0)
@@ -346,7 +346,7 @@ void TMainForm::giveBack(int row)
 
 void TMainForm::CopyBtnClick()
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     QString text = trimBlank(m_typedNumber) + QLatin1Char(',');
     const std::string words = m_state.SelectedPhrase.Text();
     if (!words.empty())
@@ -358,7 +358,7 @@ void TMainForm::CopyBtnClick()
 
 void TMainForm::ClearBtnClick()
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     ClearSelectedList();
     ClearCandidates();
     ClearAffixList();
@@ -384,7 +384,7 @@ void TMainForm::ListAffixes(const std::string &word, const std::string &digits, 
 
 void TMainForm::AffixGridMouseUp(const QPoint &pos)
 {
-    m_state.ResetIdleCount();
+    m_window.ResetIdleCount();
     if (const auto cell = m_ui->AffixGrid->cellAt(pos))
         chooseAffix(cell->row);
 }

@@ -1,14 +1,7 @@
 #include "app/NumraWindows.h"
 
-#include "app/Main.h"
 #include "platform/Desktop.h"
 #include "platform/HelpViewer.h"
-#include "ui/AboutNumra.h"
-#include "ui/AffixUnit.h"
-#include "ui/ExceptionUnit.h"
-#include "ui/LookUp.h"
-#include "ui/Notify.h"
-#include "ui/Suggest.h"
 
 #include <QApplication>
 
@@ -22,29 +15,10 @@ void SetUpApplication()
 }
 
 NumraWindows::NumraWindows(const QString &dictionary)
-{
-    MainForm = std::make_unique<TMainForm>(state, dictionary);
-    LookupForm = std::make_unique<TLookupForm>(state, MainForm->DictionaryFile(),
-                                               MainForm->dictionaryPathRef(), MainForm.get());
-    AboutForm = std::make_unique<TAboutForm>(state, MainForm.get());
-    AffixForm = std::make_unique<TAffixForm>(MainForm.get());
-    ExceptionForm = std::make_unique<TExceptionForm>(MainForm.get());
-    NotifyForm = std::make_unique<TNotifyForm>(MainForm.get());
-    MainForm->setSecondaryWindows(LookupForm.get(), AboutForm.get(), AffixForm.get(),
-                                  NotifyForm.get());
-    SuggestForm = std::make_unique<TSuggestForm>(state, MainForm->DictionaryFile(),
-                                                 MainForm->dictionaryPathRef(), MainForm.get());
-    MainForm->setSuggestForm(SuggestForm.get());
-}
+    : MainForm(std::make_unique<TMainForm>(state, window, dictionary)),
+      LookupForm(MainForm->lookupForm()), AboutForm(MainForm->aboutForm()),
+      AffixForm(MainForm->affixForm()), ExceptionForm(MainForm->exceptionForm()),
+      NotifyForm(MainForm->notifyForm()), SuggestForm(MainForm->suggestForm())
+{}
 
-// The secondary windows are the main window's children; they go first.
-NumraWindows::~NumraWindows()
-{
-    SuggestForm.reset();
-    NotifyForm.reset();
-    ExceptionForm.reset();
-    AffixForm.reset();
-    AboutForm.reset();
-    LookupForm.reset();
-    MainForm.reset();
-}
+NumraWindows::~NumraWindows() = default;

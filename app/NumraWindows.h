@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Main.h"
 #include "core/NumraGlobal.h"
 
 #include <QString>
@@ -10,7 +11,6 @@ class TAboutForm;
 class TAffixForm;
 class TExceptionForm;
 class TLookupForm;
-class TMainForm;
 class TNotifyForm;
 class TSuggestForm;
 
@@ -18,8 +18,8 @@ class TSuggestForm;
 // to every caption.
 void SetUpApplication();
 
-// The program's windows, created once in their fixed order around one shared state: the six,
-// then the phrase suggestions.
+// The program's windows around one shared state: the main window, which creates the others as
+// its children in their fixed order.
 struct NumraWindows
 {
     // A dictionary given here takes the place of the remembered one.
@@ -27,11 +27,12 @@ struct NumraWindows
     ~NumraWindows();
 
     Numra::NumraState state;
+    WindowState window;
     std::unique_ptr<TMainForm> MainForm;
-    std::unique_ptr<TLookupForm> LookupForm;
-    std::unique_ptr<TAboutForm> AboutForm;
-    std::unique_ptr<TAffixForm> AffixForm;
-    std::unique_ptr<TExceptionForm> ExceptionForm;
-    std::unique_ptr<TNotifyForm> NotifyForm;
-    std::unique_ptr<TSuggestForm> SuggestForm;
+    TLookupForm *LookupForm;
+    TAboutForm *AboutForm;
+    TAffixForm *AffixForm;
+    TExceptionForm *ExceptionForm;
+    TNotifyForm *NotifyForm;
+    TSuggestForm *SuggestForm;
 };

@@ -44,12 +44,6 @@ void AddAffixes(const Record &record, AffixTable &table);
 // after a read error the entries taken so far stay.
 DictionaryError ReadAffixTable(DictionaryFile &file, AffixTable &table);
 
-// The index of the last entry, -1 for an empty table.
-inline std::int32_t LastAffixIndex(const AffixTable &table)
-{
-    return static_cast<std::int32_t>(table.size()) - 1;
-}
-
 // An affix joined to the chosen word, as the correction window offers it.
 struct AffixCombination
 {

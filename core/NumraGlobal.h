@@ -47,20 +47,15 @@ inline constexpr CharSet LetterSet{'a', 'z'};
 inline constexpr CharSet LastDigitSet{'0', '9'};
 inline constexpr CharSet FirstDigitSet{'0', '9'};
 
+// The phrase being built and the word last chosen for it, where the correction window's
+// affixes apply.
 struct NumraState
 {
-    std::int32_t IdleCount = 0;
-    std::int32_t PointerTickCount = 0;
-    bool PossibleGridScrolled = false;
-    bool SelectedGridScrolled = false;
     std::string SelectedWord;
     std::string SelectedNumber;
     std::int32_t SelectedPosition = 0;
     std::int32_t AffixPosition = 0;
-    std::int32_t AffixCount = 0;
     Phrase SelectedPhrase;
-
-    void ResetIdleCount() { IdleCount = 0; }
 };
 
 struct Record

@@ -229,7 +229,7 @@ TMainForm &tst_BadInput::start(const QByteArray &dictionary, bool writeSettings)
 // it converts again what the field holds, leaving the field alone.
 QStringList tst_BadInput::lookUp(const QString &word)
 {
-    TLookupForm *form = f->windows->LookupForm.get();
+    TLookupForm *form = f->windows->LookupForm;
     auto *field = form->findChild<QLineEdit *>(QStringLiteral("WordToConvert"));
     auto *grid = form->findChild<Grid *>(QStringLiteral("ConvertedGrid"));
     if (!word.isEmpty()) {
@@ -797,8 +797,8 @@ void tst_BadInput::badSettingsFile()
     QVERIFY(main.width() >= 483 && main.height() >= 496);
     QVERIFY(f->ui().SelectedPanel->height() > 0 && f->ui().PossiblePanel->height() > 0);
     QVERIFY(f->ui().PossibleGrid->colWidth(0) > 0 && f->ui().PossibleGrid->colWidth(1) > 0);
-    QVERIFY(onScreen(f->windows->LookupForm.get()));
-    QVERIFY(onScreen(f->windows->AffixForm.get()));
+    QVERIFY(onScreen(f->windows->LookupForm));
+    QVERIFY(onScreen(f->windows->AffixForm));
     f->convert(QStringLiteral("2255669"));
     QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), (QStringList{"CALL", "NOW"}));
 

@@ -13,6 +13,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,8 +41,7 @@ constexpr int DictionaryLines = 9;
 struct LookupWindow
 {
     explicit LookupWindow(const QString &path)
-        : dictionaryPath(path.toStdString()), file(dictionaryPath),
-          form(state, file, dictionaryPath)
+        : dictionaryPath(path.toStdString()), file(dictionaryPath), form(file, dictionaryPath)
     {
         form.show();
     }
@@ -84,7 +84,6 @@ struct LookupWindow
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
     }
 
-    Numra::NumraState state;
     std::string dictionaryPath;
     Numra::DictionaryFile file;
     TLookupForm form;
@@ -361,14 +360,14 @@ void tst_LookUp::handlersResetIdleCount()
     QFETCH(QString, button);
     auto w = window();
     w->lookUp(QStringLiteral("call"));
-    w->state.IdleCount = 42;
+    QSignalSpy acted(&w->form, &TLookupForm::userActed);
     w->button(button.toLatin1().constData())->click();
-    QCOMPARE(w->state.IdleCount, 0);
+    QVERIFY(!acted.isEmpty());
 
     w->form.show();
-    w->state.IdleCount = 42;
+    acted.clear();
     w->type(QStringLiteral("x"));
-    QCOMPARE(w->state.IdleCount, 0);
+    QCOMPARE(acted.count(), 1);
 }
 
 void tst_LookUp::position_data()
@@ -404,10 +403,9 @@ void tst_LookUp::position()
                 settings.writeString(name, value.toString());
         }
     }
-    Numra::NumraState state;
     std::string path = "d.txt";
     Numra::DictionaryFile file(path);
-    const TLookupForm form(state, file, path);
+    const TLookupForm form(file, path);
     QCOMPARE(form.pos(), position);
 }
 

@@ -296,7 +296,6 @@ void tst_Main::openRebuildsAndConverts()
     f.ui().Open1->trigger();
     QCOMPARE(main.windowTitle(), "Numra " + *f.dialogAnswer);
     QCOMPARE(main.AffixTable().size(), std::size_t(1));
-    QCOMPARE(f.windows->state.AffixCount, 0);
     QCOMPARE(MainFixture::column(f.ui().PossibleGrid, 0), QStringList{"MOW"});
 }
 
@@ -415,10 +414,10 @@ void tst_Main::columnWidthsMirrorAfterStartUp()
     f.writeSettings(f.writeDictionary(Dictionary), {{"Word Width", 130}});
     TMainForm &main = f.start();
     QVERIFY(main.GridsReady());
-    f.windows->state.IdleCount = 50;
+    f.windows->window.IdleCount = 50;
     f.ui().PossibleGrid->setColWidth(0, 170);
     QCOMPARE(f.ui().SelectedGrid->colWidth(0), 170);
-    QCOMPARE(f.windows->state.IdleCount, 0);
+    QCOMPARE(f.windows->window.IdleCount, 0);
     f.ui().SelectedGrid->setColWidth(0, 110);
     QCOMPARE(f.ui().PossibleGrid->colWidth(0), 110);
 }

@@ -878,15 +878,15 @@ void tst_MainLists::idleCountReset()
     QFETCH(Action, action);
     QFETCH(bool, resets);
     setup(*f);
-    f->windows->state.IdleCount = 100;
+    f->windows->window.IdleCount = 100;
     action(*f);
-    QCOMPARE(f->windows->state.IdleCount == 0, resets);
+    QCOMPARE(f->windows->window.IdleCount == 0, resets);
 }
 
 void tst_MainLists::pointerTiming()
 {
     TMainForm &main = f->main();
-    Numra::NumraState &state = f->windows->state;
+    WindowState &state = f->windows->window;
     main.seedRandom(1);
     state.ResetIdleCount();
     state.PointerTickCount = 0;
@@ -916,7 +916,7 @@ void tst_MainLists::pointerTiming()
 void tst_MainLists::userActionDuringPointer()
 {
     TMainForm &main = f->main();
-    Numra::NumraState &state = f->windows->state;
+    WindowState &state = f->windows->window;
     state.ResetIdleCount();
     state.PointerTickCount = 0;
     auto visible = [&] {

@@ -50,10 +50,10 @@ bool activatesLink(QEvent *event)
 
 } // namespace
 
-TAboutForm::TAboutForm(Numra::NumraState &state, QWidget *parent)
+TAboutForm::TAboutForm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TAboutForm>()), m_state(state)
+      ui(std::make_unique<Ui::TAboutForm>())
 {
     ui->setupUi(this);
     ui->StaticText1->setFont(Look::withPixelSize(font(), 32, true));
@@ -105,14 +105,14 @@ void TAboutForm::hideEvent(QHideEvent *event)
 
 void TAboutForm::EmailLabelClick()
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     // The fixed address, whatever the label happens to show.
     Platform::openUrl(QUrl(QStringLiteral("mailto:" NUMRA_SUPPORT_EMAIL "?subject=Numra")));
 }
 
 void TAboutForm::HomePageLabelClick()
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     Platform::openUrl(QUrl(ui->HomePageLabel->text()));
 }
 

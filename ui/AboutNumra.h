@@ -4,10 +4,6 @@
 
 #include <memory>
 
-namespace Numra {
-struct NumraState;
-}
-
 namespace Ui {
 class TAboutForm;
 }
@@ -18,8 +14,12 @@ class TAboutForm : public QDialog
     Q_OBJECT
 
 public:
-    explicit TAboutForm(Numra::NumraState &state, QWidget *parent = nullptr);
+    explicit TAboutForm(QWidget *parent = nullptr);
     ~TAboutForm() override;
+
+signals:
+    // The user did something in the window: the main window's idle count starts again.
+    void userActed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -33,5 +33,4 @@ private:
     void makeLink(QWidget *label);
 
     std::unique_ptr<Ui::TAboutForm> ui;
-    Numra::NumraState &m_state;
 };

@@ -147,6 +147,15 @@ int TAffixForm::numberColumnWidth() const
     return ui->SelectedAffixGrid->colWidth(1);
 }
 
+void TAffixForm::SaveSettings(SettingsStore &store) const
+{
+    store.writeInteger(SettingsStore::AffixTop, y());
+    store.writeInteger(SettingsStore::AffixLeft, x());
+    store.writeInteger(SettingsStore::AffixWidth, width());
+    store.writeInteger(SettingsStore::AffixWordWidth, wordColumnWidth());
+    store.writeInteger(SettingsStore::AffixNumberWidth, numberColumnWidth());
+}
+
 void TAffixForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);

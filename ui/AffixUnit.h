@@ -6,6 +6,9 @@
 
 class WordCellDelegate;
 
+namespace Platform {
+class SettingsStore;
+}
 namespace Ui {
 class TAffixForm;
 }
@@ -28,6 +31,8 @@ public:
 
     int wordColumnWidth() const;
     int numberColumnWidth() const;
+    // Writes where the window stands (and what it remembers) into the program's settings.
+    void SaveSettings(Platform::SettingsStore &store) const;
 
 signals:
     void affixConfirmed(const QString &word, const QString &represents);

@@ -36,11 +36,11 @@ constexpr int DesignColumnWidth = 180;
 
 } // namespace
 
-TLookupForm::TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictionary,
-                         const std::string &dictionaryPath, QWidget *parent)
+TLookupForm::TLookupForm(Numra::DictionaryFile &dictionary, const std::string &dictionaryPath,
+                         QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TLookupForm>()), m_state(state), m_dictionary(dictionary),
+      ui(std::make_unique<Ui::TLookupForm>()), m_dictionary(dictionary),
       m_dictionaryPath(dictionaryPath)
 {
     ui->setupUi(this);
@@ -78,6 +78,12 @@ TLookupForm::TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictio
 
 TLookupForm::~TLookupForm() = default;
 
+void TLookupForm::SaveSettings(SettingsStore &store) const
+{
+    store.writeInteger(SettingsStore::LookupTop, y());
+    store.writeInteger(SettingsStore::LookupLeft, x());
+}
+
 bool TLookupForm::eventFilter(QObject *watched, QEvent *event)
 {
     // Entering the field from another control counts; the window becoming active again (after
@@ -107,7 +113,7 @@ void TLookupForm::FormCreate()
 
 void TLookupForm::WordToConvertChange()
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     if (!ui->WordToConvert->isModified())
         return;
     clearResults();
@@ -118,7 +124,7 @@ void TLookupForm::WordToConvertChange()
 
 void TLookupForm::ConvertBtnClick()
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     const std::string typed = TextCodec::toDictionary(ui->WordToConvert->text());
     const bool copyWasEnabled = ui->CopyBtn->isEnabled();
 
@@ -155,13 +161,13 @@ void TLookupForm::ConvertBtnClick()
 
 void TLookupForm::ConvertedGridClick(int row)
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     ui->CopyBtn->setEnabled(m_results->number(row) != nullptr);
 }
 
 void TLookupForm::CopyBtnClick()
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     const std::string *number = m_results->number(std::max(ui->ConvertedGrid->currentRow(), 0));
     if (!number)
         return;
@@ -172,7 +178,7 @@ void TLookupForm::CopyBtnClick()
 
 void TLookupForm::ClearBtnClick()
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     // setText, unlike clear(), leaves the field unmodified.
     ui->WordToConvert->setText(QString());
     clearResults();
@@ -182,7 +188,7 @@ void TLookupForm::ClearBtnClick()
 
 void TLookupForm::CancelLookUpBtnClick()
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     reject();
 }
 

@@ -10,9 +10,11 @@ class LookupResultModel;
 
 namespace Numra {
 class DictionaryFile;
-struct NumraState;
-} // namespace Numra
+}
 
+namespace Platform {
+class SettingsStore;
+}
 namespace Ui {
 class TLookupForm;
 }
@@ -25,9 +27,16 @@ class TLookupForm : public QDialog
 
 public:
     // dictionaryPath is the main window's own path, read whenever a message names the file.
-    TLookupForm(Numra::NumraState &state, Numra::DictionaryFile &dictionary,
-                const std::string &dictionaryPath, QWidget *parent = nullptr);
+    TLookupForm(Numra::DictionaryFile &dictionary, const std::string &dictionaryPath,
+                QWidget *parent = nullptr);
     ~TLookupForm() override;
+
+    // Writes where the window stands (and what it remembers) into the program's settings.
+    void SaveSettings(Platform::SettingsStore &store) const;
+
+signals:
+    // The user did something in the window: the main window's idle count starts again.
+    void userActed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -46,7 +55,6 @@ private:
 
     std::unique_ptr<Ui::TLookupForm> ui;
     LookupResultModel *m_results = nullptr;
-    Numra::NumraState &m_state;
     Numra::DictionaryFile &m_dictionary;
     const std::string &m_dictionaryPath;
 };

@@ -23,11 +23,11 @@
 
 using Platform::SettingsStore;
 
-TSuggestForm::TSuggestForm(Numra::NumraState &state, Numra::DictionaryFile &dictionary,
-                           const std::string &dictionaryPath, QWidget *parent)
+TSuggestForm::TSuggestForm(Numra::DictionaryFile &dictionary, const std::string &dictionaryPath,
+                           QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TSuggestForm>()), m_state(state), m_dictionary(dictionary),
+      ui(std::make_unique<Ui::TSuggestForm>()), m_dictionary(dictionary),
       m_dictionaryPath(dictionaryPath)
 {
     ui->setupUi(this);
@@ -94,7 +94,7 @@ void TSuggestForm::FormCreate()
 
 bool TSuggestForm::Suggest(const QString &numberText, const Numra::RankingData *ranking)
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     m_number = TextCodec::toFieldBytes(numberText);
     m_ranking = ranking;
     return rank();
@@ -149,7 +149,7 @@ void TSuggestForm::showStatus(int shown, double seconds)
 
 void TSuggestForm::OptionClick()
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     rank();
 }
 
@@ -167,7 +167,7 @@ int TSuggestForm::chosenRow() const
 
 void TSuggestForm::CopyBtnClick()
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     const Numra::MemorablePhrase *phrase = m_phrases->phrase(chosenRow());
     if (!phrase)
         return;
@@ -184,7 +184,7 @@ void TSuggestForm::UseBtnClick()
 
 void TSuggestForm::useRow(int row)
 {
-    m_state.ResetIdleCount();
+    emit userActed();
     const Numra::MemorablePhrase *phrase = m_phrases->phrase(row);
     if (!phrase || !m_found)
         return;
@@ -202,4 +202,21 @@ int TSuggestForm::phraseColumnWidth() const
 int TSuggestForm::vanityColumnWidth() const
 {
     return ui->SuggestGrid->colWidth(1);
+}
+
+void TSuggestForm::SaveSettings(SettingsStore &store) const
+{
+    const Numra::PhraseOptions chosen = options();
+    const std::pair<const Platform::IntegerSetting &, int> values[] = {
+        {SettingsStore::SuggestTop, y()},
+        {SettingsStore::SuggestLeft, x()},
+        {SettingsStore::SuggestWidth, width()},
+        {SettingsStore::SuggestHeight, height()},
+        {SettingsStore::SuggestPhraseWidth, phraseColumnWidth()},
+        {SettingsStore::SuggestVanityWidth, vanityColumnWidth()},
+        {SettingsStore::SuggestAreaCodeWords, chosen.wordsInAreaCode},
+        {SettingsStore::SuggestOffensiveWords, chosen.offensive},
+    };
+    for (const auto &[setting, value] : values)
+        store.writeInteger(setting, value);
 }

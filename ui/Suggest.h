@@ -15,9 +15,11 @@ class SuggestionModel;
 namespace Numra {
 class DictionaryFile;
 class RankingData;
-struct NumraState;
 } // namespace Numra
 
+namespace Platform {
+class SettingsStore;
+}
 namespace Ui {
 class TSuggestForm;
 }
@@ -32,8 +34,8 @@ public:
     static constexpr int ShownPhrases = 100;
 
     // dictionaryPath is the main window's own path, read whenever a message names the file.
-    TSuggestForm(Numra::NumraState &state, Numra::DictionaryFile &dictionary,
-                 const std::string &dictionaryPath, QWidget *parent = nullptr);
+    TSuggestForm(Numra::DictionaryFile &dictionary, const std::string &dictionaryPath,
+                 QWidget *parent = nullptr);
     ~TSuggestForm() override;
 
     // One pass over the dictionary for the number text as the field shows it, ranked by the
@@ -45,8 +47,12 @@ public:
     Numra::PhraseOptions options() const;
     int phraseColumnWidth() const;
     int vanityColumnWidth() const;
+    // Writes where the window stands (and what it remembers) into the program's settings.
+    void SaveSettings(Platform::SettingsStore &store) const;
 
 signals:
+    // The user did something in the window: the main window's idle count starts again.
+    void userActed();
     // The number text the phrase needs (without the separators its words cross) and the
     // phrase's words in number order, each with its digits and their position in that text.
     void phraseChosen(const QString &numberText, const std::vector<Numra::PhraseSlot> &words);
@@ -66,7 +72,6 @@ private:
 
     std::unique_ptr<Ui::TSuggestForm> ui;
     SuggestionModel *m_phrases = nullptr;
-    Numra::NumraState &m_state;
     Numra::DictionaryFile &m_dictionary;
     const std::string &m_dictionaryPath;
     // What the last Suggest was asked for, so that an option ranks the same number again.
