@@ -510,7 +510,6 @@ void TMainForm::Exit1Click()
 
 void TMainForm::Contents1Click()
 {
-    Platform::setApplicationHelpFile(Platform::dataFilePath(QStringLiteral("Numra.hlp")));
     Platform::showHelp(Platform::applicationHelpFile());
 }
 

@@ -424,6 +424,8 @@ void tst_Main::columnWidthsMirrorAfterStartUp()
 
 void tst_Main::helpContents()
 {
+    // As the program does before it makes its windows.
+    SetUpApplication();
     MainFixture f;
     f.writeSettings(f.writeDictionary(Dictionary));
     f.start();
