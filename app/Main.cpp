@@ -111,7 +111,7 @@ TMainForm::TMainForm(Numra::NumraState &state, WindowState &window, const QStrin
     // No accessible name of its own: a screen reader then reads the status text itself.
     m_statusText->setAccessibleDescription(tr("Status"));
     m_ui->StatusBar1->addWidget(m_statusText, 1);
-    m_proposedDictionary = Platform::dataFilePath(QStringLiteral("Numra Dictionary.txt"));
+    m_proposedDictionary = TextCodec::dataFilePath(QStringLiteral("Numra Dictionary.txt"));
     setupGrids();
     setupPointers();
     connectHandlers();

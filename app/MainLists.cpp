@@ -34,21 +34,21 @@ constexpr int AffixRows = 250;
 constexpr int MinimumAffixRows = 16;
 constexpr int MaximumEntryLength = 100;
 
-// Leading and trailing spaces and control characters, as the copy and button rules trim.
+std::string fieldBytes(const QString &text)
+{
+    return TextCodec::toFieldBytes(text);
+}
+
+// Numra::Trim for the text as typed, whose characters the field's bytes may not all hold.
 QString trimBlank(const QString &text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
-    while (first < last && text[first].unicode() <= ' ')
+    while (first < last && Numra::IsBlank(text[first].unicode()))
         ++first;
-    while (last > first && text[last - 1].unicode() <= ' ')
+    while (last > first && Numra::IsBlank(text[last - 1].unicode()))
         --last;
     return text.mid(first, last - first);
-}
-
-std::string fieldBytes(const QString &text)
-{
-    return TextCodec::toFieldBytes(text);
 }
 
 // Overwrites characters at the 1-based position; false when they are not all there.

@@ -1,7 +1,7 @@
 #include "app/NumraWindows.h"
 
-#include "platform/Desktop.h"
 #include "platform/HelpViewer.h"
+#include "toolkit/TextCodec.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ void SetUpApplication()
     QApplication::setOrganizationName(QStringLiteral("Numra"));
     // Lets the desktop match the window to its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.numra.numra"));
-    Platform::setApplicationHelpFile(Platform::dataFilePath(QStringLiteral("Numra.hlp")));
+    Platform::setApplicationHelpFile(TextCodec::dataFilePath(QStringLiteral("Numra.hlp")));
 }
 
 NumraWindows::NumraWindows(const QString &dictionary)

@@ -13,11 +13,6 @@ std::string_view cut(std::string_view text, std::size_t maxLength)
     return text.substr(0, std::min(text.size(), maxLength));
 }
 
-bool isBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
 } // namespace
 
 bool SplitRecord(std::string_view line, std::string &number, std::string &word, std::string &cls,
@@ -118,9 +113,9 @@ int LastDigitPos(std::string_view text)
 
 std::string_view Trim(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.front()))
+    while (!text.empty() && IsBlank(static_cast<unsigned char>(text.front())))
         text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
+    while (!text.empty() && IsBlank(static_cast<unsigned char>(text.back())))
         text.remove_suffix(1);
     return text;
 }

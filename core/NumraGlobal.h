@@ -84,7 +84,13 @@ int LastPos(std::string_view pattern, std::string_view text);
 int FirstDigitPos(std::string_view text);
 int LastDigitPos(std::string_view text);
 
-// Removes leading and trailing spaces and control characters, as the copy and button rules do.
+// A space or a control character, which the copy and button rules trim.
+constexpr bool IsBlank(char32_t c)
+{
+    return c <= U' ';
+}
+
+// Removes leading and trailing blanks (IsBlank), as the copy and button rules do.
 std::string_view Trim(std::string_view text);
 
 // Adds a word to a phrase's text, trimmed and after a single space; a blank word adds nothing.

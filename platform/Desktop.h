@@ -14,11 +14,4 @@ QString clipboardText();
 // address with QDesktopServices::setUrlHandler.
 void openUrl(const QUrl &url);
 
-// The directory of the program's own executable.
-QString programDirectory();
-
-// Where a data file that ships with the program lies: beside the executable in the build tree,
-// or in ../share/numra beside it once installed. Falls back to the first place.
-QString dataFilePath(const QString &fileName);
-
 } // namespace Platform

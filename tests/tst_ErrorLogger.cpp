@@ -3,6 +3,7 @@
 #include "toolkit/ErrorDialog.h"
 #include "toolkit/ErrorLogger.h"
 #include "toolkit/NumraApplication.h"
+#include "toolkit/TextCodec.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -621,7 +622,7 @@ void tst_ErrorLogger::configuredByMainWindow()
 {
     QFETCH(QString, logFile);
     // The test program's own folder: what was there before is put back.
-    const QString besideProgram = QDir(Platform::programDirectory()).filePath(LogName);
+    const QString besideProgram = QDir(TextCodec::programDirectory()).filePath(LogName);
     const bool existed = QFile::exists(besideProgram);
     QByteArray before;
     if (QFile file(besideProgram); existed && file.open(QIODevice::ReadOnly))

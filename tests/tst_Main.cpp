@@ -1,6 +1,7 @@
 #include "tests/MainFixture.h"
 
 #include "platform/Desktop.h"
+#include "toolkit/TextCodec.h"
 #include "ui/Notify.h"
 
 #include <QAccessible>
@@ -513,7 +514,7 @@ void tst_Main::helpReadableInEveryPalette()
     const QPalette before = QApplication::palette();
     QApplication::setPalette(palette);
     Platform::setHelpHandler({});
-    Platform::showHelp(Platform::dataFilePath(QStringLiteral("Numra.hlp")));
+    Platform::showHelp(TextCodec::dataFilePath(QStringLiteral("Numra.hlp")));
     QTextBrowser *browser = nullptr;
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->isVisible() && !browser)

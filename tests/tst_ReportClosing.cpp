@@ -1,4 +1,4 @@
-#include "platform/Desktop.h"
+#include "toolkit/TextCodec.h"
 #include "ui/ReportClosing.h"
 
 #include <QtTest>
@@ -19,9 +19,9 @@ void tst_ReportClosing::closingLines_data()
     const QString mail =
         QStringLiteral("Please email the NumraError.Log to " NUMRA_TEST_SUPPORT_EMAIL);
     const QString same = QStringLiteral("The log can be found in the same directory as Numra.exe");
-    QTest::newRow("beside the program") << Platform::programDirectory() << QStringList{mail, same};
+    QTest::newRow("beside the program") << TextCodec::programDirectory() << QStringList{mail, same};
     QTest::newRow("beside the program, named with a trailing separator")
-        << Platform::programDirectory() + QLatin1Char('/') << QStringList{mail, same};
+        << TextCodec::programDirectory() + QLatin1Char('/') << QStringList{mail, same};
     QTest::newRow("fallback directory named")
         << QStringLiteral("/home/user/.local/share/Numra")
         << QStringList{mail,

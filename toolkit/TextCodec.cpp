@@ -83,4 +83,14 @@ QString fromPathBytes(std::string_view bytes)
     return fromPath(Numra::PathFromBytes(bytes));
 }
 
+QString programDirectory()
+{
+    return fromPath(Numra::ProgramDirectory());
+}
+
+QString dataFilePath(const QString &fileName)
+{
+    return fromPath(Numra::DataFilePath(Numra::ProgramDirectory(), toPathBytes(fileName)));
+}
+
 } // namespace TextCodec

@@ -29,6 +29,10 @@ QString fromPath(const std::filesystem::path &path);
 std::string toPathBytes(const QString &name);
 QString fromPathBytes(std::string_view bytes);
 
+// Numra::ProgramDirectory and Numra::DataFilePath, for the windows.
+QString programDirectory();
+QString dataFilePath(const QString &fileName);
+
 // The used-digit mark as the number field shows it.
 inline constexpr QChar UsedDigitMarkChar{0x2022};
 

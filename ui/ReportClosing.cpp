@@ -1,6 +1,6 @@
 #include "ui/ReportClosing.h"
 
-#include "platform/Desktop.h"
+#include "toolkit/TextCodec.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,7 +21,7 @@ void ReportClosingLines(QStringList &lines, const QString &logDirectory)
                                              "Please email the NumraError.Log to %1")
                      .arg(address);
         // When the program's directory cannot take the log it goes elsewhere; then say where.
-        if (QDir(logDirectory) == QDir(Platform::programDirectory()))
+        if (QDir(logDirectory) == QDir(TextCodec::programDirectory()))
             lines << QCoreApplication::translate(
                 "ReportClosing", "The log can be found in the same directory as Numra.exe");
         else
