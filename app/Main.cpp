@@ -162,9 +162,9 @@ void TMainForm::setupGrids()
     m_ui->SelectedGrid->setGridModel(m_phrase);
     m_affixes = new AffixModel(this);
     m_ui->AffixGrid->setGridModel(m_affixes);
-    m_ui->PossibleGrid->configure(2, 5000, 1);
-    m_ui->SelectedGrid->configure(2, 100, 1);
-    m_ui->AffixGrid->configure(2, 250, 0);
+    m_ui->PossibleGrid->configure(2, CandidateRows, 1);
+    m_ui->SelectedGrid->configure(2, SelectedRows, 1);
+    m_ui->AffixGrid->configure(2, AffixRows, 0);
     m_ui->SelectedGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_ui->SelectedGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_ui->AffixGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

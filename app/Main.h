@@ -53,6 +53,10 @@ class TMainForm : public QMainWindow
 public:
     static inline const QString NoDictionaryOpen = QStringLiteral("No Dictionary Open");
     static constexpr int PointerCount = 10;
+    // The rows each list has room for: candidates, phrase (one a slot), affixes.
+    static constexpr int CandidateRows = 5000;
+    static constexpr int SelectedRows = Numra::SlotCount;
+    static constexpr int AffixRows = 250;
 
     // A dictionary given on the command line is used instead of the remembered one.
     // The secondary windows are created here as children, after this window's own settings are

@@ -28,9 +28,7 @@ using TextCodec::UsedDigitMarkChar;
 
 namespace {
 
-constexpr int CandidateRows = 5000;
 constexpr int MinimumCandidateRows = 25;
-constexpr int AffixRows = 250;
 constexpr int MinimumAffixRows = 16;
 constexpr int MaximumEntryLength = 100;
 
