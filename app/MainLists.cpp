@@ -132,9 +132,11 @@ void TMainForm::ClearCandidates()
 
 void TMainForm::ShowConversionStatus(std::int64_t examined, double seconds)
 {
-    const std::string separator = QLocale().decimalPoint().toStdString();
-    m_statusText->setText(QString::fromStdString(
-        Numra::ConversionStatusText(m_candidates->recordCount(), examined, seconds, separator)));
+    const QString secs = QString::fromStdString(
+        Numra::FormatSeconds(seconds, QLocale().decimalPoint().toStdString()));
+    m_statusText->setText(
+        tr(" %1 Matches out of %2 words in %3 secs")
+            .arg(QString::number(m_candidates->recordCount()), QString::number(examined), secs));
 }
 
 void TMainForm::PossibleGridTopLeftChanged()

@@ -12,7 +12,8 @@ struct NoPhrase;
 // nothing at all when the value rounds to zero.
 std::string FormatSeconds(double seconds, std::string_view decimalSeparator);
 
-// " 12 Matches out of 50000 words in .25 secs"
+// " 12 Matches out of 50000 words in .25 secs", as numra-find prints it; the windows write the
+// same words through tr().
 std::string ConversionStatusText(std::int64_t matches, std::int64_t examined, double seconds,
                                  std::string_view decimalSeparator);
 

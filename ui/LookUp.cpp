@@ -152,11 +152,12 @@ void TLookupForm::ConvertBtnClick()
     ui->CopyBtn->setEnabled(outcome.numbers.size() == 1);
     hourglass.reset();
 
-    const std::string status = Numra::ConversionStatusText(
-        static_cast<std::int64_t>(outcome.numbers.size()), outcome.examined, seconds,
-        QLocale().decimalPoint().toStdString());
+    const QString secs = QString::fromStdString(
+        Numra::FormatSeconds(seconds, QLocale().decimalPoint().toStdString()));
     // The bar's one message, so that the text is actually seen.
-    ui->StatusBar1->showMessage(QString::fromStdString(status));
+    ui->StatusBar1->showMessage(
+        tr(" %1 Matches out of %2 words in %3 secs")
+            .arg(QString::number(outcome.numbers.size()), QString::number(outcome.examined), secs));
 }
 
 void TLookupForm::ConvertedGridClick(int row)

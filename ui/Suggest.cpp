@@ -137,7 +137,8 @@ bool TSuggestForm::rank()
 void TSuggestForm::showStatus(int shown, double seconds)
 {
     if (shown == 0) {
-        ui->StatusText->setText(QString::fromStdString(Numra::NoMemorablePhraseText(m_number)));
+        ui->StatusText->setText(
+            tr("No memorable phrase for %1").arg(TextCodec::fromFieldBytes(m_number)));
         return;
     }
     const QString secs = QString::fromStdString(
