@@ -254,33 +254,23 @@ void TMainForm::connectHandlers()
     connect(ui.Edit, &QLineEdit::textChanged, this, &TMainForm::EditChange);
     ui.Edit->installEventFilter(this);
 
+    // Every release in a list is the user's doing, whether or not it chooses a row; a release
+    // after the candidates or the phrase scrolled under the pointer chooses nothing.
+    const auto resetIdleCount = [this] { m_window.ResetIdleCount(); };
     Grid *possible = ui.PossibleGrid;
-    connect(possible, &Grid::mouseDown, this, &TMainForm::PossibleGridMouseDown);
-    connect(possible, &Grid::mouseUp, this,
-            [this](Qt::MouseButton, const QPoint &pos) { PossibleGridMouseUp(pos); });
-    connect(possible, &Grid::topLeftChanged, this, &TMainForm::PossibleGridTopLeftChanged);
+    possible->setReleaseChooses(Grid::ReleaseChooses::UnlessScrolled);
+    connect(possible, &Grid::mouseUp, this, resetIdleCount);
+    connect(possible, &Grid::rowChosen, this, &TMainForm::PossibleGridRowChosen);
     connect(possible, &Grid::colWidthsChanged, this, &TMainForm::PossibleGridColWidthsChanged);
-    connect(possible, &Grid::rowActivated, this, [this](int row) {
-        m_window.ResetIdleCount();
-        chooseCandidate(row);
-    });
     Grid *selected = ui.SelectedGrid;
-    connect(selected, &Grid::mouseDown, this, &TMainForm::SelectedGridMouseDown);
-    connect(selected, &Grid::mouseUp, this,
-            [this](Qt::MouseButton, const QPoint &pos) { SelectedGridMouseUp(pos); });
-    connect(selected, &Grid::topLeftChanged, this, &TMainForm::SelectedGridTopLeftChanged);
+    selected->setReleaseChooses(Grid::ReleaseChooses::UnlessScrolled);
+    connect(selected, &Grid::mouseUp, this, resetIdleCount);
+    connect(selected, &Grid::rowChosen, this, &TMainForm::SelectedGridRowChosen);
     connect(selected, &Grid::colWidthsChanged, this, &TMainForm::SelectedGridColWidthsChanged);
-    connect(selected, &Grid::rowActivated, this, [this](int row) {
-        m_window.ResetIdleCount();
-        giveBack(row);
-    });
     Grid *affixes = ui.AffixGrid;
-    connect(affixes, &Grid::mouseUp, this,
-            [this](Qt::MouseButton, const QPoint &pos) { AffixGridMouseUp(pos); });
-    connect(affixes, &Grid::rowActivated, this, [this](int row) {
-        m_window.ResetIdleCount();
-        chooseAffix(row);
-    });
+    affixes->setReleaseChooses(Grid::ReleaseChooses::Always);
+    connect(affixes, &Grid::mouseUp, this, resetIdleCount);
+    connect(affixes, &Grid::rowChosen, this, &TMainForm::AffixGridRowChosen);
 
     Platform::setHelpContext(this, Platform::MainWindowHelp);
     Platform::setHelpContext(ui.File1, Platform::FileMenuHelp);

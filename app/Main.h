@@ -34,13 +34,11 @@ class TMainForm;
 }
 
 // What only the windows keep: timer ticks since the user last did something and since a pointer
-// last showed, and whether a list scrolled between a press and its release.
+// last showed.
 struct WindowState
 {
     std::int32_t IdleCount = 0;
     std::int32_t PointerTickCount = 0;
-    bool PossibleGridScrolled = false;
-    bool SelectedGridScrolled = false;
 
     void ResetIdleCount() { IdleCount = 0; }
 };
@@ -101,15 +99,12 @@ private:
     void EditEnter();
     void EditChange();
     void Timer1Timer();
-    void PossibleGridMouseDown();
-    void PossibleGridMouseUp(const QPoint &pos);
-    void PossibleGridTopLeftChanged();
+    // A row chosen by a click or by Enter or Space (Grid::rowChosen).
+    void PossibleGridRowChosen(int record);
     void PossibleGridColWidthsChanged();
-    void SelectedGridMouseDown();
-    void SelectedGridMouseUp(const QPoint &pos);
-    void SelectedGridTopLeftChanged();
+    void SelectedGridRowChosen(int record);
     void SelectedGridColWidthsChanged();
-    void AffixGridMouseUp(const QPoint &pos);
+    void AffixGridRowChosen(int record);
     void AffixOkBtnClick(const QString &word, const QString &represents);
     void Suggest1Click();
     void SuggestionChosen(const QString &numberText, const std::vector<Numra::PhraseSlot> &words);

@@ -139,11 +139,6 @@ void TMainForm::ShowConversionStatus(std::int64_t examined, double seconds)
             .arg(QString::number(m_candidates->recordCount()), QString::number(examined), secs));
 }
 
-void TMainForm::PossibleGridTopLeftChanged()
-{
-    m_window.PossibleGridScrolled = true;
-}
-
 void TMainForm::PossibleGridColWidthsChanged()
 {
     m_window.ResetIdleCount();
@@ -204,19 +199,10 @@ void TMainForm::EditChange()
                               tr("Entry Can Not Exceed %1 Characters").arg(MaximumEntryLength));
 }
 
-void TMainForm::PossibleGridMouseDown()
-{
-    m_window.PossibleGridScrolled = false;
-}
-
-void TMainForm::PossibleGridMouseUp(const QPoint &pos)
+void TMainForm::PossibleGridRowChosen(int record)
 {
     m_window.ResetIdleCount();
-    if (m_window.PossibleGridScrolled)
-        return;
-    const auto cell = m_ui->PossibleGrid->cellAt(pos);
-    if (cell && cell->row > 0)
-        chooseCandidate(cell->row);
+    chooseCandidate(record + 1);
 }
 
 void TMainForm::setCoveredText(const QString &text)
@@ -311,24 +297,10 @@ void TMainForm::SortSelectedList()
     ConvertBtnClick();
 }
 
-void TMainForm::SelectedGridMouseDown()
-{
-    m_window.SelectedGridScrolled = false;
-}
-
-void TMainForm::SelectedGridTopLeftChanged()
-{
-    m_window.SelectedGridScrolled = true;
-}
-
-void TMainForm::SelectedGridMouseUp(const QPoint &pos)
+void TMainForm::SelectedGridRowChosen(int record)
 {
     m_window.ResetIdleCount();
-    if (m_window.SelectedGridScrolled)
-        return;
-    const auto cell = m_ui->SelectedGrid->cellAt(pos);
-    if (cell && cell->row > 0)
-        giveBack(cell->row);
+    giveBack(record + 1);
 }
 
 void TMainForm::giveBack(int row)
@@ -382,11 +354,10 @@ void TMainForm::ListAffixes(const std::string &word, const std::string &digits, 
                           MinimumAffixRows);
 }
 
-void TMainForm::AffixGridMouseUp(const QPoint &pos)
+void TMainForm::AffixGridRowChosen(int record)
 {
     m_window.ResetIdleCount();
-    if (const auto cell = m_ui->AffixGrid->cellAt(pos))
-        chooseAffix(cell->row);
+    chooseAffix(record);
 }
 
 void TMainForm::chooseAffix(int row)

@@ -19,6 +19,11 @@ using GridAction = std::function<void(Grid &)>;
 Q_DECLARE_METATYPE(ModelAction)
 Q_DECLARE_METATYPE(GridAction)
 
+// What the mouse does over a row.
+enum class Gesture { Click, ScrollThenRelease, DoubleClick };
+Q_DECLARE_METATYPE(Gesture)
+Q_DECLARE_METATYPE(Grid::ReleaseChooses)
+
 namespace {
 
 constexpr auto TesterReporting = QAbstractItemModelTester::FailureReportingMode::QtTest;
@@ -79,8 +84,10 @@ private slots:
     void cellAt();
     void cellClicked_data();
     void cellClicked();
-    void rowActivated_data();
-    void rowActivated();
+    void rowChosenByKey_data();
+    void rowChosenByKey();
+    void rowChosenByRelease_data();
+    void rowChosenByRelease();
     void editInPlace_data();
     void editInPlace();
     void accessibleCells();
@@ -407,7 +414,7 @@ void tst_Grid::cellClicked()
     QCOMPARE(grid->currentRow(), row);
 }
 
-void tst_Grid::rowActivated_data()
+void tst_Grid::rowChosenByKey_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
@@ -428,7 +435,7 @@ void tst_Grid::rowActivated_data()
     QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << control << 2 << false << false;
 }
 
-void tst_Grid::rowActivated()
+void tst_Grid::rowChosenByKey()
 {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
@@ -442,17 +449,73 @@ void tst_Grid::rowActivated()
         grid.setCurrentRow(currentRow);
     else
         grid.selectionModel()->clearCurrentIndex();
-    QSignalSpy spy(&grid, &Grid::rowActivated);
+    QSignalSpy spy(&grid, &Grid::rowChosen);
 
     QKeyEvent press(QEvent::KeyPress, key, modifiers, key == Qt::Key_Space ? " " : "\r");
     QApplication::sendEvent(&grid, &press);
 
     QCOMPARE(spy.count(), activated ? 1 : 0);
+    // The record below the heading row.
     if (activated)
-        QCOMPARE(spy.first().at(0).toInt(), currentRow);
+        QCOMPARE(spy.first().at(0).toInt(), currentRow - 1);
     // An Enter the grid does not use belongs to the window's default button.
     if (key != Qt::Key_Space)
         QCOMPARE(press.isAccepted(), activated);
+}
+
+void tst_Grid::rowChosenByRelease_data()
+{
+    QTest::addColumn<Grid::ReleaseChooses>("rule");
+    QTest::addColumn<int>("fixedRows");
+    QTest::addColumn<Gesture>("gesture");
+    QTest::addColumn<QList<int>>("chosen"); // the records rowChosen reported
+
+    using Rule = Grid::ReleaseChooses;
+    QTest::newRow("a grid that chooses by keys alone")
+        << Rule::Never << 1 << Gesture::Click << QList<int>{};
+    QTest::newRow("a click below the heading: record 2 is grid row 3")
+        << Rule::UnlessScrolled << 1 << Gesture::Click << QList<int>{2};
+    QTest::newRow("without a heading, records are grid rows")
+        << Rule::Always << 0 << Gesture::Click << QList<int>{2};
+    QTest::newRow("a scroll between press and release chooses nothing")
+        << Rule::UnlessScrolled << 1 << Gesture::ScrollThenRelease << QList<int>{};
+    QTest::newRow("a grid that chooses after a scroll too")
+        << Rule::Always << 1 << Gesture::ScrollThenRelease << QList<int>{2};
+    QTest::newRow("the release that ends a double click chooses nothing more")
+        << Rule::UnlessScrolled << 1 << Gesture::DoubleClick << QList<int>{2};
+}
+
+void tst_Grid::rowChosenByRelease()
+{
+    QFETCH(Grid::ReleaseChooses, rule);
+    QFETCH(int, fixedRows);
+    QFETCH(Gesture, gesture);
+    QFETCH(QList<int>, chosen);
+
+    const auto grid = shownGrid(2, 50, fixedRows);
+    QVERIFY(grid);
+    grid->setReleaseChooses(rule);
+    // The third row in view: grid row 3 below a heading, else grid row 2.
+    const QRect rect = grid->visualRect(grid->gridModel()->index(2, 0));
+    QSignalSpy spy(grid.get(), &Grid::rowChosen);
+    QSignalSpy up(grid.get(), &Grid::mouseUp);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, rect.center());
+    if (gesture == Gesture::ScrollThenRelease) {
+        grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->value() + 1);
+        grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->value() - 1);
+    }
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, rect.center());
+    if (gesture == Gesture::DoubleClick) {
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    QList<int> records;
+    for (const QList<QVariant> &args : spy)
+        records << args.at(0).toInt();
+    QCOMPARE(records, chosen);
+    // The window hears the release first, then the choice.
+    QCOMPARE(up.count(), 1);
 }
 
 void tst_Grid::editInPlace_data()

@@ -64,6 +64,7 @@ Grid::Grid(int columns, int rows, int fixedRows, QWidget *parent)
 
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &Grid::topLeftChanged);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &Grid::topLeftChanged);
+    connect(this, &Grid::topLeftChanged, this, [this] { m_scrolledSincePress = true; });
     attachModel();
 
     QFont cellFont = QApplication::font();
@@ -178,6 +179,7 @@ void Grid::mousePressEvent(QMouseEvent *event)
     // the current row and the scroll position has happened when the window hears of it.
     QTableView::mousePressEvent(event);
     m_pressReported = true;
+    m_scrolledSincePress = false;
     emit mouseDown(event->button(), event->position().toPoint());
 }
 
@@ -186,7 +188,20 @@ void Grid::mouseReleaseEvent(QMouseEvent *event)
     QTableView::mouseReleaseEvent(event);
     if (std::exchange(m_inDoubleClick, false))
         return;
-    emit mouseUp(event->button(), event->position().toPoint());
+    const QPoint pos = event->position().toPoint();
+    emit mouseUp(event->button(), pos);
+    if (m_releaseChooses == ReleaseChooses::Never ||
+        (m_releaseChooses == ReleaseChooses::UnlessScrolled && m_scrolledSincePress))
+        return;
+    if (const auto cell = cellAt(pos))
+        chooseRow(cell->row);
+}
+
+// A row of the heading is no record.
+void Grid::chooseRow(int row)
+{
+    if (row >= m_model->fixedRows())
+        emit rowChosen(row - m_model->fixedRows());
 }
 
 void Grid::mouseDoubleClickEvent(QMouseEvent *event)
@@ -196,8 +211,10 @@ void Grid::mouseDoubleClickEvent(QMouseEvent *event)
     m_pressReported = false;
     m_inDoubleClick = true;
     QTableView::mouseDoubleClickEvent(event);
-    if (!m_pressReported)
+    if (!m_pressReported) {
+        m_scrolledSincePress = false;
         emit mouseDown(event->button(), event->position().toPoint());
+    }
 }
 
 void Grid::keyPressEvent(QKeyEvent *event)
@@ -212,7 +229,7 @@ void Grid::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
     case Qt::Key_Return:
         if (activatesRow(event)) {
-            emit rowActivated(currentRow());
+            chooseRow(currentRow());
             event->accept();
         } else {
             // Leave the key to the window, whose default button may be waiting for it.
@@ -221,7 +238,7 @@ void Grid::keyPressEvent(QKeyEvent *event)
         return;
     case Qt::Key_Space:
         if (activatesRow(event)) {
-            emit rowActivated(currentRow());
+            chooseRow(currentRow());
             event->accept();
             return;
         }

@@ -47,6 +47,11 @@ public:
     // The cell under a point of the viewport, nullopt below the last row or beside the columns.
     std::optional<CellPos> cellAt(const QPoint &viewportPos) const;
 
+    // Which mouse releases choose the row under the pointer (rowChosen), besides Enter and
+    // Space: none (the default), any, or any but one after the grid scrolled since the press.
+    enum class ReleaseChooses { Never, Always, UnlessScrolled };
+    void setReleaseChooses(ReleaseChooses rule) { m_releaseChooses = rule; }
+
 signals:
     // A column width really changed (by the user or the program), not a resize of the grid.
     void colWidthsChanged();
@@ -58,9 +63,10 @@ signals:
     void mouseUp(Qt::MouseButton button, const QPoint &pos);
     // The current cell changed: by a click, by the keyboard or by setCurrentRow().
     void cellClicked(int column, int row);
-    // Enter or Space on a row: the keyboard's equivalent of a click on it. On an editable cell
-    // Space starts editing and Enter is passed on, like any other key.
-    void rowActivated(int row);
+    // A data row chosen (0 for the first row below the heading): by Enter or Space on the
+    // current row, or by a release that setReleaseChooses lets choose, reported after mouseUp.
+    // On an editable cell Space starts editing and Enter is passed on, like any other key.
+    void rowChosen(int record);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -84,6 +90,7 @@ private:
     void rememberCurrentRow();
     void restoreCurrentRow();
     bool activatesRow(const QKeyEvent *event) const;
+    void chooseRow(int row);
     void copyCurrentRow() const;
 
     GridModel *m_model = nullptr;
@@ -91,6 +98,8 @@ private:
     bool m_settingWidth = false;
     bool m_pressReported = false;
     bool m_inDoubleClick = false;
+    bool m_scrolledSincePress = false;
+    ReleaseChooses m_releaseChooses = ReleaseChooses::Never;
     bool m_restoringCurrent = false;
     int m_rowBeforeReset = -1;
     int m_requestedRow = -1;

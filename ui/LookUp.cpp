@@ -71,7 +71,7 @@ TLookupForm::TLookupForm(Numra::DictionaryFile &dictionary, const std::string &d
     // Without a heading row, model rows are grid rows.
     connect(grid, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &index) { ConvertedGridClick(index.row()); });
-    connect(grid, &Grid::rowActivated, this, &TLookupForm::ConvertedGridClick);
+    connect(grid, &Grid::rowChosen, this, &TLookupForm::ConvertedGridClick);
 
     FormCreate();
 }

@@ -57,8 +57,8 @@ TSuggestForm::TSuggestForm(Numra::DictionaryFile &dictionary, const std::string 
     for (QCheckBox *option : {ui->AreaCodeBox, ui->OffensiveBox})
         connect(option, &QCheckBox::clicked, this, &TSuggestForm::OptionClick);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(grid, &Grid::rowActivated, this, &TSuggestForm::useRow);
-    // Without the heading, model rows are one less than grid rows.
+    // Records and model rows are one less than grid rows, which count the heading.
+    connect(grid, &Grid::rowChosen, this, [this](int record) { useRow(record + 1); });
     connect(grid, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex &index) { useRow(index.row() + 1); });
 
