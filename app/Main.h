@@ -137,16 +137,18 @@ private:
 
     // Every write of the program into the number field goes through here.
     void setCoveredText(const QString &text);
+    QString coveredText() const;
     void showPhrase();
     void rememberTypedNumber(const QString &text);
     void chooseCandidate(int row);
     // Covers each word's digits and puts the word in the phrase; nothing changes when a word's
     // digits are no longer free where it says.
     void chooseWords(const std::vector<Numra::PhraseSlot> &words);
-    // The words of chooseWords into the phrase, the field showing covered already.
-    void takeWords(const QString &covered, const std::vector<Numra::PhraseSlot> &words);
-    // The phrase's words where they stand once the number is written again as after, which is
-    // before without some of its separators.
+    // The words of chooseWords into the phrase, counted in m_phraseNumber; the field then shows
+    // them covered.
+    void takeWords(const std::vector<Numra::PhraseSlot> &words);
+    // The phrase's words, and the number they count in, where they stand once the number is
+    // written again as after, which is before without some of its separators.
     void movePhrase(const QString &before, const QString &after);
     void giveBack(int row);
     void chooseAffix(int row);
@@ -171,6 +173,9 @@ private:
     QString m_proposedDictionary;
     QString m_givenDictionary;
     QString m_typedNumber;
+    // The number text the phrase's positions count in, without used-digit marks: the field
+    // shows it with the phrase's digits covered (coveredText).
+    QString m_phraseNumber;
     bool m_gridsReady = false;
     bool m_writingField = false;
     CandidateModel *m_candidates = nullptr;

@@ -212,6 +212,18 @@ void TMainForm::setCoveredText(const QString &text)
     m_ui->Edit->setText(text);
 }
 
+QString TMainForm::coveredText() const
+{
+    QString text = m_phraseNumber;
+    const std::vector<bool> covered =
+        m_state.SelectedPhrase.CoveredPositions(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (covered[static_cast<std::size_t>(i)])
+            text[i] = UsedDigitMarkChar;
+    }
+    return text;
+}
+
 void TMainForm::rememberTypedNumber(const QString &text)
 {
     // Copy wants the number as typed; a text with used digits is no longer that.
@@ -236,20 +248,25 @@ void TMainForm::chooseCandidate(int row)
 
 void TMainForm::chooseWords(const std::vector<Numra::PhraseSlot> &words)
 {
-    if (const std::optional<QString> covered = coverWords(m_ui->Edit->text(), words))
-        takeWords(*covered, words);
+    // The first word fixes the number the phrase is counted in: the field as it stands.
+    const QString shown = m_ui->Edit->text();
+    if (!coverWords(shown, words))
+        return;
+    if (!shown.contains(UsedDigitMarkChar))
+        m_phraseNumber = shown;
+    takeWords(words);
 }
 
-void TMainForm::takeWords(const QString &covered, const std::vector<Numra::PhraseSlot> &words)
+void TMainForm::takeWords(const std::vector<Numra::PhraseSlot> &words)
 {
     UpdateCopyBtn();
-    setCoveredText(covered);
     // Each word as if its candidate had been clicked, but the list is shown and the
     // conversion run once, for all of them.
     for (const Numra::PhraseSlot &word : words) {
         m_state.SelectedPhrase.Choose(word.word, word.digits, word.position);
         m_state.SelectedPhrase.Rearrange();
     }
+    setCoveredText(coveredText());
     const Numra::PhraseSlot &last = words.back();
     m_state.SelectedWord = last.word;
     m_state.SelectedNumber = last.digits;
@@ -274,6 +291,13 @@ void TMainForm::movePhrase(const QString &before, const QString &after)
         if (s.position >= 1 && s.position <= before.size())
             phrase.Put(slot, s.word, s.digits, moved[static_cast<std::size_t>(s.position)]);
     }
+    // The number the phrase counts in loses the same separators.
+    QString number;
+    for (qsizetype i = 0; i < m_phraseNumber.size(); ++i) {
+        if (moved[static_cast<std::size_t>(i) + 1] != 0)
+            number += m_phraseNumber[i];
+    }
+    m_phraseNumber = number;
 }
 
 void TMainForm::showPhrase()
@@ -307,10 +331,8 @@ void TMainForm::giveBack(int row)
 {
     if (row < 1 || row > SlotCount)
         return;
-    const Numra::PhraseSlot given = m_state.SelectedPhrase.GiveBack(row);
-    QString text = m_ui->Edit->text();
-    overwrite(text, given.position, TextCodec::fromFieldBytes(given.digits));
-    setCoveredText(text);
+    m_state.SelectedPhrase.GiveBack(row);
+    setCoveredText(coveredText());
     ClearAffixList();
     SortSelectedList();
     UpdateConvertBtn();
@@ -381,14 +403,14 @@ void TMainForm::AffixOkBtnClick(const QString &word, const QString &represents)
     if (slot == 0)
         return;
     ClearAffixList();
-    QString text = m_ui->Edit->text();
-    if (!overwrite(text, m_state.AffixPosition, marks(static_cast<std::size_t>(represents.size()))))
+    if (m_state.AffixPosition < 1 ||
+        m_state.AffixPosition - 1 + represents.size() > m_phraseNumber.size())
         return;
-    setCoveredText(text);
     const std::string wordBytes = TextCodec::toDictionary(word);
-    // One byte a character, as the covers just written and the give-back count them.
+    // One byte a character, as the field counts them.
     const std::string digitBytes = fieldBytes(represents);
     phrase.Put(slot, wordBytes, digitBytes, m_state.AffixPosition);
+    setCoveredText(coveredText());
     m_phrase->showPhrase(m_phrase->gridRowCount());
     m_state.SelectedWord = wordBytes;
     m_state.SelectedNumber = digitBytes;
@@ -404,12 +426,13 @@ void TMainForm::SuggestionChosen(const QString &numberText,
     // No conversion need have run on the number as typed; Copy wants it, and entering the field
     // brings it back, separators and all.
     rememberTypedNumber(shown);
-    const std::optional<QString> covered = coverWords(numberText, words);
-    if (!covered)
+    if (!coverWords(numberText, words))
         return;
+    if (!shown.contains(UsedDigitMarkChar))
+        m_phraseNumber = shown;
     if (numberText != shown)
         movePhrase(shown, numberText);
-    takeWords(*covered, words);
+    takeWords(words);
 }
 
 const Numra::RankingData *TMainForm::rankingData()

@@ -86,4 +86,18 @@ std::string Phrase::Text() const
     return text;
 }
 
+std::vector<bool> Phrase::CoveredPositions(std::size_t length) const
+{
+    std::vector<bool> covered(length, false);
+    for (int slot = 1; slot <= SlotCount; ++slot) {
+        const PhraseSlot &s = m_slots[static_cast<std::size_t>(slot)];
+        if (s.word.empty() || s.position < 1)
+            continue;
+        const std::size_t from = static_cast<std::size_t>(s.position) - 1;
+        for (std::size_t i = from; i < std::min(length, from + s.digits.size()); ++i)
+            covered[i] = true;
+    }
+    return covered;
+}
+
 } // namespace Numra

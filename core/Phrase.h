@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Numra {
 
@@ -53,6 +54,10 @@ public:
 
     // The words in slot order, each trimmed, separated by single spaces; empty slots add nothing.
     std::string Text() const;
+
+    // Which characters of a number text of the given length the words cover (entry i for
+    // position i + 1): what the number field shows as used digits.
+    std::vector<bool> CoveredPositions(std::size_t length) const;
 
 private:
     std::array<PhraseSlot, SlotCount + 1> m_slots{}; // entry 0 is unused: slots count from 1

@@ -42,6 +42,8 @@ private slots:
     void gridRowCount();
     void text_data();
     void text();
+    void coveredPositions_data();
+    void coveredPositions();
     void matchingAffixes_data();
     void matchingAffixes();
     void joinAffix_data();
@@ -164,6 +166,36 @@ void tst_Phrase::text()
     for (qsizetype i = 0; i < slotWords.size(); ++i)
         phrase.Put(int(i) + 1, slotWords[i].toStdString(), "2", int(i) + 1);
     QCOMPARE(QString::fromStdString(phrase.Text()), text);
+}
+
+void tst_Phrase::coveredPositions_data()
+{
+    QTest::addColumn<QStringList>("chosen"); // "word:digits@position", one a slot
+    QTest::addColumn<QString>("covered");    // '*' where the field shows a used digit
+    // Over 1-800-3569377, as the field holds it once a word has crossed its last dash.
+    QTest::newRow("no words") << QStringList{} << ".............";
+    QTest::newRow("one word") << QStringList{"FLOWERS:3569377@7"} << "......*******";
+    QTest::newRow("two words, the gap free")
+        << QStringList{"TOO:800@3", "LOW:569@8"} << "..***..***...";
+    QTest::newRow("start-up's two spaces cover nothing") << QStringList{"  :@0"} << ".............";
+    QTest::newRow("a word running past the end is cut there")
+        << QStringList{"SPEW:7739@12"} << "...........**";
+}
+
+void tst_Phrase::coveredPositions()
+{
+    QFETCH(QStringList, chosen);
+    QFETCH(QString, covered);
+    Phrase phrase = cleared();
+    int slot = 1;
+    for (const QString &each : chosen) {
+        const QStringList parts = each.split(QRegularExpression(QStringLiteral("[:@]")));
+        phrase.Put(slot++, parts[0].toStdString(), parts[1].toStdString(), parts[2].toInt());
+    }
+    QString shown;
+    for (bool used : phrase.CoveredPositions(std::size_t(covered.size())))
+        shown += used ? u'*' : u'.';
+    QCOMPARE(shown, covered);
 }
 
 void tst_Phrase::matchingAffixes_data()
