@@ -145,8 +145,11 @@ sys.exit(0 if sys.argv[-1] in answers else 1)
         self.assertEqual(result.returncode, 0, result.stderr)
         lines = result.stdout.splitlines()
         self.assertEqual([line.split()[0] for line in lines[:3]], ["2", "1", "-"])
-        self.assertEqual(lines[-1],
+        self.assertEqual(lines[-2],
                          "first: 1/3 (33%)  top 3: 2/3 (67%)  top 10: 2/3 (67%)")
+        # GOT-JUNK is among none of the stand-in's phrases: no ranking could offer it.
+        self.assertEqual(lines[-1], "of the 2 whose published form is among all the ranked "
+                                    "phrases: first: 1/2 (50%)  top 3: 2/2 (100%)")
 
     def test_missing_numra_find_is_an_error(self):
         result = self.run_checker("--numra-find", os.path.join(self.folder.name, "absent"))
