@@ -248,11 +248,12 @@ void TMainForm::chooseCandidate(int row)
 
 void TMainForm::chooseWords(const std::vector<Numra::PhraseSlot> &words)
 {
-    // The first word fixes the number the phrase is counted in: the field as it stands.
+    // The first word fixes the number the phrase is counted in: the field as it stands, with
+    // any marks an edit left there when it ended the phrase before.
     const QString shown = m_ui->Edit->text();
     if (!coverWords(shown, words))
         return;
-    if (!shown.contains(UsedDigitMarkChar))
+    if (m_state.SelectedPhrase.Text().empty())
         m_phraseNumber = shown;
     takeWords(words);
 }
@@ -428,7 +429,7 @@ void TMainForm::SuggestionChosen(const QString &numberText,
     rememberTypedNumber(shown);
     if (!coverWords(numberText, words))
         return;
-    if (!shown.contains(UsedDigitMarkChar))
+    if (m_state.SelectedPhrase.Text().empty())
         m_phraseNumber = shown;
     if (numberText != shown)
         movePhrase(shown, numberText);

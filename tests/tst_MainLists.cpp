@@ -61,6 +61,7 @@ private slots:
     void enterInNumberFieldConverts();
     void phraseInBothOrders_data();
     void phraseInBothOrders();
+    void phraseAfterAnEditKeepsItsMarks();
     void repeatedDigitsCoverByPlacement_data();
     void repeatedDigitsCoverByPlacement();
     void copyWaitsForEveryDigit();
@@ -257,6 +258,23 @@ void tst_MainLists::phraseInBothOrders()
     auto *status = f->main().statusBar()->findChild<QLabel *>();
     QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name),
              QStringLiteral("Copied: 2255669, CALL NOW"));
+}
+
+void tst_MainLists::phraseAfterAnEditKeepsItsMarks()
+{
+    // An edit ends the phrase but leaves the marks it wrote; a new phrase starts from the field
+    // as it then stands, marks, edit and all.
+    f->convert(QStringLiteral("2255669"));
+    QVERIFY(f->choose("CALL", "2255"));
+    QTest::keyClick(f->ui().Edit, Qt::Key_End);
+    QTest::keyClicks(f->ui().Edit, QStringLiteral("9"));
+    QTest::mouseClick(f->ui().ConvertBtn, Qt::LeftButton);
+    QVERIFY(f->choose("NOW", "669"));
+    const QString covered = QString(7, Mark) + QLatin1Char('9');
+    QCOMPARE(f->ui().Edit->text(), covered);
+    // Giving the word back uncovers its own digits only.
+    f->clickRow(f->ui().SelectedGrid, 1);
+    QCOMPARE(f->ui().Edit->text(), QString(4, Mark) + QStringLiteral("6699"));
 }
 
 void tst_MainLists::repeatedDigitsCoverByPlacement_data()
