@@ -49,35 +49,6 @@ QString trimBlank(const QString &text)
     return text.mid(first, last - first);
 }
 
-// Overwrites characters at the 1-based position; false when they are not all there.
-bool overwrite(QString &text, int position, const QString &replacement)
-{
-    if (position < 1 || position - 1 + replacement.size() > text.size())
-        return false;
-    text.replace(position - 1, replacement.size(), replacement);
-    return true;
-}
-
-QString marks(std::size_t count)
-{
-    return QString(static_cast<qsizetype>(count), UsedDigitMarkChar);
-}
-
-// The text with each word's digits covered, if every word's digits are still free where it
-// says; otherwise nothing is covered, rather than part of the phrase.
-std::optional<QString> coverWords(QString text, const std::vector<Numra::PhraseSlot> &words)
-{
-    if (words.empty())
-        return std::nullopt;
-    for (const Numra::PhraseSlot &word : words) {
-        const QString digits = TextCodec::fromFieldBytes(word.digits);
-        if (text.mid(word.position - 1, digits.size()) != digits)
-            return std::nullopt;
-        overwrite(text, word.position, marks(word.digits.size()));
-    }
-    return text;
-}
-
 } // namespace
 
 Numra::Placement TMainForm::placement() const
@@ -251,7 +222,7 @@ void TMainForm::chooseWords(const std::vector<Numra::PhraseSlot> &words)
     // The first word fixes the number the phrase is counted in: the field as it stands, with
     // any marks an edit left there when it ended the phrase before.
     const QString shown = m_ui->Edit->text();
-    if (!coverWords(shown, words))
+    if (!Numra::WordsFree(fieldBytes(shown), words))
         return;
     if (m_state.SelectedPhrase.Text().empty())
         m_phraseNumber = shown;
@@ -427,7 +398,7 @@ void TMainForm::SuggestionChosen(const QString &numberText,
     // No conversion need have run on the number as typed; Copy wants it, and entering the field
     // brings it back, separators and all.
     rememberTypedNumber(shown);
-    if (!coverWords(numberText, words))
+    if (!Numra::WordsFree(fieldBytes(numberText), words))
         return;
     if (m_state.SelectedPhrase.Text().empty())
         m_phraseNumber = shown;

@@ -100,4 +100,23 @@ std::vector<bool> Phrase::CoveredPositions(std::size_t length) const
     return covered;
 }
 
+bool WordsFree(std::string_view numberText, const std::vector<PhraseSlot> &words)
+{
+    if (words.empty())
+        return false;
+    std::vector<bool> taken(numberText.size(), false);
+    for (const PhraseSlot &word : words) {
+        const std::size_t from = static_cast<std::size_t>(std::max(word.position, 1)) - 1;
+        if (word.position < 1 || from > numberText.size() ||
+            numberText.substr(from, word.digits.size()) != word.digits)
+            return false;
+        for (std::size_t i = from; i < from + word.digits.size(); ++i) {
+            if (taken[i])
+                return false;
+            taken[i] = true;
+        }
+    }
+    return true;
+}
+
 } // namespace Numra

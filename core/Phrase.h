@@ -22,6 +22,10 @@ struct PhraseSlot
 // The selected phrase: slots 1 to SlotCount, kept in order of their place in the number once
 // rearranged, the empty ones last. Positions and lengths are in bytes of the number text, which
 // holds one byte per character.
+// Whether each word's digits stand free in the number text where it says, none of them
+// covering another's: only then may the words join a phrase, all of them or none.
+bool WordsFree(std::string_view numberText, const std::vector<PhraseSlot> &words);
+
 class Phrase
 {
 public:

@@ -44,6 +44,8 @@ private slots:
     void text();
     void coveredPositions_data();
     void coveredPositions();
+    void wordsFree_data();
+    void wordsFree();
     void matchingAffixes_data();
     void matchingAffixes();
     void joinAffix_data();
@@ -196,6 +198,36 @@ void tst_Phrase::coveredPositions()
     for (bool used : phrase.CoveredPositions(std::size_t(covered.size())))
         shown += used ? u'*' : u'.';
     QCOMPARE(shown, covered);
+}
+
+void tst_Phrase::wordsFree_data()
+{
+    QTest::addColumn<QByteArray>("number");
+    QTest::addColumn<QStringList>("chosen"); // "digits@position"
+    QTest::addColumn<bool>("free");
+    QTest::newRow("two words side by side")
+        << QByteArray("2255669") << QStringList{"2255@1", "669@5"} << true;
+    QTest::newRow("a digit already covered")
+        << QByteArray("2255\x95\x95\x95") << QStringList{"669@5"} << false;
+    QTest::newRow("two words over one digit")
+        << QByteArray("2255669") << QStringList{"2255@1", "5669@4"} << false;
+    QTest::newRow("digits that are not there")
+        << QByteArray("2255669") << QStringList{"669@4"} << false;
+    QTest::newRow("a word past the end") << QByteArray("2255") << QStringList{"669@9"} << false;
+    QTest::newRow("no word at all") << QByteArray("2255") << QStringList{} << false;
+}
+
+void tst_Phrase::wordsFree()
+{
+    QFETCH(QByteArray, number);
+    QFETCH(QStringList, chosen);
+    QFETCH(bool, free);
+    std::vector<PhraseSlot> words;
+    for (const QString &each : chosen) {
+        const QStringList parts = each.split(u'@');
+        words.push_back({"W", parts[0].toStdString(), parts[1].toInt()});
+    }
+    QCOMPARE(WordsFree(number.toStdString(), words), free);
 }
 
 void tst_Phrase::matchingAffixes_data()
