@@ -64,10 +64,7 @@ public:
     ~TMainForm() override;
 
     TLookupForm *lookupForm() const { return m_lookupForm; }
-    TAboutForm *aboutForm() const { return m_aboutForm; }
     TAffixForm *affixForm() const { return m_affixForm; }
-    TExceptionForm *exceptionForm() const { return m_exceptionForm; }
-    TNotifyForm *notifyForm() const { return m_notifyForm; }
     TSuggestForm *suggestForm() const { return m_suggestForm; }
 
     const std::string &dictionaryPathRef() const { return m_dictionaryPath; }

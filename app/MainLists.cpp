@@ -5,7 +5,6 @@
 #include "app/Main.h"
 #include "ui_Main.h"
 
-#include "core/StatusText.h"
 #include "platform/Cursor.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
@@ -18,7 +17,6 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QLocale>
 #include <QScopedValueRollback>
 
 #include <optional>
@@ -103,11 +101,7 @@ void TMainForm::ClearCandidates()
 
 void TMainForm::ShowConversionStatus(std::int64_t examined, double seconds)
 {
-    const QString secs = QString::fromStdString(
-        Numra::FormatSeconds(seconds, QLocale().decimalPoint().toStdString()));
-    m_statusText->setText(
-        tr(" %1 Matches out of %2 words in %3 secs")
-            .arg(QString::number(m_candidates->recordCount()), QString::number(examined), secs));
+    m_statusText->setText(conversionStatusText(m_candidates->recordCount(), examined, seconds));
 }
 
 void TMainForm::PossibleGridColWidthsChanged()

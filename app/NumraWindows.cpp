@@ -15,10 +15,7 @@ void SetUpApplication()
 }
 
 NumraWindows::NumraWindows(const QString &dictionary)
-    : MainForm(std::make_unique<TMainForm>(state, window, dictionary)),
-      LookupForm(MainForm->lookupForm()), AboutForm(MainForm->aboutForm()),
-      AffixForm(MainForm->affixForm()), ExceptionForm(MainForm->exceptionForm()),
-      NotifyForm(MainForm->notifyForm()), SuggestForm(MainForm->suggestForm())
+    : MainForm(std::make_unique<TMainForm>(state, window, dictionary))
 {}
 
 NumraWindows::~NumraWindows() = default;

@@ -7,13 +7,6 @@
 
 #include <memory>
 
-class TAboutForm;
-class TAffixForm;
-class TExceptionForm;
-class TLookupForm;
-class TNotifyForm;
-class TSuggestForm;
-
 // The application's name and help file. No display name is set: the window system would add it
 // to every caption.
 void SetUpApplication();
@@ -29,10 +22,8 @@ struct NumraWindows
     Numra::NumraState state;
     WindowState window;
     std::unique_ptr<TMainForm> MainForm;
-    TLookupForm *LookupForm;
-    TAboutForm *AboutForm;
-    TAffixForm *AffixForm;
-    TExceptionForm *ExceptionForm;
-    TNotifyForm *NotifyForm;
-    TSuggestForm *SuggestForm;
+
+    TLookupForm *LookupForm() const { return MainForm->lookupForm(); }
+    TAffixForm *AffixForm() const { return MainForm->affixForm(); }
+    TSuggestForm *SuggestForm() const { return MainForm->suggestForm(); }
 };

@@ -229,7 +229,7 @@ TMainForm &tst_BadInput::start(const QByteArray &dictionary, bool writeSettings)
 // it converts again what the field holds, leaving the field alone.
 QStringList tst_BadInput::lookUp(const QString &word)
 {
-    TLookupForm *form = f->windows->LookupForm;
+    TLookupForm *form = f->windows->LookupForm();
     auto *field = form->findChild<QLineEdit *>(QStringLiteral("WordToConvert"));
     auto *grid = form->findChild<Grid *>(QStringLiteral("ConvertedGrid"));
     if (!word.isEmpty()) {
@@ -295,7 +295,8 @@ void tst_BadInput::dictionaryContent()
     QString lookupLine;
     f->onModal = [&](QDialog *) {
         rows = lookUp(QStringLiteral("now"));
-        lookupLine = f->windows->LookupForm->findChild<QStatusBar *>(QStringLiteral("StatusBar1"))
+        lookupLine = f->windows->LookupForm()
+                         ->findChild<QStatusBar *>(QStringLiteral("StatusBar1"))
                          ->currentMessage();
         return int(QDialog::Rejected);
     };
@@ -369,7 +370,7 @@ void tst_BadInput::lookupBeyondAToZ()
     QStringList found;
     f->onModal = [&](QDialog *) {
         // keyClicks knows no key for a letter outside Latin-1; one event carries the text.
-        auto *field = f->windows->LookupForm->findChild<QLineEdit *>("WordToConvert");
+        auto *field = f->windows->LookupForm()->findChild<QLineEdit *>("WordToConvert");
         field->setFocus();
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, typed, Qt::NoModifier);
         found = lookUp(QString());
@@ -787,7 +788,7 @@ void tst_BadInput::badSettingsFile()
     if (design) {
         QCOMPARE(main.pos(), QPoint(357, 55));
         QCOMPARE(main.size(), QSize(483, 496));
-        QCOMPARE(f->windows->LookupForm->pos(), QPoint(159, 423));
+        QCOMPARE(f->windows->LookupForm()->pos(), QPoint(159, 423));
     }
     QVERIFY2(onScreen(&main), qPrintable(QStringLiteral("%1,%2 %3x%4")
                                              .arg(main.x())
@@ -797,8 +798,8 @@ void tst_BadInput::badSettingsFile()
     QVERIFY(main.width() >= 483 && main.height() >= 496);
     QVERIFY(f->ui().SelectedPanel->height() > 0 && f->ui().PossiblePanel->height() > 0);
     QVERIFY(f->ui().PossibleGrid->colWidth(0) > 0 && f->ui().PossibleGrid->colWidth(1) > 0);
-    QVERIFY(onScreen(f->windows->LookupForm));
-    QVERIFY(onScreen(f->windows->AffixForm));
+    QVERIFY(onScreen(f->windows->LookupForm()));
+    QVERIFY(onScreen(f->windows->AffixForm()));
     f->convert(QStringLiteral("2255669"));
     QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), (QStringList{"CALL", "NOW"}));
 

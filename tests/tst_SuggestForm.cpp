@@ -59,7 +59,7 @@ class tst_SuggestForm : public QObject
 
 private:
     MainFixture *f = nullptr;
-    TSuggestForm *form() const { return f->windows->SuggestForm; }
+    TSuggestForm *form() const { return f->windows->SuggestForm(); }
     Grid *grid() const { return control<Grid>(form(), "SuggestGrid"); }
     QPushButton *button(const char *name) const { return control<QPushButton>(form(), name); }
     QCheckBox *option(const char *name) const { return control<QCheckBox>(form(), name); }

@@ -3,7 +3,10 @@
 #include "platform/Dialogs.h"
 #include "toolkit/TextCodec.h"
 
+#include "core/StatusText.h"
+
 #include <QCoreApplication>
+#include <QLocale>
 
 void showDictionaryWarning(QWidget *parent, Numra::DictionaryError error,
                            std::string_view pathBytes, const char *handler)
@@ -23,4 +26,17 @@ void showDictionaryWarning(QWidget *parent, Numra::DictionaryError error,
                         .arg(path));
         return;
     }
+}
+
+QString secondsText(double seconds)
+{
+    return QString::fromStdString(
+        Numra::FormatSeconds(seconds, QLocale().decimalPoint().toStdString()));
+}
+
+QString conversionStatusText(std::int64_t matches, std::int64_t examined, double seconds)
+{
+    return QCoreApplication::translate("DictionaryWarning",
+                                       " %1 Matches out of %2 words in %3 secs")
+        .arg(QString::number(matches), QString::number(examined), secondsText(seconds));
 }

@@ -6,7 +6,6 @@
 #include "core/DictionaryFile.h"
 #include "core/LookupPass.h"
 #include "core/NumraGlobal.h"
-#include "core/StatusText.h"
 #include "platform/Cursor.h"
 #include "platform/Desktop.h"
 #include "platform/HelpViewer.h"
@@ -19,7 +18,6 @@
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QScreen>
 
 #include <algorithm>
@@ -152,12 +150,9 @@ void TLookupForm::ConvertBtnClick()
     ui->CopyBtn->setEnabled(outcome.numbers.size() == 1);
     hourglass.reset();
 
-    const QString secs = QString::fromStdString(
-        Numra::FormatSeconds(seconds, QLocale().decimalPoint().toStdString()));
     // The bar's one message, so that the text is actually seen.
-    ui->StatusBar1->showMessage(
-        tr(" %1 Matches out of %2 words in %3 secs")
-            .arg(QString::number(outcome.numbers.size()), QString::number(outcome.examined), secs));
+    ui->StatusBar1->showMessage(conversionStatusText(
+        static_cast<std::int64_t>(outcome.numbers.size()), outcome.examined, seconds));
 }
 
 void TLookupForm::ConvertedGridClick(int row)

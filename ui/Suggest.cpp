@@ -3,7 +3,6 @@
 
 #include "core/DictionaryFile.h"
 #include "core/NumraGlobal.h"
-#include "core/StatusText.h"
 #include "platform/Cursor.h"
 #include "platform/Desktop.h"
 #include "platform/HelpViewer.h"
@@ -15,7 +14,6 @@
 #include "toolkit/TextCodec.h"
 
 #include <QElapsedTimer>
-#include <QLocale>
 #include <QShowEvent>
 
 #include <cstdint>
@@ -141,8 +139,7 @@ void TSuggestForm::showStatus(int shown, double seconds)
             tr("No memorable phrase for %1").arg(TextCodec::fromFieldBytes(m_number)));
         return;
     }
-    const QString secs = QString::fromStdString(
-        Numra::FormatSeconds(seconds, QLocale().decimalPoint().toStdString()));
+    const QString secs = secondsText(seconds);
     ui->StatusText->setText(shown == 1
                                 ? tr("1 memorable phrase in %1 secs").arg(secs)
                                 : tr("%1 memorable phrases in %2 secs").arg(shown).arg(secs));
