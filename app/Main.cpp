@@ -130,12 +130,12 @@ TMainForm::~TMainForm()
 // In the program's fixed order, each reading its own settings as it is made.
 void TMainForm::createSecondaryWindows()
 {
-    m_lookupForm = new TLookupForm(m_dictionaryFile, m_dictionaryPath, this);
+    m_lookupForm = new TLookupForm(m_dictionaryFile, this);
     m_aboutForm = new TAboutForm(this);
     m_affixForm = new TAffixForm(this);
     m_exceptionForm = new TExceptionForm(this);
     m_notifyForm = new TNotifyForm(this);
-    m_suggestForm = new TSuggestForm(m_dictionaryFile, m_dictionaryPath, this);
+    m_suggestForm = new TSuggestForm(m_dictionaryFile, this);
     const auto resetIdleCount = [this] { m_window.ResetIdleCount(); };
     connect(m_lookupForm, &TLookupForm::userActed, this, resetIdleCount);
     connect(m_aboutForm, &TAboutForm::userActed, this, resetIdleCount);
@@ -146,7 +146,7 @@ void TMainForm::createSecondaryWindows()
 
 QString TMainForm::DictionaryPath() const
 {
-    return TextCodec::fromPathBytes(m_dictionaryPath);
+    return dictionaryName(m_dictionaryFile);
 }
 
 QString TMainForm::statusText() const
@@ -294,7 +294,6 @@ void TMainForm::FormCreate()
     m_random.seed(
         static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
     LoadSettings();
-    m_dictionaryFile.Bind(m_dictionaryPath);
     m_ui->PossibleGrid->setCell(0, 0, tr("Candidate Word"));
     m_ui->PossibleGrid->setCell(1, 0, tr("Represents"));
     m_ui->SelectedGrid->setCell(0, 0, tr("Selected Word"));
@@ -303,7 +302,7 @@ void TMainForm::FormCreate()
     m_ui->Edit->setMaxLength(100);
     m_gridsReady = true;
     // Named on the command line, it was asked for: the user hears why another is asked for.
-    if (!m_givenDictionary.isEmpty() && !canOpen(m_dictionaryPath))
+    if (!m_givenDictionary.isEmpty() && !canOpen(m_dictionaryFile.Path()))
         Platform::showWarning(this, tr("Can Not Open %1").arg(DictionaryPath()));
     BuildAffixTable();
     // A dictionary chosen in the dialog during start-up belongs in the caption at once.
@@ -312,7 +311,7 @@ void TMainForm::FormCreate()
 
 void TMainForm::LoadSettings()
 {
-    m_dictionaryPath = NoDictionaryOpen.toStdString();
+    m_dictionaryFile.Bind({});
     bool failed = false;
     {
         const SettingsStore store(SettingsStore::Mode::OpenExisting);
@@ -326,14 +325,17 @@ void TMainForm::LoadSettings()
             OpenDictionary();
     }
     if (!m_givenDictionary.isEmpty())
-        m_dictionaryPath = TextCodec::toPathBytes(m_givenDictionary);
+        m_dictionaryFile.Bind(TextCodec::toPathBytes(m_givenDictionary));
     updateCaption();
 }
 
 // Applies each value as it is read; false at the first that is missing or unreadable.
 bool TMainForm::readMainSettings(const SettingsStore &store)
 {
-    m_dictionaryPath = TextCodec::toPathBytes(store.readString(SettingsStore::Dictionary));
+    // Written while no dictionary was open, the name stands for none, not for a file.
+    const QString dictionary = store.readString(SettingsStore::Dictionary);
+    if (dictionary != QLatin1String(NoDictionaryOpen))
+        m_dictionaryFile.Bind(TextCodec::toPathBytes(dictionary));
     const auto setColumnWidth = [this](int column, int width) {
         m_ui->PossibleGrid->setColWidth(column, width);
         m_ui->SelectedGrid->setColWidth(column, m_ui->PossibleGrid->colWidth(column));
@@ -380,7 +382,10 @@ void TMainForm::FormClose()
 {
     {
         SettingsStore store(SettingsStore::Mode::Create);
-        store.writeString(SettingsStore::Dictionary, DictionaryPath());
+        const std::string &dictionary = m_dictionaryFile.Path();
+        store.writeString(SettingsStore::Dictionary, dictionary.empty()
+                                                         ? QString::fromLatin1(NoDictionaryOpen)
+                                                         : TextCodec::fromPathBytes(dictionary));
         const std::pair<const Platform::IntegerSetting &, int> values[] = {
             {SettingsStore::FormTop, y()},
             {SettingsStore::FormLeft, x()},
@@ -439,27 +444,16 @@ bool TMainForm::OpenDictionary()
     const std::optional<QString> chosen = Platform::getOpenFileName(this, request);
     // The dictionary in use is kept on a cancel or a failed open as long as it can still be
     // read, so that it is not forgotten at exit.
-    const std::string previous =
-        m_dictionaryFile.Path().empty() ? m_dictionaryPath : m_dictionaryFile.Path();
-    const auto keepPrevious = [&] {
-        if (canOpen(previous)) {
-            m_dictionaryPath = previous;
-            if (m_dictionaryFile.Path() != previous)
-                m_dictionaryFile.Bind(previous);
-        } else {
-            m_dictionaryPath = NoDictionaryOpen.toStdString();
-        }
-    };
+    const std::string previous = m_dictionaryFile.Path();
+    const auto keepPrevious = [&] { m_dictionaryFile.Bind(canOpen(previous) ? previous : ""); };
     if (!chosen) {
         keepPrevious();
         return false;
     }
     m_proposedDictionary = *chosen;
-    m_dictionaryFile.Close();
-    m_dictionaryPath = TextCodec::toPathBytes(*chosen);
-    m_dictionaryFile.Bind(m_dictionaryPath);
+    m_dictionaryFile.Bind(TextCodec::toPathBytes(*chosen));
     if (!m_dictionaryFile.Reset()) {
-        showDictionaryWarning(this, Numra::DictionaryError::CouldNotOpen, m_dictionaryPath,
+        showDictionaryWarning(this, Numra::DictionaryError::CouldNotOpen, m_dictionaryFile,
                               "Open1Click");
         keepPrevious();
         return false;
@@ -478,7 +472,7 @@ void TMainForm::BuildAffixTable()
         error = Numra::ReadAffixTable(m_dictionaryFile, m_affixTable);
     }
     if (error == Numra::DictionaryError::ReadError)
-        showDictionaryWarning(this, error, m_dictionaryPath, "BuildAffixTable");
+        showDictionaryWarning(this, error, m_dictionaryFile, "BuildAffixTable");
 }
 
 void TMainForm::Open1Click()

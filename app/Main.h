@@ -49,7 +49,6 @@ class TMainForm : public QMainWindow
     Q_OBJECT
 
 public:
-    static inline const QString NoDictionaryOpen = QStringLiteral("No Dictionary Open");
     static constexpr int PointerCount = 10;
     // The rows each list has room for: candidates, phrase (one a slot), affixes.
     static constexpr int CandidateRows = 5000;
@@ -67,7 +66,7 @@ public:
     TAffixForm *affixForm() const { return m_affixForm; }
     TSuggestForm *suggestForm() const { return m_suggestForm; }
 
-    const std::string &dictionaryPathRef() const { return m_dictionaryPath; }
+    // The dictionary in use, or "No Dictionary Open"; its file holds the one path.
     QString DictionaryPath() const;
     Numra::DictionaryFile &DictionaryFile() { return m_dictionaryFile; }
     const Numra::AffixTable &AffixTable() const { return m_affixTable; }
@@ -162,7 +161,6 @@ private:
     TNotifyForm *m_notifyForm = nullptr;
     TSuggestForm *m_suggestForm = nullptr;
 
-    std::string m_dictionaryPath = NoDictionaryOpen.toStdString();
     Numra::DictionaryFile m_dictionaryFile;
     Numra::AffixTable m_affixTable;
     std::optional<Numra::RankingData> m_ranking;

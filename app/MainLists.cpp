@@ -88,7 +88,7 @@ void TMainForm::ConvertBtnClick()
     if (outcome.error == Numra::DictionaryError::None)
         ShowConversionStatus(outcome.examined, seconds);
     else
-        showDictionaryWarning(this, outcome.error, m_dictionaryPath, "ConvertBtnClick");
+        showDictionaryWarning(this, outcome.error, m_dictionaryFile, "ConvertBtnClick");
 }
 
 void TMainForm::ClearCandidates()

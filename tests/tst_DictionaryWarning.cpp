@@ -31,6 +31,8 @@ private slots:
         QTest::newRow("a UTF-8 path")
             << int(DictionaryError::ReadError) << QByteArray("/\xC3\xA9t\xC3\xA9.txt")
             << QStringList{"Error Reading Dictionary /\u00E9t\u00E9.txt"};
+        QTest::newRow("none bound") << int(DictionaryError::CouldNotOpen) << QByteArray()
+                                    << QStringList{"Can Not Open No Dictionary Open in Handler"};
     }
     void warning()
     {
@@ -39,7 +41,8 @@ private slots:
         QFETCH(QStringList, warnings);
         QStringList shown;
         Platform::setWarningHandler([&](const QString &text) { shown += text; });
-        showDictionaryWarning(nullptr, DictionaryError(error), path.toStdString(), "Handler");
+        const Numra::DictionaryFile dictionary(path.toStdString());
+        showDictionaryWarning(nullptr, DictionaryError(error), dictionary, "Handler");
         QCOMPARE(shown, warnings);
     }
 

@@ -40,8 +40,7 @@ constexpr int DictionaryLines = 9;
 // One lookup window over a dictionary of the test's own, as the main window would own it.
 struct LookupWindow
 {
-    explicit LookupWindow(const QString &path)
-        : dictionaryPath(path.toStdString()), file(dictionaryPath), form(file, dictionaryPath)
+    explicit LookupWindow(const QString &path) : file(path.toStdString()), form(file)
     {
         form.show();
     }
@@ -84,7 +83,6 @@ struct LookupWindow
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
     }
 
-    std::string dictionaryPath;
     Numra::DictionaryFile file;
     TLookupForm form;
     // Every refill of the results must keep the model's signals consistent.
@@ -403,9 +401,8 @@ void tst_LookUp::position()
                 settings.writeString(name, value.toString());
         }
     }
-    std::string path = "d.txt";
-    Numra::DictionaryFile file(path);
-    const TLookupForm form(file, path);
+    Numra::DictionaryFile file("d.txt");
+    const TLookupForm form(file);
     QCOMPARE(form.pos(), position);
 }
 
@@ -416,8 +413,7 @@ void tst_LookUp::openFailureKeepsResults()
     const QString status = w->status();
 
     const QString missing = m_dir->filePath(QStringLiteral("gone/Numra Dictionary.txt"));
-    w->dictionaryPath = missing.toStdString();
-    w->file.Bind(w->dictionaryPath);
+    w->file.Bind(missing.toStdString());
     w->button("ConvertBtn")->click();
 
     QCOMPARE(m_warnings, QStringList{"Can Not Open " + missing + " in ConvertBtnClick"});
@@ -437,8 +433,7 @@ void tst_LookUp::readFailure()
     const QString status = w->status();
 
     // Opens, but its first read fails: nothing at address 0 is mapped.
-    w->dictionaryPath = "/proc/self/mem";
-    w->file.Bind(w->dictionaryPath);
+    w->file.Bind("/proc/self/mem");
     w->button("ConvertBtn")->click();
 
     QCOMPARE(m_warnings, QStringList{"Error Reading Dictionary /proc/self/mem"});

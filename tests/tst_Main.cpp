@@ -37,6 +37,7 @@ private slots:
     void windowOffScreenIsBroughtBack();
     void openCancelled_data();
     void openCancelled();
+    void noDictionaryStoredIsNoFile();
     void openOfFileThatCannotBeOpened();
     void openRebuildsAndConverts();
     void columnWidthsMirrorOnlyWhenReady();
@@ -204,7 +205,8 @@ void tst_Main::missingOrUnreadableValue()
     TMainForm &main = f.start(false);
     QCOMPARE(f.dialogs.size(), dialogsShown);
     QCOMPARE(main.y() == 77, topApplied);
-    QCOMPARE(main.DictionaryPath(), dictionaryExists ? dictionary : TMainForm::NoDictionaryOpen);
+    QCOMPARE(main.DictionaryPath(),
+             dictionaryExists ? dictionary : QStringLiteral("No Dictionary Open"));
 }
 
 void tst_Main::sizeBelowMinimumIsRaised()
@@ -266,10 +268,28 @@ void tst_Main::openCancelled()
     QVERIFY(f.warnings.isEmpty());
     QCOMPARE(main.windowTitle(), caption);
     QCOMPARE(main.DictionaryPath(),
-             dictionaryStillThere ? dictionary : TMainForm::NoDictionaryOpen);
+             dictionaryStillThere ? dictionary : QStringLiteral("No Dictionary Open"));
     main.close();
     QCOMPARE(f.setting("Dictionary").toString(),
-             dictionaryStillThere ? dictionary : TMainForm::NoDictionaryOpen);
+             dictionaryStillThere ? dictionary : QStringLiteral("No Dictionary Open"));
+}
+
+// The name the settings keep while no dictionary is open must not open a file of that name.
+void tst_Main::noDictionaryStoredIsNoFile()
+{
+    MainFixture f;
+    const QString named = f.path(QStringLiteral("No Dictionary Open"));
+    QFile::copy(f.writeDictionary(Dictionary), named);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(f.path(QString()));
+    f.writeSettings(QStringLiteral("No Dictionary Open"));
+    f.dialogAnswer.reset();
+    TMainForm &main = f.start(false);
+    QDir::setCurrent(before);
+    QCOMPARE(f.dialogs.size(), 1);
+    QCOMPARE(main.windowTitle(), QStringLiteral("Numra No Dictionary Open"));
+    main.close();
+    QCOMPARE(f.setting("Dictionary").toString(), QStringLiteral("No Dictionary Open"));
 }
 
 void tst_Main::openOfFileThatCannotBeOpened()

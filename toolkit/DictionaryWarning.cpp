@@ -8,10 +8,17 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-void showDictionaryWarning(QWidget *parent, Numra::DictionaryError error,
-                           std::string_view pathBytes, const char *handler)
+QString dictionaryName(const Numra::DictionaryFile &dictionary)
 {
-    const QString path = TextCodec::fromPathBytes(pathBytes);
+    if (dictionary.Path().empty())
+        return QCoreApplication::translate("DictionaryWarning", NoDictionaryOpen);
+    return TextCodec::fromPathBytes(dictionary.Path());
+}
+
+void showDictionaryWarning(QWidget *parent, Numra::DictionaryError error,
+                           const Numra::DictionaryFile &dictionary, const char *handler)
+{
+    const QString path = dictionaryName(dictionary);
     switch (error) {
     case Numra::DictionaryError::None:
         return;

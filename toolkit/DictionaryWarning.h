@@ -9,12 +9,18 @@
 
 class QWidget;
 
+// What the settings hold, and the caption and messages show, while no dictionary is open.
+inline constexpr char NoDictionaryOpen[] =
+    QT_TRANSLATE_NOOP("DictionaryWarning", "No Dictionary Open");
+
+// The dictionary's path as the windows show it, NoDictionaryOpen (translated) when none is bound.
+QString dictionaryName(const Numra::DictionaryFile &dictionary);
+
 // The warning after a pass that could not open the dictionary ("Can Not Open <path> in
 // <handler>") or read it through ("Error Reading Dictionary <path>"); none after one that could.
-// pathBytes is the path as the core holds it; handler names the place, as the messages always
-// have.
+// handler names the place, as the messages always have.
 void showDictionaryWarning(QWidget *parent, Numra::DictionaryError error,
-                           std::string_view pathBytes, const char *handler);
+                           const Numra::DictionaryFile &dictionary, const char *handler);
 
 // Seconds as the status texts show them (Numra::FormatSeconds), in the user's decimal separator.
 QString secondsText(double seconds);

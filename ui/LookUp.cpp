@@ -34,12 +34,10 @@ constexpr int DesignColumnWidth = 180;
 
 } // namespace
 
-TLookupForm::TLookupForm(Numra::DictionaryFile &dictionary, const std::string &dictionaryPath,
-                         QWidget *parent)
+TLookupForm::TLookupForm(Numra::DictionaryFile &dictionary, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TLookupForm>()), m_dictionary(dictionary),
-      m_dictionaryPath(dictionaryPath)
+      ui(std::make_unique<Ui::TLookupForm>()), m_dictionary(dictionary)
 {
     ui->setupUi(this);
     ui->WordToConvert->setFont(Look::withPixelSize(font(), 16));
@@ -141,7 +139,7 @@ void TLookupForm::ConvertBtnClick()
     }
     if (outcome.error != Numra::DictionaryError::None) {
         hourglass.reset();
-        showDictionaryWarning(this, outcome.error, m_dictionaryPath, "ConvertBtnClick");
+        showDictionaryWarning(this, outcome.error, m_dictionary, "ConvertBtnClick");
         return;
     }
 

@@ -26,9 +26,7 @@ class TLookupForm : public QDialog
     Q_OBJECT
 
 public:
-    // dictionaryPath is the main window's own path, read whenever a message names the file.
-    TLookupForm(Numra::DictionaryFile &dictionary, const std::string &dictionaryPath,
-                QWidget *parent = nullptr);
+    TLookupForm(Numra::DictionaryFile &dictionary, QWidget *parent = nullptr);
     ~TLookupForm() override;
 
     // Writes where the window stands (and what it remembers) into the program's settings.
@@ -56,5 +54,4 @@ private:
     std::unique_ptr<Ui::TLookupForm> ui;
     LookupResultModel *m_results = nullptr;
     Numra::DictionaryFile &m_dictionary;
-    const std::string &m_dictionaryPath;
 };

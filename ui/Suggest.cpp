@@ -21,12 +21,10 @@
 
 using Platform::SettingsStore;
 
-TSuggestForm::TSuggestForm(Numra::DictionaryFile &dictionary, const std::string &dictionaryPath,
-                           QWidget *parent)
+TSuggestForm::TSuggestForm(Numra::DictionaryFile &dictionary, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TSuggestForm>()), m_dictionary(dictionary),
-      m_dictionaryPath(dictionaryPath)
+      ui(std::make_unique<Ui::TSuggestForm>()), m_dictionary(dictionary)
 {
     ui->setupUi(this);
 
@@ -125,7 +123,7 @@ bool TSuggestForm::rank()
     ui->CopyBtn->setEnabled(shown > 0);
     if (!read) {
         ui->StatusText->clear();
-        showDictionaryWarning(this, m_found->Error(), m_dictionaryPath, "Suggest1Click");
+        showDictionaryWarning(this, m_found->Error(), m_dictionary, "Suggest1Click");
         return false;
     }
     showStatus(shown, seconds);

@@ -33,9 +33,7 @@ class TSuggestForm : public QDialog
 public:
     static constexpr int ShownPhrases = 100;
 
-    // dictionaryPath is the main window's own path, read whenever a message names the file.
-    TSuggestForm(Numra::DictionaryFile &dictionary, const std::string &dictionaryPath,
-                 QWidget *parent = nullptr);
+    TSuggestForm(Numra::DictionaryFile &dictionary, QWidget *parent = nullptr);
     ~TSuggestForm() override;
 
     // One pass over the dictionary for the number text as the field shows it, ranked by the
@@ -73,7 +71,6 @@ private:
     std::unique_ptr<Ui::TSuggestForm> ui;
     SuggestionModel *m_phrases = nullptr;
     Numra::DictionaryFile &m_dictionary;
-    const std::string &m_dictionaryPath;
     // What the last Suggest was asked for, so that an option ranks the same number again.
     std::string m_number;
     const Numra::RankingData *m_ranking = nullptr;
