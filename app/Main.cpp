@@ -11,7 +11,6 @@
 #include "toolkit/Grid.h"
 #include "toolkit/ListModels.h"
 #include "toolkit/Look.h"
-#include "toolkit/PicturePlayer.h"
 #include "toolkit/TextCodec.h"
 #include "ui/AboutNumra.h"
 #include "ui/AffixUnit.h"
@@ -31,37 +30,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <chrono>
-
 using Platform::SettingsStore;
 
 namespace {
-
-struct PointerPlace
-{
-    const char *name;
-    int left;
-    int top;
-    const char *picture;
-};
-
-// Each pointer overlaps the edge of its button, and the button is drawn over it.
-constexpr std::array<PointerPlace, TMainForm::PointerCount> PointerPlaces = {{
-    {"ConvertWormLeft", 4, 108, "worm-left"},
-    {"ConvertWormTop", 40, 84, "worm-upper"},
-    {"ConvertWormRight", 90, 108, "worm-right"},
-    {"ClearWormLeft", 4, 144, "worm-left"},
-    {"ClearWormRight", 90, 142, "worm-right"},
-    {"CopyWormLeft", 4, 176, "worm-left"},
-    {"CopyWormRight", 90, 180, "worm-right"},
-    {"LookupWormLeft", 4, 212, "worm-left"},
-    {"LookupWormBottom", 48, 226, "worm-lower"},
-    {"LookupWormRight", 90, 212, "worm-right"},
-}};
-
-constexpr int IdleTicksBeforePointer = 120;
-constexpr int PointerVisibleTicks = 10;
-constexpr int TicksBetweenPointers = 20;
 
 // The user entering the field, by Tab, Shift+Tab, a click or a shortcut. A popup, a dialog or
 // the menu bar handing the focus back, and the program moving it, are not.
@@ -102,6 +73,7 @@ TMainForm::TMainForm(Numra::NumraState &state, WindowState &window, const QStrin
       m_window(window), m_givenDictionary(dictionary)
 {
     m_ui->setupUi(this);
+    m_field = NumberField(m_ui->Edit);
     move(SettingsStore::FormLeft.defaultValue, SettingsStore::FormTop.defaultValue);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -206,20 +178,9 @@ void TMainForm::setupGrids()
 
 void TMainForm::setupPointers()
 {
-    for (int i = 0; i < PointerCount; ++i) {
-        const PointerPlace &place = PointerPlaces[i];
-        auto *pointer = new PicturePlayer(m_ui->Panel6);
-        pointer->setObjectName(QLatin1String(place.name));
-        pointer->load(QStringLiteral(":/pictures/%1.gif").arg(QLatin1String(place.picture)));
-        pointer->setGeometry(place.left, place.top, 33, 33);
-        pointer->setAttribute(Qt::WA_TransparentForMouseEvents);
-        pointer->setEnabled(false);
-        pointer->hide();
-        pointer->stackUnder(m_ui->ConvertBtn);
-        m_pointers[i] = pointer;
-    }
-    for (QWidget *button : {m_ui->ConvertBtn, m_ui->ClearBtn, m_ui->CopyBtn, m_ui->LookupBtn})
-        button->raise();
+    m_pointers = std::make_unique<IdlePointers>(
+        m_ui->Panel6,
+        std::array<QWidget *, 4>{m_ui->ConvertBtn, m_ui->ClearBtn, m_ui->CopyBtn, m_ui->LookupBtn});
     auto *timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("Timer1"));
     timer->setInterval(1000);
@@ -291,8 +252,6 @@ void TMainForm::FormCreate()
     logger.setExtraPageTitle(tr("How To Report Error"));
     logger.setExtraPageEnabled(true);
 
-    m_random.seed(
-        static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
     LoadSettings();
     m_ui->PossibleGrid->setCell(0, 0, tr("Candidate Word"));
     m_ui->PossibleGrid->setCell(1, 0, tr("Represents"));
@@ -523,20 +482,5 @@ void TMainForm::LookupBtnClick()
 
 void TMainForm::Timer1Timer()
 {
-    ++m_window.IdleCount;
-    ++m_window.PointerTickCount;
-    if (m_window.PointerTickCount > PointerVisibleTicks) {
-        for (PicturePlayer *pointer : m_pointers) {
-            pointer->hide();
-            pointer->stop();
-        }
-    }
-    if (m_window.IdleCount >= IdleTicksBeforePointer &&
-        m_window.PointerTickCount >= TicksBetweenPointers) {
-        std::uniform_int_distribution<int> draw(0, PointerCount - 1);
-        PicturePlayer *pointer = m_pointers[draw(m_random)];
-        m_window.PointerTickCount = 0;
-        pointer->show();
-        pointer->start();
-    }
+    m_pointers->Tick(m_window);
 }

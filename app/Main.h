@@ -5,20 +5,19 @@
 #include "core/DictionaryFile.h"
 #include "core/NumraGlobal.h"
 #include "core/RankingData.h"
+#include "toolkit/IdlePointers.h"
+#include "toolkit/NumberField.h"
 
 #include <QMainWindow>
 #include <QString>
 
-#include <array>
 #include <memory>
 #include <optional>
-#include <random>
 #include <vector>
 
 class AffixModel;
 class CandidateModel;
 class PhraseModel;
-class PicturePlayer;
 class QLabel;
 class TAboutForm;
 class TAffixForm;
@@ -33,23 +32,13 @@ namespace Ui {
 class TMainForm;
 }
 
-// What only the windows keep: timer ticks since the user last did something and since a pointer
-// last showed.
-struct WindowState
-{
-    std::int32_t IdleCount = 0;
-    std::int32_t PointerTickCount = 0;
-
-    void ResetIdleCount() { IdleCount = 0; }
-};
-
 // The main window: the number field, the candidate, phrase and affix lists, and the commands.
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    static constexpr int PointerCount = 10;
+    static constexpr int PointerCount = IdlePointers::Count;
     // The rows each list has room for: candidates, phrase (one a slot), affixes.
     static constexpr int CandidateRows = 5000;
     static constexpr int SelectedRows = Numra::SlotCount;
@@ -70,11 +59,11 @@ public:
     QString DictionaryPath() const;
     Numra::DictionaryFile &DictionaryFile() { return m_dictionaryFile; }
     const Numra::AffixTable &AffixTable() const { return m_affixTable; }
-    QString TypedNumber() const { return m_typedNumber; }
+    QString TypedNumber() const { return m_field.typedNumber(); }
     bool GridsReady() const { return m_gridsReady; }
-    PicturePlayer *pointer(int index) const { return m_pointers[index]; }
+    PicturePlayer *pointer(int index) const { return m_pointers->pointer(index); }
     QString statusText() const;
-    void seedRandom(unsigned seed) { m_random.seed(seed); }
+    void seedRandom(unsigned seed) { m_pointers->seedRandom(seed); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -131,26 +120,20 @@ private:
     void updateCaption();
     Numra::Placement placement() const;
 
-    // Every write of the program into the number field goes through here.
-    void setCoveredText(const QString &text);
-    QString coveredText() const;
     void showPhrase();
-    void rememberTypedNumber(const QString &text);
     void chooseCandidate(int row);
     // Covers each word's digits and puts the word in the phrase; nothing changes when a word's
     // digits are no longer free where it says.
     void chooseWords(const std::vector<Numra::PhraseSlot> &words);
-    // The words of chooseWords into the phrase, counted in m_phraseNumber; the field then shows
-    // them covered.
+    // The words of chooseWords into the phrase, counted in the field's phrase number; the field
+    // then shows them covered.
     void takeWords(const std::vector<Numra::PhraseSlot> &words);
-    // The phrase's words, and the number they count in, where they stand once the number is
-    // written again as after, which is before without some of its separators.
-    void movePhrase(const QString &before, const QString &after);
     void giveBack(int row);
     void chooseAffix(int row);
     bool canOpen(const std::string &path) const;
 
     std::unique_ptr<Ui::TMainForm> m_ui;
+    NumberField m_field{nullptr};
     Numra::NumraState &m_state;
     WindowState &m_window;
     QLabel *m_statusText = nullptr;
@@ -167,16 +150,10 @@ private:
     std::string m_rankingDictionary; // the dictionary m_ranking was read for
     QString m_proposedDictionary;
     QString m_givenDictionary;
-    QString m_typedNumber;
-    // The number text the phrase's positions count in, without used-digit marks: the field
-    // shows it with the phrase's digits covered (coveredText).
-    QString m_phraseNumber;
     bool m_gridsReady = false;
-    bool m_writingField = false;
     CandidateModel *m_candidates = nullptr;
     PhraseModel *m_phrase = nullptr;
     AffixModel *m_affixes = nullptr;
 
-    std::array<PicturePlayer *, PointerCount> m_pointers{};
-    std::mt19937 m_random;
+    std::unique_ptr<IdlePointers> m_pointers;
 };

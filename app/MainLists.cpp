@@ -12,12 +12,12 @@
 #include "toolkit/Grid.h"
 #include "toolkit/ListModels.h"
 #include "toolkit/Look.h"
+#include "toolkit/NumberField.h"
 #include "toolkit/TextCodec.h"
 #include "ui/AffixUnit.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QScopedValueRollback>
 
 #include <optional>
 
@@ -35,18 +35,6 @@ std::string fieldBytes(const QString &text)
     return TextCodec::toFieldBytes(text);
 }
 
-// Numra::Trim for the text as typed, whose characters the field's bytes may not all hold.
-QString trimBlank(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && Numra::IsBlank(text[first].unicode()))
-        ++first;
-    while (last > first && Numra::IsBlank(text[last - 1].unicode()))
-        --last;
-    return text.mid(first, last - first);
-}
-
 } // namespace
 
 Numra::Placement TMainForm::placement() const
@@ -62,7 +50,7 @@ void TMainForm::ConvertBtnClick()
 {
     m_window.ResetIdleCount();
     const QString text = m_ui->Edit->text();
-    rememberTypedNumber(text);
+    m_field.rememberTyped(text);
     QElapsedTimer started;
     started.start();
 
@@ -131,7 +119,7 @@ void TMainForm::UpdateConvertBtn()
 void TMainForm::UpdateCopyBtn()
 {
     const QString text = m_ui->Edit->text();
-    m_ui->CopyBtn->setEnabled(!trimBlank(text).isEmpty() &&
+    m_ui->CopyBtn->setEnabled(!NumberField::trimBlank(text).isEmpty() &&
                               !Numra::Trim(m_state.SelectedPhrase.Slot(1).word).empty() &&
                               Numra::FirstDigitPos(fieldBytes(text)) == 0);
 }
@@ -143,7 +131,7 @@ void TMainForm::EditEnter()
     ClearCandidates();
     ClearAffixList();
     if (m_ui->Edit->text().contains(UsedDigitMarkChar)) {
-        setCoveredText(m_typedNumber);
+        m_field.write(m_field.typedNumber());
         UpdateConvertBtn();
     }
 }
@@ -153,7 +141,7 @@ void TMainForm::EditChange()
     m_window.ResetIdleCount();
     // Every change but the program's own writes is the user's: an undo back to the text the
     // program wrote clears the field's modified flag, yet it is an edit all the same.
-    if (m_writingField)
+    if (m_field.writing())
         return;
     UpdateConvertBtn();
     ClearSelectedList();
@@ -168,32 +156,6 @@ void TMainForm::PossibleGridRowChosen(int record)
 {
     m_window.ResetIdleCount();
     chooseCandidate(record + 1);
-}
-
-void TMainForm::setCoveredText(const QString &text)
-{
-    // Written by the program, so it does not count as the user's edit.
-    const QScopedValueRollback writing(m_writingField, true);
-    m_ui->Edit->setText(text);
-}
-
-QString TMainForm::coveredText() const
-{
-    QString text = m_phraseNumber;
-    const std::vector<bool> covered =
-        m_state.SelectedPhrase.CoveredPositions(static_cast<std::size_t>(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (covered[static_cast<std::size_t>(i)])
-            text[i] = UsedDigitMarkChar;
-    }
-    return text;
-}
-
-void TMainForm::rememberTypedNumber(const QString &text)
-{
-    // Copy wants the number as typed; a text with used digits is no longer that.
-    if (!text.contains(UsedDigitMarkChar))
-        m_typedNumber = text.left(Numra::ShortStringMax);
 }
 
 void TMainForm::chooseCandidate(int row)
@@ -219,7 +181,7 @@ void TMainForm::chooseWords(const std::vector<Numra::PhraseSlot> &words)
     if (!Numra::WordsFree(fieldBytes(shown), words))
         return;
     if (m_state.SelectedPhrase.Text().empty())
-        m_phraseNumber = shown;
+        m_field.startPhrase();
     takeWords(words);
 }
 
@@ -232,7 +194,7 @@ void TMainForm::takeWords(const std::vector<Numra::PhraseSlot> &words)
         m_state.SelectedPhrase.Choose(word.word, word.digits, word.position);
         m_state.SelectedPhrase.Rearrange();
     }
-    setCoveredText(coveredText());
+    m_field.showCovered(m_state.SelectedPhrase);
     const Numra::PhraseSlot &last = words.back();
     m_state.SelectedWord = last.word;
     m_state.SelectedNumber = last.digits;
@@ -240,30 +202,6 @@ void TMainForm::takeWords(const std::vector<Numra::PhraseSlot> &words)
     SortSelectedList();
     ListAffixes(last.word, last.digits, last.position);
     UpdateConvertBtn();
-}
-
-void TMainForm::movePhrase(const QString &before, const QString &after)
-{
-    // Only separators were taken out, so the characters kept come in their order.
-    std::vector<std::int32_t> moved(static_cast<std::size_t>(before.size()) + 1, 0);
-    qsizetype kept = 0;
-    for (qsizetype i = 0; i < before.size(); ++i) {
-        if (kept < after.size() && before[i] == after[kept])
-            moved[static_cast<std::size_t>(i) + 1] = static_cast<std::int32_t>(++kept);
-    }
-    Numra::Phrase &phrase = m_state.SelectedPhrase;
-    for (int slot = 1; slot <= SlotCount; ++slot) {
-        const Numra::PhraseSlot &s = phrase.Slot(slot);
-        if (s.position >= 1 && s.position <= before.size())
-            phrase.Put(slot, s.word, s.digits, moved[static_cast<std::size_t>(s.position)]);
-    }
-    // The number the phrase counts in loses the same separators.
-    QString number;
-    for (qsizetype i = 0; i < m_phraseNumber.size(); ++i) {
-        if (moved[static_cast<std::size_t>(i) + 1] != 0)
-            number += m_phraseNumber[i];
-    }
-    m_phraseNumber = number;
 }
 
 void TMainForm::showPhrase()
@@ -298,7 +236,7 @@ void TMainForm::giveBack(int row)
     if (row < 1 || row > SlotCount)
         return;
     m_state.SelectedPhrase.GiveBack(row);
-    setCoveredText(coveredText());
+    m_field.showCovered(m_state.SelectedPhrase);
     ClearAffixList();
     SortSelectedList();
     UpdateConvertBtn();
@@ -307,7 +245,7 @@ void TMainForm::giveBack(int row)
 void TMainForm::CopyBtnClick()
 {
     m_window.ResetIdleCount();
-    QString text = trimBlank(m_typedNumber) + QLatin1Char(',');
+    QString text = NumberField::trimBlank(m_field.typedNumber()) + QLatin1Char(',');
     const std::string words = m_state.SelectedPhrase.Text();
     if (!words.empty())
         text += QLatin1Char(' ') + TextCodec::fromDictionary(words);
@@ -322,7 +260,7 @@ void TMainForm::ClearBtnClick()
     ClearSelectedList();
     ClearCandidates();
     ClearAffixList();
-    setCoveredText(QString());
+    m_field.write(QString());
     UpdateConvertBtn();
 }
 
@@ -370,13 +308,13 @@ void TMainForm::AffixOkBtnClick(const QString &word, const QString &represents)
         return;
     ClearAffixList();
     if (m_state.AffixPosition < 1 ||
-        m_state.AffixPosition - 1 + represents.size() > m_phraseNumber.size())
+        m_state.AffixPosition - 1 + represents.size() > m_field.phraseNumberLength())
         return;
     const std::string wordBytes = TextCodec::toDictionary(word);
     // One byte a character, as the field counts them.
     const std::string digitBytes = fieldBytes(represents);
     phrase.Put(slot, wordBytes, digitBytes, m_state.AffixPosition);
-    setCoveredText(coveredText());
+    m_field.showCovered(m_state.SelectedPhrase);
     m_phrase->showPhrase(m_phrase->gridRowCount());
     m_state.SelectedWord = wordBytes;
     m_state.SelectedNumber = digitBytes;
@@ -391,13 +329,13 @@ void TMainForm::SuggestionChosen(const QString &numberText,
     const QString shown = m_ui->Edit->text();
     // No conversion need have run on the number as typed; Copy wants it, and entering the field
     // brings it back, separators and all.
-    rememberTypedNumber(shown);
+    m_field.rememberTyped(shown);
     if (!Numra::WordsFree(fieldBytes(numberText), words))
         return;
     if (m_state.SelectedPhrase.Text().empty())
-        m_phraseNumber = shown;
+        m_field.startPhrase();
     if (numberText != shown)
-        movePhrase(shown, numberText);
+        m_field.movePhrase(m_state.SelectedPhrase, shown, numberText);
     takeWords(words);
 }
 
