@@ -47,8 +47,8 @@ struct SettingsStep
 class SettingsStore
 {
 public:
-    // Present but empty when the key holds no "Dictionary"; with no key the main window keeps
-    // its own "No Dictionary Open".
+    // Present but empty when the key holds no "Dictionary"; "No Dictionary Open" while none was
+    // open.
     static inline const StringSetting Dictionary{QStringLiteral("Dictionary"), QString()};
     static inline const IntegerSetting FormTop{QStringLiteral("Form Top"), 55};
     static inline const IntegerSetting FormLeft{QStringLiteral("Form Left"), 357};

@@ -70,6 +70,14 @@ Affix%20Left=100
 Affix%20Width=300
 Affix%20Word%20Width=100
 Affix%20Number%20Width=100
+Suggest%20Top=100
+Suggest%20Left=100
+Suggest%20Width=480
+Suggest%20Height=340
+Suggest%20Phrase%20Width=200
+Suggest%20Vanity%20Width=200
+Suggest%20Area%20Code%20Words=0
+Suggest%20Offensive%20Words=0
 NotifyCount=50
 EOF
 }

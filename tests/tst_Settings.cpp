@@ -1,5 +1,7 @@
 #include "platform/Settings.h"
 
+#include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -31,6 +33,7 @@ private slots:
     void readInOrder();
     void bySetting_data();
     void bySetting();
+    void scriptsWriteEverySetting();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -142,6 +145,33 @@ void tst_Settings::bySetting()
         QCOMPARE(store.readString(Named.name), std::optional<QString>(text));
         QCOMPARE(store.readInteger(SettingsStore::NotifyCount.name),
                  std::optional<std::int32_t>(number.toInt()));
+    }
+}
+
+// The scripts that run Numra unattended write its settings themselves; a setting they miss, or
+// name differently, makes the window stop at start-up to ask for a dictionary.
+void tst_Settings::scriptsWriteEverySetting()
+{
+    const QString file = m_dir->filePath(QStringLiteral("script.conf"));
+    QProcess bash;
+    bash.start(QStringLiteral("bash"), {QStringLiteral("-c"),
+                                        QStringLiteral("source \"$0/scripts/lib.sh\" && "
+                                                       "write_settings \"$1\" /d.txt"),
+                                        QStringLiteral(NUMRA_SOURCE_DIR), file});
+    QVERIFY(bash.waitForFinished());
+    QCOMPARE(bash.exitCode(), 0);
+
+    const QSettings written(file, QSettings::IniFormat);
+    QStringList expected = SettingsStore::IntegerNames;
+    expected << SettingsStore::Dictionary.name;
+    QStringList keys = written.allKeys();
+    keys.sort();
+    expected.sort();
+    QCOMPARE(keys, expected);
+    for (const QString &name : SettingsStore::IntegerNames) {
+        bool number = false;
+        written.value(name).toString().toInt(&number);
+        QVERIFY2(number, qPrintable(name));
     }
 }
 
