@@ -26,46 +26,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 
 using Platform::SettingsStore;
-
-namespace {
-
-// The user entering the field, by Tab, Shift+Tab, a click or a shortcut. A popup, a dialog or
-// the menu bar handing the focus back, and the program moving it, are not.
-bool entersByUser(Qt::FocusReason reason)
-{
-    switch (reason) {
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::MouseFocusReason:
-    case Qt::ShortcutFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Tab enters a radio group at its checked button, from where the arrows check as they move.
-// Qt alone lets Tab in at whichever button last had the focus, at first the first one.
-void tabOnlyToChecked(const std::array<QRadioButton *, 3> &group)
-{
-    for (QRadioButton *button : group) {
-        const Qt::FocusPolicy policy = button->focusPolicy();
-        button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
-                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
-    }
-}
-
-QIcon picture(const char *name)
-{
-    return QIcon(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
-}
-
-} // namespace
 
 TMainForm::TMainForm(Numra::NumraState &state, WindowState &window, const QString &dictionary,
                      QWidget *parent)
@@ -162,18 +126,6 @@ void TMainForm::setupGrids()
     m_ui->Splitter->setStretchFactor(0, 1);
     m_ui->Splitter->setStretchFactor(1, 0);
     m_ui->Splitter->setSizes({1000, SettingsStore::SelectedPanelHeight.defaultValue});
-
-    m_ui->ConvertBtn->setIcon(picture("convert"));
-    m_ui->ConvertBtn->setDefault(true);
-    m_ui->ClearBtn->setIcon(picture("clear"));
-    m_ui->CopyBtn->setIcon(picture("copy"));
-    m_ui->LookupBtn->setIcon(picture("lookup"));
-    m_ui->Open1->setIcon(picture("open"));
-    m_ui->Exit1->setIcon(picture("exit"));
-    m_ui->Contents1->setIcon(picture("contents"));
-    m_ui->About1->setIcon(picture("about"));
-    m_ui->Notify1->setIcon(picture("notify"));
-    m_ui->Suggest1->setIcon(picture("suggest"));
 }
 
 void TMainForm::setupPointers()
@@ -196,16 +148,16 @@ void TMainForm::connectHandlers()
     connect(ui.CopyBtn, &QPushButton::clicked, this, &TMainForm::CopyBtnClick);
     connect(ui.LookupBtn, &QPushButton::clicked, this, &TMainForm::LookupBtnClick);
     // Only checking a placement that was not checked runs the search.
-    const std::array placements{ui.LeftBtn, ui.RightBtn, ui.AnyPointBtn};
-    for (QRadioButton *button : placements) {
-        connect(button, &QRadioButton::toggled, this, [this, placements](bool checked) {
+    const QList<QAbstractButton *> placements{ui.LeftBtn, ui.RightBtn, ui.AnyPointBtn};
+    for (QAbstractButton *button : placements) {
+        connect(button, &QAbstractButton::toggled, this, [this, placements](bool checked) {
             if (!checked)
                 return;
-            tabOnlyToChecked(placements);
+            Look::tabOnlyToChecked(placements);
             ConvertBtnClick();
         });
     }
-    tabOnlyToChecked(placements);
+    Look::tabOnlyToChecked(placements);
     connect(ui.Open1, &QAction::triggered, this, &TMainForm::Open1Click);
     connect(ui.Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(ui.Contents1, &QAction::triggered, this, &TMainForm::Contents1Click);
@@ -385,7 +337,7 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_ui->Edit && event->type() == QEvent::FocusIn &&
-        entersByUser(static_cast<QFocusEvent *>(event)->reason()))
+        Look::entersByUser(static_cast<QFocusEvent *>(event)->reason()))
         EditEnter();
     return QMainWindow::eventFilter(watched, event);
 }

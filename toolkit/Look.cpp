@@ -1,5 +1,7 @@
 #include "toolkit/Look.h"
 
+#include <QAbstractButton>
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -56,6 +58,28 @@ void keepOnScreen(QWidget *window)
                    std::min(window->height(), available.height()));
     if (lost)
         window->move(available.topLeft());
+}
+
+bool entersByUser(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void tabOnlyToChecked(const QList<QAbstractButton *> &group)
+{
+    for (QAbstractButton *button : group) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                   : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
 }
 
 } // namespace Look

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QStyle>
 
+class QAbstractButton;
 class QLabel;
 class QWidget;
 
@@ -23,5 +24,14 @@ void setElidedText(QLabel *label, const QString &text);
 // A window restored onto a monitor that is gone comes back onto the primary screen; one larger
 // than the screen it lies on is shrunk to that screen.
 void keepOnScreen(QWidget *window);
+
+// The user entering a control, by Tab, Shift+Tab, a click or a shortcut. A popup, a dialog or
+// the menu bar handing the focus back, and the program moving it, are not.
+bool entersByUser(Qt::FocusReason reason);
+
+// Tab enters a radio group at its checked button, from where the arrows check as they move.
+// Qt alone lets Tab in at whichever button last had the focus, at first the first one. Call it
+// again whenever another button is checked.
+void tabOnlyToChecked(const QList<QAbstractButton *> &group);
 
 } // namespace Look
