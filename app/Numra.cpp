@@ -4,8 +4,12 @@
 #include "app/NumraWindows.h"
 #include "toolkit/ErrorLogger.h"
 #include "toolkit/NumraApplication.h"
+#include "toolkit/Translations.h"
 
 #include <QCommandLineParser>
+#include <QLocale>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -21,6 +25,13 @@ int main(int argc, char *argv[])
         QCoreApplication::translate("main", "Use FILE as the dictionary, as File > Open would."),
         QStringLiteral("FILE"));
     options.addOption(dictionary);
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QCoreApplication::translate("main",
+                                    "Show the windows in the language CODE (de, fr ...) instead of "
+                                    "the system's; en for English."),
+        QStringLiteral("CODE"));
+    options.addOption(language);
 
     // Answered before the window system is asked for: they need no display. What else is
     // wrong with the arguments (the window system's own among them) is told once it is there.
@@ -38,6 +49,13 @@ int main(int argc, char *argv[])
     NumraApplication app(argc, argv);
     SetUpApplication();
     options.process(app);
+    const QString requested = options.value(language);
+    const QString shown =
+        Translations::choose(requested, QLocale::system().uiLanguages(), Translations::available());
+    if (shown.isEmpty() && !requested.isEmpty() && !requested.startsWith(QLatin1String("en")))
+        std::fprintf(stderr, "Numra: no translation into %s; the windows stay in English\n",
+                     qPrintable(requested));
+    Translations::install(app, shown);
     NumraWindows windows(options.value(dictionary));
     // After the main window has set the log file, so that a crash report lands beside it.
     ErrorLogger::instance().installCrashHandler();

@@ -3,9 +3,11 @@ set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # What every configure and build needs; python3 too, as tests/CMakeLists.txt finds it then, and
-# Qt's private headers, by which the tests switch accessibility on as a screen reader does.
+# Qt's private headers, by which the tests switch accessibility on as a screen reader does;
+# Qt's translation tools, which compile the interface's translations, and Qt's own translations
+# (the buttons of its dialogs), which the tests of a translated window load.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
-    libbackward-cpp-dev libdw-dev python3)
+    libbackward-cpp-dev libdw-dev python3 qt6-l10n-tools qt6-translations-l10n)
 
 install_missing() {
     local missing=()

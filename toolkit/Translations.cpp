@@ -1,0 +1,71 @@
+#include "toolkit/Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+const QString Resources = QStringLiteral(":/translations");
+
+// "de-DE", "de_DE" and "DE" are all German.
+QString languageOf(const QString &code)
+{
+    return code.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+}
+
+} // namespace
+
+namespace Translations {
+
+QStringList available()
+{
+    QStringList languages;
+    const QStringList files =
+        QDir(Resources).entryList({QStringLiteral("numra_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString &file : files)
+        languages += file.mid(6, file.size() - 9);
+    return languages;
+}
+
+QString choose(const QString &requested, const QStringList &userLanguages,
+               const QStringList &available)
+{
+    if (!requested.isEmpty()) {
+        const QString language = languageOf(requested);
+        return available.contains(language) ? language : QString();
+    }
+    for (const QString &code : userLanguages) {
+        const QString language = languageOf(code);
+        // The C locale and English both read the program's own texts.
+        if (language == QLatin1String("en") || language == QLatin1String("c"))
+            return {};
+        if (available.contains(language))
+            return language;
+    }
+    return {};
+}
+
+bool install(QCoreApplication &app, const QString &language)
+{
+    if (language.isEmpty())
+        return true;
+    auto *numra = new QTranslator(&app);
+    if (!numra->load(QStringLiteral("numra_") + language, Resources)) {
+        delete numra;
+        return false;
+    }
+    QCoreApplication::installTranslator(numra);
+    // Qt's own texts (the buttons of its message boxes and file dialog) where it ships them; a
+    // language it has none for keeps them in English.
+    auto *qt = new QTranslator(&app);
+    if (qt->load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    return true;
+}
+
+} // namespace Translations
