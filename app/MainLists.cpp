@@ -10,10 +10,10 @@
 #include "platform/Dialogs.h"
 #include "toolkit/DictionaryWarning.h"
 #include "toolkit/Grid.h"
-#include "toolkit/ListModels.h"
 #include "toolkit/Look.h"
 #include "toolkit/TextCodec.h"
 #include "ui/AffixUnit.h"
+#include "ui/ListModels.h"
 
 #include <QElapsedTimer>
 #include <QLabel>

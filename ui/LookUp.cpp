@@ -12,8 +12,8 @@
 #include "platform/Settings.h"
 #include "toolkit/DictionaryWarning.h"
 #include "toolkit/GridModel.h"
-#include "toolkit/ListModels.h"
 #include "toolkit/TextCodec.h"
+#include "ui/ListModels.h"
 
 #include <QElapsedTimer>
 #include <QFocusEvent>

@@ -9,9 +9,9 @@
 #include "platform/Settings.h"
 #include "toolkit/DictionaryWarning.h"
 #include "toolkit/Grid.h"
-#include "toolkit/ListModels.h"
 #include "toolkit/Look.h"
 #include "toolkit/TextCodec.h"
+#include "ui/ListModels.h"
 
 #include <QElapsedTimer>
 #include <QShowEvent>
