@@ -51,9 +51,10 @@ class TMainForm : public QMainWindow
 public:
     static inline const QString NoDictionaryOpen = QStringLiteral("No Dictionary Open");
     static constexpr int PointerCount = 10;
-    // The rows each list has room for: candidates, phrase (one a slot), affixes.
-    static constexpr int CandidateRows = 5000;
-    static constexpr int SelectedRows = Numra::SlotCount;
+    // The rows each list shows below its heading when empty: candidates, phrase slots (every
+    // slot once the phrase has been cleared), affixes.
+    static constexpr int CandidateRows = 4999;
+    static constexpr int SelectedRows = Numra::SlotCount - 1;
     static constexpr int AffixRows = 250;
 
     // A dictionary given on the command line is used instead of the remembered one.
@@ -147,7 +148,7 @@ private:
     // The phrase's words, and the number they count in, where they stand once the number is
     // written again as after, which is before without some of its separators.
     void movePhrase(const QString &before, const QString &after);
-    void giveBack(int row);
+    void giveBack(int slot);
     void chooseAffix(int row);
     bool canOpen(const std::string &path) const;
 

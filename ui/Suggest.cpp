@@ -33,7 +33,6 @@ TSuggestForm::TSuggestForm(Numra::DictionaryFile &dictionary, const std::string 
     Grid *grid = ui->SuggestGrid;
     m_phrases = new SuggestionModel(this);
     grid->setGridModel(m_phrases);
-    grid->configure(2, 1, 1);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setColWidth(0, SettingsStore::SuggestPhraseWidth.defaultValue);
     grid->setColWidth(1, SettingsStore::SuggestVanityWidth.defaultValue);
@@ -55,10 +54,9 @@ TSuggestForm::TSuggestForm(Numra::DictionaryFile &dictionary, const std::string 
     for (QCheckBox *option : {ui->AreaCodeBox, ui->OffensiveBox})
         connect(option, &QCheckBox::clicked, this, &TSuggestForm::OptionClick);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    // Records and model rows are one less than grid rows, which count the heading.
-    connect(grid, &Grid::rowChosen, this, [this](int record) { useRow(record + 1); });
+    connect(grid, &Grid::rowChosen, this, &TSuggestForm::useRow);
     connect(grid, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex &index) { useRow(index.row() + 1); });
+            [this](const QModelIndex &index) { useRow(index.row()); });
 
     FormCreate();
 }
@@ -67,8 +65,7 @@ TSuggestForm::~TSuggestForm() = default;
 
 void TSuggestForm::FormCreate()
 {
-    ui->SuggestGrid->setCell(0, 0, tr("Phrase"));
-    ui->SuggestGrid->setCell(1, 0, tr("Vanity Number"));
+    m_phrases->setHeadings({tr("Phrase"), tr("Vanity Number")});
 
     const SettingsStore settings(SettingsStore::Mode::OpenExisting);
     if (!settings.isOpen())
@@ -117,7 +114,7 @@ bool TSuggestForm::rank()
         phrases = m_found->Best(ShownPhrases);
     const int shown = static_cast<int>(phrases.size());
     m_phrases->setPhrases(std::move(phrases), 1);
-    ui->SuggestGrid->setCurrentRow(1);
+    ui->SuggestGrid->setCurrentRecord(0);
     ui->SuggestGrid->scrollToTop();
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     hourglass.reset();
@@ -160,7 +157,7 @@ void TSuggestForm::showEvent(QShowEvent *event)
 
 int TSuggestForm::chosenRow() const
 {
-    return std::max(ui->SuggestGrid->currentRow(), 1);
+    return std::max(ui->SuggestGrid->currentRecord(), 0);
 }
 
 void TSuggestForm::CopyBtnClick()
