@@ -21,7 +21,6 @@ public:
     GridModel(int columns, Heading heading, QObject *parent = nullptr);
 
     bool headingShown() const { return m_heading == Heading::Shown; }
-    QStringList headings() const { return m_headings; }
     void setHeadings(const QStringList &headings);
 
     // Records first, then blank rows: at least shownRows rows in all.
