@@ -9,12 +9,12 @@
 #include "toolkit/DictionaryWarning.h"
 #include "toolkit/ErrorLogger.h"
 #include "toolkit/Grid.h"
-#include "toolkit/ListModels.h"
 #include "toolkit/Look.h"
 #include "toolkit/TextCodec.h"
 #include "ui/AboutNumra.h"
 #include "ui/AffixUnit.h"
 #include "ui/ExceptionUnit.h"
+#include "ui/ListModels.h"
 #include "ui/LookUp.h"
 #include "ui/Notify.h"
 #include "ui/ReportClosing.h"
@@ -98,9 +98,12 @@ void TMainForm::setupGrids()
     m_ui->SelectedGrid->setGridModel(m_phrase);
     m_affixes = new AffixModel(this);
     m_ui->AffixGrid->setGridModel(m_affixes);
-    m_ui->PossibleGrid->configure(2, CandidateRows, 1);
-    m_ui->SelectedGrid->configure(2, SelectedRows, 1);
-    m_ui->AffixGrid->configure(2, AffixRows, 0);
+    m_candidates->setHeadings({tr("Candidate Word"), tr("Represents")});
+    m_phrase->setHeadings({tr("Selected Word"), tr("Represents")});
+    m_affixes->setHeadings({tr("Prefix or Suffix"), tr("Represents")});
+    m_candidates->setShownRows(CandidateRows);
+    m_phrase->setShownRows(SelectedRows);
+    m_affixes->setShownRows(AffixRows);
     m_ui->SelectedGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_ui->SelectedGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_ui->AffixGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -110,7 +113,6 @@ void TMainForm::setupGrids()
     }
     m_ui->AffixGrid->setColWidth(0, 58);
     m_ui->AffixGrid->setColWidth(1, 46);
-    m_ui->AffixGrid->gridModel()->setAccessibleHeadings({tr("Prefix or Suffix"), tr("Represents")});
     // The splitter's least pane size; neither list can be dragged smaller.
     for (QWidget *pane : {m_ui->PossiblePanel, m_ui->SelectedPanel})
         pane->setMinimumHeight(std::max(pane->minimumHeight(), 58));
@@ -205,10 +207,6 @@ void TMainForm::FormCreate()
     logger.setExtraPageEnabled(true);
 
     LoadSettings();
-    m_ui->PossibleGrid->setCell(0, 0, tr("Candidate Word"));
-    m_ui->PossibleGrid->setCell(1, 0, tr("Represents"));
-    m_ui->SelectedGrid->setCell(0, 0, tr("Selected Word"));
-    m_ui->SelectedGrid->setCell(1, 0, tr("Represents"));
     m_state.SelectedPhrase.MarkUncleared();
     m_ui->Edit->setMaxLength(100);
     m_gridsReady = true;

@@ -39,9 +39,10 @@ class TMainForm : public QMainWindow
 
 public:
     static constexpr int PointerCount = IdlePointers::Count;
-    // The rows each list has room for: candidates, phrase (one a slot), affixes.
-    static constexpr int CandidateRows = 5000;
-    static constexpr int SelectedRows = Numra::SlotCount;
+    // The rows each list shows below its heading when empty: candidates, phrase slots (every
+    // slot once the phrase has been cleared), affixes.
+    static constexpr int CandidateRows = 4999;
+    static constexpr int SelectedRows = Numra::SlotCount - 1;
     static constexpr int AffixRows = 250;
 
     // A dictionary given on the command line is used instead of the remembered one.
@@ -128,7 +129,7 @@ private:
     // The words of chooseWords into the phrase, counted in the field's phrase number; the field
     // then shows them covered.
     void takeWords(const std::vector<Numra::PhraseSlot> &words);
-    void giveBack(int row);
+    void giveBack(int slot);
     void chooseAffix(int row);
     bool canOpen(const std::string &path) const;
 

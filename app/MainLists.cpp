@@ -10,11 +10,11 @@
 #include "platform/Dialogs.h"
 #include "toolkit/DictionaryWarning.h"
 #include "toolkit/Grid.h"
-#include "toolkit/ListModels.h"
 #include "toolkit/Look.h"
 #include "toolkit/NumberField.h"
 #include "toolkit/TextCodec.h"
 #include "ui/AffixUnit.h"
+#include "ui/ListModels.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -26,7 +26,7 @@ using TextCodec::UsedDigitMarkChar;
 
 namespace {
 
-constexpr int MinimumCandidateRows = 25;
+constexpr int MinimumCandidateRows = 24;
 constexpr int MinimumAffixRows = 16;
 constexpr int MaximumEntryLength = 100;
 
@@ -67,8 +67,7 @@ void TMainForm::ConvertBtnClick()
             [this](const Numra::Record &r) { m_candidates->addRecord(r); },
             [&hourglass] { hourglass.emplace(); });
         if (outcome.error == Numra::DictionaryError::None)
-            m_candidates->setGridRowCount(
-                std::max(m_candidates->recordCount() + 1, MinimumCandidateRows));
+            m_candidates->setShownRows(MinimumCandidateRows);
     }
     // The time covers the refilled list, not only the pass.
     const double seconds = static_cast<double>(started.nsecsElapsed()) / 1e9;
@@ -82,7 +81,7 @@ void TMainForm::ConvertBtnClick()
 void TMainForm::ClearCandidates()
 {
     m_statusText->clear();
-    m_ui->PossibleGrid->setCurrentRow(1);
+    m_ui->PossibleGrid->setCurrentRecord(0);
     UpdateCopyBtn();
     m_candidates->clearRecords(CandidateRows);
 }
@@ -155,7 +154,7 @@ void TMainForm::EditChange()
 void TMainForm::PossibleGridRowChosen(int record)
 {
     m_window.ResetIdleCount();
-    chooseCandidate(record + 1);
+    chooseCandidate(record);
 }
 
 void TMainForm::chooseCandidate(int row)
@@ -206,36 +205,38 @@ void TMainForm::takeWords(const std::vector<Numra::PhraseSlot> &words)
 
 void TMainForm::showPhrase()
 {
-    m_phrase->showPhrase(m_state.SelectedPhrase.GridRowCount());
+    // The core counts the heading among the phrase grid's rows.
+    m_phrase->showPhrase(m_state.SelectedPhrase.GridRowCount() - 1);
 }
 
 void TMainForm::ClearSelectedList()
 {
     if (!m_state.SelectedPhrase.Clear())
         return;
-    m_phrase->showPhrase(SlotCount + 1);
-    m_ui->SelectedGrid->setCurrentRow(1);
+    m_phrase->showPhrase(SlotCount);
+    m_ui->SelectedGrid->setCurrentRecord(0);
 }
 
 void TMainForm::SortSelectedList()
 {
     m_state.SelectedPhrase.Rearrange();
     showPhrase();
-    m_ui->SelectedGrid->setCurrentRow(1);
+    m_ui->SelectedGrid->setCurrentRecord(0);
     ConvertBtnClick();
 }
 
 void TMainForm::SelectedGridRowChosen(int record)
 {
     m_window.ResetIdleCount();
+    // Slots count from 1.
     giveBack(record + 1);
 }
 
-void TMainForm::giveBack(int row)
+void TMainForm::giveBack(int slot)
 {
-    if (row < 1 || row > SlotCount)
+    if (slot < 1 || slot > SlotCount)
         return;
-    m_state.SelectedPhrase.GiveBack(row);
+    m_state.SelectedPhrase.GiveBack(slot);
     m_field.showCovered(m_state.SelectedPhrase);
     ClearAffixList();
     SortSelectedList();
@@ -273,7 +274,7 @@ void TMainForm::ClearAffixList()
 void TMainForm::ListAffixes(const std::string &word, const std::string &digits, int position)
 {
     ClearAffixList();
-    m_ui->AffixGrid->setCurrentRow(0);
+    m_ui->AffixGrid->setCurrentRecord(0);
     Look::setElidedText(m_ui->SelectedWordLabel, TextCodec::fromDictionary(word));
     m_affixes->setEntries(Numra::MatchingAffixes(m_affixTable, fieldBytes(m_ui->Edit->text()),
                                                  position, digits.size()),
@@ -315,7 +316,7 @@ void TMainForm::AffixOkBtnClick(const QString &word, const QString &represents)
     const std::string digitBytes = fieldBytes(represents);
     phrase.Put(slot, wordBytes, digitBytes, m_state.AffixPosition);
     m_field.showCovered(m_state.SelectedPhrase);
-    m_phrase->showPhrase(m_phrase->gridRowCount());
+    m_phrase->showPhrase(m_phrase->shownRows());
     m_state.SelectedWord = wordBytes;
     m_state.SelectedNumber = digitBytes;
     m_state.SelectedPosition = m_state.AffixPosition;

@@ -281,7 +281,7 @@ void benchWindow(const std::string &dictionary, double wcMs, const std::string &
         QCoreApplication::processEvents();
         whole.push_back(msSince(start));
     }
-    const int rows = controls.candidates->rowCount() - 1;
+    const int rows = controls.candidates->rowCount();
     std::printf("\nMain window (offscreen), %s:\n\n", dictionary.c_str());
     std::printf("| %-44s | %9s | %5s | %s\n", "what (median of 9)", "ms", "x wc", "");
     row("the any-point pass alone", pass, wcMs);

@@ -9,7 +9,6 @@
 #include "platform/HelpViewer.h"
 #include "platform/Settings.h"
 #include "toolkit/Grid.h"
-#include "toolkit/GridModel.h"
 
 #include <QAction>
 #include <QDialog>
@@ -172,33 +171,43 @@ public:
         QTest::mouseClick(ui().ConvertBtn, Qt::LeftButton);
     }
 
-    static QPoint rowPoint(Grid *grid, int row, int column = 0)
+    static QPoint rowPoint(Grid *grid, int record, int column = 0)
     {
-        const int modelRow = row - grid->gridModel()->fixedRows();
-        grid->scrollTo(grid->model()->index(modelRow, column));
-        return grid->visualRect(grid->model()->index(modelRow, column)).center();
+        grid->scrollTo(grid->model()->index(record, column));
+        return grid->visualRect(grid->model()->index(record, column)).center();
     }
 
-    static void clickRow(Grid *grid, int row, Qt::MouseButton button = Qt::LeftButton)
+    static void clickRow(Grid *grid, int record, Qt::MouseButton button = Qt::LeftButton)
     {
-        const QPoint at = rowPoint(grid, row);
+        const QPoint at = rowPoint(grid, record);
         QTest::mousePress(grid->viewport(), button, {}, at);
         QTest::mouseRelease(grid->viewport(), button, {}, at);
     }
 
-    static QStringList column(Grid *grid, int column, int from = 1)
+    // The column's texts down to the first blank cell.
+    static QStringList column(Grid *grid, int column)
     {
         QStringList cells;
-        for (int row = from; row < grid->rowCount() && !grid->cell(column, row).isEmpty(); ++row)
+        for (int row = 0; row < grid->rowCount() && !grid->cell(column, row).isEmpty(); ++row)
             cells.append(grid->cell(column, row));
         return cells;
+    }
+
+    static QString heading(Grid *grid, int column)
+    {
+        return grid->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    }
+
+    static bool italic(Grid *grid, int column, int record)
+    {
+        return grid->model()->index(record, column).data(Qt::FontRole).value<QFont>().italic();
     }
 
     // Chooses the candidate with this word and digits.
     bool choose(const QString &word, const QString &digits)
     {
         Grid *grid = ui().PossibleGrid;
-        for (int row = 1; row < grid->rowCount(); ++row) {
+        for (int row = 0; row < grid->rowCount(); ++row) {
             if (grid->cell(0, row) == word && grid->cell(1, row) == digits) {
                 clickRow(grid, row);
                 return true;

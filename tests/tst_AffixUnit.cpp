@@ -4,6 +4,7 @@
 #include "platform/Settings.h"
 #include "toolkit/Grid.h"
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,7 +43,7 @@ QPushButton *buttonOf(TAffixForm &form, const char *name)
 
 QModelIndex cellIndex(TAffixForm &form, int column)
 {
-    // Grid row 1, under the heading.
+    // The combination's one row, under the heading.
     return gridOf(form)->model()->index(0, column);
 }
 
@@ -157,8 +158,8 @@ void tst_AffixUnit::layoutAndHeading()
     QVERIFY(form.maximumWidth() > 435);
 
     Grid *grid = gridOf(form);
-    QCOMPARE(grid->cell(0, 0), QStringLiteral("Candidate Word"));
-    QCOMPARE(grid->cell(1, 0), QStringLiteral("Represents"));
+    QCOMPARE(grid->model()->headerData(0, Qt::Horizontal).toString(), "Candidate Word");
+    QCOMPARE(grid->model()->headerData(1, Qt::Horizontal).toString(), "Represents");
 
     form.setCombination(QStringLiteral("walk-ing"), QStringLiteral("9255464"));
     QCOMPARE(form.combinationWord(), QStringLiteral("walk-ing"));
@@ -243,6 +244,8 @@ void tst_AffixUnit::confirm()
     QFETCH(QString, word);
 
     TAffixForm form;
+    QAbstractItemModelTester tester(gridOf(form)->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy confirmed(&form, &TAffixForm::affixConfirmed);
     form.setCombination(QStringLiteral("walk-ing"), QStringLiteral("9255464"));
     form.show();

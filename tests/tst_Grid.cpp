@@ -1,3 +1,4 @@
+#include "tests/CellsModel.h"
 #include "toolkit/Grid.h"
 #include "toolkit/GridModel.h"
 
@@ -14,10 +15,10 @@
 #include <functional>
 #include <memory>
 
-using ModelAction = std::function<void(GridModel &)>;
 using GridAction = std::function<void(Grid &)>;
-Q_DECLARE_METATYPE(ModelAction)
+using Heading = GridModel::Heading;
 Q_DECLARE_METATYPE(GridAction)
+Q_DECLARE_METATYPE(GridModel::Heading)
 
 // What the mouse does over a row.
 enum class Gesture { Click, ScrollThenRelease, DoubleClick };
@@ -35,9 +36,10 @@ void settle()
         QCoreApplication::processEvents();
 }
 
-std::unique_ptr<Grid> shownGrid(int columns, int rows, int fixedRows)
+// A grid of rows records, each of blank cells.
+std::unique_ptr<Grid> shownGrid(int columns, int rows, Heading heading = Heading::Shown)
 {
-    auto grid = std::make_unique<Grid>(columns, rows, fixedRows);
+    auto grid = std::make_unique<Grid>(new CellsModel(columns, rows, heading));
     grid->resize(320, 240);
     grid->show();
     if (!QTest::qWaitForWindowExposed(grid.get()))
@@ -46,10 +48,14 @@ std::unique_ptr<Grid> shownGrid(int columns, int rows, int fixedRows)
     return grid;
 }
 
-QPoint centreOf(const Grid &grid, int column, int row)
+CellsModel *cellsOf(const Grid &grid)
 {
-    const GridModel *model = grid.gridModel();
-    return grid.visualRect(model->index(row - model->fixedRows(), column)).center();
+    return static_cast<CellsModel *>(grid.gridModel());
+}
+
+QPoint centreOf(const Grid &grid, int column, int record)
+{
+    return grid.visualRect(grid.model()->index(record, column)).center();
 }
 
 void dragFirstBorder(Grid &grid, int by)
@@ -69,7 +75,7 @@ class tst_Grid : public QObject
     Q_OBJECT
 
 private slots:
-    void configureReshapes();
+    void modelGiven();
     void setCurrentRow_data();
     void setCurrentRow();
     void currentRowKept_data();
@@ -93,20 +99,25 @@ private slots:
     void accessibleCells();
 };
 
-void tst_Grid::configureReshapes()
+void tst_Grid::modelGiven()
 {
     Grid grid;
-    grid.configure(2, 250, 0);
+    QPointer<GridModel> blank = grid.gridModel();
+    auto *affixes = new CellsModel(2, 0, Heading::Hidden);
+    affixes->setShownRows(250);
+    grid.setGridModel(affixes);
+    QVERIFY(!blank);
     QCOMPARE(grid.rowCount(), 250);
-    QCOMPARE(grid.gridModel()->columnCount(), 2);
+    QCOMPARE(grid.model()->columnCount(), 2);
     QVERIFY(grid.horizontalHeader()->isHidden());
+    QCOMPARE(affixes->font().pixelSize(), 16);
 
-    grid.configure(2, 100, 1);
-    grid.setCell(0, 0, "Selected Word");
+    auto *phrase = new CellsModel(2, 100, Heading::Shown);
+    phrase->setHeadings({"Selected Word", "Represents"});
+    grid.setGridModel(phrase);
     QCOMPARE(grid.rowCount(), 100);
-    QCOMPARE(grid.gridModel()->rowCount(), 99);
     QVERIFY(!grid.horizontalHeader()->isHidden());
-    QCOMPARE(grid.gridModel()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
+    QCOMPARE(grid.model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(),
              "Selected Word");
 }
 
@@ -115,11 +126,10 @@ void tst_Grid::setCurrentRow_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("row in view") << 3 << 3;
-    QTest::newRow("row far down scrolls into view") << 4000 << 4000;
-    QTest::newRow("heading row is ignored") << 0 << 1;
-    QTest::newRow("row past the end is ignored") << 5000 << 1;
-    QTest::newRow("negative row is ignored") << -1 << 1;
+    QTest::newRow("row in view") << 2 << 2;
+    QTest::newRow("row far down scrolls into view") << 3999 << 3999;
+    QTest::newRow("row past the end is ignored") << 4999 << 0;
+    QTest::newRow("negative row is ignored") << -1 << 0;
 }
 
 void tst_Grid::setCurrentRow()
@@ -127,65 +137,65 @@ void tst_Grid::setCurrentRow()
     QFETCH(int, row);
     QFETCH(int, expected);
 
-    const auto grid = shownGrid(2, 5000, 1);
+    const auto grid = shownGrid(2, 4999);
     QVERIFY(grid);
-    QCOMPARE(grid->currentRow(), 1);
+    QCOMPARE(grid->currentRecord(), 0);
 
-    grid->setCurrentRow(row);
-    QCOMPARE(grid->currentRow(), expected);
+    grid->setCurrentRecord(row);
+    QCOMPARE(grid->currentRecord(), expected);
     const QRect rowRect = grid->visualRect(grid->currentIndex());
     QVERIFY(grid->viewport()->rect().contains(rowRect.center()));
     const QModelIndexList selected = grid->selectionModel()->selectedRows();
     QCOMPARE(selected.size(), 1);
-    QCOMPARE(selected.first().row(), expected - 1);
+    QCOMPARE(selected.first().row(), expected);
 }
 
 void tst_Grid::currentRowKept_data()
 {
-    QTest::addColumn<int>("fixedRows");
+    QTest::addColumn<Heading>("heading");
     QTest::addColumn<bool>("batch");
     QTest::addColumn<int>("currentBefore");
     QTest::addColumn<int>("setInBatch");
     QTest::addColumn<int>("currentAfter");
 
-    QTest::newRow("fresh grid with a heading") << 1 << false << -1 << -1 << 1;
-    QTest::newRow("fresh grid without a heading") << 0 << false << -1 << -1 << 0;
-    QTest::newRow("batch keeps the current row") << 1 << true << 30 << -1 << 30;
-    QTest::newRow("batch that removes the current row") << 1 << true << 90 << -1 << 1;
-    QTest::newRow("row set during a batch") << 1 << true << 2 << 45 << 45;
+    QTest::newRow("fresh grid with a heading") << Heading::Shown << false << -1 << -1 << 0;
+    QTest::newRow("fresh grid without a heading") << Heading::Hidden << false << -1 << -1 << 0;
+    QTest::newRow("batch keeps the current row") << Heading::Shown << true << 29 << -1 << 29;
+    QTest::newRow("batch that removes the current row") << Heading::Shown << true << 89 << -1 << 0;
+    QTest::newRow("row set during a batch") << Heading::Shown << true << 1 << 44 << 44;
 }
 
 void tst_Grid::currentRowKept()
 {
-    QFETCH(int, fixedRows);
+    QFETCH(Heading, heading);
     QFETCH(bool, batch);
     QFETCH(int, currentBefore);
     QFETCH(int, setInBatch);
     QFETCH(int, currentAfter);
 
-    const auto grid = shownGrid(2, 100, fixedRows);
+    const auto grid = shownGrid(2, 99, heading);
     QVERIFY(grid);
     grid->setColWidth(0, 80);
     if (currentBefore >= 0)
-        grid->setCurrentRow(currentBefore);
+        grid->setCurrentRecord(currentBefore);
     const int scrolledTo = grid->verticalScrollBar()->value();
     QSignalSpy clicked(grid.get(), &Grid::cellClicked);
 
     if (batch) {
-        GridModel *model = grid->gridModel();
+        CellsModel *model = cellsOf(*grid);
         model->beginBatch();
-        model->setGridRowCount(50);
-        for (int row = fixedRows; row < 50; ++row)
-            model->setCell(0, row, QString::number(row));
-        grid->setCurrentRow(setInBatch);
-        QCOMPARE(grid->currentRow(), setInBatch >= 0 ? setInBatch : currentBefore);
+        model->setRecordCount(49);
+        for (int record = 0; record < 49; ++record)
+            model->setText(0, record, QString::number(record));
+        grid->setCurrentRecord(setInBatch);
+        QCOMPARE(grid->currentRecord(), setInBatch >= 0 ? setInBatch : currentBefore);
         model->endBatch();
     }
     // The view makes a row current when it gets the focus, unless one already is.
     QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
     QApplication::sendEvent(grid.get(), &focusIn);
 
-    QCOMPARE(grid->currentRow(), currentAfter);
+    QCOMPARE(grid->currentRecord(), currentAfter);
     QCOMPARE(clicked.count(), setInBatch >= 0 ? 1 : 0);
     QCOMPARE(grid->colWidth(0), 80);
     if (currentAfter == currentBefore)
@@ -219,7 +229,7 @@ void tst_Grid::colWidthsChanged_data()
     QTest::newRow("wider grid") << GridAction([](Grid &g) { g.resize(480, 240); }) << 0 << 100;
     QTest::newRow("narrower grid") << GridAction([](Grid &g) { g.resize(250, 240); }) << 0 << 100;
     QTest::newRow("vertical scroll bar appears") << GridAction([](Grid &g) {
-        g.setRowCount(500);
+        g.gridModel()->setShownRows(500);
         settle();
         QVERIFY(g.verticalScrollBar()->isVisible());
     }) << 0 << 100;
@@ -231,7 +241,7 @@ void tst_Grid::colWidthsChanged()
     QFETCH(int, changes);
     QFETCH(int, firstWidth);
 
-    const auto grid = shownGrid(2, 5, 1);
+    const auto grid = shownGrid(2, 4);
     QVERIFY(grid);
     grid->setColWidth(0, 100);
     settle();
@@ -259,9 +269,9 @@ void tst_Grid::topLeftChanged_data()
     QTest::newRow("horizontal scroll bar moved")
         << GridAction([=](Grid &g) { toEnd(g.horizontalScrollBar()); }) << true;
     QTest::newRow("current row set out of view")
-        << GridAction([](Grid &g) { g.setCurrentRow(80); }) << true;
+        << GridAction([](Grid &g) { g.setCurrentRecord(79); }) << true;
     QTest::newRow("current row set in view")
-        << GridAction([](Grid &g) { g.setCurrentRow(2); }) << false;
+        << GridAction([](Grid &g) { g.setCurrentRecord(1); }) << false;
 }
 
 void tst_Grid::topLeftChanged()
@@ -269,7 +279,7 @@ void tst_Grid::topLeftChanged()
     QFETCH(GridAction, action);
     QFETCH(bool, scrolls);
 
-    const auto grid = shownGrid(2, 100, 1);
+    const auto grid = shownGrid(2, 99);
     QVERIFY(grid);
     grid->setColWidth(0, 1000);
     settle();
@@ -285,14 +295,14 @@ void tst_Grid::mouseEvents_data()
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<int>("clicks");
     QTest::addColumn<int>("column");
-    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("record");
 
-    QTest::newRow("left button") << Qt::LeftButton << 1 << 0 << 1;
-    QTest::newRow("left button, second column") << Qt::LeftButton << 1 << 1 << 3;
-    QTest::newRow("right button") << Qt::RightButton << 1 << 0 << 4;
-    QTest::newRow("middle button") << Qt::MiddleButton << 1 << 1 << 2;
-    QTest::newRow("double click") << Qt::LeftButton << 2 << 0 << 2;
-    QTest::newRow("partly visible bottom row") << Qt::LeftButton << 1 << 0 << 5;
+    QTest::newRow("left button") << Qt::LeftButton << 1 << 0 << 0;
+    QTest::newRow("left button, second column") << Qt::LeftButton << 1 << 1 << 2;
+    QTest::newRow("right button") << Qt::RightButton << 1 << 0 << 3;
+    QTest::newRow("middle button") << Qt::MiddleButton << 1 << 1 << 1;
+    QTest::newRow("double click") << Qt::LeftButton << 2 << 0 << 1;
+    QTest::newRow("partly visible bottom row") << Qt::LeftButton << 1 << 0 << 4;
 }
 
 void tst_Grid::mouseEvents()
@@ -300,11 +310,11 @@ void tst_Grid::mouseEvents()
     QFETCH(Qt::MouseButton, button);
     QFETCH(int, clicks);
     QFETCH(int, column);
-    QFETCH(int, row);
+    QFETCH(int, record);
 
-    const auto grid = shownGrid(2, 50, 1);
+    const auto grid = shownGrid(2, 49);
     QVERIFY(grid);
-    // Four and a half rows in view: grid row 5 is cut off at the bottom.
+    // Four and a half rows in view: the fifth is cut off at the bottom.
     const int rowHeight = grid->rowHeight(0);
     grid->resize(320, grid->height() - grid->viewport()->height() + 4 * rowHeight + rowHeight / 2);
     settle();
@@ -314,7 +324,7 @@ void tst_Grid::mouseEvents()
     // A scroll between press and release would make the windows ignore the click.
     qsizetype scrollsAtPress = -1;
     connect(grid.get(), &Grid::mouseDown, this, [&] { scrollsAtPress = topLeft.count(); });
-    const QRect rect = grid->visualRect(grid->gridModel()->index(row - 1, column));
+    const QRect rect = grid->visualRect(grid->model()->index(record, column));
     const QPoint pos = rect.topLeft() + QPoint(rect.width() / 2, rowHeight / 4);
 
     QTest::mousePress(grid->viewport(), button, {}, pos);
@@ -337,35 +347,35 @@ void tst_Grid::mouseEvents()
         const std::optional<Grid::CellPos> cell = grid->cellAt(pos);
         QVERIFY(cell);
         QCOMPARE(cell->column, column);
-        QCOMPARE(cell->row, row);
+        QCOMPARE(cell->record, record);
     }
-    QCOMPARE(grid->currentRow(), row);
+    QCOMPARE(grid->currentRecord(), record);
 }
 
 void tst_Grid::cellAt_data()
 {
-    QTest::addColumn<int>("fixedRows");
+    QTest::addColumn<Heading>("heading");
     QTest::addColumn<int>("x");
     QTest::addColumn<double>("rowsDown");
     QTest::addColumn<int>("column");
-    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("record");
 
-    QTest::newRow("first data row under a heading") << 1 << 5 << 0.5 << 0 << 1;
-    QTest::newRow("first row without a heading") << 0 << 5 << 0.5 << 0 << 0;
-    QTest::newRow("stretched last column") << 1 << 150 << 1.5 << 1 << 2;
-    QTest::newRow("last row") << 0 << 150 << 2.9 << 1 << 2;
-    QTest::newRow("below the last row") << 1 << 5 << 3.2 << -1 << -1;
+    QTest::newRow("first row under a heading") << Heading::Shown << 5 << 0.5 << 0 << 0;
+    QTest::newRow("first row without a heading") << Heading::Hidden << 5 << 0.5 << 0 << 0;
+    QTest::newRow("stretched last column") << Heading::Shown << 150 << 1.5 << 1 << 1;
+    QTest::newRow("last row") << Heading::Hidden << 150 << 2.9 << 1 << 2;
+    QTest::newRow("below the last row") << Heading::Shown << 5 << 3.2 << -1 << -1;
 }
 
 void tst_Grid::cellAt()
 {
-    QFETCH(int, fixedRows);
+    QFETCH(Heading, heading);
     QFETCH(int, x);
     QFETCH(double, rowsDown);
     QFETCH(int, column);
-    QFETCH(int, row);
+    QFETCH(int, record);
 
-    const auto grid = shownGrid(2, 3 + fixedRows, fixedRows);
+    const auto grid = shownGrid(2, 3, heading);
     QVERIFY(grid);
     grid->setColWidth(0, 100);
     const QPoint pos(x, int(rowsDown * grid->rowHeight(0)));
@@ -374,7 +384,7 @@ void tst_Grid::cellAt()
     QCOMPARE(cell.has_value(), column >= 0);
     if (cell) {
         QCOMPARE(cell->column, column);
-        QCOMPARE(cell->row, row);
+        QCOMPARE(cell->record, record);
     }
 }
 
@@ -382,71 +392,78 @@ void tst_Grid::cellClicked_data()
 {
     QTest::addColumn<GridAction>("action");
     QTest::addColumn<int>("column");
-    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("record");
 
     QTest::newRow("click") << GridAction([](Grid &g) {
-        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centreOf(g, 1, 3));
-    }) << 1 << 3;
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centreOf(g, 1, 2));
+    }) << 1 << 2;
     QTest::newRow("down arrow") << GridAction([](Grid &g) { QTest::keyClick(&g, Qt::Key_Down); })
-                                << 0 << 3;
+                                << 0 << 2;
     QTest::newRow("up arrow") << GridAction([](Grid &g) { QTest::keyClick(&g, Qt::Key_Up); }) << 0
-                              << 1;
+                              << 0;
+    QTest::newRow("up arrow on the first row stays there") << GridAction([](Grid &g) {
+        g.setCurrentRecord(0);
+        QTest::keyClick(&g, Qt::Key_Up);
+    }) << 0 << 0;
     QTest::newRow("set by the program")
-        << GridAction([](Grid &g) { g.setCurrentRow(4); }) << 0 << 4;
+        << GridAction([](Grid &g) { g.setCurrentRecord(3); }) << 0 << 3;
 }
 
 void tst_Grid::cellClicked()
 {
     QFETCH(GridAction, action);
     QFETCH(int, column);
-    QFETCH(int, row);
+    QFETCH(int, record);
 
-    const auto grid = shownGrid(2, 10, 1);
+    const auto grid = shownGrid(2, 9);
     QVERIFY(grid);
-    grid->setCurrentRow(2);
+    grid->setCurrentRecord(1);
     QSignalSpy clicked(grid.get(), &Grid::cellClicked);
 
     action(*grid);
 
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(clicked.first().at(0).toInt(), column);
-    QCOMPARE(clicked.first().at(1).toInt(), row);
-    QCOMPARE(grid->currentRow(), row);
+    QCOMPARE(clicked.first().at(1).toInt(), record);
+    QCOMPARE(grid->currentRecord(), record);
 }
 
 void tst_Grid::rowChosenByKey_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<int>("currentRow");
+    QTest::addColumn<int>("current");
     QTest::addColumn<bool>("editable");
     QTest::addColumn<bool>("activated");
 
     const Qt::KeyboardModifiers none = Qt::NoModifier;
     const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
     const Qt::KeyboardModifiers control = Qt::ControlModifier;
-    QTest::newRow("Return") << int(Qt::Key_Return) << none << 2 << false << true;
-    QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << keypad << 2 << false << true;
-    QTest::newRow("Space") << int(Qt::Key_Space) << none << 3 << false << true;
+    QTest::newRow("Return") << int(Qt::Key_Return) << none << 1 << false << true;
+    QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << keypad << 1 << false << true;
+    QTest::newRow("Space") << int(Qt::Key_Space) << none << 2 << false << true;
+    QTest::newRow("Return on a blank row") << int(Qt::Key_Return) << none << 12 << false << true;
     QTest::newRow("Return with no current row")
         << int(Qt::Key_Return) << none << -1 << false << false;
     QTest::newRow("Return on an editable cell")
-        << int(Qt::Key_Return) << none << 2 << true << false;
-    QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << control << 2 << false << false;
+        << int(Qt::Key_Return) << none << 1 << true << false;
+    QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << control << 1 << false << false;
 }
 
 void tst_Grid::rowChosenByKey()
 {
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(int, currentRow);
+    QFETCH(int, current);
     QFETCH(bool, editable);
     QFETCH(bool, activated);
 
-    Grid grid(2, 10, 1);
-    grid.gridModel()->setCellEditable(0, 2, editable);
-    if (currentRow >= 0)
-        grid.setCurrentRow(currentRow);
+    auto *model = new CellsModel(2, 9, Heading::Shown);
+    model->setShownRows(15);
+    model->setEditable(0, 1, editable);
+    Grid grid(model);
+    if (current >= 0)
+        grid.setCurrentRecord(current);
     else
         grid.selectionModel()->clearCurrentIndex();
     QSignalSpy spy(&grid, &Grid::rowChosen);
@@ -455,9 +472,8 @@ void tst_Grid::rowChosenByKey()
     QApplication::sendEvent(&grid, &press);
 
     QCOMPARE(spy.count(), activated ? 1 : 0);
-    // The record below the heading row.
     if (activated)
-        QCOMPARE(spy.first().at(0).toInt(), currentRow - 1);
+        QCOMPARE(spy.first().at(0).toInt(), current);
     // An Enter the grid does not use belongs to the window's default button.
     if (key != Qt::Key_Space)
         QCOMPARE(press.isAccepted(), activated);
@@ -466,37 +482,36 @@ void tst_Grid::rowChosenByKey()
 void tst_Grid::rowChosenByRelease_data()
 {
     QTest::addColumn<Grid::ReleaseChooses>("rule");
-    QTest::addColumn<int>("fixedRows");
+    QTest::addColumn<Heading>("heading");
     QTest::addColumn<Gesture>("gesture");
     QTest::addColumn<QList<int>>("chosen"); // the records rowChosen reported
 
     using Rule = Grid::ReleaseChooses;
     QTest::newRow("a grid that chooses by keys alone")
-        << Rule::Never << 1 << Gesture::Click << QList<int>{};
-    QTest::newRow("a click below the heading: record 2 is grid row 3")
-        << Rule::UnlessScrolled << 1 << Gesture::Click << QList<int>{2};
-    QTest::newRow("without a heading, records are grid rows")
-        << Rule::Always << 0 << Gesture::Click << QList<int>{2};
+        << Rule::Never << Heading::Shown << Gesture::Click << QList<int>{};
+    QTest::newRow("a click below the heading: the third row is record 2")
+        << Rule::UnlessScrolled << Heading::Shown << Gesture::Click << QList<int>{2};
+    QTest::newRow("without a heading, the same record")
+        << Rule::Always << Heading::Hidden << Gesture::Click << QList<int>{2};
     QTest::newRow("a scroll between press and release chooses nothing")
-        << Rule::UnlessScrolled << 1 << Gesture::ScrollThenRelease << QList<int>{};
+        << Rule::UnlessScrolled << Heading::Shown << Gesture::ScrollThenRelease << QList<int>{};
     QTest::newRow("a grid that chooses after a scroll too")
-        << Rule::Always << 1 << Gesture::ScrollThenRelease << QList<int>{2};
+        << Rule::Always << Heading::Shown << Gesture::ScrollThenRelease << QList<int>{2};
     QTest::newRow("the release that ends a double click chooses nothing more")
-        << Rule::UnlessScrolled << 1 << Gesture::DoubleClick << QList<int>{2};
+        << Rule::UnlessScrolled << Heading::Shown << Gesture::DoubleClick << QList<int>{2};
 }
 
 void tst_Grid::rowChosenByRelease()
 {
     QFETCH(Grid::ReleaseChooses, rule);
-    QFETCH(int, fixedRows);
+    QFETCH(Heading, heading);
     QFETCH(Gesture, gesture);
     QFETCH(QList<int>, chosen);
 
-    const auto grid = shownGrid(2, 50, fixedRows);
+    const auto grid = shownGrid(2, 50, heading);
     QVERIFY(grid);
     grid->setReleaseChooses(rule);
-    // The third row in view: grid row 3 below a heading, else grid row 2.
-    const QRect rect = grid->visualRect(grid->gridModel()->index(2, 0));
+    const QRect rect = grid->visualRect(grid->model()->index(2, 0));
     QSignalSpy spy(grid.get(), &Grid::rowChosen);
     QSignalSpy up(grid.get(), &Grid::mouseUp);
     QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, rect.center());
@@ -525,7 +540,7 @@ void tst_Grid::editInPlace_data()
     QTest::addColumn<bool>("editable");
 
     const GridAction doubleClick = [](Grid &g) {
-        const QPoint pos = centreOf(g, 0, 1);
+        const QPoint pos = centreOf(g, 0, 0);
         QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, pos);
         QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, pos);
         QTest::mouseRelease(g.viewport(), Qt::LeftButton, {}, pos);
@@ -547,11 +562,11 @@ void tst_Grid::editInPlace()
     QFETCH(QString, typed);
     QFETCH(bool, editable);
 
-    const auto grid = shownGrid(2, 2, 1);
+    const auto grid = shownGrid(2, 1);
     QVERIFY(grid);
-    GridModel *model = grid->gridModel();
-    grid->setCell(0, 1, "ballet");
-    model->setCellEditable(0, 1, editable);
+    CellsModel *model = cellsOf(*grid);
+    model->setText(0, 0, "ballet");
+    model->setEditable(0, 0, editable);
     QAbstractItemModelTester tester(model, TesterReporting);
     QSignalSpy edited(model, &GridModel::cellEdited);
 
@@ -566,22 +581,22 @@ void tst_Grid::editInPlace()
         QCoreApplication::processEvents();
         QCOMPARE(edited.count(), 1);
         QCOMPARE(edited.first().at(0).toInt(), 0);
-        QCOMPARE(edited.first().at(1).toInt(), 1);
-        QCOMPARE(grid->cell(0, 1), "calls");
+        QCOMPARE(edited.first().at(1).toInt(), 0);
+        QCOMPARE(grid->cell(0, 0), "calls");
         QVERIFY(!editor || !editor->isVisible());
     } else {
         QVERIFY(!model->setData(model->index(0, 0), "calls", Qt::EditRole));
         QCOMPARE(edited.count(), 0);
-        QCOMPARE(grid->cell(0, 1), "ballet");
+        QCOMPARE(grid->cell(0, 0), "ballet");
     }
 }
 
 void tst_Grid::accessibleCells()
 {
-    const auto grid = shownGrid(2, 3, 1);
+    const auto grid = shownGrid(2, 2);
     QVERIFY(grid);
-    grid->setCell(0, 0, "Candidate Word");
-    grid->setCell(0, 1, "CALL");
+    cellsOf(*grid)->setHeadings({"Candidate Word", "Represents"});
+    cellsOf(*grid)->setText(0, 0, "CALL");
 
     QAccessibleInterface *view = QAccessible::queryAccessibleInterface(grid.get());
     QVERIFY(view);

@@ -1,21 +1,18 @@
+#include "tests/CellsModel.h"
 #include "toolkit/Grid.h"
 #include "toolkit/GridModel.h"
 
 #include <QAbstractItemModelTester>
-#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPointer>
-#include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
-#include <memory>
 
-using ModelAction = std::function<void(GridModel &)>;
+using ModelAction = std::function<void(CellsModel &)>;
+using Heading = GridModel::Heading;
 Q_DECLARE_METATYPE(ModelAction)
+Q_DECLARE_METATYPE(GridModel::Heading)
 
 namespace {
 
@@ -30,84 +27,87 @@ class tst_GridModel : public QObject
 private slots:
     void mutationSignals_data();
     void mutationSignals();
-    void headingMapping_data();
-    void headingMapping();
+    void heading_data();
+    void heading();
     void cellFonts_data();
     void cellFonts();
-    void rowCountKeepsCells_data();
-    void rowCountKeepsCells();
+    void shownRowsKeepRecords_data();
+    void shownRowsKeepRecords();
 };
 
 void tst_GridModel::mutationSignals_data()
 {
     QTest::addColumn<ModelAction>("mutation");
     QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<int>("gridRows");
+    QTest::addColumn<int>("rows");
 
     const QStringList data{"dataChanged"};
     const QStringList heading{"headerDataChanged"};
     const QStringList reset{"modelReset"};
-    QTest::newRow("text of a data cell")
-        << ModelAction([](GridModel &m) { m.setCell(1, 3, "CALL"); }) << data << 10;
+    QTest::newRow("text of a record")
+        << ModelAction([](CellsModel &m) { m.setText(1, 2, "CALL"); }) << data << 9;
     QTest::newRow("same text again")
-        << ModelAction([](GridModel &m) { m.setCell(1, 3, "x"); }) << QStringList() << 10;
-    QTest::newRow("text of a heading cell")
-        << ModelAction([](GridModel &m) { m.setCell(1, 0, "Number"); }) << heading << 10;
-    QTest::newRow("italic data cell")
-        << ModelAction([](GridModel &m) { m.setCellItalic(1, 3, true); }) << data << 10;
+        << ModelAction([](CellsModel &m) { m.setText(1, 2, "x"); }) << QStringList() << 9;
+    QTest::newRow("headings") << ModelAction([](CellsModel &m) {
+        m.setHeadings({"Word", "Number"});
+    }) << heading << 9;
+    QTest::newRow("same headings again") << ModelAction([](CellsModel &m) {
+        m.setHeadings({"Candidate Word", "Represents"});
+    }) << QStringList() << 9;
+    QTest::newRow("italic record")
+        << ModelAction([](CellsModel &m) { m.setItalic(1, 2, true); }) << data << 9;
     QTest::newRow("regular cell set regular")
-        << ModelAction([](GridModel &m) { m.setCellItalic(1, 3, false); }) << QStringList() << 10;
-    QTest::newRow("bold data cell")
-        << ModelAction([](GridModel &m) { m.setCellBold(1, 3, true); }) << data << 10;
-    QTest::newRow("editable data cell")
-        << ModelAction([](GridModel &m) { m.setCellEditable(1, 3, true); }) << data << 10;
-    QTest::newRow("italic heading cell")
-        << ModelAction([](GridModel &m) { m.setCellItalic(1, 0, true); }) << heading << 10;
-    QTest::newRow("more rows") << ModelAction([](GridModel &m) { m.setGridRowCount(15); })
-                               << QStringList{"rowsInserted"} << 15;
-    QTest::newRow("fewer rows") << ModelAction([](GridModel &m) { m.setGridRowCount(4); })
-                                << QStringList{"rowsRemoved"} << 4;
+        << ModelAction([](CellsModel &m) { m.setItalic(1, 2, false); }) << QStringList() << 9;
+    QTest::newRow("bold record") << ModelAction([](CellsModel &m) { m.setBold(1, 2, true); })
+                                 << data << 9;
+    QTest::newRow("editable record")
+        << ModelAction([](CellsModel &m) { m.setEditable(1, 2, true); }) << data << 9;
+    QTest::newRow("more blank rows") << ModelAction([](CellsModel &m) { m.setShownRows(15); })
+                                     << QStringList{"rowsInserted"} << 15;
+    QTest::newRow("fewer blank rows")
+        << ModelAction([](CellsModel &m) { m.setShownRows(4); }) << QStringList{"rowsRemoved"} << 4;
     QTest::newRow("same row count")
-        << ModelAction([](GridModel &m) { m.setGridRowCount(10); }) << QStringList() << 10;
-    QTest::newRow("row count below the heading")
-        << ModelAction([](GridModel &m) { m.setGridRowCount(0); }) << QStringList{"rowsRemoved"}
-        << 1;
-    QTest::newRow("column alignment") << ModelAction([](GridModel &m) {
+        << ModelAction([](CellsModel &m) { m.setShownRows(9); }) << QStringList() << 9;
+    QTest::newRow("rows shown below the records keep the records")
+        << ModelAction([](CellsModel &m) { m.setShownRows(0); }) << QStringList{"rowsRemoved"} << 3;
+    QTest::newRow("column alignment") << ModelAction([](CellsModel &m) {
         m.setColumnAlignment(0, Qt::AlignLeft | Qt::AlignVCenter);
-    }) << data << 10;
-    QTest::newRow("font") << ModelAction([](GridModel &m) {
+    }) << data << 9;
+    QTest::newRow("alignment outside the columns") << ModelAction([](CellsModel &m) {
+        m.setColumnAlignment(2, Qt::AlignLeft);
+        m.setColumnAlignment(-1, Qt::AlignLeft);
+    }) << QStringList() << 9;
+    QTest::newRow("font") << ModelAction([](CellsModel &m) {
         QFont font = m.font();
         font.setPixelSize(30);
         m.setFont(font);
-    }) << (data + heading) << 10;
-    QTest::newRow("cells outside the grid") << ModelAction([](GridModel &m) {
-        m.setCell(2, 3, "x");
-        m.setCell(0, 10, "x");
-        m.setCellItalic(-1, 3, true);
-    }) << QStringList() << 10;
-    QTest::newRow("text edited in place") << ModelAction([](GridModel &m) {
-        m.setCellEditable(1, 3, true);
+    }) << (data + heading) << 9;
+    QTest::newRow("text edited in place") << ModelAction([](CellsModel &m) {
+        m.setEditable(1, 2, true);
         m.setData(m.index(2, 1), "y", Qt::EditRole);
-    }) << (data + data) << 10;
-    QTest::newRow("5000 rows written in a batch") << ModelAction([](GridModel &m) {
+    }) << (data + data) << 9;
+    QTest::newRow("a blank row is not edited")
+        << ModelAction([](CellsModel &m) { QVERIFY(!m.setData(m.index(5, 1), "y", Qt::EditRole)); })
+        << QStringList() << 9;
+    QTest::newRow("5000 rows written in a batch") << ModelAction([](CellsModel &m) {
         m.beginBatch();
-        m.setGridRowCount(5000);
-        for (int row = 1; row < 5000; ++row) {
-            m.setCell(0, row, QString::number(row));
-            m.setCell(1, row, "2255");
-            m.setCellItalic(0, row, row % 2 == 0);
+        m.setRecordCount(5000);
+        for (int record = 0; record < 5000; ++record) {
+            m.setText(0, record, QString::number(record));
+            m.setText(1, record, "2255");
+            m.setItalic(0, record, record % 2 == 0);
         }
-        m.setCell(0, 0, "Selected Word");
+        m.setHeadings({"Selected Word", "Represents"});
         m.endBatch();
     }) << reset << 5000;
-    QTest::newRow("nested batches") << ModelAction([](GridModel &m) {
+    QTest::newRow("nested batches") << ModelAction([](CellsModel &m) {
         m.beginBatch();
         m.beginBatch();
-        m.setCell(0, 1, "CALL");
+        m.setText(0, 0, "CALL");
         m.endBatch();
         QVERIFY(m.inBatch());
-        m.setGridRowCount(3);
-        m.setCell(0, 2, "BALL");
+        m.setShownRows(3);
+        m.setText(0, 1, "BALL");
         m.endBatch();
     }) << reset << 3;
 }
@@ -116,12 +116,13 @@ void tst_GridModel::mutationSignals()
 {
     QFETCH(ModelAction, mutation);
     QFETCH(QStringList, expected);
-    QFETCH(int, gridRows);
+    QFETCH(int, rows);
 
-    GridModel model(2, 10, 1);
-    model.setCell(0, 0, "Candidate Word");
-    model.setCell(1, 0, "Represents");
-    model.setCell(1, 3, "x");
+    // Three records and six blank rows.
+    CellsModel model(2, 3, Heading::Shown);
+    model.setShownRows(9);
+    model.setHeadings({"Candidate Word", "Represents"});
+    model.setText(1, 2, "x");
     QAbstractItemModelTester tester(&model, TesterReporting);
     QStringList fired;
     const auto record = [&](const char *name) { return [&fired, name] { fired << name; }; };
@@ -134,145 +135,133 @@ void tst_GridModel::mutationSignals()
     mutation(model);
 
     QCOMPARE(fired, expected);
-    QCOMPARE(model.gridRowCount(), gridRows);
-    QCOMPARE(model.rowCount(), gridRows - 1);
+    QCOMPARE(model.rowCount(), rows);
     QVERIFY(!model.inBatch());
 }
 
-void tst_GridModel::headingMapping_data()
+void tst_GridModel::heading_data()
 {
-    QTest::addColumn<int>("fixedRows");
-    QTest::addColumn<int>("gridRow");
-    QTest::addColumn<int>("modelRow");
+    QTest::addColumn<Heading>("heading");
 
-    QTest::newRow("heading row 0 is the header") << 1 << 0 << -1;
-    QTest::newRow("with a heading, row 1 is model row 0") << 1 << 1 << 0;
-    QTest::newRow("with a heading, last row") << 1 << 4 << 3;
-    QTest::newRow("without a heading, row 0 is model row 0") << 0 << 0 << 0;
-    QTest::newRow("without a heading, last row") << 0 << 4 << 4;
+    QTest::newRow("heading shown as the header") << Heading::Shown;
+    QTest::newRow("heading named to screen readers only") << Heading::Hidden;
 }
 
-void tst_GridModel::headingMapping()
+void tst_GridModel::heading()
 {
-    QFETCH(int, fixedRows);
-    QFETCH(int, gridRow);
-    QFETCH(int, modelRow);
+    QFETCH(Heading, heading);
 
-    Grid grid(2, 5, fixedRows);
-    GridModel *model = grid.gridModel();
+    auto *model = new CellsModel(2, 4, heading);
+    Grid grid(model);
     QAbstractItemModelTester tester(model, TesterReporting);
-    grid.setCell(1, gridRow, "2255");
+    model->setHeadings({"Word", "Represents"});
+    model->setText(1, 0, "2255");
 
-    QCOMPARE(grid.rowCount(), 5);
-    QCOMPARE(model->rowCount(), 5 - fixedRows);
-    QCOMPARE(grid.horizontalHeader()->isHidden(), fixedRows == 0);
-    QCOMPARE(grid.cell(1, gridRow), "2255");
+    const bool shown = heading == Heading::Shown;
+    QCOMPARE(grid.horizontalHeader()->isHidden(), !shown);
     const auto header = [&](int role) { return model->headerData(1, Qt::Horizontal, role); };
-    if (modelRow < 0) {
-        QCOMPARE(header(Qt::DisplayRole).toString(), "2255");
-        QCOMPARE(header(Qt::AccessibleTextRole).toString(), "2255");
-        QVERIFY(header(Qt::FontRole).value<QFont>().bold());
-        QCOMPARE(header(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
-        for (int row = 0; row < model->rowCount(); ++row)
-            QVERIFY(model->index(row, 1).data().toString().isEmpty());
-    } else {
-        const QModelIndex index = model->index(modelRow, 1);
-        QCOMPARE(index.data(Qt::DisplayRole).toString(), "2255");
-        QCOMPARE(index.data(Qt::AccessibleTextRole).toString(), "2255");
-        QCOMPARE(index.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
-        QVERIFY(!index.data(Qt::FontRole).value<QFont>().bold());
-        QVERIFY(header(Qt::DisplayRole).toString().isEmpty());
-    }
+    QCOMPARE(header(Qt::DisplayRole).toString(), "Represents");
+    QCOMPARE(header(Qt::AccessibleTextRole).toString(), "Represents");
+    QCOMPARE(header(Qt::FontRole).value<QFont>().bold(), shown);
+    QCOMPARE(header(Qt::TextAlignmentRole).isValid(), shown);
+    // The heading is no row: the first record is the first row, and no row holds a heading.
+    QCOMPARE(model->rowCount(), 4);
+    QCOMPARE(grid.rowCount(), 4);
+    QCOMPARE(grid.cell(1, 0), "2255");
+    const QModelIndex first = model->index(0, 1);
+    QCOMPARE(first.data(Qt::AccessibleTextRole).toString(), "2255");
+    QCOMPARE(first.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    QVERIFY(!first.data(Qt::FontRole).value<QFont>().bold());
+    for (int row = 0; row < model->rowCount(); ++row)
+        QVERIFY(grid.cell(1, row) != "Represents");
 }
 
 void tst_GridModel::cellFonts_data()
 {
     QTest::addColumn<ModelAction>("style");
+    QTest::addColumn<int>("record");
     QTest::addColumn<bool>("italic");
     QTest::addColumn<bool>("bold");
 
-    QTest::newRow("regular cell") << ModelAction([](GridModel &) {}) << false << false;
-    QTest::newRow("italic cell") << ModelAction([](GridModel &m) { m.setCellItalic(0, 2, true); })
+    QTest::newRow("regular cell") << ModelAction([](CellsModel &) {}) << 1 << false << false;
+    QTest::newRow("italic cell") << ModelAction([](CellsModel &m) { m.setItalic(0, 1, true); }) << 1
                                  << true << false;
-    QTest::newRow("bold cell") << ModelAction([](GridModel &m) { m.setCellBold(0, 2, true); })
+    QTest::newRow("bold cell") << ModelAction([](CellsModel &m) { m.setBold(0, 1, true); }) << 1
                                << false << true;
-    QTest::newRow("italic and bold cell") << ModelAction([](GridModel &m) {
-        m.setCellItalic(0, 2, true);
-        m.setCellBold(0, 2, true);
-    }) << true << true;
-    QTest::newRow("italic cell given new text keeps its style") << ModelAction([](GridModel &m) {
-        m.setCellItalic(0, 2, true);
-        m.setCell(0, 2, "call");
-    }) << true << false;
-    QTest::newRow("italic cell rewritten as regular") << ModelAction([](GridModel &m) {
-        m.setCellItalic(0, 2, true);
-        m.setCell(0, 2, "call");
-        m.setCellItalic(0, 2, false);
-    }) << false << false;
+    QTest::newRow("italic and bold cell") << ModelAction([](CellsModel &m) {
+        m.setItalic(0, 1, true);
+        m.setBold(0, 1, true);
+    }) << 1 << true << true;
+    QTest::newRow("blank row below the records") << ModelAction([](CellsModel &m) {
+        m.setItalic(0, 2, true);
+        m.setBold(0, 2, true);
+    }) << 4 << false << false;
 }
 
 void tst_GridModel::cellFonts()
 {
     QFETCH(ModelAction, style);
+    QFETCH(int, record);
     QFETCH(bool, italic);
     QFETCH(bool, bold);
 
-    Grid grid(2, 5, 1);
-    GridModel *model = grid.gridModel();
-    grid.setCell(0, 2, "ball");
+    auto *model = new CellsModel(2, 3, Heading::Shown);
+    Grid grid(model);
+    model->setShownRows(5);
+    model->setText(0, 1, "ball");
     style(*model);
 
-    const QFont font = model->index(1, 0).data(Qt::FontRole).value<QFont>();
+    const QFont font = model->index(record, 0).data(Qt::FontRole).value<QFont>();
     QCOMPARE(font.italic(), italic);
     QCOMPARE(font.bold(), bold);
     QCOMPARE(font.pixelSize(), 16);
     QCOMPARE(font.family(), grid.font().family());
-    QCOMPARE(model->cellItalic(0, 2), italic);
-    QCOMPARE(model->cellBold(0, 2), bold);
-    const QFont neighbour = model->index(1, 1).data(Qt::FontRole).value<QFont>();
+    const QFont neighbour = model->index(record, 1).data(Qt::FontRole).value<QFont>();
     QVERIFY(!neighbour.italic() && !neighbour.bold());
 }
 
-void tst_GridModel::rowCountKeepsCells_data()
+void tst_GridModel::shownRowsKeepRecords_data()
 {
-    QTest::addColumn<int>("fixedRows");
-    QTest::addColumn<int>("newCount");
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("shown");
     QTest::addColumn<int>("expectedCount");
 
-    QTest::newRow("shrink under a heading") << 1 << 4 << 4;
-    QTest::newRow("grow under a heading") << 1 << 25 << 25;
-    QTest::newRow("shrink to the heading alone") << 1 << 1 << 1;
-    QTest::newRow("below the heading keeps the heading") << 1 << 0 << 1;
-    QTest::newRow("shrink without a heading") << 0 << 3 << 3;
-    QTest::newRow("grow without a heading") << 0 << 250 << 250;
-    QTest::newRow("empty without a heading") << 0 << 0 << 0;
+    QTest::newRow("fewer blank rows") << 3 << 4 << 4;
+    QTest::newRow("more blank rows") << 3 << 25 << 25;
+    QTest::newRow("the records alone") << 3 << 3 << 3;
+    QTest::newRow("fewer rows than records keeps the records") << 3 << 0 << 3;
+    QTest::newRow("blank rows without a record") << 0 << 250 << 250;
+    QTest::newRow("empty") << 0 << 0 << 0;
 }
 
-void tst_GridModel::rowCountKeepsCells()
+void tst_GridModel::shownRowsKeepRecords()
 {
-    QFETCH(int, fixedRows);
-    QFETCH(int, newCount);
+    QFETCH(int, records);
+    QFETCH(int, shown);
     QFETCH(int, expectedCount);
 
     const int oldCount = 10;
-    const auto text = [](int column, int row) {
-        return QStringLiteral("%1,%2").arg(column).arg(row);
+    const auto text = [](int column, int record) {
+        return QStringLiteral("%1,%2").arg(column).arg(record);
     };
-    Grid grid(2, oldCount, fixedRows);
-    QAbstractItemModelTester tester(grid.gridModel(), TesterReporting);
-    for (int row = 0; row < oldCount; ++row) {
-        grid.setCell(0, row, text(0, row));
-        grid.setCell(1, row, text(1, row));
+    auto *model = new CellsModel(2, records, Heading::Hidden);
+    Grid grid(model);
+    model->setShownRows(oldCount);
+    QAbstractItemModelTester tester(model, TesterReporting);
+    for (int record = 0; record < records; ++record) {
+        model->setText(0, record, text(0, record));
+        model->setText(1, record, text(1, record));
     }
 
-    grid.setRowCount(newCount);
+    model->setShownRows(shown);
     QCOMPARE(grid.rowCount(), expectedCount);
-    grid.setRowCount(oldCount);
+    model->setShownRows(oldCount);
 
+    QCOMPARE(grid.rowCount(), oldCount);
     for (int row = 0; row < oldCount; ++row) {
-        const bool kept = row < expectedCount;
-        QCOMPARE(grid.cell(0, row), kept ? text(0, row) : QString());
-        QCOMPARE(grid.cell(1, row), kept ? text(1, row) : QString());
+        const bool isRecord = row < records;
+        QCOMPARE(grid.cell(0, row), isRecord ? text(0, row) : QString());
+        QCOMPARE(grid.cell(1, row), isRecord ? text(1, row) : QString());
     }
 }
 

@@ -1,4 +1,4 @@
-#include "toolkit/ListModels.h"
+#include "ui/ListModels.h"
 #include "ui/LookUp.h"
 
 #include "core/DictionaryFile.h"

@@ -24,9 +24,12 @@ constexpr int CellMargin = 3;
 
 } // namespace
 
-Grid::Grid(int columns, int rows, int fixedRows, QWidget *parent)
-    : QTableView(parent), m_model(new GridModel(columns, rows, fixedRows, this))
+Grid::Grid(QWidget *parent) : Grid(nullptr, parent) {}
+
+Grid::Grid(GridModel *model, QWidget *parent)
+    : QTableView(parent), m_model(model ? model : new GridModel(1, GridModel::Heading::Hidden))
 {
+    m_model->setParent(this);
     [[maybe_unused]] static const bool readable = [] {
         QAccessible::installFactory(gridAccessibleFactory);
         return true;
@@ -57,7 +60,7 @@ Grid::Grid(int columns, int rows, int fixedRows, QWidget *parent)
     heading->setStretchLastSection(true);
     heading->setSectionsClickable(false);
     heading->setHighlightSections(false);
-    heading->setVisible(m_model->fixedRows() > 0);
+    heading->setVisible(m_model->headingShown());
     // A double click on a column border would measure the contents of every row.
     disconnect(heading, &QHeaderView::sectionHandleDoubleClicked, this, nullptr);
     connect(heading, &QHeaderView::sectionResized, this, &Grid::columnResized);
@@ -71,20 +74,18 @@ Grid::Grid(int columns, int rows, int fixedRows, QWidget *parent)
     cellFont.setPixelSize(CellPixelSize);
     setFont(cellFont);
     applyFont();
-    restoreCurrentRow();
+    restoreCurrentRecord();
 }
-
-Grid::Grid(QWidget *parent) : Grid(1, 0, 0, parent) {}
 
 void Grid::attachModel()
 {
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             &Grid::currentCellChanged);
-    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, &Grid::rememberCurrentRow);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &Grid::restoreCurrentRow);
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, &Grid::rememberCurrentRecord);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &Grid::restoreCurrentRecord);
     connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
         if (!currentIndex().isValid())
-            restoreCurrentRow();
+            restoreCurrentRecord();
     });
 }
 
@@ -98,58 +99,41 @@ void Grid::setGridModel(GridModel *model)
     setModel(model);
     delete oldSelection;
     attachModel();
-    horizontalHeader()->setVisible(m_model->fixedRows() > 0);
+    horizontalHeader()->setVisible(m_model->headingShown());
     delete old;
-    restoreCurrentRow();
+    restoreCurrentRecord();
 }
 
-void Grid::configure(int columns, int rows, int fixedRows)
+QString Grid::cell(int column, int record) const
 {
-    m_model->reshape(columns, rows, fixedRows);
-    horizontalHeader()->setVisible(m_model->fixedRows() > 0);
-}
-
-QString Grid::cell(int column, int row) const
-{
-    return m_model->cell(column, row);
-}
-
-void Grid::setCell(int column, int row, const QString &text)
-{
-    m_model->setCell(column, row, text);
+    return m_model->index(record, column).data(Qt::DisplayRole).toString();
 }
 
 int Grid::rowCount() const
 {
-    return m_model->gridRowCount();
+    return m_model->rowCount();
 }
 
-void Grid::setRowCount(int rows)
+int Grid::currentRecord() const
 {
-    m_model->setGridRowCount(rows);
-}
-
-int Grid::currentRow() const
-{
-    if (m_model->inBatch() && m_requestedRow >= 0)
-        return m_requestedRow;
+    if (m_model->inBatch() && m_requestedRecord >= 0)
+        return m_requestedRecord;
     const QModelIndex current = currentIndex();
-    return current.isValid() ? current.row() + m_model->fixedRows() : -1;
+    return current.isValid() ? current.row() : -1;
 }
 
-void Grid::setCurrentRow(int row)
+void Grid::setCurrentRecord(int record)
 {
-    const int modelRow = row - m_model->fixedRows();
-    if (modelRow < 0 || modelRow >= m_model->rowCount() || m_model->columnCount() == 0)
+    if (record < 0 || record >= m_model->rowCount() || m_model->columnCount() == 0)
         return;
     if (m_model->inBatch()) {
         // The view must not look at a model in the middle of its reset; the row is made
         // current when the batch ends.
-        m_requestedRow = row;
+        m_requestedRecord = record;
         return;
     }
 
-    const QModelIndex target = m_model->index(modelRow, std::max(currentIndex().column(), 0));
+    const QModelIndex target = m_model->index(record, std::max(currentIndex().column(), 0));
     setCurrentIndex(target);
     scrollTo(target);
 }
@@ -170,7 +154,7 @@ std::optional<Grid::CellPos> Grid::cellAt(const QPoint &viewportPos) const
     const QModelIndex index = indexAt(viewportPos);
     if (!index.isValid())
         return std::nullopt;
-    return CellPos{index.column(), index.row() + m_model->fixedRows()};
+    return CellPos{index.column(), index.row()};
 }
 
 void Grid::mousePressEvent(QMouseEvent *event)
@@ -194,14 +178,7 @@ void Grid::mouseReleaseEvent(QMouseEvent *event)
         (m_releaseChooses == ReleaseChooses::UnlessScrolled && m_scrolledSincePress))
         return;
     if (const auto cell = cellAt(pos))
-        chooseRow(cell->row);
-}
-
-// A row of the heading is no record.
-void Grid::chooseRow(int row)
-{
-    if (row >= m_model->fixedRows())
-        emit rowChosen(row - m_model->fixedRows());
+        emit rowChosen(cell->record);
 }
 
 void Grid::mouseDoubleClickEvent(QMouseEvent *event)
@@ -229,7 +206,7 @@ void Grid::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
     case Qt::Key_Return:
         if (activatesRow(event)) {
-            chooseRow(currentRow());
+            emit rowChosen(currentRecord());
             event->accept();
         } else {
             // Leave the key to the window, whose default button may be waiting for it.
@@ -238,7 +215,7 @@ void Grid::keyPressEvent(QKeyEvent *event)
         return;
     case Qt::Key_Space:
         if (activatesRow(event)) {
-            chooseRow(currentRow());
+            emit rowChosen(currentRecord());
             event->accept();
             return;
         }
@@ -326,33 +303,33 @@ void Grid::columnResized(int column, int oldWidth, int newWidth)
 void Grid::currentCellChanged(const QModelIndex &current)
 {
     if (current.isValid() && !m_restoringCurrent)
-        emit cellClicked(current.column(), current.row() + m_model->fixedRows());
+        emit cellClicked(current.column(), current.row());
 }
 
-void Grid::rememberCurrentRow()
+void Grid::rememberCurrentRecord()
 {
     const QModelIndex current = currentIndex();
-    m_rowBeforeReset = current.isValid() ? current.row() + m_model->fixedRows() : -1;
+    m_recordBeforeReset = current.isValid() ? current.row() : -1;
 }
 
-void Grid::restoreCurrentRow()
+void Grid::restoreCurrentRecord()
 {
     // A reset would leave the grid without a current row, and the view would then pick one
     // (and report it) when it next gets the focus. Like a fresh grid, the grid keeps one: the
     // row it had, else the first, without an event and without scrolling.
-    int modelRow = std::exchange(m_rowBeforeReset, -1) - m_model->fixedRows();
-    if (modelRow < 0 || modelRow >= m_model->rowCount())
-        modelRow = 0;
-    if (modelRow < m_model->rowCount() && m_model->columnCount() > 0) {
+    int record = std::exchange(m_recordBeforeReset, -1);
+    if (record < 0 || record >= m_model->rowCount())
+        record = 0;
+    if (record < m_model->rowCount() && m_model->columnCount() > 0) {
         const QScopedValueRollback restoring(m_restoringCurrent, true);
         const bool scrolls = hasAutoScroll();
         setAutoScroll(false);
-        setCurrentIndex(m_model->index(modelRow, 0));
+        setCurrentIndex(m_model->index(record, 0));
         setAutoScroll(scrolls);
     }
     // A row asked for during the batch becomes current now, as if asked for after it.
-    if (const int requested = std::exchange(m_requestedRow, -1); requested >= 0)
-        setCurrentRow(requested);
+    if (const int requested = std::exchange(m_requestedRecord, -1); requested >= 0)
+        setCurrentRecord(requested);
 }
 
 bool Grid::activatesRow(const QKeyEvent *event) const

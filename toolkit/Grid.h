@@ -6,9 +6,9 @@
 
 class GridModel;
 
-// The program's grid control: a table view over a GridModel, addressed by column and row as
-// the windows address it (row 0 is the heading when the grid has a fixed row). Rows have a
-// fixed height, so a grid of thousands of rows costs nothing to lay out.
+// The program's grid control: a table view over a GridModel, addressed by column and record
+// (the model's rows; the heading is the header, no row). Rows have a fixed height, so a grid of
+// thousands of rows costs nothing to lay out.
 class Grid : public QTableView
 {
     Q_OBJECT
@@ -17,27 +17,27 @@ public:
     struct CellPos
     {
         int column;
-        int row;
+        int record;
     };
 
-    Grid(int columns, int rows, int fixedRows, QWidget *parent = nullptr);
-    // For Qt Designer promotion; configure() then gives the shape.
+    // A blank grid of one column until the window gives it its model; for Qt Designer
+    // promotion.
     explicit Grid(QWidget *parent = nullptr);
-    void configure(int columns, int rows, int fixedRows);
+    explicit Grid(GridModel *model, QWidget *parent = nullptr);
 
     GridModel *gridModel() const { return m_model; }
-    // Puts a model of the window's own in place of the grid's plain one, which is deleted; the
-    // grid's shape and font pass to it.
+    // Puts a model of the window's own in place of the grid's present one, which is deleted;
+    // the grid's font passes to it.
     void setGridModel(GridModel *model);
 
-    QString cell(int column, int row) const;
-    void setCell(int column, int row, const QString &text);
+    // The text a cell shows, blank past the records.
+    QString cell(int column, int record) const;
+    // Rows shown, blank ones included.
     int rowCount() const;
-    void setRowCount(int rows);
-    // The current (selected) row, in grid rows; -1 when none. A grid keeps its current row
-    // through a batch of writes; a row set during a batch becomes current when it ends.
-    int currentRow() const;
-    void setCurrentRow(int row);
+    // The current (selected) row; -1 when none. A grid keeps its current row through a batch
+    // of writes; a row set during a batch becomes current when it ends.
+    int currentRecord() const;
+    void setCurrentRecord(int record);
 
     // The last column is stretched to the grid's width; a width given to it is the least it
     // keeps.
@@ -61,10 +61,11 @@ signals:
     // click is not reported: by then the first click may have refilled the list.
     void mouseDown(Qt::MouseButton button, const QPoint &pos);
     void mouseUp(Qt::MouseButton button, const QPoint &pos);
-    // The current cell changed: by a click, by the keyboard or by setCurrentRow().
-    void cellClicked(int column, int row);
-    // A data row chosen (0 for the first row below the heading): by Enter or Space on the
-    // current row, or by a release that setReleaseChooses lets choose, reported after mouseUp.
+    // The current cell changed: by a click, by the keyboard or by setCurrentRecord().
+    void cellClicked(int column, int record);
+    // A row chosen: by Enter or Space on the current row, or by a release that
+    // setReleaseChooses lets choose, reported after mouseUp. Blank rows are chosen too; the
+    // window finds no record there.
     // On an editable cell Space starts editing and Enter is passed on, like any other key.
     void rowChosen(int record);
 
@@ -87,10 +88,9 @@ private:
     void applyFont();
     void columnResized(int column, int oldWidth, int newWidth);
     void currentCellChanged(const QModelIndex &current);
-    void rememberCurrentRow();
-    void restoreCurrentRow();
+    void rememberCurrentRecord();
+    void restoreCurrentRecord();
     bool activatesRow(const QKeyEvent *event) const;
-    void chooseRow(int row);
     void copyCurrentRow() const;
 
     GridModel *m_model = nullptr;
@@ -101,6 +101,6 @@ private:
     bool m_scrolledSincePress = false;
     ReleaseChooses m_releaseChooses = ReleaseChooses::Never;
     bool m_restoringCurrent = false;
-    int m_rowBeforeReset = -1;
-    int m_requestedRow = -1;
+    int m_recordBeforeReset = -1;
+    int m_requestedRecord = -1;
 };

@@ -2,150 +2,38 @@
 
 #include <algorithm>
 
-namespace {
-
-// The view shows a single header row, so a grid has at most one heading row.
-int headingRowsFor(int fixedRows)
-{
-    return std::clamp(fixedRows, 0, 1);
-}
-
-} // namespace
-
-GridModel::GridModel(int columns, int rows, int fixedRows, QObject *parent)
-    : QAbstractTableModel(parent), m_columns(0), m_fixedRows(0)
+GridModel::GridModel(int columns, Heading heading, QObject *parent)
+    : QAbstractTableModel(parent), m_columns(std::max(columns, 0)), m_heading(heading),
+      m_alignment(m_columns, Qt::AlignCenter)
 {
     cacheFonts(QFont());
-    reshape(columns, rows, fixedRows);
 }
 
-void GridModel::reshape(int columns, int rows, int fixedRows)
+void GridModel::setHeadings(const QStringList &headings)
 {
-    if (!inBatch())
-        beginResetModel();
-    m_columns = std::max(columns, 0);
-    m_fixedRows = headingRowsFor(fixedRows);
-    m_heading.assign(m_fixedRows, Row(m_columns));
-    m_rows.clear();
-    resizeDataRows(std::max(rows - m_fixedRows, 0));
-    m_alignment = QList<Qt::Alignment>(m_columns, Qt::AlignCenter);
-    if (!inBatch())
-        endResetModel();
-}
-
-void GridModel::setGridRowCount(int rows)
-{
-    const int oldCount = dataRowCount();
-    const int newCount = std::max(rows - m_fixedRows, 0);
-    if (newCount == oldCount)
+    if (headings == m_headings)
         return;
+    m_headings = headings;
+    if (!inBatch() && m_columns > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
+}
 
-    if (inBatch()) {
-        resizeDataRows(newCount);
-    } else if (newCount > oldCount) {
-        beginInsertRows({}, oldCount, newCount - 1);
-        resizeDataRows(newCount);
+void GridModel::setShownRows(int rows)
+{
+    rows = std::max(rows, 0);
+    const int before = rowCount();
+    const int after = std::max(rows, recordCount());
+    if (inBatch() || after == before) {
+        m_shownRows = rows;
+    } else if (after > before) {
+        beginInsertRows({}, before, after - 1);
+        m_shownRows = rows;
         endInsertRows();
     } else {
-        beginRemoveRows({}, newCount, oldCount - 1);
-        resizeDataRows(newCount);
+        beginRemoveRows({}, after, before - 1);
+        m_shownRows = rows;
         endRemoveRows();
     }
-}
-
-void GridModel::resizeDataRows(int count)
-{
-    m_rows.resize(static_cast<std::size_t>(count), Row(m_columns));
-}
-
-QString GridModel::dataText(int column, int modelRow) const
-{
-    const Cell *c = storedDataCell(column, modelRow);
-    return c ? c->text : QString();
-}
-
-bool GridModel::dataItalic(int column, int modelRow) const
-{
-    const Cell *c = storedDataCell(column, modelRow);
-    return c && c->italic;
-}
-
-QString GridModel::dataDescription(int, int) const
-{
-    return {};
-}
-
-const GridModel::Cell *GridModel::storedDataCell(int column, int modelRow) const
-{
-    if (column < 0 || column >= m_columns || modelRow < 0 ||
-        modelRow >= static_cast<int>(m_rows.size()))
-        return nullptr;
-    return &m_rows[modelRow][column];
-}
-
-QString GridModel::cell(int column, int row) const
-{
-    if (row >= m_fixedRows)
-        return row < gridRowCount() ? dataText(column, row - m_fixedRows) : QString();
-    const Cell *c = cellAt(column, row);
-    return c ? c->text : QString();
-}
-
-void GridModel::setCell(int column, int row, const QString &text)
-{
-    Cell *c = cellAt(column, row);
-    if (!c || c->text == text)
-        return;
-    c->text = text;
-    cellChanged(column, row, {Qt::DisplayRole, Qt::EditRole, Qt::AccessibleTextRole});
-}
-
-bool GridModel::cellItalic(int column, int row) const
-{
-    if (row >= m_fixedRows)
-        return row < gridRowCount() && dataItalic(column, row - m_fixedRows);
-    const Cell *c = cellAt(column, row);
-    return c && c->italic;
-}
-
-void GridModel::setCellItalic(int column, int row, bool italic)
-{
-    Cell *c = cellAt(column, row);
-    if (!c || c->italic == italic)
-        return;
-    c->italic = italic;
-    cellChanged(column, row, {Qt::FontRole});
-}
-
-bool GridModel::cellBold(int column, int row) const
-{
-    const Cell *c = cellAt(column, row);
-    return c && c->bold;
-}
-
-void GridModel::setCellBold(int column, int row, bool bold)
-{
-    Cell *c = cellAt(column, row);
-    if (!c || c->bold == bold)
-        return;
-    c->bold = bold;
-    cellChanged(column, row, {Qt::FontRole});
-}
-
-bool GridModel::cellEditable(int column, int row) const
-{
-    const Cell *c = cellAt(column, row);
-    return c && c->editable;
-}
-
-void GridModel::setCellEditable(int column, int row, bool editable)
-{
-    Cell *c = cellAt(column, row);
-    if (!c || c->editable == editable)
-        return;
-    c->editable = editable;
-    // Flags have no signal of their own; a change of any role tells the views to ask again.
-    cellChanged(column, row, {});
 }
 
 void GridModel::setFont(const QFont &font)
@@ -155,9 +43,9 @@ void GridModel::setFont(const QFont &font)
     cacheFonts(font);
     if (inBatch() || m_columns == 0)
         return;
-    if (!m_rows.empty())
+    if (rowCount() > 0)
         emit dataChanged(index(0, 0), index(rowCount() - 1, m_columns - 1), {Qt::FontRole});
-    if (m_fixedRows > 0)
+    if (headingShown())
         emit headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
 }
 
@@ -171,7 +59,7 @@ void GridModel::setColumnAlignment(int column, Qt::Alignment alignment)
     if (column < 0 || column >= m_columns || m_alignment.at(column) == alignment)
         return;
     m_alignment[column] = alignment;
-    if (!inBatch() && !m_rows.empty())
+    if (!inBatch() && rowCount() > 0)
         emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::TextAlignmentRole});
 }
 
@@ -190,7 +78,7 @@ void GridModel::endBatch()
 
 int GridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : dataRowCount();
+    return parent.isValid() ? 0 : std::max(m_shownRows, recordCount());
 }
 
 int GridModel::columnCount(const QModelIndex &parent) const
@@ -205,19 +93,18 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
 
     const int row = index.row();
     const int column = index.column();
+    const bool isRecord = row < recordCount();
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
     case Qt::AccessibleTextRole:
-        return dataText(column, row);
+        return isRecord ? cellText(column, row) : QString();
     case Qt::AccessibleDescriptionRole: {
-        const QString description = dataDescription(column, row);
+        const QString description = isRecord ? cellDescription(column, row) : QString();
         return description.isEmpty() ? QVariant() : QVariant(description);
     }
-    case Qt::FontRole: {
-        const Cell *stored = storedDataCell(column, row);
-        return fontOf(dataItalic(column, row), stored && stored->bold);
-    }
+    case Qt::FontRole:
+        return isRecord ? fontOf(cellItalic(column, row), cellBold(column, row)) : m_font;
     case Qt::TextAlignmentRole:
         return static_cast<int>(m_alignment.at(column));
     default:
@@ -230,43 +117,28 @@ bool GridModel::setData(const QModelIndex &index, const QVariant &value, int rol
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
 
-    const int row = index.row() + m_fixedRows;
-    const QString text = value.toString();
-    if (cell(index.column(), row) != text) {
-        setCell(index.column(), row, text);
-        emit cellEdited(index.column(), row);
+    if (setCellText(index.column(), index.row(), value.toString())) {
+        if (!inBatch())
+            emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole, Qt::AccessibleTextRole});
+        emit cellEdited(index.column(), index.row());
     }
     return true;
-}
-
-void GridModel::setAccessibleHeadings(const QStringList &headings)
-{
-    m_accessibleHeadings = headings;
-    if (m_columns > 0)
-        emit headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= m_columns)
         return {};
-    if (m_fixedRows == 0) {
-        // The header is hidden; only assistive tools ask for it.
-        if ((role == Qt::AccessibleTextRole || role == Qt::DisplayRole) &&
-            section < m_accessibleHeadings.size())
-            return m_accessibleHeadings.at(section);
-        return {};
-    }
-
-    const Cell &c = m_heading[0][section];
+    const QString heading = section < m_headings.size() ? m_headings.at(section) : QString();
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return c.text;
+        return heading;
     case Qt::FontRole:
-        return fontOf(c.italic, true);
+        // A hidden header is asked only by assistive tools, for its names.
+        return headingShown() ? QVariant(m_boldFont) : QVariant();
     case Qt::TextAlignmentRole:
-        return static_cast<int>(Qt::AlignCenter);
+        return headingShown() ? QVariant(static_cast<int>(Qt::AlignCenter)) : QVariant();
     default:
         return {};
     }
@@ -278,36 +150,39 @@ Qt::ItemFlags GridModel::flags(const QModelIndex &index) const
         return Qt::NoItemFlags;
 
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-    const Cell *stored = storedDataCell(index.column(), index.row());
-    if (stored && stored->editable)
+    if (index.row() < recordCount() && cellEditable(index.column(), index.row()))
         result |= Qt::ItemIsEditable;
     return result;
 }
 
-GridModel::Cell *GridModel::cellAt(int column, int row)
+QString GridModel::cellText(int, int) const
 {
-    return const_cast<Cell *>(std::as_const(*this).cellAt(column, row));
+    return {};
 }
 
-const GridModel::Cell *GridModel::cellAt(int column, int row) const
+bool GridModel::cellItalic(int, int) const
 {
-    if (column < 0 || column >= m_columns || row < 0 || row >= gridRowCount())
-        return nullptr;
-    if (row < m_fixedRows)
-        return &m_heading[row][column];
-    return storedDataCell(column, row - m_fixedRows);
+    return false;
 }
 
-void GridModel::cellChanged(int column, int row, const QList<int> &roles)
+bool GridModel::cellBold(int, int) const
 {
-    if (inBatch())
-        return;
-    if (row < m_fixedRows) {
-        emit headerDataChanged(Qt::Horizontal, column, column);
-    } else {
-        const QModelIndex changed = index(row - m_fixedRows, column);
-        emit dataChanged(changed, changed, roles);
-    }
+    return false;
+}
+
+QString GridModel::cellDescription(int, int) const
+{
+    return {};
+}
+
+bool GridModel::cellEditable(int, int) const
+{
+    return false;
+}
+
+bool GridModel::setCellText(int, int, const QString &)
+{
+    return false;
 }
 
 void GridModel::cacheFonts(const QFont &font)

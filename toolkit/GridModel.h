@@ -6,38 +6,30 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
-
-// The cells of one grid. Rows are counted as the grid counts them: with a fixed heading row,
-// row 0 is the heading (shown as the view's header) and data row r is model row r - 1.
-// A typed list model derives from it and gives its data rows from its own records; the
-// stored cells then hold only the heading and any cell look set on purpose.
+// What every grid has, whatever it lists: its columns and their headings, its fonts and
+// alignment, and how many rows it shows. A list model derives from it and gives the text and
+// look of its records; the rows past the records, up to shownRows(), are blank. Rows are model
+// rows: the heading is the view's header, never a row.
 class GridModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    GridModel(int columns, int rows, int fixedRows, QObject *parent = nullptr);
-    // A new shape drops every cell, as a fresh grid would have.
-    void reshape(int columns, int rows, int fixedRows);
+    // A hidden heading still names the columns to screen readers.
+    enum class Heading { Shown, Hidden };
 
-    int fixedRows() const { return m_fixedRows; }
-    int gridRowCount() const { return m_fixedRows + dataRowCount(); }
-    void setGridRowCount(int rows);
+    GridModel(int columns, Heading heading, QObject *parent = nullptr);
 
-    QString cell(int column, int row) const;
-    void setCell(int column, int row, const QString &text);
-    bool cellItalic(int column, int row) const;
-    void setCellItalic(int column, int row, bool italic);
-    bool cellBold(int column, int row) const;
-    void setCellBold(int column, int row, bool bold);
-    bool cellEditable(int column, int row) const;
-    void setCellEditable(int column, int row, bool editable);
+    bool headingShown() const { return m_heading == Heading::Shown; }
+    void setHeadings(const QStringList &headings);
+
+    // Records first, then blank rows: at least shownRows rows in all.
+    virtual int recordCount() const { return 0; }
+    int shownRows() const { return m_shownRows; }
+    void setShownRows(int rows);
 
     QFont font() const { return m_font; }
     void setFont(const QFont &font);
-    // What a screen reader calls a column of a grid that shows no heading row.
-    void setAccessibleHeadings(const QStringList &headings);
     Qt::Alignment columnAlignment(int column) const;
     void setColumnAlignment(int column, Qt::Alignment alignment);
 
@@ -56,40 +48,28 @@ public:
 
 signals:
     // The user finished editing a cell in place and changed its text.
-    void cellEdited(int column, int row);
+    void cellEdited(int column, int record);
 
 protected:
-    virtual int dataRowCount() const { return static_cast<int>(m_rows.size()); }
-    // Gives the data rows a new count; the caller tells the views.
-    virtual void resizeDataRows(int count);
-    virtual QString dataText(int column, int modelRow) const;
-    virtual bool dataItalic(int column, int modelRow) const;
+    // The look of a record's cell; asked only for records (0 <= record < recordCount()).
+    virtual QString cellText(int column, int record) const;
+    virtual bool cellItalic(int column, int record) const;
+    virtual bool cellBold(int column, int record) const;
     // What a screen reader says of a cell beyond its text.
-    virtual QString dataDescription(int column, int modelRow) const;
+    virtual QString cellDescription(int column, int record) const;
+    virtual bool cellEditable(int column, int record) const;
+    // Takes the text the user typed into an editable cell; false when it changed nothing.
+    virtual bool setCellText(int column, int record, const QString &text);
 
 private:
-    struct Cell
-    {
-        QString text;
-        bool italic = false;
-        bool bold = false;
-        bool editable = false;
-    };
-    using Row = std::vector<Cell>;
-
-    Cell *cellAt(int column, int row);
-    const Cell *cellAt(int column, int row) const;
-    void cellChanged(int column, int row, const QList<int> &roles);
     void cacheFonts(const QFont &font);
     const QFont &fontOf(bool italic, bool bold) const;
-    const Cell *storedDataCell(int column, int modelRow) const;
 
     int m_columns;
-    int m_fixedRows;
-    std::vector<Row> m_heading;
-    std::vector<Row> m_rows;
+    Heading m_heading;
+    QStringList m_headings;
+    int m_shownRows = 0;
     QList<Qt::Alignment> m_alignment;
-    QStringList m_accessibleHeadings;
     QFont m_font;
     QFont m_italicFont;
     QFont m_boldFont;

@@ -4,7 +4,7 @@
 #include "toolkit/Look.h"
 
 #include "platform/Settings.h"
-#include "toolkit/GridModel.h"
+#include "ui/ListModels.h"
 
 #include <QFile>
 #include <QHeaderView>
@@ -20,8 +20,6 @@ namespace {
 
 constexpr int DesignHeight = 134;
 constexpr int DesignGridHeight = 55;
-// The combination's row under the heading.
-constexpr int CombinationRow = 1;
 
 } // namespace
 
@@ -76,16 +74,11 @@ TAffixForm::TAffixForm(QWidget *parent)
     ui->setupUi(this);
 
     Grid *grid = ui->SelectedAffixGrid;
-    grid->configure(2, 2, 1);
+    m_combination = new CombinationModel(this);
+    grid->setGridModel(m_combination);
     grid->setColWidth(0, SettingsStore::AffixWordWidth.defaultValue);
     grid->setColWidth(1, SettingsStore::AffixNumberWidth.defaultValue);
     grid->setTabKeyNavigation(false);
-    GridModel *model = grid->gridModel();
-    model->setCellBold(0, CombinationRow, true);
-    model->setCellEditable(0, CombinationRow, true);
-    // The digits only echo the word; an edited digit text would cover the wrong part of the
-    // number, so it is not offered for editing.
-    model->setCellEditable(1, CombinationRow, false);
     m_wordDelegate = new WordCellDelegate(grid);
     grid->setItemDelegateForColumn(0, m_wordDelegate);
     // Two lines on the screen, one sentence to a screen reader.
@@ -123,18 +116,17 @@ TAffixForm::~TAffixForm() = default;
 
 void TAffixForm::setCombination(const QString &word, const QString &represents)
 {
-    ui->SelectedAffixGrid->setCell(0, CombinationRow, word);
-    ui->SelectedAffixGrid->setCell(1, CombinationRow, represents);
+    m_combination->setCombination(word, represents);
 }
 
 QString TAffixForm::combinationWord() const
 {
-    return ui->SelectedAffixGrid->cell(0, CombinationRow);
+    return m_combination->word();
 }
 
 QString TAffixForm::combinationNumber() const
 {
-    return ui->SelectedAffixGrid->cell(1, CombinationRow);
+    return m_combination->number();
 }
 
 int TAffixForm::wordColumnWidth() const
@@ -161,7 +153,7 @@ void TAffixForm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     // The user is here to correct the spelling, so the word's editor is open at once.
     Grid *grid = ui->SelectedAffixGrid;
-    const QModelIndex word = grid->model()->index(CombinationRow - 1, 0);
+    const QModelIndex word = m_combination->index(0, 0);
     grid->setCurrentIndex(word);
     // An editor left open by the close box already shows the new combination.
     if (QWidget *editor = grid->indexWidget(word))
@@ -172,8 +164,7 @@ void TAffixForm::showEvent(QShowEvent *event)
 
 void TAffixForm::FormCreate()
 {
-    ui->SelectedAffixGrid->setCell(0, 0, tr("Candidate Word"));
-    ui->SelectedAffixGrid->setCell(1, 0, tr("Represents"));
+    m_combination->setHeadings({tr("Candidate Word"), tr("Represents")});
 
     const SettingsStore settings(SettingsStore::Mode::OpenExisting);
     if (!settings.isOpen())
@@ -201,8 +192,6 @@ void TAffixForm::AffixOkBtnClick()
 void TAffixForm::commitOpenEditor()
 {
     // OK pressed from the keyboard leaves the editor open; its text is the correction.
-    Grid *grid = ui->SelectedAffixGrid;
-    const QModelIndex word = grid->model()->index(CombinationRow - 1, 0);
-    if (QWidget *editor = grid->indexWidget(word))
+    if (QWidget *editor = ui->SelectedAffixGrid->indexWidget(m_combination->index(0, 0)))
         m_wordDelegate->commit(editor);
 }

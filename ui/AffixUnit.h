@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CombinationModel;
 class WordCellDelegate;
 
 namespace Platform {
@@ -24,7 +25,7 @@ public:
     explicit TAffixForm(QWidget *parent = nullptr);
     ~TAffixForm() override;
 
-    // Fills the grid's one data row; only the word can be edited there.
+    // Fills the grid's one row; only the word can be edited there.
     void setCombination(const QString &word, const QString &represents);
     QString combinationWord() const;
     QString combinationNumber() const;
@@ -47,5 +48,6 @@ private:
     void commitOpenEditor();
 
     std::unique_ptr<Ui::TAffixForm> ui;
+    CombinationModel *m_combination;
     WordCellDelegate *m_wordDelegate;
 };

@@ -11,9 +11,8 @@
 #include "platform/HelpViewer.h"
 #include "platform/Settings.h"
 #include "toolkit/DictionaryWarning.h"
-#include "toolkit/GridModel.h"
-#include "toolkit/ListModels.h"
 #include "toolkit/TextCodec.h"
+#include "ui/ListModels.h"
 
 #include <QElapsedTimer>
 #include <QFocusEvent>
@@ -46,8 +45,8 @@ TLookupForm::TLookupForm(Numra::DictionaryFile &dictionary, QWidget *parent)
     Grid *grid = ui->ConvertedGrid;
     m_results = new LookupResultModel(this);
     grid->setGridModel(m_results);
-    m_results->setAccessibleHeadings({tr("Numeric Equivalent")});
-    grid->configure(1, DesignRows, 0);
+    m_results->setHeadings({tr("Numeric Equivalent")});
+    m_results->setShownRows(DesignRows);
     grid->setColWidth(0, DesignColumnWidth);
     grid->setTabKeyNavigation(false);
 
@@ -64,7 +63,6 @@ TLookupForm::TLookupForm(Numra::DictionaryFile &dictionary, QWidget *parent)
     // A click on the row that is already current moves nothing, so clicks count as well as
     // moves of the current cell; Enter and Space on a row count as a click on it.
     connect(grid, &Grid::cellClicked, this, [this](int, int row) { ConvertedGridClick(row); });
-    // Without a heading row, model rows are grid rows.
     connect(grid, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &index) { ConvertedGridClick(index.row()); });
     connect(grid, &Grid::rowChosen, this, &TLookupForm::ConvertedGridClick);
@@ -162,7 +160,7 @@ void TLookupForm::ConvertedGridClick(int row)
 void TLookupForm::CopyBtnClick()
 {
     emit userActed();
-    const std::string *number = m_results->number(std::max(ui->ConvertedGrid->currentRow(), 0));
+    const std::string *number = m_results->number(std::max(ui->ConvertedGrid->currentRecord(), 0));
     if (!number)
         return;
     // The word goes as typed, untrimmed and in its own case.
@@ -197,6 +195,6 @@ void TLookupForm::showResults(const std::vector<std::string> &numbers, bool comp
     // the whole dictionary can say that nothing was found.
     m_results->setNumbers(numbers, complete, DesignRows);
     Grid *grid = ui->ConvertedGrid;
-    grid->setCurrentRow(0);
+    grid->setCurrentRecord(0);
     grid->scrollToTop();
 }

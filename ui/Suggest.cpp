@@ -9,9 +9,9 @@
 #include "platform/Settings.h"
 #include "toolkit/DictionaryWarning.h"
 #include "toolkit/Grid.h"
-#include "toolkit/ListModels.h"
 #include "toolkit/Look.h"
 #include "toolkit/TextCodec.h"
+#include "ui/ListModels.h"
 
 #include <QElapsedTimer>
 #include <QShowEvent>
@@ -31,7 +31,6 @@ TSuggestForm::TSuggestForm(Numra::DictionaryFile &dictionary, QWidget *parent)
     Grid *grid = ui->SuggestGrid;
     m_phrases = new SuggestionModel(this);
     grid->setGridModel(m_phrases);
-    grid->configure(2, 1, 1);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setColWidth(0, SettingsStore::SuggestPhraseWidth.defaultValue);
     grid->setColWidth(1, SettingsStore::SuggestVanityWidth.defaultValue);
@@ -53,10 +52,9 @@ TSuggestForm::TSuggestForm(Numra::DictionaryFile &dictionary, QWidget *parent)
     for (QCheckBox *option : {ui->AreaCodeBox, ui->OffensiveBox})
         connect(option, &QCheckBox::clicked, this, &TSuggestForm::OptionClick);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    // Records and model rows are one less than grid rows, which count the heading.
-    connect(grid, &Grid::rowChosen, this, [this](int record) { useRow(record + 1); });
+    connect(grid, &Grid::rowChosen, this, &TSuggestForm::useRow);
     connect(grid, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex &index) { useRow(index.row() + 1); });
+            [this](const QModelIndex &index) { useRow(index.row()); });
 
     FormCreate();
 }
@@ -65,8 +63,7 @@ TSuggestForm::~TSuggestForm() = default;
 
 void TSuggestForm::FormCreate()
 {
-    ui->SuggestGrid->setCell(0, 0, tr("Phrase"));
-    ui->SuggestGrid->setCell(1, 0, tr("Vanity Number"));
+    m_phrases->setHeadings({tr("Phrase"), tr("Vanity Number")});
 
     const SettingsStore settings(SettingsStore::Mode::OpenExisting);
     if (!settings.isOpen())
@@ -115,7 +112,7 @@ bool TSuggestForm::rank()
         phrases = m_found->Best(ShownPhrases);
     const int shown = static_cast<int>(phrases.size());
     m_phrases->setPhrases(std::move(phrases), 1);
-    ui->SuggestGrid->setCurrentRow(1);
+    ui->SuggestGrid->setCurrentRecord(0);
     ui->SuggestGrid->scrollToTop();
     const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     hourglass.reset();
@@ -158,7 +155,7 @@ void TSuggestForm::showEvent(QShowEvent *event)
 
 int TSuggestForm::chosenRow() const
 {
-    return std::max(ui->SuggestGrid->currentRow(), 1);
+    return std::max(ui->SuggestGrid->currentRecord(), 0);
 }
 
 void TSuggestForm::CopyBtnClick()

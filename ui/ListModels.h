@@ -5,7 +5,8 @@
 #include "core/NumraGlobal.h"
 #include "toolkit/GridModel.h"
 
-#include <algorithm>
+#include <QString>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,44 +14,34 @@
 // The program's lists as models over what the core found. A window asks a model for the
 // record of a row; nothing is read back from a cell's text.
 
-// A grid over a list of records, one a data row, listed from the first data row on; the rows
-// past the records are empty.
+// A grid over a list of records, one a row from the first row on; the rows past the records
+// are blank.
 template <typename T> class RecordListModel : public GridModel
 {
 public:
     using GridModel::GridModel;
 
-    int recordCount() const { return static_cast<int>(m_records.size()); }
-    // The record shown in a grid row, nullptr for the heading and empty rows.
-    const T *record(int row) const { return recordAt(row - fixedRows()); }
+    int recordCount() const override { return static_cast<int>(m_records.size()); }
+    // The record shown in a row, nullptr for the blank rows.
+    const T *record(int row) const
+    {
+        return row >= 0 && row < static_cast<int>(m_records.size())
+                   ? &m_records[static_cast<std::size_t>(row)]
+                   : nullptr;
+    }
 
 protected:
-    // Lists the records in at least rows data rows.
+    // Lists the records in at least rows rows, in one reset.
     void setRecords(std::vector<T> records, int rows)
     {
         const GridBatch batch(*this);
         m_records = std::move(records);
-        m_rowCount = std::max(rows, recordCount());
-    }
-    const T *recordAt(int modelRow) const
-    {
-        return modelRow >= 0 && modelRow < recordCount()
-                   ? &m_records[static_cast<std::size_t>(modelRow)]
-                   : nullptr;
+        setShownRows(rows);
     }
     std::vector<T> &records() { return m_records; }
 
-    int dataRowCount() const override { return m_rowCount; }
-    void resizeDataRows(int count) override
-    {
-        m_rowCount = count;
-        if (recordCount() > count)
-            m_records.resize(static_cast<std::size_t>(count));
-    }
-
 private:
     std::vector<T> m_records;
-    int m_rowCount = 0;
 };
 
 // The candidate list: the records a conversion pass accepted, in dictionary order; names
@@ -62,34 +53,35 @@ class CandidateModel : public RecordListModel<Numra::Record>
 public:
     explicit CandidateModel(QObject *parent = nullptr);
 
-    // Drops every record and leaves rows empty rows, the heading included.
+    // Drops every record and shows rows blank rows.
     void clearRecords(int rows);
     void addRecord(const Numra::Record &record);
 
 protected:
-    QString dataText(int column, int modelRow) const override;
-    bool dataItalic(int column, int modelRow) const override;
-    QString dataDescription(int column, int modelRow) const override;
+    QString cellText(int column, int row) const override;
+    bool cellItalic(int column, int row) const override;
+    QString cellDescription(int column, int row) const override;
 };
 
-// The phrase grid over the selected phrase's slots; the window says how many rows it shows.
+// The phrase grid over the selected phrase's slots, slot 1 in the first row; the window says
+// how many it shows.
 class PhraseModel : public GridModel
 {
     Q_OBJECT
 
 public:
     PhraseModel(const Numra::Phrase &phrase, QObject *parent = nullptr);
-    // The phrase changed: the grid shows its slots again, in rows rows.
+    // The phrase changed: the grid shows its first rows slots again.
     void showPhrase(int rows);
 
+    // Every row shown is a slot.
+    int recordCount() const override;
+
 protected:
-    int dataRowCount() const override { return m_rowCount; }
-    void resizeDataRows(int count) override { m_rowCount = count; }
-    QString dataText(int column, int modelRow) const override;
+    QString cellText(int column, int row) const override;
 
 private:
     const Numra::Phrase &m_phrase;
-    int m_rowCount = 0;
 };
 
 // The prefixes and suffixes that touch the chosen word, each with the kind it is listed under.
@@ -107,7 +99,7 @@ public:
     const Numra::AffixEntry *entry(int row) const { return record(row); }
 
 protected:
-    QString dataText(int column, int modelRow) const override;
+    QString cellText(int column, int row) const override;
 };
 
 // The numeric equivalents a lookup found; a lookup that found none says so in its first row.
@@ -122,9 +114,11 @@ public:
     // The number in a row, nullptr where there is none.
     const std::string *number(int row) const { return record(row); }
 
+    // The "none" row counts as a line of text, though it holds no number.
+    int recordCount() const override;
+
 protected:
-    void resizeDataRows(int count) override;
-    QString dataText(int column, int modelRow) const override;
+    QString cellText(int column, int row) const override;
 
 private:
     bool m_nothingFound = false;
@@ -142,9 +136,37 @@ public:
     {
         setRecords(std::move(phrases), rows);
     }
-    // The phrase shown in a grid row, nullptr for the heading and empty rows.
+    // The phrase shown in a row, nullptr for the blank rows.
     const Numra::MemorablePhrase *phrase(int row) const { return record(row); }
 
 protected:
-    QString dataText(int column, int modelRow) const override;
+    QString cellText(int column, int row) const override;
+};
+
+// A word joined to a prefix or suffix and the digits it stands for, in one row under the
+// heading. The word is bold and the user may correct its spelling in place; the digits only
+// echo it (an edited digit text would cover the wrong part of the number), so they are not
+// offered for editing.
+class CombinationModel : public GridModel
+{
+    Q_OBJECT
+
+public:
+    explicit CombinationModel(QObject *parent = nullptr);
+
+    QString word() const { return m_word; }
+    QString number() const { return m_number; }
+    void setCombination(const QString &word, const QString &number);
+
+    int recordCount() const override { return 1; }
+
+protected:
+    QString cellText(int column, int row) const override;
+    bool cellBold(int column, int row) const override;
+    bool cellEditable(int column, int row) const override;
+    bool setCellText(int column, int row, const QString &text) override;
+
+private:
+    QString m_word;
+    QString m_number;
 };
