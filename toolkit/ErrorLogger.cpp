@@ -24,11 +24,6 @@ constexpr std::size_t ReserveBytes = std::size_t(16) << 20;
 // information, and libdw aborts when an allocation fails: it runs only when this much is free.
 constexpr std::size_t NamingBytes = std::size_t(64) << 20;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ErrorLogger", text);
-}
-
 QString demangled(const char *name)
 {
     return QString::fromStdString(FailurePlatform::demangle(name));
@@ -94,7 +89,8 @@ Failure identify(std::exception_ptr failure)
     } catch (...) {
         result.type = FailurePlatform::currentExceptionType();
     }
-    result.kind = result.type ? demangled(result.type->name()) : tr("unknown exception");
+    result.kind = result.type ? demangled(result.type->name())
+                              : QCoreApplication::translate("ErrorLogger", "unknown exception");
     return result;
 }
 
@@ -154,7 +150,9 @@ QString describeCallStack(const backward::StackTrace &stack, backward::ResolvedT
             *first = frame;
         frames += describeFrame(frame);
     }
-    return frames.isEmpty() ? tr("Call stack not available.") : frames.join(QLatin1Char('\n'));
+    return frames.isEmpty()
+               ? QCoreApplication::translate("ErrorLogger", "Call stack not available.")
+               : frames.join(QLatin1Char('\n'));
 }
 
 // Kind, message, module and code address, and the source line, of a failure raised at `site`.
@@ -168,14 +166,15 @@ QString describeFailure(const Failure &failure, void *site, const backward::Reso
         QString moduleName = QFile::decodeName(thrower.object_filename.c_str());
         if (moduleName.isEmpty())
             moduleName = QFile::decodeName(module.fileName);
-        text += tr("Exception %1 in module %2 at %3.").arg(failure.kind, moduleName, hex(offset));
+        text += QCoreApplication::translate("ErrorLogger", "Exception %1 in module %2 at %3.")
+                    .arg(failure.kind, moduleName, hex(offset));
     } else {
-        text += tr("Exception %1.").arg(failure.kind);
+        text += QCoreApplication::translate("ErrorLogger", "Exception %1.").arg(failure.kind);
     }
     if (!failure.message.isEmpty())
         text += failure.message;
     if (!thrower.source.filename.empty())
-        text += tr("Source: %1, line %2")
+        text += QCoreApplication::translate("ErrorLogger", "Source: %1, line %2")
                     .arg(QString::fromStdString(thrower.source.filename))
                     .arg(thrower.source.line);
     return text.join(QLatin1Char('\n'));
@@ -315,7 +314,7 @@ ErrorReport ErrorLogger::buildReport(std::exception_ptr failure)
         report.text = describeFailure(what, nullptr, {});
     }
     if (report.registers.isEmpty())
-        report.registers = tr("Registers not available.");
+        report.registers = QCoreApplication::translate("ErrorLogger", "Registers not available.");
     return report;
 }
 
@@ -369,10 +368,10 @@ QByteArray ErrorLogger::entryText(const ErrorReport &report)
     QStringList entry{QStringLiteral("==================== %1 ====================").arg(now),
                       report.text,
                       QString(),
-                      tr("Call Stack:"),
+                      QCoreApplication::translate("ErrorLogger", "Call Stack:"),
                       report.callStack,
                       QString(),
-                      tr("Registers:"),
+                      QCoreApplication::translate("ErrorLogger", "Registers:"),
                       report.registers};
     if (!report.extraLines.isEmpty()) {
         entry += QString();
@@ -393,7 +392,9 @@ void ErrorLogger::showReport(const ErrorReport &report) const
     ErrorDialog dialog(report, QApplication::activeWindow());
     dialog.setIcon(dialog.style()->standardIcon(m_icon));
     if (m_extraPageEnabled)
-        dialog.addExtraPage(m_extraPageTitle.isEmpty() ? tr("Additional") : m_extraPageTitle);
+        dialog.addExtraPage(m_extraPageTitle.isEmpty()
+                                ? QCoreApplication::translate("ErrorLogger", "Additional")
+                                : m_extraPageTitle);
     dialog.setDetailsShown(m_showDetails);
     Platform::execModal(&dialog);
 }

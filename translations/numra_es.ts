@@ -72,6 +72,26 @@
         <source>Additional</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>unknown exception</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call stack not available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exception %1 in module %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exception %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source: %1, line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LookupResultModel</name>
@@ -591,6 +611,10 @@
     </message>
     <message>
         <source>Use FILE as the dictionary, as File &gt; Open would.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the windows in the language CODE (de, fr ...) instead of the system&apos;s; en for English.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
