@@ -2,12 +2,19 @@
 
 // What the benchmarks share: the dictionaries they measure on, and the process's peak memory.
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace Bench {
 
@@ -43,6 +50,57 @@ inline long peakKiB()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+// The median of several runs of work, in milliseconds.
+inline double medianOf(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+struct ProcessFigures
+{
+    double Ms = 0;
+    long PeakKiB = 0;
+};
+
+// One run of a program with its output thrown away: wall time and peak resident memory. A run
+// that fails (exit status above 1) ends the benchmark.
+inline ProcessFigures runProcess(const std::vector<std::string> &args)
+{
+    std::vector<char *> argv;
+    for (const std::string &arg : args)
+        argv.push_back(const_cast<char *>(arg.c_str()));
+    argv.push_back(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const ProcessFigures run{
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count(),
+        usage.ru_maxrss};
+    if (!WIFEXITED(status) || WEXITSTATUS(status) > 1) {
+        std::fprintf(stderr, "%s failed\n", args[0].c_str());
+        std::exit(1);
+    }
+    return run;
 }
 
 } // namespace Bench
