@@ -31,8 +31,8 @@ namespace NumraFind {
 
 namespace {
 
-// Lines ranked together: enough to keep both threads busy between two writes, few enough that
-// the memory stays flat however long the list is.
+// Output lines made together: enough to keep both threads busy between two writes, few enough
+// that the memory stays flat however long the list is.
 constexpr std::size_t ChunkLines = 4096;
 // Lines a thread takes from the chunk at a time.
 constexpr std::size_t Grab = 32;
@@ -316,15 +316,17 @@ int RunBatch(const BatchOptions &options)
     const unsigned threads = threadCount(options.threads);
     const BatchRanker rank(ranker, options);
     LineReader reader(input);
-    std::vector<std::string> lines(ChunkLines);
-    std::vector<std::size_t> lengths(ChunkLines);
-    std::vector<Ranked> results(ChunkLines);
+    // A large --limit makes many lines of each number.
+    const std::size_t chunk = std::max<std::size_t>(1, ChunkLines / options.limit);
+    std::vector<std::string> lines(chunk);
+    std::vector<std::size_t> lengths(chunk);
+    std::vector<Ranked> results(chunk);
     std::size_t lineNumber = 0, found = 0;
     bool refused = false;
     const auto rankingStarted = std::chrono::steady_clock::now();
     for (bool more = true; more;) {
         std::size_t count = 0;
-        while (count < ChunkLines && (more = reader.Next(lines[count], lengths[count])))
+        while (count < chunk && (more = reader.Next(lines[count], lengths[count])))
             ++count;
         const std::size_t firstLine = lineNumber;
         onThreads(count, threads, [&](std::size_t i) {
