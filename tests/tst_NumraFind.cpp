@@ -701,6 +701,9 @@ void tst_NumraFind::batch_data()
     QTest::newRow("a list that cannot be opened")
         << batch + QStringList{"@/missing.txt"} << QByteArray() << 2 << QByteArray()
         << QStringList{"numra-find: cannot open @/missing.txt: No such file or directory"};
+    QTest::newRow("a folder for a list")
+        << batch + QStringList{"@"} << QByteArray() << 2 << QByteArray()
+        << QStringList{"numra-find: could not read @: Is a directory"};
     QTest::newRow("--column without --batch is a usage error")
         << QStringList{"--column", "2", "--phrases"} << QByteArray() << 2 << QByteArray()
         << QStringList{"numra-find: --column, --containing and --threads go with --batch"};

@@ -68,6 +68,7 @@ public:
         }
     }
     bool Failed() const { return m_failed; }
+    int Error() const { return m_error; } // errno of the failed read
 
     // The longest line kept whole: ShortStringMax bytes and a CR.
     static constexpr std::size_t Kept = Numra::ShortStringMax + 2;
@@ -78,9 +79,12 @@ private:
         if (m_failed)
             return false;
         m_pos = 0;
+        errno = 0;
         m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
-        if (m_end == 0 && std::ferror(m_file))
+        if (m_end == 0 && std::ferror(m_file)) {
             m_failed = true;
+            m_error = errno;
+        }
         return m_end > 0;
     }
 
@@ -89,6 +93,7 @@ private:
     std::size_t m_pos = 0; // m_pos <= m_end <= m_buffer.size()
     std::size_t m_end = 0;
     bool m_failed = false;
+    int m_error = 0;
 };
 
 // The fields of a CSV line: separated by commas, a field in double quotes may hold commas and
@@ -348,8 +353,9 @@ int RunBatch(const BatchOptions &options)
     if (!OutputWritten())
         return Trouble;
     if (reader.Failed()) {
-        std::fprintf(stderr, "numra-find: could not read %s\n",
-                     fromStandardInput ? "the standard input" : options.input.c_str());
+        std::fprintf(stderr, "numra-find: could not read %s: %s\n",
+                     fromStandardInput ? "the standard input" : options.input.c_str(),
+                     std::strerror(reader.Error()));
         return Trouble;
     }
     std::fprintf(stderr, "%zu numbers, %zu with a phrase, ranked in %s secs on %u thread%s\n",
