@@ -701,6 +701,9 @@ void tst_NumraFind::batch_data()
     QTest::newRow("a list that cannot be opened")
         << batch + QStringList{"@/missing.txt"} << QByteArray() << 2 << QByteArray()
         << QStringList{"numra-find: cannot open @/missing.txt: No such file or directory"};
+    QTest::newRow("--containing digits is a usage error")
+        << batch + QStringList{"--containing", "22"} << QByteArray() << 2 << QByteArray()
+        << QStringList{"numra-find: --containing takes a word with letters"};
     QTest::newRow("a folder for a list")
         << batch + QStringList{"@"} << QByteArray() << 2 << QByteArray()
         << QStringList{"numra-find: could not read @: Is a directory"};

@@ -280,6 +280,9 @@ int batch(const Options &options, bool placementGiven)
     for (const std::string &word : options.containing) {
         if (word.size() > Numra::ShortStringMax)
             return tooLong("WORD", "bytes");
+        // Without letters it would stand for the dictionary's digit entries, never a word.
+        if (Numra::WordKey(word).empty())
+            return usageError("--containing takes a word with letters");
     }
     NumraFind::BatchOptions batch{
         .dictionary = dictionaryPath(options),
