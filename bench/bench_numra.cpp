@@ -64,36 +64,8 @@ double medianOf(const std::function<void()> &work)
     return median(times);
 }
 
-struct ProcessFigures
-{
-    double Ms = 0;
-    long PeakKiB = 0;
-};
-
-// One run of a program with its output thrown away: wall time and peak resident memory.
-ProcessFigures runProcess(const std::vector<std::string> &args)
-{
-    std::vector<char *> argv;
-    for (const std::string &arg : args)
-        argv.push_back(const_cast<char *>(arg.c_str()));
-    argv.push_back(nullptr);
-    const auto start = Clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, 1);
-        dup2(null, 2);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    ProcessFigures run{msSince(start), usage.ru_maxrss};
-    if (!WIFEXITED(status) || WEXITSTATUS(status) > 1)
-        qFatal("%s failed", args[0].c_str());
-    return run;
-}
+using Bench::ProcessFigures;
+using Bench::runProcess;
 
 // Each program once per round, in turn; medians of the rounds.
 std::vector<ProcessFigures> timeAlternately(const std::vector<std::vector<std::string>> &programs)

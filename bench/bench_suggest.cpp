@@ -86,19 +86,7 @@ void bestMany(Numra::DictionaryFile &file, const std::string &number, std::size_
                 handed, number.size(), took, before, Bench::peakKiB());
 }
 
-double medianOf(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        times.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                .count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
+using Bench::medianOf;
 
 // Until tools/make-ranking has written the real file: every word of the dictionary at a cost by
 // its line, as the fallback ranks it, and pairs of the commoner words, the second of each among

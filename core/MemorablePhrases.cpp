@@ -104,15 +104,17 @@ struct State
     RankingData::WordId id = RankingData::NoWord;
     bool waiting = false;
     bool content = false;
+    bool found = false;              // holds a wanted word, or none is wanted
     std::int64_t best = Unreachable; // the cheapest way here
 };
 
 constexpr std::int64_t StartItem = 0, KeptItem = 1, PlainWordItem = 2;
 
-std::uint64_t stateKey(std::int64_t last, bool waiting, bool content)
+std::uint64_t stateKey(const State &state)
 {
-    return static_cast<std::uint64_t>(last) << 2 | static_cast<std::uint64_t>(waiting) << 1 |
-           static_cast<std::uint64_t>(content);
+    return static_cast<std::uint64_t>(state.last) << 3 |
+           static_cast<std::uint64_t>(state.waiting) << 2 |
+           static_cast<std::uint64_t>(state.content) << 1 | static_cast<std::uint64_t>(state.found);
 }
 
 struct Occurrence
@@ -129,9 +131,7 @@ MemorablePhrases MemorablePhrases::Collect(DictionaryFile &file, std::string_vie
                                            const std::function<void()> &onOpened)
 {
     MemorablePhrases result;
-    result.m_layout = NumberLayout::Of(numberText);
-    result.m_options = options;
-    result.m_searchFrom = options.wordsInAreaCode ? 0 : result.m_layout.LeadingFree();
+    result.start(numberText, options);
     if (ranking && ranking->Empty())
         ranking = nullptr;
     std::unordered_set<std::string> seen;
@@ -143,48 +143,67 @@ MemorablePhrases MemorablePhrases::Collect(DictionaryFile &file, std::string_vie
             if (!IsPhraseRecord(record))
                 return;
             key.assign(record.number).append(1, ',').append(Trim(record.word));
-            if (seen.insert(key).second)
-                result.addRecord(record, line, ranking);
+            if (!seen.insert(key).second)
+                return;
+            const Record &kept = result.m_records.emplace_back(record);
+            Fit fit;
+            result.add(fitOf(kept.number, kept.word, kept.cls, line, ranking, options, fit), fit);
         },
         onOpened);
     result.m_error = outcome.error;
     result.m_examined = outcome.examined;
     if (result.m_error == DictionaryError::None)
-        result.buildGraph(ranking);
+        result.buildGraph(ranking, false);
     return result;
 }
 
-void MemorablePhrases::addRecord(const Record &record, std::int64_t line,
-                                 const RankingData *ranking)
+void MemorablePhrases::start(std::string_view numberText, PhraseOptions options)
 {
-    const std::string_view shown = Trim(record.word);
+    m_layout = NumberLayout::Of(numberText);
+    m_options = options;
+    m_searchFrom = options.wordsInAreaCode ? 0 : m_layout.LeadingFree();
+}
+
+MemorablePhrases::FitKind MemorablePhrases::fitOf(std::string_view number, std::string_view word,
+                                                  std::string_view cls, std::int64_t line,
+                                                  const RankingData *ranking, PhraseOptions options,
+                                                  Fit &fit)
+{
+    const std::string_view shown = Trim(word);
+    fit = Fit{number, shown, cls, line};
     // Digits without letters are the dictionary's entries for them; a phrase keeps digits as
     // digits instead.
-    if (WordKey(shown).empty()) {
-        if (record.number.size() == 1 && m_digitEntries[record.number[0] - '0'].empty())
-            m_digitEntries[record.number[0] - '0'] = shown;
-        return;
-    }
-    Fit fit{record, line};
+    if (WordKey(shown).empty())
+        return FitKind::DigitEntry;
     if (ranking) {
         fit.id = ranking->Find(shown);
         if (fit.id != RankingData::NoWord) {
-            const RankedWord &word = ranking->Word(fit.id);
-            if (word.never || (word.offensive && !m_options.offensive))
-                return;
-            fit.cost = word.cost;
-            fit.function = word.function;
-            fit.leads = word.leads;
-            fit.bestGainInto = word.bestGainInto;
+            const RankedWord &ranked = ranking->Word(fit.id);
+            if (ranked.never || (ranked.offensive && !options.offensive))
+                return FitKind::LeftOut;
+            fit.cost = ranked.cost;
+            fit.function = ranked.function;
+            fit.leads = ranked.leads;
+            fit.bestGainInto = ranked.bestGainInto;
         } else {
             fit.cost = UnknownWordCost;
         }
     } else {
         fit.cost = static_cast<std::int32_t>(
-            LineWordBase + LineWordScale * (RecordCost(line, record.word, record.cls) - WordCost));
+            LineWordBase + LineWordScale * (RecordCost(line, word, cls) - WordCost));
     }
     fit.content = !fit.function && letterCount(shown) >= 3;
-    m_words.push_back(std::move(fit));
+    return FitKind::Word;
+}
+
+void MemorablePhrases::add(FitKind kind, const Fit &fit)
+{
+    if (kind == FitKind::Word) {
+        m_words.push_back(fit);
+    } else if (kind == FitKind::DigitEntry && fit.number.size() == 1 &&
+               m_digitEntries[fit.number[0] - '0'].empty()) {
+        m_digitEntries[fit.number[0] - '0'] = fit.word;
+    }
 }
 
 int MemorablePhrases::textIndex(int position) const
@@ -192,7 +211,7 @@ int MemorablePhrases::textIndex(int position) const
     return m_layout.Free()[m_searchFrom + static_cast<std::size_t>(position)];
 }
 
-void MemorablePhrases::buildGraph(const RankingData *ranking)
+void MemorablePhrases::buildGraph(const RankingData *ranking, bool wanting)
 {
     const std::vector<int> &free = m_layout.Free();
     const std::vector<int> &runs = m_layout.Run();
@@ -220,7 +239,7 @@ void MemorablePhrases::buildGraph(const RankingData *ranking)
     }
     std::vector<std::vector<Occurrence>> starting(n);
     for (std::size_t r = 0; r < m_words.size(); ++r) {
-        const std::string &number = m_words[r].record.number;
+        const std::string_view number = m_words[r].number;
         for (auto at = digits.find(number); at != std::string::npos;
              at = digits.find(number, at + 1)) {
             if (positionAt[at] >= 0)
@@ -258,15 +277,15 @@ void MemorablePhrases::buildGraph(const RankingData *ranking)
         const std::int64_t total = states[from][fromState].best + cost;
         if (total + bound[to] > ScaledLimit)
             return;
-        const auto [it, added] = index[to].try_emplace(
-            stateKey(next.last, next.waiting, next.content), static_cast<int>(states[to].size()));
+        const auto [it, added] =
+            index[to].try_emplace(stateKey(next), static_cast<int>(states[to].size()));
         if (added)
             states[to].push_back(next);
         State &state = states[to][it->second];
         state.best = std::min(state.best, total);
         steps.push_back({from, fromState, to, it->second, item, cost});
     };
-    states[0].push_back({StartItem, RankingData::NoWord, false, false, 0});
+    states[0].push_back({StartItem, RankingData::NoWord, false, false, !wanting, 0});
     for (int k = 0; k < n; ++k) {
         for (int s = 0; s < static_cast<int>(states[k].size()); ++s) {
             const State here = states[k][s];
@@ -276,7 +295,8 @@ void MemorablePhrases::buildGraph(const RankingData *ranking)
             if (here.last != KeptItem) {
                 for (int end = k + 1; end <= runEnd[k]; ++end)
                     reach(k, s, end,
-                          {KeptItem, RankingData::NoWord, false, here.content, Unreachable},
+                          {KeptItem, RankingData::NoWord, false, here.content, here.found,
+                           Unreachable},
                           keptItem(m_words.size(), end - k), keptCost(k, end - k) + waitingCost);
             }
             const bool afterWord = here.last >= PlainWordItem;
@@ -291,8 +311,12 @@ void MemorablePhrases::buildGraph(const RankingData *ranking)
                     cost += LoneFunctionCost;
                 const bool waiting = fit.function && gain == 0;
                 const bool pairs = fit.leads || waiting;
-                State next{pairs ? 3 + fit.id : PlainWordItem, pairs ? fit.id : RankingData::NoWord,
-                           waiting, here.content || fit.content, Unreachable};
+                State next{pairs ? 3 + fit.id : PlainWordItem,
+                           pairs ? fit.id : RankingData::NoWord,
+                           waiting,
+                           here.content || fit.content,
+                           here.found || fit.wanted,
+                           Unreachable};
                 reach(k, s, o.end, next, o.record, cost * Scale);
             }
         }
@@ -311,7 +335,7 @@ void MemorablePhrases::buildGraph(const RankingData *ranking)
         std::int64_t cost = end.waiting ? LoneFunctionCost * Scale : 0;
         if (end.last == KeptItem)
             cost += TrailingKeptCost * Scale;
-        if (end.content && end.best + cost <= ScaledLimit)
+        if (end.content && end.found && end.best + cost <= ScaledLimit)
             edges[first[n] + s].push_back({goal, keptItem(m_words.size(), 0), cost});
     }
     m_graph = PathGraph(edges);
@@ -339,8 +363,8 @@ MemorablePhrase MemorablePhrases::phraseOf(const std::vector<std::uint32_t> &edg
         item.last = textIndex(to - 1) + 1;
         if (edge.item < static_cast<int>(m_words.size())) {
             const Fit &fit = m_words[edge.item];
-            item.word = Trim(fit.record.word);
-            item.cls = fit.record.cls;
+            item.word = fit.word;
+            item.cls = fit.cls;
             item.line = fit.line;
         }
         AppendWord(phrase.text, item.word.empty() ? item.digits : item.word);
@@ -451,6 +475,44 @@ PhraseForUse MemorablePhrases::ForUse(const MemorablePhrase &phrase) const
         }
     }
     return use;
+}
+
+PhraseRanker::PhraseRanker(const DictionaryIndex &index, const RankingData *ranking,
+                           PhraseOptions options)
+    : m_index(index), m_ranking(ranking && !ranking->Empty() ? ranking : nullptr),
+      m_options(options), m_kinds(index.WordCount()), m_fits(index.WordCount())
+{
+    for (std::uint32_t id = 0; id < index.WordCount(); ++id) {
+        const IndexedWord &word = index.Word(id);
+        m_kinds[id] = MemorablePhrases::fitOf(word.number, word.word, word.cls, word.line,
+                                              m_ranking, options, m_fits[id]);
+    }
+}
+
+void PhraseRanker::Want(const std::vector<std::uint32_t> &ids)
+{
+    m_wanting = true;
+    for (std::uint32_t id : ids)
+        m_fits[id].wanted = true;
+}
+
+MemorablePhrases PhraseRanker::Collect(std::string_view numberText) const
+{
+    MemorablePhrases result;
+    result.start(numberText, m_options);
+    result.m_examined = m_index.LineCount();
+    std::vector<std::uint32_t> ids;
+    m_index.Find(result.m_layout.FreeDigitText(), ids);
+    bool wantedFits = false;
+    for (std::uint32_t id : ids) {
+        result.add(m_kinds[id], m_fits[id]);
+        wantedFits =
+            wantedFits || (m_kinds[id] == MemorablePhrases::FitKind::Word && m_fits[id].wanted);
+    }
+    // Most numbers of a list hold no wanted word at all, and need no search.
+    if (!m_wanting || wantedFits)
+        result.buildGraph(m_ranking, m_wanting);
+    return result;
 }
 
 std::string NoMemorablePhraseText(std::string_view numberText)

@@ -2,6 +2,7 @@
 
 #include "core/BestPaths.h"
 #include "core/DictionaryFile.h"
+#include "core/DictionaryIndex.h"
 #include "core/NumberLayout.h"
 #include "core/NumraGlobal.h"
 #include "core/Phrase.h"
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -55,6 +57,24 @@ struct PhraseForUse
     std::vector<PhraseSlot> phraseSlots;
 };
 
+// A dictionary word as a phrase ranks it: what the ranking data (or its line) say of it.
+struct RankedFit
+{
+    std::string_view number; // its digits
+    std::string_view word;   // as shown, trimmed, in UTF-8
+    std::string_view cls;
+    std::int64_t line = 0;
+    std::int32_t cost = 0; // thousandths of a bit
+    RankingData::WordId id = RankingData::NoWord;
+    bool function = false;
+    bool content = false; // 3 letters or more and no function word
+    bool leads = false;   // may gain with the word after it
+    bool wanted = false;  // one of the words a phrase must hold (PhraseRanker::Want)
+    std::int32_t bestGainInto = 0;
+};
+
+class PhraseRanker;
+
 class MemorablePhrases
 {
 public:
@@ -81,21 +101,18 @@ public:
     PhraseForUse ForUse(const MemorablePhrase &phrase) const;
 
 private:
-    struct Fit
-    {
-        Record record;
-        std::int64_t line = 0;
-        std::int32_t cost = 0; // thousandths of a bit
-        RankingData::WordId id = RankingData::NoWord;
-        bool function = false;
-        bool content = false; // 3 letters or more and no function word
-        bool leads = false;   // may gain with the word after it
-        std::int32_t bestGainInto = 0;
-    };
+    friend class PhraseRanker;
+    using Fit = RankedFit;
+    enum class FitKind { Word, DigitEntry, LeftOut };
 
     MemorablePhrases() = default;
-    void addRecord(const Record &record, std::int64_t line, const RankingData *ranking);
-    void buildGraph(const RankingData *ranking);
+    void start(std::string_view numberText, PhraseOptions options);
+    // What a record is to a phrase; fit's texts view into the record's.
+    static FitKind fitOf(std::string_view number, std::string_view word, std::string_view cls,
+                         std::int64_t line, const RankingData *ranking, PhraseOptions options,
+                         Fit &fit);
+    void add(FitKind kind, const Fit &fit);
+    void buildGraph(const RankingData *ranking, bool wanting);
     int textIndex(int position) const; // of a free digit the phrase covers
     MemorablePhrase phraseOf(const std::vector<std::uint32_t> &edges, std::int64_t cost) const;
     std::string vanityOf(const std::vector<PhraseItem> &items) const;
@@ -105,6 +122,7 @@ private:
     NumberLayout m_layout;
     PhraseOptions m_options;
     std::size_t m_searchFrom = 0; // the first free digit, in m_layout.Free(), a phrase covers
+    std::deque<Record> m_records; // what m_words views into, read from the file
     std::vector<Fit> m_words;     // in dictionary order: an edge's item is its index
     std::array<std::string, 10> m_digitEntries; // the dictionary's own word for each digit
     // Nodes are states of a phrase so far: the free digits covered, its last item, whether a
@@ -112,6 +130,28 @@ private:
     // is one phrase within the cost limit's reach.
     PathGraph m_graph;
     std::vector<int> m_nodePosition; // free digits covered, counted from m_searchFrom
+};
+
+// The words of a whole dictionary ranked once, for phrases of many numbers: the same phrases as
+// MemorablePhrases::Collect finds with a pass over the file. It views into the index and the
+// ranking data, which must outlive it and what it collects; Collect may run on several threads.
+class PhraseRanker
+{
+public:
+    PhraseRanker(const DictionaryIndex &index, const RankingData *ranking, PhraseOptions options);
+
+    // From now on a phrase must hold one of these words (ids in the index).
+    void Want(const std::vector<std::uint32_t> &ids);
+
+    MemorablePhrases Collect(std::string_view numberText) const;
+
+private:
+    const DictionaryIndex &m_index;
+    const RankingData *m_ranking;
+    PhraseOptions m_options;
+    std::vector<MemorablePhrases::FitKind> m_kinds; // by index id
+    std::vector<RankedFit> m_fits;
+    bool m_wanting = false;
 };
 
 // "No memorable phrase for 764-702-9619": the number as typed, in UTF-8.

@@ -31,6 +31,24 @@ RankingData rankingOf(const QByteArray &lines)
     return RankingData::Parse("numra-rank 1\n" + text.toStdString());
 }
 
+// Each phrase's cost, text, vanity form, its words' lines and what Use makes of it.
+QStringList described(const MemorablePhrases &phrases, const std::vector<MemorablePhrase> &found)
+{
+    QStringList lines;
+    for (const MemorablePhrase &phrase : found) {
+        QString line = QString::number(phrase.cost) + ' ' + QString::fromStdString(phrase.text) +
+                       ' ' + QString::fromStdString(phrase.vanity);
+        for (const PhraseItem &item : phrase.items)
+            line += ' ' + QString::number(item.line);
+        const PhraseForUse use = phrases.ForUse(phrase);
+        line += ' ' + QString::fromStdString(use.numberText);
+        for (const PhraseSlot &slot : use.phraseSlots)
+            line += ' ' + QString::fromStdString(slot.word + "@" + std::to_string(slot.position));
+        lines << line;
+    }
+    return lines;
+}
+
 } // namespace
 
 class tst_MemorablePhrases : public QObject
@@ -40,6 +58,8 @@ class tst_MemorablePhrases : public QObject
 private slots:
     void ranked_data();
     void ranked();
+    void wanted_data();
+    void wanted();
     void forUse_data();
     void forUse();
     void noPhraseText();
@@ -146,6 +166,53 @@ void tst_MemorablePhrases::ranked()
     for (std::size_t i = 1; i < found.size(); ++i)
         QVERIFY(found[i - 1].cost <= found[i].cost && found[i].cost <= 60000);
     QCOMPARE(QSet<QString>(vanity.begin(), vanity.end()).size(), vanity.size());
+
+    // The batch's index must rank exactly as the pass does, down to what Use puts in.
+    const DictionaryIndex index = DictionaryIndex::Build(file);
+    const auto indexed = PhraseRanker(index, &data, chosen).Collect(number.toStdString());
+    QCOMPARE(described(indexed, indexed.Best(best.size() + 5)), described(phrases, found));
+}
+
+// A phrase that must hold one of some words: the best such phrase, or none.
+void tst_MemorablePhrases::wanted_data()
+{
+    QTest::addColumn<QByteArray>("number");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("best");
+    QTest::newRow("the best phrase that holds the word")
+        << QByteArray("2255669") << QStringList{"BALL"} << QStringList{"BALL-NOW", "BALL-669"};
+    QTest::newRow("either of two words")
+        << QByteArray("2255669") << QStringList{"BALL", "NOW"}
+        << QStringList{"CALL-NOW", "BALL-NOW", "2255-NOW", "BALL-669"};
+    QTest::newRow("a number that cannot hold it")
+        << QByteArray("2255669") << QStringList{"FLOWERS"} << QStringList{};
+    QTest::newRow("not in the area code, where words never stand")
+        << QByteArray("669-2255") << QStringList{"NOW"} << QStringList{};
+    QTest::newRow("no word wanted: none found")
+        << QByteArray("2255669") << QStringList{} << QStringList{};
+}
+
+void tst_MemorablePhrases::wanted()
+{
+    QFETCH(QByteArray, number);
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, best);
+    QTemporaryDir dir;
+    DictionaryFile file(
+        writeDictionary(dir, "2255,CALL,N\n2255,BALL,N\n669,NOW,N\n3569377,FLOWERS,N"));
+    const DictionaryIndex index = DictionaryIndex::Build(file);
+    const RankingData data = rankingOf("W CALL 14 -\nW BALL 16 -\nW NOW 13 -\nW FLOWERS 15 -\n");
+    PhraseRanker ranker(index, &data, {});
+    std::vector<std::uint32_t> ids;
+    for (std::uint32_t id = 0; id < index.WordCount(); ++id) {
+        if (words.contains(QString::fromStdString(std::string(index.Word(id).word))))
+            ids.push_back(id);
+    }
+    ranker.Want(ids);
+    QStringList vanity;
+    for (const MemorablePhrase &phrase : ranker.Collect(number.toStdString()).Best(10))
+        vanity << QString::fromStdString(phrase.vanity);
+    QCOMPARE(vanity, best);
 }
 
 void tst_MemorablePhrases::forUse_data()

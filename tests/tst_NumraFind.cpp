@@ -44,6 +44,16 @@ private:
         return finish(process);
     }
 
+    // With the input written to its standard input.
+    static Result runWithInput(const QStringList &arguments, const QByteArray &input)
+    {
+        QProcess process;
+        process.start(program(), arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        return finish(process);
+    }
+
     // Under a limit on its address space, set in the child before numra-find starts.
     static Result runWithin(const QStringList &arguments, rlim_t bytes)
     {
@@ -65,6 +75,8 @@ private:
             bytes += rlim_t(1) << 20;
         return bytes;
     }
+
+    QString m_batchDictionary; // with its ranking file beside it
 
 private slots:
     void initTestCase();
@@ -90,6 +102,12 @@ private slots:
     void lostOutput();
     void outOfMemory_data();
     void outOfMemory();
+    void batch_data();
+    void batch();
+    void batchSplitAndJoined_data();
+    void batchSplitAndJoined();
+    void batchSameAsPhrases_data();
+    void batchSameAsPhrases();
 };
 
 void tst_NumraFind::initTestCase()
@@ -107,6 +125,12 @@ void tst_NumraFind::initTestCase()
     locked.write("2255,CALL,N\n");
     locked.close();
     QVERIFY(locked.setPermissions({}));
+    m_batchDictionary = m_dir.filePath(QStringLiteral("batch.txt"));
+    std::ofstream(m_batchDictionary.toStdString(), std::ios::binary)
+        << "2255,CALL,N\n2255,BALL,N\n669,NOW,N\n3569377,FLOWERS,N\n8387,VETS,N\n";
+    std::ofstream(m_dir.filePath(QStringLiteral("batch.rank")).toStdString(), std::ios::binary)
+        << "numra-rank 1\nW\tCALL\t14\t-\nW\tBALL\t16\t-\nW\tNOW\t13\t-\n"
+           "W\tFLOWERS\t15\t-\nW\tVETS\t15\t-\n";
 }
 
 void tst_NumraFind::runs_data()
@@ -207,6 +231,15 @@ void tst_NumraFind::shippedDictionaryByDefault()
     QVERIFY2(best.contains(QStringLiteral("CALL NOW\tCALL-NOW")), qPrintable(best.join('|')));
     QCOMPARE(run({"--phrases", "--limit", "1", "1-800-356-9377"}).out,
              QStringLiteral("FLOWERS\t1-800-FLOWERS\n"));
+    // In a list, the one number that can hold FLOWERS, the others in their places.
+    const QStringList listed = runWithInput({"--batch", "--containing", "flowers"},
+                                            "2255669\n1-800-356-9377\n877-222-8387\n")
+                                   .out.split('\n');
+    QCOMPARE(listed.size(), 4);
+    QCOMPARE(listed[0], QStringLiteral("2255669\t\t\t"));
+    QVERIFY2(listed[1].startsWith(QStringLiteral("1-800-356-9377\t1-800-FLOWERS\tFLOWERS\t")),
+             qPrintable(listed[1]));
+    QCOMPARE(listed[2], QStringLiteral("877-222-8387\t\t\t"));
 }
 
 // Beside the executable in the build tree, in ../share/numra once installed; the executable's
@@ -601,6 +634,178 @@ void tst_NumraFind::outOfMemory()
         arguments[limitAt + 1] = QStringLiteral("1");
         QCOMPARE(out.first() + '\n', run(arguments).out);
     }
+}
+
+// One result line per input line (or --limit lines), whatever the line holds: what a script
+// joins back to its list by line number.
+void tst_NumraFind::batch_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QStringList>("err"); // lines standard error must hold
+    const QStringList batch{"--batch"};
+    const QByteArray call = "2255669\tCALL-NOW\tCALL NOW\t27.000\n";
+    const QByteArray flowers = "1-800-356-9377\t1-800-FLOWERS\tFLOWERS\t15.000\n";
+    QTest::newRow("in input order, empty fields where there is no phrase")
+        << batch << QByteArray("2255669\n764-702-9619\n1-800-356-9377\n") << 0
+        << call + "764-702-9619\t\t\t\n" + flowers << QStringList{};
+    QTest::newRow("an empty line gives an empty line, the last line needs no line end")
+        << batch << QByteArray("\n2255669\n\n1-800-356-9377") << 0 << "\n" + call + "\n" + flowers
+        << QStringList{};
+    QTest::newRow("refused lines: empty results, their numbers said, status 1")
+        << batch << "2255669\n" + QByteArray(256, '2') + "\n22\t55\n\x01\n2255669\n"
+        << 1 << call + "\n\n\n" + call
+        << QStringList{"numra-find: line 2: is longer than 255 bytes",
+                       "numra-find: line 3: holds a control character (a tab or another)",
+                       "numra-find: line 4: holds a control character (a tab or another)"};
+    QTest::newRow("255 bytes and a CR LF are a line's most")
+        << batch << QByteArray(248, ' ') + "2255669\r\n"
+        << 0 << call << QStringList{};
+    QTest::newRow("CR LF line ends") << batch << QByteArray("2255669\r\n\r\n1-800-356-9377\r\n")
+                                     << 0 << call + "\n" + flowers << QStringList{};
+    QTest::newRow("a CR inside a line is refused")
+        << batch << QByteArray("2255\r669\n") << 1 << QByteArray("\n")
+        << QStringList{"numra-find: line 1: holds a control character (a tab or another)"};
+    QTest::newRow("CSV: the first field with a digit, quotes and commas in fields")
+        << batch
+        << QByteArray("Acme,\"Flowers, Inc.\",\"1-800-356-9377\"\n\"Call \"\"now\"\"\", "
+                      "2255669 ,669\nname,phone\n")
+        << 0 << flowers + call + "name\t\t\t\n"
+        << QStringList{};
+    QTest::newRow("a byte-order mark before the first line") << batch
+                                                             << QByteArray("\xEF\xBB\xBF"
+                                                                           "2255669\n")
+                                                             << 0 << call << QStringList{};
+    QTest::newRow("CSV: --column picks the field, a missing one is empty")
+        << batch + QStringList{"--column", "3"}
+        << QByteArray("2255669,x,\"(800) 356-9377\"\n2255669\n") << 0
+        << QByteArray("(800) 356-9377\t(800) FLOWERS\tFLOWERS\t15.000\n\t\t\t\n") << QStringList{};
+    QTest::newRow("--limit 2: two lines a number, the missing ones empty")
+        << batch + QStringList{"--limit", "2"} << QByteArray("2255669\n1-800-356-9377\n\n") << 0
+        << call + "2255669\tBALL-NOW\tBALL NOW\t29.000\n" + flowers + "1-800-356-9377\t\t\t\n\n\n"
+        << QStringList{};
+    QTest::newRow("--containing: the best phrase that holds it, empty fields where none can")
+        << batch + QStringList{"--containing", "ball"} << QByteArray("2255669\n1-800-356-9377\n")
+        << 0 << QByteArray("2255669\tBALL-NOW\tBALL NOW\t29.000\n1-800-356-9377\t\t\t\n")
+        << QStringList{};
+    QTest::newRow("--containing twice: either word")
+        << batch + QStringList{"--containing", "ball", "--containing", "Flowers"}
+        << QByteArray("2255669\n1-800-356-9377\n") << 0
+        << "2255669\tBALL-NOW\tBALL NOW\t29.000\n" + flowers << QStringList{};
+    QTest::newRow("--containing a word the dictionary lacks: said, every line empty")
+        << batch + QStringList{"--containing", "zebra"} << QByteArray("2255669\n") << 0
+        << QByteArray("2255669\t\t\t\n")
+        << QStringList{"numra-find: --containing zebra: no phrase can hold it"};
+    QTest::newRow("a list that cannot be opened")
+        << batch + QStringList{"@/missing.txt"} << QByteArray() << 2 << QByteArray()
+        << QStringList{"numra-find: cannot open @/missing.txt: No such file or directory"};
+    QTest::newRow("--containing digits is a usage error")
+        << batch + QStringList{"--containing", "22"} << QByteArray() << 2 << QByteArray()
+        << QStringList{"numra-find: --containing takes a word with letters"};
+    QTest::newRow("a folder for a list")
+        << batch + QStringList{"@"} << QByteArray() << 2 << QByteArray()
+        << QStringList{"numra-find: could not read @: Is a directory"};
+    QTest::newRow("--column without --batch is a usage error")
+        << QStringList{"--column", "2", "--phrases"} << QByteArray() << 2 << QByteArray()
+        << QStringList{"numra-find: --column, --containing and --threads go with --batch"};
+    QTest::newRow("--batch with a lookup is a usage error")
+        << batch + QStringList{"--lookup", "call"} << QByteArray() << 2 << QByteArray()
+        << QStringList{"numra-find: --batch takes no placement, --lookup or --all"};
+}
+
+void tst_NumraFind::batch()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QByteArray, out);
+    QFETCH(QStringList, err);
+    arguments.replaceInStrings("@", m_dir.path());
+    const Result result =
+        runWithInput(QStringList{"--dictionary", m_batchDictionary} + arguments, input);
+    QCOMPARE(result.outBytes, out);
+    QCOMPARE(result.status, status);
+    const QStringList lines = result.err.split('\n');
+    for (QString line : err)
+        QVERIFY2(lines.contains(line.replace("@", m_dir.path())), qPrintable(result.err));
+}
+
+// A list split in parts, each ranked on its own (by GNU parallel across cores and machines), and
+// the outputs joined: the same bytes as one run, whatever the threads.
+void tst_NumraFind::batchSplitAndJoined_data()
+{
+    QTest::addColumn<QList<int>>("parts"); // lines in each part but the last
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("threads"); // of the whole run; the parts take the default
+    QTest::newRow("three parts against one thread") << QList<int>{7, 11} << QStringList{} << 1;
+    QTest::newRow("three parts, two lines a number")
+        << QList<int>{7, 11} << QStringList{"--limit", "2"} << 2;
+    QTest::newRow("parts of several chunks against two threads")
+        << QList<int>{5000, 9001} << QStringList{} << 2;
+    QTest::newRow("one part against eight threads") << QList<int>{} << QStringList{} << 8;
+}
+
+void tst_NumraFind::batchSplitAndJoined()
+{
+    QFETCH(QList<int>, parts);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, threads);
+    const QList<QByteArray> kinds{"2255669",
+                                  "764-702-9619",
+                                  "",
+                                  "1-800-356-9377\r",
+                                  "Acme,\"(800) 356-9377\"",
+                                  "22\t55",
+                                  "877-222-8387",
+                                  QByteArray(300, '9')};
+    QList<QByteArray> lines;
+    for (int i = 0; i < 20000; ++i)
+        lines << kinds[(i * 7 + i / 3) % kinds.size()];
+    const QStringList base = QStringList{"--dictionary", m_batchDictionary, "--batch"} + arguments;
+    const Result whole = runWithInput(base + QStringList{"--threads", QString::number(threads)},
+                                      lines.join('\n') + '\n');
+    QCOMPARE(whole.status, 1);
+    QByteArray joined;
+    parts.append(int(lines.size()));
+    for (int from = 0, p = 0; from < lines.size(); from += parts[p++]) {
+        const QList<QByteArray> part = lines.mid(from, parts[p]);
+        joined += runWithInput(base, part.join('\n') + '\n').outBytes;
+    }
+    QCOMPARE(joined.count('\n'), whole.outBytes.count('\n'));
+    QVERIFY(joined == whole.outBytes);
+}
+
+// The batch ranks as --phrases does, number by number, on the shipped dictionary and its
+// ranking data (pairs, function words, kept digits).
+void tst_NumraFind::batchSameAsPhrases_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::newRow("1-800-356-9377") << "1-800-356-9377";
+    QTest::newRow("877-222-8387") << "877-222-8387";
+    QTest::newRow("2255669") << "2255669";
+    QTest::newRow("(800) 273-8255") << "(800) 273-8255";
+    QTest::newRow("+49 30 4685865") << "+49 30 4685865";
+    QTest::newRow("a covered digit") << "1-800-\u2022468-5865";
+}
+
+void tst_NumraFind::batchSameAsPhrases()
+{
+    QFETCH(QString, number);
+    const Result single = run({"--phrases", "--limit", "10", number});
+    const Result batch = runWithInput({"--batch", "--limit", "10"}, number.toUtf8() + "\n");
+    QCOMPARE(batch.status, 0);
+    QStringList fromBatch;
+    for (const QString &line : batch.out.split('\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split('\t');
+        QCOMPARE(fields.size(), 4);
+        QCOMPARE(fields[0], number);
+        if (!fields[1].isEmpty())
+            fromBatch << fields[2] + '\t' + fields[1];
+    }
+    QCOMPARE(fromBatch, single.out.split('\n', Qt::SkipEmptyParts));
+    QVERIFY(!fromBatch.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_NumraFind)

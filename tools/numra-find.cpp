@@ -9,7 +9,10 @@
 #include "core/RankingData.h"
 #include "core/StatusText.h"
 #include "core/TextEncoding.h"
+#include "tools/BatchMode.h"
+#include "tools/FindSupport.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -32,13 +35,16 @@
 
 namespace {
 
-enum Exit { Found = 0, NoneFound = 1, Trouble = 2 };
+using namespace NumraFind;
 
 const char Usage[] =
     "Usage: numra-find [--dictionary FILE] [--left | --right | --any] NUMBER\n"
     "       numra-find --phrases [--limit N] [--area-code-words] [--offensive]\n"
     "                  [--dictionary FILE] NUMBER\n"
     "       numra-find --phrases --all [--dictionary FILE] NUMBER\n"
+    "       numra-find --batch [--limit N] [--column N] [--containing WORD]...\n"
+    "                  [--threads N] [--area-code-words] [--offensive]\n"
+    "                  [--dictionary FILE] [LIST]\n"
     "       numra-find --lookup WORD [--dictionary FILE]\n"
     "       numra-find --help | --version\n"
     "\n"
@@ -65,12 +71,31 @@ const char Usage[] =
     "                  in the dictionary. A phrase holds a word of three letters or more, and\n"
     "                  when none is worth more than the digits the number is said to have no\n"
     "                  memorable phrase\n"
-    "  --limit N       the best N phrases (default 20)\n"
+    "  --limit N       the best N phrases (default 20; with --batch 1)\n"
     "  --area-code-words\n"
     "                  words may stand in the country and area code too\n"
     "  --offensive     words the ranking data mark as offensive may stand\n"
     "  --all           every complete phrase of dictionary words instead, each free digit\n"
     "                  covered once, in a stable order, as they are found, not ranked\n"
+    "  --batch         the best phrase of every number of LIST (a file; standard input\n"
+    "                  when it is absent or -), one number a line as people write them,\n"
+    "                  CSV too: the first field that holds a digit, a field in double\n"
+    "                  quotes may hold commas. The dictionary and ranking data are read\n"
+    "                  once. Each line gives N lines (--limit), in the order of LIST: the\n"
+    "                  number as given, the vanity form, the phrase and its cost in bits\n"
+    "                  (lower is better, comparable across numbers), tab-separated; where\n"
+    "                  there is no phrase the last three are empty. An empty line gives\n"
+    "                  empty lines; so does a line that is refused (over 255 bytes, or a\n"
+    "                  control character other than a CR before its LF), said on standard\n"
+    "                  error with its line number, and the exit status is then 1\n"
+    "  --column N      with --batch, the number is the line's Nth field (from 1)\n"
+    "  --containing WORD\n"
+    "                  with --batch, only phrases that hold WORD (as --lookup finds it);\n"
+    "                  a number that cannot hold it gives empty fields. May be repeated:\n"
+    "                  phrases that hold any of the words\n"
+    "  --threads N     with --batch, rank on N threads (default 2 where there are two\n"
+    "                  cores); the output keeps the order of LIST. Across machines: split\n"
+    "                  LIST with GNU parallel --pipe --keep-order (see numra-find(1))\n"
     "  --lookup WORD   print each distinct digit string the dictionary gives for WORD\n"
     "                  (case, spaces, apostrophes, hyphens, digits and a part in\n"
     "                  parentheses are ignored; a word missing its accents finds them,\n"
@@ -81,11 +106,14 @@ const char Usage[] =
     "  --version       show the version of numra-find\n"
     "\n"
     "The status line (matches, lines examined, seconds; for --phrases what was read of the\n"
-    "ranking data, and for --all the number of complete phrases or why there is none) goes\n"
-    "to standard error.\n"
-    "Each option may be given once.\n"
+    "ranking data, for --all the number of complete phrases or why there is none, for\n"
+    "--batch the index and ranking data read, then how many numbers had a phrase) goes to\n"
+    "standard error.\n"
+    "Each option but --containing may be given once.\n"
     "Exit status: 0 when something was listed, 1 when nothing was, 2 for a usage error,\n"
-    "a dictionary that cannot be opened or read, or too little memory.\n";
+    "a dictionary that cannot be opened or read, or too little memory. With --batch: 0\n"
+    "when every line was read, 1 when a line was refused, 2 as above or when LIST cannot\n"
+    "be read.\n";
 
 struct Options
 {
@@ -98,20 +126,21 @@ struct Options
     bool areaCodeWords = false;
     bool offensive = false;
     std::optional<std::size_t> limit;
+    bool batch = false;
+    std::optional<std::size_t> column;
+    std::vector<std::string> containing;
+    std::optional<std::size_t> threads;
 };
 
-// A tab or a line break in the number would split the output's lines and columns.
-bool holdsControlCharacter(std::string_view text)
+// A whole number from 1 up; none for anything else.
+std::optional<std::size_t> wholeNumber(const std::string &value)
 {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        char32_t c;
-        if (!Numra::DecodeUtf8(text, pos, c))
-            ++pos; // not UTF-8: shown as U+FFFD
-        else if (c < 0x20 || (c >= 0x7F && c < 0xA0))
-            return true;
-    }
-    return false;
+    char *end = nullptr;
+    errno = 0;
+    const unsigned long long n = std::strtoull(value.c_str(), &end, 10);
+    if (value.empty() || value[0] == '-' || *end != '\0' || errno == ERANGE || n == 0)
+        return std::nullopt;
+    return static_cast<std::size_t>(n);
 }
 
 int usageError(const char *message)
@@ -128,38 +157,6 @@ int tooLong(const char *what, const char *unit)
     return Trouble;
 }
 
-// The window's own words, and for a script the system's reason.
-int dictionaryError(Numra::DictionaryError error, const Numra::DictionaryFile &file)
-{
-    if (error == Numra::DictionaryError::CouldNotOpen)
-        std::fprintf(stderr, "Can Not Open %s: %s\n", file.Path().c_str(),
-                     file.OpenError().message().c_str());
-    else
-        std::fprintf(stderr, "Error Reading Dictionary %s\n", file.Path().c_str());
-    return Trouble;
-}
-
-void write(std::string_view text)
-{
-    std::fwrite(text.data(), 1, text.size(), stdout);
-}
-
-// A script must not take lost output (a full disk, a closed pipe) for a result.
-bool outputWritten()
-{
-    errno = 0;
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
-        return true;
-    std::fprintf(stderr, "numra-find: could not write the output%s%s\n", errno ? ": " : "",
-                 errno ? std::strerror(errno) : "");
-    return false;
-}
-
-double secondsSince(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void printStatus(std::int64_t matches, std::int64_t examined, double seconds)
 {
     const std::string status =
@@ -172,19 +169,19 @@ int convert(Numra::DictionaryFile &file, std::string_view numberText, Numra::Pla
     const auto start = std::chrono::steady_clock::now();
     const auto outcome =
         Numra::RunConversion(file, numberText, placement, [](const Numra::Record &r) {
-            write(r.word);
-            write("\t");
-            write(r.number);
-            write("\t");
-            write(r.cls);
-            write("\n");
+            Write(r.word);
+            Write("\t");
+            Write(r.number);
+            Write("\t");
+            Write(r.cls);
+            Write("\n");
         });
-    const bool written = outputWritten();
+    const bool written = OutputWritten();
     if (outcome.error != Numra::DictionaryError::None)
-        return dictionaryError(outcome.error, file);
+        return DictionaryError(outcome.error, file);
     if (!written)
         return Trouble;
-    printStatus(outcome.accepted, outcome.examined, secondsSince(start));
+    printStatus(outcome.accepted, outcome.examined, SecondsSince(start));
     return outcome.accepted > 0 ? Found : NoneFound;
 }
 
@@ -193,17 +190,17 @@ int lookup(Numra::DictionaryFile &file, std::string_view word)
     const auto start = std::chrono::steady_clock::now();
     const auto outcome = Numra::RunLookup(file, word);
     if (outcome.error != Numra::DictionaryError::None)
-        return dictionaryError(outcome.error, file);
+        return DictionaryError(outcome.error, file);
     for (const auto &number : outcome.numbers) {
-        write(number);
-        write("\n");
+        Write(number);
+        Write("\n");
     }
-    if (!outputWritten())
+    if (!OutputWritten())
         return Trouble;
     if (outcome.numbers.empty())
         std::fputs("No Numeric Equivalent\n", stderr);
     printStatus(static_cast<std::int64_t>(outcome.numbers.size()), outcome.examined,
-                secondsSince(start));
+                SecondsSince(start));
     return outcome.numbers.empty() ? NoneFound : Found;
 }
 
@@ -214,38 +211,26 @@ int allPhrases(Numra::DictionaryFile &file, std::string_view numberText)
     const auto start = std::chrono::steady_clock::now();
     const auto found = Numra::PhraseSuggestions::Collect(file, numberText);
     if (found.Error() != Numra::DictionaryError::None)
-        return dictionaryError(found.Error(), file);
+        return DictionaryError(found.Error(), file);
     std::size_t printed = 0;
     found.ForEach([&](const Numra::Suggestion &phrase) {
         ++printed;
-        write(Numra::PhraseText(phrase.words));
-        write("\t");
-        write(Numra::VanityForm(numberText, phrase.words));
-        write("\n");
+        Write(Numra::PhraseText(phrase.words));
+        Write("\t");
+        Write(Numra::VanityForm(numberText, phrase.words));
+        Write("\n");
         return !std::ferror(stdout);
     });
-    if (!outputWritten())
+    if (!OutputWritten())
         return Trouble;
     if (printed == 0)
         std::fprintf(stderr, "%s\n", Numra::NoPhraseText(found.Why()).c_str());
     const std::string seconds =
-        Numra::FormatSeconds(secondsSince(start), Numra::LocaleDecimalSeparator());
+        Numra::FormatSeconds(SecondsSince(start), Numra::LocaleDecimalSeparator());
     std::fprintf(stderr, "%s in %s secs\n",
                  Numra::CompletePhrasesText(found.Count(), found.ApproximateCount()).c_str(),
                  seconds.c_str());
     return printed > 0 ? Found : NoneFound;
-}
-
-void printRankingStatus(const Numra::RankingData &ranking, const std::string &path, double seconds)
-{
-    if (ranking.Error() != Numra::RankingError::None) {
-        std::fprintf(stderr, "ranking data not read: %s: %s\n", path.c_str(),
-                     ranking.Reason().c_str());
-        return;
-    }
-    const std::string took = Numra::FormatSeconds(seconds, Numra::LocaleDecimalSeparator());
-    std::fprintf(stderr, "ranking data: %zu words, %zu pairs read in %s secs\n",
-                 ranking.WordCount(), ranking.PairCount(), took.empty() ? "0" : took.c_str());
 }
 
 int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Options &options)
@@ -253,30 +238,61 @@ int phrases(Numra::DictionaryFile &file, std::string_view numberText, const Opti
     const auto start = std::chrono::steady_clock::now();
     const std::string rankingPath = Numra::RankingPathFor(file.Path());
     const auto ranking = Numra::RankingData::Read(rankingPath);
-    const double loading = secondsSince(start);
+    const double loading = SecondsSince(start);
     const auto found = Numra::MemorablePhrases::Collect(
         file, numberText, &ranking,
         {.wordsInAreaCode = options.areaCodeWords, .offensive = options.offensive});
     if (found.Error() != Numra::DictionaryError::None)
-        return dictionaryError(found.Error(), file);
+        return DictionaryError(found.Error(), file);
     std::size_t printed = 0;
     // Printed as they are found, the best first.
     found.Best(options.limit.value_or(20), [&](const Numra::MemorablePhrase &phrase) {
         ++printed;
-        write(phrase.text);
-        write("\t");
-        write(phrase.vanity);
-        write("\n");
+        Write(phrase.text);
+        Write("\t");
+        Write(phrase.vanity);
+        Write("\n");
         return !std::ferror(stdout);
     });
-    if (!outputWritten())
+    if (!OutputWritten())
         return Trouble;
     if (printed == 0)
         std::fprintf(stderr, "%s\n", Numra::NoMemorablePhraseText(numberText).c_str());
-    printRankingStatus(ranking, rankingPath, loading);
+    PrintRankingStatus(ranking, rankingPath, loading);
     printStatus(static_cast<std::int64_t>(found.WordCount()), found.Examined(),
-                secondsSince(start));
+                SecondsSince(start));
     return printed > 0 ? Found : NoneFound;
+}
+
+// An empty --dictionary names no file, which cannot be opened; only a missing option means the
+// shipped dictionary.
+std::string dictionaryPath(const Options &options)
+{
+    return options.dictionary ? *options.dictionary
+                              : Numra::PathToBytes(Numra::DataFilePath(Numra::ProgramDirectory(),
+                                                                       "Numra Dictionary.txt"));
+}
+
+int batch(const Options &options, bool placementGiven)
+{
+    if (options.lookup || placementGiven || options.all)
+        return usageError("--batch takes no placement, --lookup or --all");
+    for (const std::string &word : options.containing) {
+        if (word.size() > Numra::ShortStringMax)
+            return tooLong("WORD", "bytes");
+        // Without letters it would stand for the dictionary's digit entries, never a word.
+        if (Numra::WordKey(word).empty())
+            return usageError("--containing takes a word with letters");
+    }
+    NumraFind::BatchOptions batch{
+        .dictionary = dictionaryPath(options),
+        .input = options.number.value_or(std::string()),
+        .limit = options.limit.value_or(1),
+        .column = options.column.value_or(0),
+        .containing = options.containing,
+        .threads = static_cast<unsigned>(std::min<std::size_t>(options.threads.value_or(0), 1024)),
+        .phrases = {.wordsInAreaCode = options.areaCodeWords, .offensive = options.offensive}};
+    return NumraFind::RunBatch(batch);
 }
 
 } // namespace
@@ -298,15 +314,17 @@ try {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
         if (arg == "--help" || arg == "-h") {
-            std::fputs(Usage, stdout);
-            return outputWritten() ? Found : Trouble;
+            Write(Usage);
+            return OutputWritten() ? Found : Trouble;
         }
         if (arg == "--version") {
             std::fputs("numra-find " NUMRA_VERSION "\n", stdout);
-            return outputWritten() ? Found : Trouble;
+            return OutputWritten() ? Found : Trouble;
         }
-        // A second --lookup or --dictionary would quietly replace the first.
-        if (arg.starts_with("--") && arg != "--" && !given.insert(arg).second)
+        // A second --lookup or --dictionary would quietly replace the first; the words a
+        // phrase may hold add up.
+        if (arg.starts_with("--") && arg != "--" && arg != "--containing" &&
+            !given.insert(arg).second)
             return usageError("give each option once");
         if (arg == "--dictionary" || arg == "--lookup") {
             if (i + 1 >= args.size())
@@ -320,16 +338,21 @@ try {
             options.areaCodeWords = true;
         } else if (arg == "--offensive") {
             options.offensive = true;
-        } else if (arg == "--limit") {
+        } else if (arg == "--batch") {
+            options.batch = true;
+        } else if (arg == "--containing") {
             if (i + 1 >= args.size())
                 return usageError("an option needs a value");
-            const std::string &value = args[++i];
-            char *end = nullptr;
-            errno = 0;
-            const unsigned long long n = std::strtoull(value.c_str(), &end, 10);
-            if (value.empty() || value[0] == '-' || *end != '\0' || errno == ERANGE || n == 0)
-                return usageError("--limit takes a whole number from 1 up");
-            options.limit = static_cast<std::size_t>(n);
+            options.containing.push_back(args[++i]);
+        } else if (arg == "--limit" || arg == "--column" || arg == "--threads") {
+            if (i + 1 >= args.size())
+                return usageError("an option needs a value");
+            const auto n = wholeNumber(args[++i]);
+            if (!n)
+                return usageError("--limit, --column and --threads take a whole number from 1 up");
+            (arg == "--limit"    ? options.limit
+             : arg == "--column" ? options.column
+                                 : options.threads) = n;
         } else if (arg == "--left" || arg == "--right" || arg == "--any") {
             if (placementGiven)
                 return usageError("give one placement only");
@@ -349,6 +372,10 @@ try {
             options.number = arg;
         }
     }
+    if (options.batch)
+        return batch(options, placementGiven);
+    if (options.column || options.threads || !options.containing.empty())
+        return usageError("--column, --containing and --threads go with --batch");
     if (options.lookup && (options.number || placementGiven))
         return usageError("--lookup takes a word and no number or placement");
     if (!options.lookup && !options.number)
@@ -364,7 +391,7 @@ try {
 
     std::string numberText;
     if (options.number) {
-        if (holdsControlCharacter(*options.number)) {
+        if (HoldsControlCharacter(*options.number)) {
             std::fputs("numra-find: NUMBER holds a control character (a tab, a line break or "
                        "another)\n",
                        stderr);
@@ -377,14 +404,9 @@ try {
     if (options.lookup && options.lookup->size() > Numra::ShortStringMax)
         return tooLong("WORD", "bytes");
 
-    // An empty --dictionary names no file, which cannot be opened; only a missing option
-    // means the shipped dictionary.
-    if (!options.dictionary)
-        options.dictionary = Numra::PathToBytes(
-            Numra::DataFilePath(Numra::ProgramDirectory(), "Numra Dictionary.txt"));
     // One pass a process: a second core, where there is one, copies the file in while this one
     // scans.
-    Numra::DictionaryFile file(*options.dictionary, {.TwoThreads = true});
+    Numra::DictionaryFile file(dictionaryPath(options), {.TwoThreads = true});
     if (options.lookup)
         return lookup(file, *options.lookup);
     if (options.phrases && options.all)

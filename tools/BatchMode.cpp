@@ -1,0 +1,367 @@
+#include "tools/BatchMode.h"
+
+#include "core/DictionaryIndex.h"
+#include "core/LookupPass.h"
+#include "core/RankingData.h"
+#include "core/StatusText.h"
+#include "core/TextEncoding.h"
+#include "tools/FindSupport.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#ifdef _WIN32
+// clang-format off
+#include <fcntl.h>
+#include <io.h>
+// clang-format on
+#endif
+
+namespace NumraFind {
+
+namespace {
+
+// Output lines made together: enough to keep both threads busy between two writes, few enough
+// that the memory stays flat however long the list is.
+constexpr std::size_t ChunkLines = 4096;
+// Lines a thread takes from the chunk at a time.
+constexpr std::size_t Grab = 32;
+constexpr unsigned MaxThreads = 64;
+
+// The lines of a file, each without its LF, cut to a little more than a line may hold so that a
+// line of any length costs no more memory.
+class LineReader
+{
+public:
+    explicit LineReader(std::FILE *file) : m_file(file), m_buffer(1 << 16) {}
+
+    // False at the end of the input or after a read error (Failed).
+    bool Next(std::string &line, std::size_t &length)
+    {
+        line.clear();
+        length = 0;
+        bool any = false;
+        for (;;) {
+            if (m_pos == m_end && !refill())
+                return any;
+            any = true;
+            const char *start = m_buffer.data() + m_pos;
+            const auto *lf = static_cast<const char *>(std::memchr(start, '\n', m_end - m_pos));
+            const std::size_t taken = lf ? static_cast<std::size_t>(lf - start) : m_end - m_pos;
+            line.append(start, std::min(taken, Kept - std::min(Kept, line.size())));
+            length += taken;
+            m_pos += taken;
+            if (lf) {
+                ++m_pos;
+                return true;
+            }
+        }
+    }
+    bool Failed() const { return m_failed; }
+    int Error() const { return m_error; } // errno of the failed read
+
+    // The longest line kept whole: ShortStringMax bytes and a CR.
+    static constexpr std::size_t Kept = Numra::ShortStringMax + 2;
+
+private:
+    bool refill()
+    {
+        if (m_failed)
+            return false;
+        m_pos = 0;
+        errno = 0;
+        m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
+        if (m_end == 0 && std::ferror(m_file)) {
+            m_failed = true;
+            m_error = errno;
+        }
+        return m_end > 0;
+    }
+
+    std::FILE *m_file;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0; // m_pos <= m_end <= m_buffer.size()
+    std::size_t m_end = 0;
+    bool m_failed = false;
+    int m_error = 0;
+};
+
+// The fields of a CSV line: separated by commas, a field in double quotes may hold commas and
+// doubled quotes; blanks around a field that is not quoted go.
+std::vector<std::string> csvFields(std::string_view line)
+{
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    bool wasQuoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c != '"')
+                fields.back().push_back(c);
+            else if (i + 1 < line.size() && line[i + 1] == '"')
+                fields.back().push_back(line[++i]);
+            else
+                quoted = false;
+        } else if (c == ',') {
+            fields.emplace_back();
+            wasQuoted = false;
+        } else if (c == '"' && !wasQuoted && Numra::Trim(fields.back()).empty()) {
+            fields.back().clear();
+            quoted = wasQuoted = true;
+        } else {
+            fields.back().push_back(c);
+        }
+    }
+    for (std::string &field : fields)
+        field = std::string(Numra::Trim(field));
+    return fields;
+}
+
+bool holdsDigit(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string numberField(std::string_view line, std::size_t column)
+{
+    std::vector<std::string> fields = csvFields(line);
+    if (column > 0)
+        return column <= fields.size() ? std::move(fields[column - 1]) : std::string();
+    const auto found = std::find_if(fields.begin(), fields.end(), holdsDigit);
+    return std::move(found != fields.end() ? *found : fields.front());
+}
+
+// Thousandths of a bit as bits with three decimals, whatever the locale.
+void appendCost(std::string &out, std::int64_t cost)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld.%03lld", static_cast<long long>(cost / 1000),
+                  static_cast<long long>(cost % 1000));
+    out.append(text);
+}
+
+struct Ranked
+{
+    std::string out;     // its output lines
+    std::string refused; // why the line was refused; empty when it was not
+    bool found = false;  // a phrase was listed
+};
+
+class BatchRanker
+{
+public:
+    BatchRanker(const Numra::PhraseRanker &ranker, const BatchOptions &options)
+        : m_ranker(ranker), m_options(options)
+    {}
+
+    void Rank(std::string_view line, std::size_t length, bool first, Ranked &result) const
+    {
+        result.out.clear();
+        result.refused.clear();
+        result.found = false;
+        // A spreadsheet's export may begin with a byte-order mark.
+        if (first && line.starts_with("\xEF\xBB\xBF")) {
+            line.remove_prefix(3);
+            length -= 3;
+        }
+        if (line.ends_with('\r') && length == line.size()) {
+            line.remove_suffix(1);
+            --length;
+        }
+        if (length > Numra::ShortStringMax)
+            result.refused = "is longer than 255 bytes";
+        else if (HoldsControlCharacter(line))
+            result.refused = "holds a control character (a tab or another)";
+        if (!result.refused.empty() || line.empty()) {
+            result.out.append(m_options.limit, '\n');
+            return;
+        }
+        const std::string number = numberField(line, m_options.column);
+        const Numra::MemorablePhrases found = m_ranker.Collect(Numra::FieldBytesFromUtf8(number));
+        std::size_t listed = 0;
+        found.Best(m_options.limit, [&](const Numra::MemorablePhrase &phrase) {
+            result.out.append(number).append(1, '\t').append(phrase.vanity).append(1, '\t');
+            result.out.append(phrase.text).append(1, '\t');
+            appendCost(result.out, phrase.cost);
+            result.out.push_back('\n');
+            return ++listed < m_options.limit;
+        });
+        result.found = listed > 0;
+        for (; listed < m_options.limit; ++listed)
+            result.out.append(number).append("\t\t\t\n");
+    }
+
+private:
+    const Numra::PhraseRanker &m_ranker;
+    const BatchOptions &m_options;
+};
+
+// Runs work(i) for every i below count on the given threads, this one among them; what a thread
+// throws is thrown here once all have stopped.
+template <typename Work> void onThreads(std::size_t count, unsigned threads, Work &&work)
+{
+    std::atomic<std::size_t> next{0};
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    const auto run = [&] {
+        try {
+            for (std::size_t from; (from = next.fetch_add(Grab)) < count;) {
+                for (std::size_t i = from; i < std::min(from + Grab, count); ++i)
+                    work(i);
+            }
+        } catch (...) {
+            next = count;
+            const std::lock_guard lock(failureLock);
+            if (!failure)
+                failure = std::current_exception();
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (unsigned t = 1; t < threads; ++t)
+        helpers.emplace_back(run);
+    run();
+    for (std::thread &helper : helpers)
+        helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+unsigned threadCount(unsigned asked)
+{
+    if (asked > 0)
+        return std::min(asked, MaxThreads);
+    return std::clamp(std::thread::hardware_concurrency(), 1U, 2U);
+}
+
+// The ids of the words a phrase must hold, from a lookup of each; a word the dictionary lacks
+// is said so.
+bool wantedWords(Numra::DictionaryFile &file, const Numra::DictionaryIndex &index,
+                 const std::vector<std::string> &words, std::vector<std::uint32_t> &ids)
+{
+    for (const std::string &word : words) {
+        const Numra::LookupOutcome outcome = Numra::RunLookup(file, word);
+        if (outcome.error != Numra::DictionaryError::None) {
+            DictionaryError(outcome.error, file);
+            return false;
+        }
+        const std::vector<std::uint32_t> spelling = index.Spelling(word, outcome.numbers);
+        if (spelling.empty())
+            std::fprintf(stderr, "numra-find: --containing %s: no phrase can hold it\n",
+                         word.c_str());
+        ids.insert(ids.end(), spelling.begin(), spelling.end());
+    }
+    return true;
+}
+
+std::string megabytes(std::size_t bytes)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(bytes) / 1e6);
+    return text;
+}
+
+} // namespace
+
+int RunBatch(const BatchOptions &options)
+{
+    const bool fromStandardInput = options.input.empty() || options.input == "-";
+#ifdef _WIN32
+    // Text mode would end the list at a Ctrl-Z.
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
+    std::FILE *input = fromStandardInput ? stdin : std::fopen(options.input.c_str(), "rb");
+    if (!input) {
+        std::fprintf(stderr, "numra-find: cannot open %s: %s\n", options.input.c_str(),
+                     std::strerror(errno));
+        return Trouble;
+    }
+    struct Closer
+    {
+        std::FILE *file;
+        bool owned;
+        ~Closer()
+        {
+            if (owned)
+                std::fclose(file);
+        }
+    } closer{input, !fromStandardInput};
+
+    const auto start = std::chrono::steady_clock::now();
+    Numra::DictionaryFile file(options.dictionary, {.TwoThreads = true});
+    const Numra::DictionaryIndex index = Numra::DictionaryIndex::Build(file);
+    if (index.Error() != Numra::DictionaryError::None)
+        return DictionaryError(index.Error(), file);
+    const double built = SecondsSince(start);
+    const std::string rankingPath = Numra::RankingPathFor(file.Path());
+    const auto rankingStart = std::chrono::steady_clock::now();
+    const auto ranking = Numra::RankingData::Read(rankingPath);
+    const double loaded = SecondsSince(rankingStart);
+    Numra::PhraseRanker ranker(index, &ranking, options.phrases);
+    if (!options.containing.empty()) {
+        std::vector<std::uint32_t> ids;
+        if (!wantedWords(file, index, options.containing, ids))
+            return Trouble;
+        ranker.Want(ids);
+    }
+    std::fprintf(stderr, "dictionary index: %zu words of %lld lines, %s MB, built in %s secs\n",
+                 index.WordCount(), static_cast<long long>(index.LineCount()),
+                 megabytes(index.Bytes()).c_str(), SecondsText(built).c_str());
+    PrintRankingStatus(ranking, rankingPath, loaded);
+
+    const unsigned threads = threadCount(options.threads);
+    const BatchRanker rank(ranker, options);
+    LineReader reader(input);
+    // A large --limit makes many lines of each number.
+    const std::size_t chunk = std::max<std::size_t>(1, ChunkLines / options.limit);
+    std::vector<std::string> lines(chunk);
+    std::vector<std::size_t> lengths(chunk);
+    std::vector<Ranked> results(chunk);
+    std::size_t lineNumber = 0, found = 0;
+    bool refused = false;
+    const auto rankingStarted = std::chrono::steady_clock::now();
+    for (bool more = true; more;) {
+        std::size_t count = 0;
+        while (count < chunk && (more = reader.Next(lines[count], lengths[count])))
+            ++count;
+        const std::size_t firstLine = lineNumber;
+        onThreads(count, threads, [&](std::size_t i) {
+            rank.Rank(lines[i], lengths[i], firstLine + i == 0, results[i]);
+        });
+        for (std::size_t i = 0; i < count; ++i) {
+            ++lineNumber;
+            if (!results[i].refused.empty()) {
+                refused = true;
+                std::fprintf(stderr, "numra-find: line %zu: %s\n", lineNumber,
+                             results[i].refused.c_str());
+            }
+            found += results[i].found;
+            Write(results[i].out);
+        }
+        if (std::ferror(stdout))
+            break;
+    }
+    if (!OutputWritten())
+        return Trouble;
+    if (reader.Failed()) {
+        std::fprintf(stderr, "numra-find: could not read %s: %s\n",
+                     fromStandardInput ? "the standard input" : options.input.c_str(),
+                     std::strerror(reader.Error()));
+        return Trouble;
+    }
+    std::fprintf(stderr, "%zu numbers, %zu with a phrase, ranked in %s secs on %u thread%s\n",
+                 lineNumber, found, SecondsText(SecondsSince(rankingStarted)).c_str(), threads,
+                 threads == 1 ? "" : "s");
+    return refused ? NoneFound : Found;
+}
+
+} // namespace NumraFind
