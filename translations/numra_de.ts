@@ -5,617 +5,617 @@
     <name>CandidateModel</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenname</translation>
     </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
     <message>
         <source>Can Not Open %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann in %2 nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Error Reading Dictionary %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Wörterbuchs %1</translation>
     </message>
     <message>
         <source> %1 Matches out of %2 words in %3 secs</source>
-        <translation type="unfinished"></translation>
+        <translation> Treffer: %1 von %2 Wörtern in %3 s</translation>
     </message>
     <message>
         <source>No Dictionary Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Wörterbuch geöffnet</translation>
     </message>
 </context>
 <context>
     <name>ErrorDialog</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungsfehler</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Call Stack</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufrufliste</translation>
     </message>
     <message>
         <source>Registers</source>
-        <translation type="unfinished"></translation>
+        <translation>Register</translation>
     </message>
     <message>
         <source>Compact &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompakt &lt;&lt;</translation>
     </message>
     <message>
         <source>Details &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Details &gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>ErrorLogger</name>
     <message>
         <source>Registers not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Register nicht verfügbar.</translation>
     </message>
     <message>
         <source>Call Stack:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufrufliste:</translation>
     </message>
     <message>
         <source>Registers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Register:</translation>
     </message>
     <message>
         <source>Additional</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Angaben</translation>
     </message>
     <message>
         <source>unknown exception</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Ausnahme</translation>
     </message>
     <message>
         <source>Call stack not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufrufliste nicht verfügbar.</translation>
     </message>
     <message>
         <source>Exception %1 in module %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausnahme %1 in Modul %2 bei %3.</translation>
     </message>
     <message>
         <source>Exception %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausnahme %1.</translation>
     </message>
     <message>
         <source>Source: %1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle: %1, Zeile %2</translation>
     </message>
 </context>
 <context>
     <name>LookupResultModel</name>
     <message>
         <source>No Numeric Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zahlenwert</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Numra Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra-Hilfe</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfetext</translation>
     </message>
     <message>
         <source>The help file %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei %1 konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Could not write the settings to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in %1 geschrieben werden</translation>
     </message>
 </context>
 <context>
     <name>ReportClosing</name>
     <message>
         <source>The error log could not be written anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fehlerprotokoll konnte nirgends gespeichert werden.</translation>
     </message>
     <message>
         <source>Please copy this report and email it to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte kopieren Sie diesen Bericht und senden Sie ihn per E-Mail an %1</translation>
     </message>
     <message>
         <source>Please email the NumraError.Log to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte senden Sie die Datei NumraError.Log per E-Mail an %1</translation>
     </message>
     <message>
         <source>The log can be found in the same directory as Numra.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll befindet sich im selben Verzeichnis wie Numra.exe</translation>
     </message>
     <message>
         <source>The log can be found in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll befindet sich in %1</translation>
     </message>
     <message>
         <source>Thank You</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielen Dank</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About Numra</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Numra</translation>
     </message>
     <message>
         <source>Numra</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra</translation>
     </message>
     <message>
         <source>Send e-mail to the maker</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail an den Hersteller senden</translation>
     </message>
     <message>
         <source>Open the maker&apos;s home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Homepage des Herstellers öffnen</translation>
     </message>
     <message>
         <source>Numra picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra-Bild</translation>
     </message>
     <message>
         <source>Numra animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra-Animation</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>TAffixForm</name>
     <message>
         <source>Numra - Correct Root Word Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Schreibweise des Stammworts korrigieren</translation>
     </message>
     <message>
         <source>Combined word and the digits it represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammengesetztes Wort und die Ziffern, für die es steht</translation>
     </message>
     <message>
         <source>Caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung</translation>
     </message>
     <message>
         <source>If you correct spelling,  make sure it remains</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie die Schreibweise korrigieren, muss sie</translation>
     </message>
     <message>
         <source>consistant with the numeric translation</source>
-        <translation type="unfinished"></translation>
+        <translation>weiterhin zur numerischen Umsetzung passen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Candidate Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortkandidat</translation>
     </message>
     <message>
         <source>Represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Steht für</translation>
     </message>
 </context>
 <context>
     <name>TExceptionForm</name>
     <message>
         <source>Numra - Programming Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Programmierfehler</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Programming Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierfehler</translation>
     </message>
     <message>
         <source>Email an Error Report?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler per E-Mail melden?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
 </context>
 <context>
     <name>TLookupForm</name>
     <message>
         <source>Numra - Lookup Individual Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Einzelnes Wort abfragen</translation>
     </message>
     <message>
         <source>Enter word to convert to numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort eingeben, das in Ziffern umgesetzt werden soll</translation>
     </message>
     <message>
         <source>Word to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Umzusetzendes Wort</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>Numeric equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlenwerte</translation>
     </message>
     <message>
         <source>Convert word to numeric equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Wort in Zahlenwerte umsetzen</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Clear word</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingegebenes Wort löschen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Copies selected number and word to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die gewählte Nummer und das Wort in die Zwischenablage</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Cancel &amp; Close Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen &amp; Fenster schließen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Lookup status</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfragestatus</translation>
     </message>
     <message>
         <source>Numeric Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlenwert</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Enter Number to Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Umzusetzende Nummer eingeben</translation>
     </message>
     <message>
         <source>Number to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Umzusetzende Nummer</translation>
     </message>
     <message>
         <source>Candidate words</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortkandidaten</translation>
     </message>
     <message>
         <source>Selected phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Phrase</translation>
     </message>
     <message>
         <source>Prefixes  &amp; Suffixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Präfixe  &amp; Suffixe</translation>
     </message>
     <message>
         <source>Selected word</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewähltes Wort</translation>
     </message>
     <message>
         <source>Prefixes and suffixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Präfixe und Suffixe</translation>
     </message>
     <message>
         <source>Convert From</source>
-        <translation type="unfinished"></translation>
+        <translation>Startpunkt</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Include leftmost digit in conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziffer ganz links in die Umsetzung einbeziehen</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Include rightmost digit in conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziffer ganz rechts in die Umsetzung einbeziehen</translation>
     </message>
     <message>
         <source>Any Point </source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebig </translation>
     </message>
     <message>
         <source>Convert longest string of digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste Ziffernfolge umsetzen</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Convert to alpha equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>In Buchstaben umsetzen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Clear form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular leeren</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copy number and phrase to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer und Phrase in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfragen</translation>
     </message>
     <message>
         <source>Lookup numeric equivalent of a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlenwert eines Wortes abfragen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Phrasen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Suggest Phrases...</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrasen &amp;vorschlagen...</translation>
     </message>
     <message>
         <source>Suggest complete phrases for the free digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständige Phrasen für die freien Ziffern vorschlagen</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>&amp;Notify</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;nachrichtigung</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Prefix or Suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Präfix/Suffix</translation>
     </message>
     <message>
         <source>Represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Steht für</translation>
     </message>
     <message>
         <source>How To Report Error</source>
-        <translation type="unfinished"></translation>
+        <translation>So melden Sie den Fehler</translation>
     </message>
     <message>
         <source>Candidate Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortkandidat</translation>
     </message>
     <message>
         <source>Selected Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewähltes Wort</translation>
     </message>
     <message>
         <source>Can Not Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Numra %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra %1</translation>
     </message>
     <message>
         <source>Open Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörterbuch öffnen</translation>
     </message>
     <message>
         <source>Text Documents (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdokumente (*.txt)</translation>
     </message>
     <message>
         <source>Entry Can Not Exceed %1 Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabe darf höchstens %1 Zeichen lang sein</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert: %1</translation>
     </message>
 </context>
 <context>
     <name>TNotifyForm</name>
     <message>
         <source>New Release Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Benachrichtigung über neue Versionen</translation>
     </message>
     <message>
         <source>Please notify me of new releases</source>
-        <translation type="unfinished"></translation>
+        <translation>Über neue Versionen benachrichtigen</translation>
     </message>
     <message>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später erinnern</translation>
     </message>
     <message>
         <source>Do not show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Meldung nicht mehr anzeigen</translation>
     </message>
     <message>
         <source>Your address will be kept private</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Adresse bleibt vertraulich</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TSuggestForm</name>
     <message>
         <source>Numra - Suggested Phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Vorgeschlagene Phrasen</translation>
     </message>
     <message>
         <source>Suggested phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgeschlagene Phrasen</translation>
     </message>
     <message>
         <source>Double-click a phrase, or press Enter on it, to use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken Sie auf eine Phrase oder drücken Sie darauf die Eingabetaste, um sie zu übernehmen</translation>
     </message>
     <message>
         <source>Let words stand for the country and area code digits too</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter auch für die Ziffern der Landes- und Ortsvorwahl zulassen</translation>
     </message>
     <message>
         <source>Words in the &amp;area code</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter in der &amp;Vorwahl</translation>
     </message>
     <message>
         <source>Offer words that the ranking data marks as offensive</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch Wörter anbieten, die in den Bewertungsdaten als anstößig markiert sind</translation>
     </message>
     <message>
         <source>Allow &amp;offensive words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anstößige Wörter zulassen</translation>
     </message>
     <message>
         <source>Suggestion status</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschlagsstatus</translation>
     </message>
     <message>
         <source>Copy the chosen vanity number to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Vanity-Nummer in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Put the chosen phrase into the number</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Phrase in die Nummer übernehmen</translation>
     </message>
     <message>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;bernehmen</translation>
     </message>
     <message>
         <source>Close without changing anything</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen, ohne etwas zu ändern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase</translation>
     </message>
     <message>
         <source>Vanity Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanity-Nummer</translation>
     </message>
     <message>
         <source>No memorable phrase for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine einprägsame Phrase für %1</translation>
     </message>
     <message>
         <source>1 memorable phrase in %1 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>1 einprägsame Phrase in %1 s</translation>
     </message>
     <message>
         <source>%1 memorable phrases in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 einprägsame Phrasen in %2 s</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert: %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Finds the words that spell a telephone number on a keypad.</source>
-        <translation type="unfinished"></translation>
+        <translation>Findet die Wörter, die eine Telefonnummer auf einer Telefontastatur ergeben.</translation>
     </message>
     <message>
         <source>Use FILE as the dictionary, as File &gt; Open would.</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE als Wörterbuch verwenden, wie Datei &gt; Öffnen.</translation>
     </message>
     <message>
         <source>Show the windows in the language CODE (de, fr ...) instead of the system&apos;s; en for English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fenster in der Sprache CODE (de, fr ...) statt in der Systemsprache anzeigen; en für Englisch.</translation>
     </message>
 </context>
 </TS>

@@ -5,617 +5,617 @@
     <name>CandidateModel</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>όνομα</translation>
     </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
     <message>
         <source>Can Not Open %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι δυνατό το άνοιγμα του %1 στο %2</translation>
     </message>
     <message>
         <source>Error Reading Dictionary %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Σφάλμα ανάγνωσης του λεξικού %1</translation>
     </message>
     <message>
         <source> %1 Matches out of %2 words in %3 secs</source>
-        <translation type="unfinished"></translation>
+        <translation> Αντιστοιχίες: %1 (σύνολο λέξεων: %2), χρόνος: %3 δευτ.</translation>
     </message>
     <message>
         <source>No Dictionary Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανένα ανοιχτό λεξικό</translation>
     </message>
 </context>
 <context>
     <name>ErrorDialog</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Σφάλμα εφαρμογής</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Εντάξει</translation>
     </message>
     <message>
         <source>Call Stack</source>
-        <translation type="unfinished"></translation>
+        <translation>Στοίβα κλήσεων</translation>
     </message>
     <message>
         <source>Registers</source>
-        <translation type="unfinished"></translation>
+        <translation>Καταχωρητές</translation>
     </message>
     <message>
         <source>Compact &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Σύμπτυξη &lt;&lt;</translation>
     </message>
     <message>
         <source>Details &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Λεπτομέρειες &gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>ErrorLogger</name>
     <message>
         <source>Registers not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι καταχωρητές δεν είναι διαθέσιμοι.</translation>
     </message>
     <message>
         <source>Call Stack:</source>
-        <translation type="unfinished"></translation>
+        <translation>Στοίβα κλήσεων:</translation>
     </message>
     <message>
         <source>Registers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Καταχωρητές:</translation>
     </message>
     <message>
         <source>Additional</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόσθετα</translation>
     </message>
     <message>
         <source>unknown exception</source>
-        <translation type="unfinished"></translation>
+        <translation>άγνωστη εξαίρεση</translation>
     </message>
     <message>
         <source>Call stack not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Η στοίβα κλήσεων δεν είναι διαθέσιμη.</translation>
     </message>
     <message>
         <source>Exception %1 in module %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Εξαίρεση %1 στην υπομονάδα %2 στη διεύθυνση %3.</translation>
     </message>
     <message>
         <source>Exception %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Εξαίρεση %1.</translation>
     </message>
     <message>
         <source>Source: %1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Πηγή: %1, γραμμή %2</translation>
     </message>
 </context>
 <context>
     <name>LookupResultModel</name>
     <message>
         <source>No Numeric Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Κανένα αριθμητικό ισοδύναμο</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Προειδοποίηση</translation>
     </message>
     <message>
         <source>Numra Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Βοήθεια του Numra</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Κείμενο βοήθειας</translation>
     </message>
     <message>
         <source>The help file %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατό το άνοιγμα του αρχείου βοήθειας %1.</translation>
     </message>
     <message>
         <source>Could not write the settings to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η εγγραφή των ρυθμίσεων στο %1</translation>
     </message>
 </context>
 <context>
     <name>ReportClosing</name>
     <message>
         <source>The error log could not be written anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η εγγραφή του αρχείου καταγραφής σφαλμάτων πουθενά.</translation>
     </message>
     <message>
         <source>Please copy this report and email it to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγράψτε αυτή την αναφορά και στείλτε τη με email στο %1</translation>
     </message>
     <message>
         <source>Please email the NumraError.Log to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Στείλτε το αρχείο NumraError.Log με email στο %1</translation>
     </message>
     <message>
         <source>The log can be found in the same directory as Numra.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο καταγραφής βρίσκεται στον ίδιο φάκελο με το Numra.exe</translation>
     </message>
     <message>
         <source>The log can be found in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Το αρχείο καταγραφής βρίσκεται στον φάκελο %1</translation>
     </message>
     <message>
         <source>Thank You</source>
-        <translation type="unfinished"></translation>
+        <translation>Σας ευχαριστούμε</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About Numra</source>
-        <translation type="unfinished"></translation>
+        <translation>Σχετικά με το Numra</translation>
     </message>
     <message>
         <source>Numra</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra</translation>
     </message>
     <message>
         <source>Send e-mail to the maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποστολή email στον δημιουργό</translation>
     </message>
     <message>
         <source>Open the maker&apos;s home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα της αρχικής σελίδας του δημιουργού</translation>
     </message>
     <message>
         <source>Numra picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Εικόνα του Numra</translation>
     </message>
     <message>
         <source>Numra animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Κινούμενη εικόνα του Numra</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Εντάξει</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Έκδοση %1</translation>
     </message>
 </context>
 <context>
     <name>TAffixForm</name>
     <message>
         <source>Numra - Correct Root Word Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Διόρθωση ορθογραφίας της λέξης-ρίζας</translation>
     </message>
     <message>
         <source>Combined word and the digits it represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Συνδυασμένη λέξη και τα ψηφία που αναπαριστά</translation>
     </message>
     <message>
         <source>Caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσοχή</translation>
     </message>
     <message>
         <source>If you correct spelling,  make sure it remains</source>
-        <translation type="unfinished"></translation>
+        <translation>Αν διορθώσετε την ορθογραφία, βεβαιωθείτε ότι</translation>
     </message>
     <message>
         <source>consistant with the numeric translation</source>
-        <translation type="unfinished"></translation>
+        <translation>συμφωνεί ακόμη με την αριθμητική μετατροπή</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Εντάξει</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακύρωση</translation>
     </message>
     <message>
         <source>Candidate Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Υποψήφια λέξη</translation>
     </message>
     <message>
         <source>Represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Ψηφία</translation>
     </message>
 </context>
 <context>
     <name>TExceptionForm</name>
     <message>
         <source>Numra - Programming Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Σφάλμα προγραμματισμού</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Σφάλμα</translation>
     </message>
     <message>
         <source>Programming Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Σφάλμα προγραμματισμού</translation>
     </message>
     <message>
         <source>Email an Error Report?</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποστολή αναφοράς σφάλματος;</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ναι</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ό&amp;χι</translation>
     </message>
 </context>
 <context>
     <name>TLookupForm</name>
     <message>
         <source>Numra - Lookup Individual Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Εύρεση μεμονωμένης λέξης</translation>
     </message>
     <message>
         <source>Enter word to convert to numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Εισαγάγετε λέξη για μετατροπή σε αριθμούς</translation>
     </message>
     <message>
         <source>Word to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Λέξη για μετατροπή</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>Numeric equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμητικά ισοδύναμα</translation>
     </message>
     <message>
         <source>Convert word to numeric equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετατροπή της λέξης σε αριθμητικά ισοδύναμα</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτέλεση</translation>
     </message>
     <message>
         <source>Clear word</source>
-        <translation type="unfinished"></translation>
+        <translation>Απαλοιφή λέξης</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Απαλοιφή</translation>
     </message>
     <message>
         <source>Copies selected number and word to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγράφει τον επιλεγμένο αριθμό και τη λέξη στο Πρόχειρο</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγρ.</translation>
     </message>
     <message>
         <source>Cancel &amp; Close Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακύρωση &amp; κλείσιμο παραθύρου</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακύρωση</translation>
     </message>
     <message>
         <source>Lookup status</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάσταση εύρεσης</translation>
     </message>
     <message>
         <source>Numeric Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμητικό ισοδύναμο</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Enter Number to Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Εισαγάγετε τον αριθμό για μετατροπή</translation>
     </message>
     <message>
         <source>Number to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός για μετατροπή</translation>
     </message>
     <message>
         <source>Candidate words</source>
-        <translation type="unfinished"></translation>
+        <translation>Υποψήφιες λέξεις</translation>
     </message>
     <message>
         <source>Selected phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλεγμένη φράση</translation>
     </message>
     <message>
         <source>Prefixes  &amp; Suffixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Προσφύματα</translation>
     </message>
     <message>
         <source>Selected word</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλεγμένη λέξη</translation>
     </message>
     <message>
         <source>Prefixes and suffixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Προθήματα και επιθήματα</translation>
     </message>
     <message>
         <source>Convert From</source>
-        <translation type="unfinished"></translation>
+        <translation>Αφετηρία</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριστερά</translation>
     </message>
     <message>
         <source>Include leftmost digit in conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Συμπερίληψη του αριστερότερου ψηφίου στη μετατροπή</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεξιά</translation>
     </message>
     <message>
         <source>Include rightmost digit in conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Συμπερίληψη του δεξιότερου ψηφίου στη μετατροπή</translation>
     </message>
     <message>
         <source>Any Point </source>
-        <translation type="unfinished"></translation>
+        <translation>Παντού </translation>
     </message>
     <message>
         <source>Convert longest string of digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετατροπή της μεγαλύτερης σειράς ψηφίων</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Εκτέλεση</translation>
     </message>
     <message>
         <source>Convert to alpha equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Μετατροπή σε αλφαβητικά ισοδύναμα</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Απαλοιφή</translation>
     </message>
     <message>
         <source>Clear form</source>
-        <translation type="unfinished"></translation>
+        <translation>Απαλοιφή φόρμας</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγρ.</translation>
     </message>
     <message>
         <source>Copy number and phrase to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγραφή του αριθμού και της φράσης στο Πρόχειρο</translation>
     </message>
     <message>
         <source>Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Εύρεση</translation>
     </message>
     <message>
         <source>Lookup numeric equivalent of a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Εύρεση του αριθμητικού ισοδύναμου μιας λέξης</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Αρχείο</translation>
     </message>
     <message>
         <source>&amp;Phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Φράσεις</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Βοήθεια</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ά&amp;νοιγμα</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Έξοδος</translation>
     </message>
     <message>
         <source>&amp;Suggest Phrases...</source>
-        <translation type="unfinished"></translation>
+        <translation>Π&amp;ρόταση φράσεων...</translation>
     </message>
     <message>
         <source>Suggest complete phrases for the free digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόταση πλήρων φράσεων για τα ελεύθερα ψηφία</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Περιεχόμενα</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Σχετικά</translation>
     </message>
     <message>
         <source>&amp;Notify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ειδοποίηση</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάσταση</translation>
     </message>
     <message>
         <source>Prefix or Suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόθημα/επίθημα</translation>
     </message>
     <message>
         <source>Represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Ψηφία</translation>
     </message>
     <message>
         <source>How To Report Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Πώς να αναφέρετε το σφάλμα</translation>
     </message>
     <message>
         <source>Candidate Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Υποψήφια λέξη</translation>
     </message>
     <message>
         <source>Selected Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλεγμένη λέξη</translation>
     </message>
     <message>
         <source>Can Not Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν είναι δυνατό το άνοιγμα του %1</translation>
     </message>
     <message>
         <source>Numra %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra %1</translation>
     </message>
     <message>
         <source>Open Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα λεξικού</translation>
     </message>
     <message>
         <source>Text Documents (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Έγγραφα κειμένου (*.txt)</translation>
     </message>
     <message>
         <source>Entry Can Not Exceed %1 Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Ο αριθμός χαρακτήρων της καταχώρισης δεν μπορεί να υπερβαίνει το %1</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγράφηκε: %1</translation>
     </message>
 </context>
 <context>
     <name>TNotifyForm</name>
     <message>
         <source>New Release Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Ειδοποίηση για νέες εκδόσεις</translation>
     </message>
     <message>
         <source>Please notify me of new releases</source>
-        <translation type="unfinished"></translation>
+        <translation>Να ειδοποιούμαι για νέες εκδόσεις</translation>
     </message>
     <message>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>Υπενθύμιση αργότερα</translation>
     </message>
     <message>
         <source>Do not show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Να μην εμφανιστεί ξανά το μήνυμα</translation>
     </message>
     <message>
         <source>Your address will be kept private</source>
-        <translation type="unfinished"></translation>
+        <translation>Η διεύθυνσή σας θα μείνει ιδιωτική</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Εντάξει</translation>
     </message>
 </context>
 <context>
     <name>TSuggestForm</name>
     <message>
         <source>Numra - Suggested Phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Προτεινόμενες φράσεις</translation>
     </message>
     <message>
         <source>Suggested phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Προτεινόμενες φράσεις</translation>
     </message>
     <message>
         <source>Double-click a phrase, or press Enter on it, to use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Για να χρησιμοποιήσετε μια φράση, κάντε διπλό κλικ σε αυτή ή πατήστε Enter πάνω της</translation>
     </message>
     <message>
         <source>Let words stand for the country and area code digits too</source>
-        <translation type="unfinished"></translation>
+        <translation>Να αντιστοιχούν λέξεις και στα ψηφία του κωδικού χώρας και περιοχής</translation>
     </message>
     <message>
         <source>Words in the &amp;area code</source>
-        <translation type="unfinished"></translation>
+        <translation>Λέξεις στον &amp;κωδικό περιοχής</translation>
     </message>
     <message>
         <source>Offer words that the ranking data marks as offensive</source>
-        <translation type="unfinished"></translation>
+        <translation>Να προτείνονται και λέξεις που τα δεδομένα κατάταξης χαρακτηρίζουν προσβλητικές</translation>
     </message>
     <message>
         <source>Allow &amp;offensive words</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποδοχή &amp;προσβλητικών λέξεων</translation>
     </message>
     <message>
         <source>Suggestion status</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάσταση προτάσεων</translation>
     </message>
     <message>
         <source>Copy the chosen vanity number to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγραφή του επιλεγμένου αριθμού-λέξης στο Πρόχειρο</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Αντιγρ.</translation>
     </message>
     <message>
         <source>Put the chosen phrase into the number</source>
-        <translation type="unfinished"></translation>
+        <translation>Τοποθέτηση της επιλεγμένης φράσης στον αριθμό</translation>
     </message>
     <message>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Χρήση</translation>
     </message>
     <message>
         <source>Close without changing anything</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλείσιμο χωρίς καμία αλλαγή</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακύρωση</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Φράση</translation>
     </message>
     <message>
         <source>Vanity Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός-λέξη</translation>
     </message>
     <message>
         <source>No memorable phrase for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Καμία ευκολομνημόνευτη φράση για το %1</translation>
     </message>
     <message>
         <source>1 memorable phrase in %1 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ευκολομνημόνευτη φράση (χρόνος: %1 δευτ.)</translation>
     </message>
     <message>
         <source>%1 memorable phrases in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ευκολομνημόνευτες φράσεις: %1 (χρόνος: %2 δευτ.)</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγράφηκε: %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Finds the words that spell a telephone number on a keypad.</source>
-        <translation type="unfinished"></translation>
+        <translation>Βρίσκει τις λέξεις που σχηματίζει ένας αριθμός τηλεφώνου στο πληκτρολόγιο του τηλεφώνου.</translation>
     </message>
     <message>
         <source>Use FILE as the dictionary, as File &gt; Open would.</source>
-        <translation type="unfinished"></translation>
+        <translation>Χρήση του FILE ως λεξικού, όπως με το Αρχείο &gt; Άνοιγμα.</translation>
     </message>
     <message>
         <source>Show the windows in the language CODE (de, fr ...) instead of the system&apos;s; en for English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Εμφάνιση των παραθύρων στη γλώσσα CODE (de, fr ...) αντί για τη γλώσσα του συστήματος· en για αγγλικά.</translation>
     </message>
 </context>
 </TS>

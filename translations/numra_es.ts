@@ -5,617 +5,617 @@
     <name>CandidateModel</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre propio</translation>
     </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
     <message>
         <source>Can Not Open %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1 en %2</translation>
     </message>
     <message>
         <source>Error Reading Dictionary %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer el diccionario %1</translation>
     </message>
     <message>
         <source> %1 Matches out of %2 words in %3 secs</source>
-        <translation type="unfinished"></translation>
+        <translation> Coincidencias: %1 de %2 palabras en %3 s</translation>
     </message>
     <message>
         <source>No Dictionary Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún diccionario abierto</translation>
     </message>
 </context>
 <context>
     <name>ErrorDialog</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de la aplicación</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Call Stack</source>
-        <translation type="unfinished"></translation>
+        <translation>Pila de llamadas</translation>
     </message>
     <message>
         <source>Registers</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros</translation>
     </message>
     <message>
         <source>Compact &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Compacto &lt;&lt;</translation>
     </message>
     <message>
         <source>Details &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles &gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>ErrorLogger</name>
     <message>
         <source>Registers not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros no disponibles.</translation>
     </message>
     <message>
         <source>Call Stack:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pila de llamadas:</translation>
     </message>
     <message>
         <source>Registers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros:</translation>
     </message>
     <message>
         <source>Additional</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicional</translation>
     </message>
     <message>
         <source>unknown exception</source>
-        <translation type="unfinished"></translation>
+        <translation>excepción desconocida</translation>
     </message>
     <message>
         <source>Call stack not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pila de llamadas no disponible.</translation>
     </message>
     <message>
         <source>Exception %1 in module %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excepción %1 en el módulo %2 en la posición %3.</translation>
     </message>
     <message>
         <source>Exception %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excepción %1.</translation>
     </message>
     <message>
         <source>Source: %1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Código fuente: %1, línea %2</translation>
     </message>
 </context>
 <context>
     <name>LookupResultModel</name>
     <message>
         <source>No Numeric Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin equivalente numérico</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Numra Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Numra</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de ayuda</translation>
     </message>
     <message>
         <source>The help file %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo de ayuda %1.</translation>
     </message>
     <message>
         <source>Could not write the settings to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en %1</translation>
     </message>
 </context>
 <context>
     <name>ReportClosing</name>
     <message>
         <source>The error log could not be written anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el registro de errores en ningún sitio.</translation>
     </message>
     <message>
         <source>Please copy this report and email it to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie este informe y envíelo por correo electrónico a %1</translation>
     </message>
     <message>
         <source>Please email the NumraError.Log to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Envíe el archivo NumraError.Log por correo electrónico a %1</translation>
     </message>
     <message>
         <source>The log can be found in the same directory as Numra.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro se encuentra en la misma carpeta que Numra.exe</translation>
     </message>
     <message>
         <source>The log can be found in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro se encuentra en %1</translation>
     </message>
     <message>
         <source>Thank You</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracias</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About Numra</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Numra</translation>
     </message>
     <message>
         <source>Numra</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra</translation>
     </message>
     <message>
         <source>Send e-mail to the maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar un correo electrónico al autor</translation>
     </message>
     <message>
         <source>Open the maker&apos;s home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la página web del autor</translation>
     </message>
     <message>
         <source>Numra picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de Numra</translation>
     </message>
     <message>
         <source>Numra animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animación de Numra</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>
     <name>TAffixForm</name>
     <message>
         <source>Numra - Correct Root Word Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Corregir la ortografía de la palabra raíz</translation>
     </message>
     <message>
         <source>Combined word and the digits it represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra combinada y los dígitos que representa</translation>
     </message>
     <message>
         <source>Caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Precaución</translation>
     </message>
     <message>
         <source>If you correct spelling,  make sure it remains</source>
-        <translation type="unfinished"></translation>
+        <translation>Si corrige la ortografía, asegúrese de que siga</translation>
     </message>
     <message>
         <source>consistant with the numeric translation</source>
-        <translation type="unfinished"></translation>
+        <translation>siendo coherente con la traducción numérica</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Candidate Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra posible</translation>
     </message>
     <message>
         <source>Represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Representa</translation>
     </message>
 </context>
 <context>
     <name>TExceptionForm</name>
     <message>
         <source>Numra - Programming Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Error de programación</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Programming Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de programación</translation>
     </message>
     <message>
         <source>Email an Error Report?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Enviar un informe de error?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
     <name>TLookupForm</name>
     <message>
         <source>Numra - Lookup Individual Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Buscar una palabra</translation>
     </message>
     <message>
         <source>Enter word to convert to numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la palabra que desea traducir a números</translation>
     </message>
     <message>
         <source>Word to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra que traducir</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>Numeric equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalentes numéricos</translation>
     </message>
     <message>
         <source>Convert word to numeric equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducir la palabra a sus equivalentes numéricos</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducir</translation>
     </message>
     <message>
         <source>Clear word</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar la palabra</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Copies selected number and word to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia el número y la palabra elegidos al portapapeles</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Cancel &amp; Close Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar &amp; cerrar la ventana</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Lookup status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la búsqueda</translation>
     </message>
     <message>
         <source>Numeric Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente numérico</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Enter Number to Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el número que desea traducir</translation>
     </message>
     <message>
         <source>Number to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Número que traducir</translation>
     </message>
     <message>
         <source>Candidate words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras posibles</translation>
     </message>
     <message>
         <source>Selected phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase elegida</translation>
     </message>
     <message>
         <source>Prefixes  &amp; Suffixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijos  &amp; sufijos</translation>
     </message>
     <message>
         <source>Selected word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra elegida</translation>
     </message>
     <message>
         <source>Prefixes and suffixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijos y sufijos</translation>
     </message>
     <message>
         <source>Convert From</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Include leftmost digit in conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir en la traducción el dígito de más a la izquierda</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Include rightmost digit in conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir en la traducción el dígito de más a la derecha</translation>
     </message>
     <message>
         <source>Any Point </source>
-        <translation type="unfinished"></translation>
+        <translation>Donde sea </translation>
     </message>
     <message>
         <source>Convert longest string of digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducir la secuencia de dígitos más larga</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducir</translation>
     </message>
     <message>
         <source>Convert to alpha equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducir a equivalentes alfabéticos</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Clear form</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar el formulario</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Copy number and phrase to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el número y la frase al portapapeles</translation>
     </message>
     <message>
         <source>Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Lookup numeric equivalent of a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar el equivalente numérico de una palabra</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frases</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>&amp;Suggest Phrases...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sugerir frases...</translation>
     </message>
     <message>
         <source>Suggest complete phrases for the free digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir frases completas para los dígitos libres</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>&amp;Notify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notificar</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Prefix or Suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo o sufijo</translation>
     </message>
     <message>
         <source>Represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Representa</translation>
     </message>
     <message>
         <source>How To Report Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo informar del error</translation>
     </message>
     <message>
         <source>Candidate Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra posible</translation>
     </message>
     <message>
         <source>Selected Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra elegida</translation>
     </message>
     <message>
         <source>Can Not Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1</translation>
     </message>
     <message>
         <source>Numra %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra %1</translation>
     </message>
     <message>
         <source>Open Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir diccionario</translation>
     </message>
     <message>
         <source>Text Documents (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos de texto (*.txt)</translation>
     </message>
     <message>
         <source>Entry Can Not Exceed %1 Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden escribir más de %1 caracteres</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado: %1</translation>
     </message>
 </context>
 <context>
     <name>TNotifyForm</name>
     <message>
         <source>New Release Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de nuevas versiones</translation>
     </message>
     <message>
         <source>Please notify me of new releases</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisarme de las nuevas versiones</translation>
     </message>
     <message>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordar más tarde</translation>
     </message>
     <message>
         <source>Do not show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a mostrar este mensaje</translation>
     </message>
     <message>
         <source>Your address will be kept private</source>
-        <translation type="unfinished"></translation>
+        <translation>Su dirección se mantendrá privada</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TSuggestForm</name>
     <message>
         <source>Numra - Suggested Phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Frases sugeridas</translation>
     </message>
     <message>
         <source>Suggested phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Frases sugeridas</translation>
     </message>
     <message>
         <source>Double-click a phrase, or press Enter on it, to use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en una frase, o pulse Intro sobre ella, para usarla</translation>
     </message>
     <message>
         <source>Let words stand for the country and area code digits too</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir que las palabras representen también los dígitos del código de país y de área</translation>
     </message>
     <message>
         <source>Words in the &amp;area code</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabras en el código de área</translation>
     </message>
     <message>
         <source>Offer words that the ranking data marks as offensive</source>
-        <translation type="unfinished"></translation>
+        <translation>Ofrecer palabras que los datos de clasificación marcan como ofensivas</translation>
     </message>
     <message>
         <source>Allow &amp;offensive words</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir palabras &amp;ofensivas</translation>
     </message>
     <message>
         <source>Suggestion status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de las sugerencias</translation>
     </message>
     <message>
         <source>Copy the chosen vanity number to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el número mnemónico elegido al portapapeles</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Put the chosen phrase into the number</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner la frase elegida en el número</translation>
     </message>
     <message>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar</translation>
     </message>
     <message>
         <source>Close without changing anything</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sin cambiar nada</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase</translation>
     </message>
     <message>
         <source>Vanity Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número mnemónico</translation>
     </message>
     <message>
         <source>No memorable phrase for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna frase fácil de recordar para %1</translation>
     </message>
     <message>
         <source>1 memorable phrase in %1 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>1 frase fácil de recordar en %1 s</translation>
     </message>
     <message>
         <source>%1 memorable phrases in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 frases fáciles de recordar en %2 s</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado: %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Finds the words that spell a telephone number on a keypad.</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca las palabras que forman un número de teléfono en un teclado telefónico.</translation>
     </message>
     <message>
         <source>Use FILE as the dictionary, as File &gt; Open would.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar FILE como diccionario, igual que Archivo &gt; Abrir.</translation>
     </message>
     <message>
         <source>Show the windows in the language CODE (de, fr ...) instead of the system&apos;s; en for English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las ventanas en el idioma CODE (de, fr ...) en lugar del idioma del sistema; «en» para inglés.</translation>
     </message>
 </context>
 </TS>

@@ -5,617 +5,617 @@
     <name>CandidateModel</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom propre</translation>
     </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
     <message>
         <source>Can Not Open %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1 dans %2</translation>
     </message>
     <message>
         <source>Error Reading Dictionary %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture du dictionnaire %1</translation>
     </message>
     <message>
         <source> %1 Matches out of %2 words in %3 secs</source>
-        <translation type="unfinished"></translation>
+        <translation> Résultats : %1 sur %2 mots en %3 s</translation>
     </message>
     <message>
         <source>No Dictionary Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dictionnaire ouvert</translation>
     </message>
 </context>
 <context>
     <name>ErrorDialog</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de l&apos;application</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Call Stack</source>
-        <translation type="unfinished"></translation>
+        <translation>Pile d&apos;appels</translation>
     </message>
     <message>
         <source>Registers</source>
-        <translation type="unfinished"></translation>
+        <translation>Registres</translation>
     </message>
     <message>
         <source>Compact &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire &lt;&lt;</translation>
     </message>
     <message>
         <source>Details &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails &gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>ErrorLogger</name>
     <message>
         <source>Registers not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registres non disponibles.</translation>
     </message>
     <message>
         <source>Call Stack:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pile d&apos;appels :</translation>
     </message>
     <message>
         <source>Registers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registres :</translation>
     </message>
     <message>
         <source>Additional</source>
-        <translation type="unfinished"></translation>
+        <translation>Compléments</translation>
     </message>
     <message>
         <source>unknown exception</source>
-        <translation type="unfinished"></translation>
+        <translation>exception inconnue</translation>
     </message>
     <message>
         <source>Call stack not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pile d&apos;appels non disponible.</translation>
     </message>
     <message>
         <source>Exception %1 in module %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exception %1 dans le module %2 à l&apos;adresse %3.</translation>
     </message>
     <message>
         <source>Exception %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exception %1.</translation>
     </message>
     <message>
         <source>Source: %1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Source : %1, ligne %2</translation>
     </message>
 </context>
 <context>
     <name>LookupResultModel</name>
     <message>
         <source>No Numeric Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun équivalent numérique</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Numra Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Numra</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte d&apos;aide</translation>
     </message>
     <message>
         <source>The help file %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier d&apos;aide %1.</translation>
     </message>
     <message>
         <source>Could not write the settings to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les paramètres dans %1</translation>
     </message>
 </context>
 <context>
     <name>ReportClosing</name>
     <message>
         <source>The error log could not be written anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal d&apos;erreurs n&apos;a pu être écrit nulle part.</translation>
     </message>
     <message>
         <source>Please copy this report and email it to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez copier ce rapport et l&apos;envoyer par courriel à %1</translation>
     </message>
     <message>
         <source>Please email the NumraError.Log to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez envoyer le fichier NumraError.Log par courriel à %1</translation>
     </message>
     <message>
         <source>The log can be found in the same directory as Numra.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal se trouve dans le même dossier que Numra.exe</translation>
     </message>
     <message>
         <source>The log can be found in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal se trouve dans %1</translation>
     </message>
     <message>
         <source>Thank You</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About Numra</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Numra</translation>
     </message>
     <message>
         <source>Numra</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra</translation>
     </message>
     <message>
         <source>Send e-mail to the maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer un courriel à l&apos;éditeur</translation>
     </message>
     <message>
         <source>Open the maker&apos;s home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la page d&apos;accueil de l&apos;éditeur</translation>
     </message>
     <message>
         <source>Numra picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de Numra</translation>
     </message>
     <message>
         <source>Numra animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation de Numra</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>TAffixForm</name>
     <message>
         <source>Numra - Correct Root Word Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Corriger l&apos;orthographe du mot racine</translation>
     </message>
     <message>
         <source>Combined word and the digits it represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot combiné et les chiffres qu&apos;il représente</translation>
     </message>
     <message>
         <source>Caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>If you correct spelling,  make sure it remains</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous corrigez l&apos;orthographe, veillez à ce qu&apos;elle</translation>
     </message>
     <message>
         <source>consistant with the numeric translation</source>
-        <translation type="unfinished"></translation>
+        <translation>reste cohérente avec la traduction numérique</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Candidate Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot candidat</translation>
     </message>
     <message>
         <source>Represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Représente</translation>
     </message>
 </context>
 <context>
     <name>TExceptionForm</name>
     <message>
         <source>Numra - Programming Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Erreur de programmation</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Programming Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de programmation</translation>
     </message>
     <message>
         <source>Email an Error Report?</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer un rapport d&apos;erreur ?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
 </context>
 <context>
     <name>TLookupForm</name>
     <message>
         <source>Numra - Lookup Individual Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Chercher un mot</translation>
     </message>
     <message>
         <source>Enter word to convert to numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir le mot à traduire en chiffres</translation>
     </message>
     <message>
         <source>Word to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot à traduire</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>Numeric equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Équivalents numériques</translation>
     </message>
     <message>
         <source>Convert word to numeric equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduire le mot en équivalents numériques</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduire</translation>
     </message>
     <message>
         <source>Clear word</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le mot</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Copies selected number and word to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie le numéro sélectionné et le mot dans le presse-papiers</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Cancel &amp; Close Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler &amp; fermer la fenêtre</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Lookup status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de la recherche</translation>
     </message>
     <message>
         <source>Numeric Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Équivalent numérique</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Enter Number to Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir le numéro à traduire</translation>
     </message>
     <message>
         <source>Number to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro à traduire</translation>
     </message>
     <message>
         <source>Candidate words</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots candidats</translation>
     </message>
     <message>
         <source>Selected phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Expression sélectionnée</translation>
     </message>
     <message>
         <source>Prefixes  &amp; Suffixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixes  &amp; suffixes</translation>
     </message>
     <message>
         <source>Selected word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot sélectionné</translation>
     </message>
     <message>
         <source>Prefixes and suffixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixes et suffixes</translation>
     </message>
     <message>
         <source>Convert From</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Include leftmost digit in conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure le chiffre le plus à gauche dans la traduction</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Include rightmost digit in conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure le chiffre le plus à droite dans la traduction</translation>
     </message>
     <message>
         <source>Any Point </source>
-        <translation type="unfinished"></translation>
+        <translation>Partout </translation>
     </message>
     <message>
         <source>Convert longest string of digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduire la plus longue suite de chiffres</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduire</translation>
     </message>
     <message>
         <source>Convert to alpha equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Traduire en lettres</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Clear form</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le formulaire</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Copy number and phrase to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le numéro et l&apos;expression dans le presse-papiers</translation>
     </message>
     <message>
         <source>Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher</translation>
     </message>
     <message>
         <source>Lookup numeric equivalent of a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher l&apos;équivalent numérique d&apos;un mot</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Expressions</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Suggest Phrases...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suggérer des expressions...</translation>
     </message>
     <message>
         <source>Suggest complete phrases for the free digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggérer des expressions complètes pour les chiffres libres</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenu</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Notify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notification</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Prefix or Suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe/suffixe</translation>
     </message>
     <message>
         <source>Represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Représente</translation>
     </message>
     <message>
         <source>How To Report Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment signaler l&apos;erreur</translation>
     </message>
     <message>
         <source>Candidate Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot candidat</translation>
     </message>
     <message>
         <source>Selected Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot sélectionné</translation>
     </message>
     <message>
         <source>Can Not Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1</translation>
     </message>
     <message>
         <source>Numra %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra %1</translation>
     </message>
     <message>
         <source>Open Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un dictionnaire</translation>
     </message>
     <message>
         <source>Text Documents (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents texte (*.txt)</translation>
     </message>
     <message>
         <source>Entry Can Not Exceed %1 Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>La saisie ne peut pas dépasser %1 caractères</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copié : %1</translation>
     </message>
 </context>
 <context>
     <name>TNotifyForm</name>
     <message>
         <source>New Release Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notification de nouvelle version</translation>
     </message>
     <message>
         <source>Please notify me of new releases</source>
-        <translation type="unfinished"></translation>
+        <translation>M&apos;avertir des nouvelles versions</translation>
     </message>
     <message>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappeler plus tard</translation>
     </message>
     <message>
         <source>Do not show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus afficher ce message</translation>
     </message>
     <message>
         <source>Your address will be kept private</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre adresse restera confidentielle</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TSuggestForm</name>
     <message>
         <source>Numra - Suggested Phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Expressions suggérées</translation>
     </message>
     <message>
         <source>Suggested phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Expressions suggérées</translation>
     </message>
     <message>
         <source>Double-click a phrase, or press Enter on it, to use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur une expression, ou appuyez sur Entrée, pour l&apos;utiliser</translation>
     </message>
     <message>
         <source>Let words stand for the country and area code digits too</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer aussi par des mots les chiffres de l&apos;indicatif du pays et de la région</translation>
     </message>
     <message>
         <source>Words in the &amp;area code</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots dans l&apos;&amp;indicatif</translation>
     </message>
     <message>
         <source>Offer words that the ranking data marks as offensive</source>
-        <translation type="unfinished"></translation>
+        <translation>Proposer aussi les mots que les données de classement marquent comme grossiers</translation>
     </message>
     <message>
         <source>Allow &amp;offensive words</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Autoriser les grossièretés</translation>
     </message>
     <message>
         <source>Suggestion status</source>
-        <translation type="unfinished"></translation>
+        <translation>État des suggestions</translation>
     </message>
     <message>
         <source>Copy the chosen vanity number to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le numéro mnémonique choisi dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Put the chosen phrase into the number</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer l&apos;expression choisie dans le numéro</translation>
     </message>
     <message>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser</translation>
     </message>
     <message>
         <source>Close without changing anything</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans rien modifier</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Expression</translation>
     </message>
     <message>
         <source>Vanity Number</source>
-        <translation type="unfinished"></translation>
+        <translation>N° mnémonique</translation>
     </message>
     <message>
         <source>No memorable phrase for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune expression mémorable pour %1</translation>
     </message>
     <message>
         <source>1 memorable phrase in %1 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>1 expression mémorable en %1 s</translation>
     </message>
     <message>
         <source>%1 memorable phrases in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 expressions mémorables en %2 s</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copié : %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Finds the words that spell a telephone number on a keypad.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouve les mots qui forment un numéro de téléphone sur un clavier téléphonique.</translation>
     </message>
     <message>
         <source>Use FILE as the dictionary, as File &gt; Open would.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser FILE comme dictionnaire, comme le ferait Fichier &gt; Ouvrir.</translation>
     </message>
     <message>
         <source>Show the windows in the language CODE (de, fr ...) instead of the system&apos;s; en for English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les fenêtres dans la langue CODE (de, fr ...) au lieu de celle du système ; en pour l&apos;anglais.</translation>
     </message>
 </context>
 </TS>

@@ -5,617 +5,617 @@
     <name>CandidateModel</name>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nome proprio</translation>
     </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
     <message>
         <source>Can Not Open %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1 in %2</translation>
     </message>
     <message>
         <source>Error Reading Dictionary %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante la lettura del dizionario %1</translation>
     </message>
     <message>
         <source> %1 Matches out of %2 words in %3 secs</source>
-        <translation type="unfinished"></translation>
+        <translation> Corrispondenze: %1 su %2 parole in %3 s</translation>
     </message>
     <message>
         <source>No Dictionary Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dizionario aperto</translation>
     </message>
 </context>
 <context>
     <name>ErrorDialog</name>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore dell&apos;applicazione</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Call Stack</source>
-        <translation type="unfinished"></translation>
+        <translation>Stack di chiamate</translation>
     </message>
     <message>
         <source>Registers</source>
-        <translation type="unfinished"></translation>
+        <translation>Registri</translation>
     </message>
     <message>
         <source>Compact &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Compatto &lt;&lt;</translation>
     </message>
     <message>
         <source>Details &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli &gt;&gt;</translation>
     </message>
 </context>
 <context>
     <name>ErrorLogger</name>
     <message>
         <source>Registers not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registri non disponibili.</translation>
     </message>
     <message>
         <source>Call Stack:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stack di chiamate:</translation>
     </message>
     <message>
         <source>Registers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registri:</translation>
     </message>
     <message>
         <source>Additional</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro</translation>
     </message>
     <message>
         <source>unknown exception</source>
-        <translation type="unfinished"></translation>
+        <translation>eccezione sconosciuta</translation>
     </message>
     <message>
         <source>Call stack not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stack di chiamate non disponibile.</translation>
     </message>
     <message>
         <source>Exception %1 in module %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eccezione %1 nel modulo %2 in posizione %3.</translation>
     </message>
     <message>
         <source>Exception %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eccezione %1.</translation>
     </message>
     <message>
         <source>Source: %1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente: %1, riga %2</translation>
     </message>
 </context>
 <context>
     <name>LookupResultModel</name>
     <message>
         <source>No Numeric Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun equivalente numerico</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Numra Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Numra</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo della guida</translation>
     </message>
     <message>
         <source>The help file %1 could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file della guida %1.</translation>
     </message>
     <message>
         <source>Could not write the settings to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni in %1</translation>
     </message>
 </context>
 <context>
     <name>ReportClosing</name>
     <message>
         <source>The error log could not be written anywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile scrivere il log degli errori in nessuna posizione.</translation>
     </message>
     <message>
         <source>Please copy this report and email it to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia questo rapporto e invialo per e-mail a %1</translation>
     </message>
     <message>
         <source>Please email the NumraError.Log to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia il file NumraError.Log per e-mail a %1</translation>
     </message>
     <message>
         <source>The log can be found in the same directory as Numra.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Il log si trova nella stessa cartella di Numra.exe</translation>
     </message>
     <message>
         <source>The log can be found in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il log si trova in %1</translation>
     </message>
     <message>
         <source>Thank You</source>
-        <translation type="unfinished"></translation>
+        <translation>Grazie</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About Numra</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Numra</translation>
     </message>
     <message>
         <source>Numra</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra</translation>
     </message>
     <message>
         <source>Send e-mail to the maker</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia un&apos;e-mail all&apos;autore</translation>
     </message>
     <message>
         <source>Open the maker&apos;s home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il sito web dell&apos;autore</translation>
     </message>
     <message>
         <source>Numra picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine di Numra</translation>
     </message>
     <message>
         <source>Numra animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animazione di Numra</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
 </context>
 <context>
     <name>TAffixForm</name>
     <message>
         <source>Numra - Correct Root Word Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Correggi l&apos;ortografia della parola radice</translation>
     </message>
     <message>
         <source>Combined word and the digits it represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola composta e le cifre che rappresenta</translation>
     </message>
     <message>
         <source>Caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvertenza</translation>
     </message>
     <message>
         <source>If you correct spelling,  make sure it remains</source>
-        <translation type="unfinished"></translation>
+        <translation>Se correggi l&apos;ortografia, assicurati che resti</translation>
     </message>
     <message>
         <source>consistant with the numeric translation</source>
-        <translation type="unfinished"></translation>
+        <translation>coerente con la traduzione numerica</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Candidate Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola candidata</translation>
     </message>
     <message>
         <source>Represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappresenta</translation>
     </message>
 </context>
 <context>
     <name>TExceptionForm</name>
     <message>
         <source>Numra - Programming Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Errore del programma</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Programming Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore del programma</translation>
     </message>
     <message>
         <source>Email an Error Report?</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviare un rapporto d&apos;errore?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
     <name>TLookupForm</name>
     <message>
         <source>Numra - Lookup Individual Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Cerca una singola parola</translation>
     </message>
     <message>
         <source>Enter word to convert to numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la parola da convertire in numeri</translation>
     </message>
     <message>
         <source>Word to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola da convertire</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>Numeric equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalenti numerici</translation>
     </message>
     <message>
         <source>Convert word to numeric equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti la parola nei suoi equivalenti numerici</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti</translation>
     </message>
     <message>
         <source>Clear word</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella la parola</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>Copies selected number and word to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia negli appunti il numero e la parola scelti</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Cancel &amp; Close Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla &amp; chiudi la finestra</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Lookup status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato della ricerca</translation>
     </message>
     <message>
         <source>Numeric Equivalent</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente numerico</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Enter Number to Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il numero da convertire</translation>
     </message>
     <message>
         <source>Number to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero da convertire</translation>
     </message>
     <message>
         <source>Candidate words</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole candidate</translation>
     </message>
     <message>
         <source>Selected phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase scelta</translation>
     </message>
     <message>
         <source>Prefixes  &amp; Suffixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefissi  &amp; suffissi</translation>
     </message>
     <message>
         <source>Selected word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola scelta</translation>
     </message>
     <message>
         <source>Prefixes and suffixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefissi e suffissi</translation>
     </message>
     <message>
         <source>Convert From</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia da</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Include leftmost digit in conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi nella conversione la cifra più a sinistra</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Include rightmost digit in conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi nella conversione la cifra più a destra</translation>
     </message>
     <message>
         <source>Any Point </source>
-        <translation type="unfinished"></translation>
+        <translation>Ovunque </translation>
     </message>
     <message>
         <source>Convert longest string of digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti la sequenza di cifre più lunga</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti</translation>
     </message>
     <message>
         <source>Convert to alpha equivalents</source>
-        <translation type="unfinished"></translation>
+        <translation>Converti negli equivalenti alfabetici</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <source>Clear form</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella il modulo</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Copy number and phrase to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia negli appunti il numero e la frase</translation>
     </message>
     <message>
         <source>Lookup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Lookup numeric equivalent of a word</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca l&apos;equivalente numerico di una parola</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;rasi</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>&amp;Suggest Phrases...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suggerisci frasi...</translation>
     </message>
     <message>
         <source>Suggest complete phrases for the free digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggerisci frasi complete per le cifre libere</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>So&amp;mmario</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <source>&amp;Notify</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notifica</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Prefix or Suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Affisso</translation>
     </message>
     <message>
         <source>Represents</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappresenta</translation>
     </message>
     <message>
         <source>How To Report Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Come segnalare l&apos;errore</translation>
     </message>
     <message>
         <source>Candidate Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola candidata</translation>
     </message>
     <message>
         <source>Selected Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola scelta</translation>
     </message>
     <message>
         <source>Can Not Open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire %1</translation>
     </message>
     <message>
         <source>Numra %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra %1</translation>
     </message>
     <message>
         <source>Open Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri dizionario</translation>
     </message>
     <message>
         <source>Text Documents (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documenti di testo (*.txt)</translation>
     </message>
     <message>
         <source>Entry Can Not Exceed %1 Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è possibile inserire più di %1 caratteri</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiato: %1</translation>
     </message>
 </context>
 <context>
     <name>TNotifyForm</name>
     <message>
         <source>New Release Notification</source>
-        <translation type="unfinished"></translation>
+        <translation>Notifica di nuove versioni</translation>
     </message>
     <message>
         <source>Please notify me of new releases</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvisami delle nuove versioni</translation>
     </message>
     <message>
         <source>Remind me later</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricordami più tardi</translation>
     </message>
     <message>
         <source>Do not show this message again</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mostrare più questo messaggio</translation>
     </message>
     <message>
         <source>Your address will be kept private</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo indirizzo resterà riservato</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TSuggestForm</name>
     <message>
         <source>Numra - Suggested Phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Frasi suggerite</translation>
     </message>
     <message>
         <source>Suggested phrases</source>
-        <translation type="unfinished"></translation>
+        <translation>Frasi suggerite</translation>
     </message>
     <message>
         <source>Double-click a phrase, or press Enter on it, to use it</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai doppio clic su una frase, o premi Invio su di essa, per usarla</translation>
     </message>
     <message>
         <source>Let words stand for the country and area code digits too</source>
-        <translation type="unfinished"></translation>
+        <translation>Consenti alle parole di rappresentare anche le cifre del prefisso internazionale e locale</translation>
     </message>
     <message>
         <source>Words in the &amp;area code</source>
-        <translation type="unfinished"></translation>
+        <translation>Parole nel &amp;prefisso</translation>
     </message>
     <message>
         <source>Offer words that the ranking data marks as offensive</source>
-        <translation type="unfinished"></translation>
+        <translation>Proponi anche le parole che i dati di classificazione indicano come offensive</translation>
     </message>
     <message>
         <source>Allow &amp;offensive words</source>
-        <translation type="unfinished"></translation>
+        <translation>Consenti parole &amp;offensive</translation>
     </message>
     <message>
         <source>Suggestion status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato dei suggerimenti</translation>
     </message>
     <message>
         <source>Copy the chosen vanity number to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia negli appunti il numero mnemonico scelto</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>Put the chosen phrase into the number</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci la frase scelta nel numero</translation>
     </message>
     <message>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usa</translation>
     </message>
     <message>
         <source>Close without changing anything</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi senza modificare nulla</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase</translation>
     </message>
     <message>
         <source>Vanity Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero mnemonico</translation>
     </message>
     <message>
         <source>No memorable phrase for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna frase facile da ricordare per %1</translation>
     </message>
     <message>
         <source>1 memorable phrase in %1 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>1 frase facile da ricordare in %1 s</translation>
     </message>
     <message>
         <source>%1 memorable phrases in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 frasi facili da ricordare in %2 s</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiato: %1</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Finds the words that spell a telephone number on a keypad.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova le parole che compongono un numero di telefono sulla tastiera del telefono.</translation>
     </message>
     <message>
         <source>Use FILE as the dictionary, as File &gt; Open would.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa FILE come dizionario, come farebbe File &gt; Apri.</translation>
     </message>
     <message>
         <source>Show the windows in the language CODE (de, fr ...) instead of the system&apos;s; en for English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le finestre nella lingua CODE (de, fr ...) invece di quella del sistema; en per l&apos;inglese.</translation>
     </message>
 </context>
 </TS>
