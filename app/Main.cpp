@@ -128,6 +128,8 @@ void TMainForm::setupGrids()
     m_ui->Splitter->setStretchFactor(0, 1);
     m_ui->Splitter->setStretchFactor(1, 0);
     m_ui->Splitter->setSizes({1000, SettingsStore::SelectedPanelHeight.defaultValue});
+    for (QPushButton *button : {m_ui->ConvertBtn, m_ui->ClearBtn, m_ui->CopyBtn, m_ui->LookupBtn})
+        Look::dropPictureIfCrowded(button);
 }
 
 void TMainForm::setupPointers()

@@ -4,10 +4,8 @@
 #include "app/NumraWindows.h"
 #include "toolkit/ErrorLogger.h"
 #include "toolkit/NumraApplication.h"
-#include "toolkit/Translations.h"
 
 #include <QCommandLineParser>
-#include <QLocale>
 
 #include <cstdio>
 
@@ -50,12 +48,10 @@ int main(int argc, char *argv[])
     SetUpApplication();
     options.process(app);
     const QString requested = options.value(language);
-    const QString shown =
-        Translations::choose(requested, QLocale::system().uiLanguages(), Translations::available());
-    if (shown.isEmpty() && !requested.isEmpty() && !requested.startsWith(QLatin1String("en")))
+    if (SetUpLanguage(app, requested).isEmpty() && !requested.isEmpty() &&
+        !requested.startsWith(QLatin1String("en")))
         std::fprintf(stderr, "Numra: no translation into %s; the windows stay in English\n",
                      qPrintable(requested));
-    Translations::install(app, shown);
     NumraWindows windows(options.value(dictionary));
     // After the main window has set the log file, so that a crash report lands beside it.
     ErrorLogger::instance().installCrashHandler();

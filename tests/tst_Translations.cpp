@@ -1,16 +1,140 @@
+#include "tests/MainFixture.h"
+
+#include "toolkit/DictionaryWarning.h"
 #include "toolkit/Translations.h"
 
-#include <QTest>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QByteArray Dictionary = "2255,CALL,N\n669,NOW,N\n";
+
+// The letter a text gives Alt, or a null character; "&&" is an ampersand, not a mark.
+QChar accelerator(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] != QLatin1Char('&'))
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// The texts that share one set of Alt keys: a window's own controls with its menu bar's titles,
+// or the commands of one menu.
+QList<QStringList> acceleratorGroups(QWidget *window)
+{
+    // The secondary windows are the main window's children, with keys of their own.
+    const auto own = [window](const QWidget *widget) { return widget->window() == window; };
+    QStringList texts;
+    QList<QStringList> groups;
+    for (auto *button : window->findChildren<QAbstractButton *>())
+        if (own(button))
+            texts << button->text();
+    for (auto *label : window->findChildren<QLabel *>())
+        if (own(label) && label->buddy())
+            texts << label->text();
+    for (auto *box : window->findChildren<QGroupBox *>())
+        if (own(box))
+            texts << box->title();
+    for (auto *bar : window->findChildren<QMenuBar *>())
+        for (QAction *menu : bar->actions())
+            texts << menu->text();
+    for (auto *menu : window->findChildren<QMenu *>()) {
+        if (!menu->parentWidget() || !own(menu->parentWidget()))
+            continue;
+        QStringList commands;
+        for (QAction *action : menu->actions())
+            commands << action->text();
+        groups << commands;
+    }
+    groups.prepend(texts);
+    return groups;
+}
+
+// The width a button's text and icon take inside its frame, which the style draws them within.
+// A push button's size hint is never below the style's least button width, and holds margins
+// the text may use, so it says nothing of whether the text is cut.
+int neededWidth(QAbstractButton *button)
+{
+    if (!qobject_cast<QPushButton *>(button))
+        return button->sizeHint().width();
+    QString text = button->text();
+    text.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    int width = button->fontMetrics().horizontalAdvance(text) +
+                2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    if (!button->icon().isNull())
+        width += button->iconSize().width() + 4;
+    return width;
+}
+
+} // namespace
 
 class tst_Translations : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void cleanup();
     void everyLanguageCompiledIn();
     void choose_data();
     void choose();
+    void englishAsTheProgramWritesIt();
+    void everyLanguage_data();
+    void everyLanguage();
+
+private:
+    void use(const QString &language);
+    QList<QWidget *> startWindows(MainFixture &f);
+
+    std::vector<std::unique_ptr<QTranslator>> m_translators;
 };
+
+void tst_Translations::cleanup()
+{
+    for (const auto &translator : m_translators)
+        QCoreApplication::removeTranslator(translator.get());
+    m_translators.clear();
+}
+
+void tst_Translations::use(const QString &language)
+{
+    const std::pair<QString, QString> files[] = {
+        {QStringLiteral("numra_") + language, QStringLiteral(":/translations")},
+        {QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}};
+    for (const auto &[name, folder] : files) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(name, folder)) {
+            QCoreApplication::installTranslator(translator.get());
+            m_translators.push_back(std::move(translator));
+        }
+    }
+}
+
+// The main window and every window it made, shown so that they are laid out.
+QList<QWidget *> tst_Translations::startWindows(MainFixture &f)
+{
+    f.writeSettings(f.writeDictionary(Dictionary));
+    TMainForm &main = f.start();
+    QList<QWidget *> windows{&main};
+    for (QDialog *dialog : main.findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) {
+        dialog->show();
+        windows << dialog;
+    }
+    QCoreApplication::processEvents();
+    return windows;
+}
 
 void tst_Translations::everyLanguageCompiledIn()
 {
@@ -47,5 +171,88 @@ void tst_Translations::choose()
     QCOMPARE(Translations::choose(requested, userLanguages, Translations::available()), chosen);
 }
 
-QTEST_APPLESS_MAIN(tst_Translations)
+// Without a translation the texts are the program's own, to the letter.
+void tst_Translations::englishAsTheProgramWritesIt()
+{
+    MainFixture f;
+    startWindows(f);
+    MainControls &ui = f.ui();
+    const QStringList shown{ui.ConvertBtn->text(),
+                            ui.ClearBtn->text(),
+                            ui.CopyBtn->text(),
+                            ui.LookupBtn->text(),
+                            ui.AnyPointBtn->text(),
+                            ui.Open1->text(),
+                            MainFixture::heading(ui.PossibleGrid, 0)};
+    QCOMPARE(shown, (QStringList{"Convert", "Clear", "Copy", "Lookup", "Any Point ", "&Open",
+                                 "Candidate Word"}));
+    showDictionaryWarning(nullptr, Numra::DictionaryError::CouldNotOpen, Numra::DictionaryFile(),
+                          "ConvertBtnClick");
+    QCOMPARE(f.warnings, QStringList{"Can Not Open No Dictionary Open in ConvertBtnClick"});
+}
+
+void tst_Translations::everyLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    for (const QString &language : Translations::available())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void tst_Translations::everyLanguage()
+{
+    QFETCH(QString, language);
+    if (!language.isEmpty())
+        use(language);
+    MainFixture f;
+    const QList<QWidget *> windows = startWindows(f);
+
+    if (!language.isEmpty()) {
+        QVERIFY(f.ui().ConvertBtn->text() != QLatin1String("Convert"));
+        QVERIFY(MainFixture::heading(f.ui().PossibleGrid, 0) != QLatin1String("Candidate Word"));
+        showDictionaryWarning(nullptr, Numra::DictionaryError::ReadError,
+                              Numra::DictionaryFile("/d.txt"), "ConvertBtnClick");
+        QCOMPARE(f.warnings.size(), 1);
+        QVERIFY2(!f.warnings.front().startsWith(QLatin1String("Error Reading")),
+                 qPrintable(f.warnings.front()));
+    }
+
+    for (QWidget *window : windows) {
+        const QString name = window->objectName();
+        for (const QStringList &group : acceleratorGroups(window)) {
+            QHash<QChar, QString> taken;
+            for (const QString &text : group) {
+                const QChar key = accelerator(text);
+                if (key.isNull())
+                    continue;
+                QVERIFY2(
+                    !taken.contains(key),
+                    qPrintable(QStringLiteral("%1: %2 and %3").arg(name, taken.value(key), text)));
+                taken.insert(key, text);
+            }
+        }
+        // A control narrower than its text cuts it; labels that wrap or elide on purpose do not.
+        for (auto *button : window->findChildren<QAbstractButton *>()) {
+            if (button->window() == window && button->isVisibleTo(window) &&
+                !button->text().isEmpty())
+                QVERIFY2(neededWidth(button) <= button->width(),
+                         qPrintable(QStringLiteral("%1: %2 (%3 of %4)")
+                                        .arg(name, button->text())
+                                        .arg(neededWidth(button))
+                                        .arg(button->width())));
+        }
+        for (auto *label : window->findChildren<QLabel *>()) {
+            if (label->window() == window && label->isVisibleTo(window) && !label->wordWrap() &&
+                !label->text().isEmpty() &&
+                label->toolTip() != label->text())
+                QVERIFY2(label->sizeHint().width() <= label->width(),
+                         qPrintable(QStringLiteral("%1: %2 (%3 of %4)")
+                                        .arg(name, label->text())
+                                        .arg(label->sizeHint().width())
+                                        .arg(label->width())));
+        }
+    }
+}
+
+QTEST_MAIN(tst_Translations)
 #include "tst_Translations.moc"

@@ -82,4 +82,18 @@ void tabOnlyToChecked(const QList<QAbstractButton *> &group)
     }
 }
 
+void dropPictureIfCrowded(QAbstractButton *button)
+{
+    if (button->icon().isNull())
+        return;
+    QString text = button->text();
+    text.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    const int needed =
+        button->fontMetrics().horizontalAdvance(text) + button->iconSize().width() + 4 + 2 * frame;
+    if (needed > button->width())
+        button->setIcon(QIcon());
+}
+
 } // namespace Look

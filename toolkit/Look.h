@@ -34,4 +34,8 @@ bool entersByUser(Qt::FocusReason reason);
 // again whenever another button is checked.
 void tabOnlyToChecked(const QList<QAbstractButton *> &group);
 
+// A button of fixed width whose text (a translation longer than the English) does not fit
+// beside its picture inside its frame shows the text alone, rather than cut.
+void dropPictureIfCrowded(QAbstractButton *button);
+
 } // namespace Look
