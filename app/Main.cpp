@@ -17,6 +17,7 @@
 #include "ui/ListModels.h"
 #include "ui/LookUp.h"
 #include "ui/Notify.h"
+#include "ui/RankNumbers.h"
 #include "ui/ReportClosing.h"
 #include "ui/Suggest.h"
 
@@ -58,8 +59,9 @@ TMainForm::TMainForm(Numra::NumraState &state, WindowState &window, const QStrin
 // The secondary windows read this window's dictionary and path: they go first.
 TMainForm::~TMainForm()
 {
-    for (QDialog *window : std::initializer_list<QDialog *>{
-             m_suggestForm, m_notifyForm, m_exceptionForm, m_affixForm, m_aboutForm, m_lookupForm})
+    for (QDialog *window :
+         std::initializer_list<QDialog *>{m_rankForm, m_suggestForm, m_notifyForm, m_exceptionForm,
+                                          m_affixForm, m_aboutForm, m_lookupForm})
         delete window;
 }
 
@@ -72,10 +74,12 @@ void TMainForm::createSecondaryWindows()
     m_exceptionForm = new TExceptionForm(this);
     m_notifyForm = new TNotifyForm(this);
     m_suggestForm = new TSuggestForm(m_dictionaryFile, this);
+    m_rankForm = new TRankForm(this);
     const auto resetIdleCount = [this] { m_window.ResetIdleCount(); };
     connect(m_lookupForm, &TLookupForm::userActed, this, resetIdleCount);
     connect(m_aboutForm, &TAboutForm::userActed, this, resetIdleCount);
     connect(m_suggestForm, &TSuggestForm::userActed, this, resetIdleCount);
+    connect(m_rankForm, &TRankForm::userActed, this, resetIdleCount);
     connect(m_affixForm, &TAffixForm::affixConfirmed, this, &TMainForm::AffixOkBtnClick);
     connect(m_suggestForm, &TSuggestForm::phraseChosen, this, &TMainForm::SuggestionChosen);
 }
@@ -168,6 +172,7 @@ void TMainForm::connectHandlers()
     connect(ui.About1, &QAction::triggered, this, &TMainForm::About1Click);
     connect(ui.Notify1, &QAction::triggered, this, &TMainForm::Notify1Click);
     connect(ui.Suggest1, &QAction::triggered, this, &TMainForm::Suggest1Click);
+    connect(ui.RankNumbers1, &QAction::triggered, this, &TMainForm::RankNumbers1Click);
     connect(ui.Edit, &QLineEdit::textChanged, this, &TMainForm::EditChange);
     ui.Edit->installEventFilter(this);
 
@@ -311,6 +316,7 @@ void TMainForm::FormClose()
         m_lookupForm->SaveSettings(store);
         m_affixForm->SaveSettings(store);
         m_suggestForm->SaveSettings(store);
+        m_rankForm->SaveSettings(store);
         store.flush();
     }
     m_notifyForm->ShowNotifyForm();
@@ -424,6 +430,19 @@ void TMainForm::Suggest1Click()
     m_window.ResetIdleCount();
     if (m_suggestForm->Suggest(m_ui->Edit->text(), rankingData()))
         Platform::execModal(m_suggestForm);
+}
+
+void TMainForm::RankNumbers1Click()
+{
+    m_window.ResetIdleCount();
+    const Platform::OpenFileRequest request{
+        .title = tr("Open List of Numbers"),
+        .filter = tr("Lists of numbers (*.txt *.csv);;All files (*)")};
+    const std::optional<QString> chosen = Platform::getOpenFileName(this, request);
+    if (!chosen)
+        return;
+    m_rankForm->Rank(*chosen, m_dictionaryFile.Path());
+    Platform::execModal(m_rankForm);
 }
 
 void TMainForm::LookupBtnClick()

@@ -24,6 +24,7 @@ class TAffixForm;
 class TExceptionForm;
 class TLookupForm;
 class TNotifyForm;
+class TRankForm;
 class TSuggestForm;
 namespace Platform {
 class SettingsStore;
@@ -55,6 +56,7 @@ public:
     TLookupForm *lookupForm() const { return m_lookupForm; }
     TAffixForm *affixForm() const { return m_affixForm; }
     TSuggestForm *suggestForm() const { return m_suggestForm; }
+    TRankForm *rankForm() const { return m_rankForm; }
 
     // The dictionary in use, or "No Dictionary Open"; its file holds the one path.
     QString DictionaryPath() const;
@@ -93,6 +95,7 @@ private:
     void AffixGridRowChosen(int record);
     void AffixOkBtnClick(const QString &word, const QString &represents);
     void Suggest1Click();
+    void RankNumbers1Click();
     void SuggestionChosen(const QString &numberText, const std::vector<Numra::PhraseSlot> &words);
 
     // List and button operations.
@@ -144,6 +147,7 @@ private:
     TExceptionForm *m_exceptionForm = nullptr;
     TNotifyForm *m_notifyForm = nullptr;
     TSuggestForm *m_suggestForm = nullptr;
+    TRankForm *m_rankForm = nullptr;
 
     Numra::DictionaryFile m_dictionaryFile;
     Numra::AffixTable m_affixTable;

@@ -52,7 +52,7 @@ std::optional<QString> getOpenFileName(QWidget *parent, const OpenFileRequest &r
     if (openFileHandler())
         return openFileHandler()(request);
     QFileDialog dialog(parent, request.title);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // The user may type the name of a file that does not exist; opening it then fails
     // with the program's own warning.
     dialog.setFileMode(QFileDialog::AnyFile);

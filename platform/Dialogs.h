@@ -20,9 +20,10 @@ void setWarningHandler(WarningHandler handler); // an empty handler restores the
 
 struct OpenFileRequest
 {
-    QString title;
-    QString filter;
-    QString proposedFile;
+    QString title{};
+    QString filter{};
+    QString proposedFile{};
+    bool save = false; // a file to write, which the dialog may ask before replacing
 };
 // The chosen path, or nullopt when the user cancelled.
 std::optional<QString> getOpenFileName(QWidget *parent, const OpenFileRequest &request);

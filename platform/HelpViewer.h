@@ -15,7 +15,8 @@ enum HelpContext {
     HelpMenuHelp = 220,
     LookupHelp = 230,
     PhrasesMenuHelp = 240,
-    SuggestHelp = 250
+    SuggestHelp = 250,
+    RankHelp = 260
 };
 
 // Shows "Numra.hlp" (an HTML document beside the program) in a help window of our own:

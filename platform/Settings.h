@@ -78,6 +78,13 @@ public:
         QStringLiteral("Suggest Area Code Words"), 0};
     static inline const IntegerSetting SuggestOffensiveWords{
         QStringLiteral("Suggest Offensive Words"), 0};
+    static inline const IntegerSetting RankTop{QStringLiteral("Rank Top"), 120};
+    static inline const IntegerSetting RankLeft{QStringLiteral("Rank Left"), 200};
+    static inline const IntegerSetting RankWidth{QStringLiteral("Rank Width"), 640};
+    static inline const IntegerSetting RankHeight{QStringLiteral("Rank Height"), 440};
+    static inline const IntegerSetting RankNumberWidth{QStringLiteral("Rank Number Width"), 130};
+    static inline const IntegerSetting RankVanityWidth{QStringLiteral("Rank Vanity Width"), 150};
+    static inline const IntegerSetting RankPhraseWidth{QStringLiteral("Rank Phrase Width"), 200};
     // The release-notification countdown.
     static inline const IntegerSetting NotifyCount{QStringLiteral("NotifyCount"), 5};
     // Every integer value, in the order the program writes them at close.
@@ -103,6 +110,13 @@ public:
                                                     SuggestVanityWidth.name,
                                                     SuggestAreaCodeWords.name,
                                                     SuggestOffensiveWords.name,
+                                                    RankTop.name,
+                                                    RankLeft.name,
+                                                    RankWidth.name,
+                                                    RankHeight.name,
+                                                    RankNumberWidth.name,
+                                                    RankVanityWidth.name,
+                                                    RankPhraseWidth.name,
                                                     NotifyCount.name};
 
     enum class Mode { OpenExisting, Create };

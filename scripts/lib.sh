@@ -80,6 +80,13 @@ Suggest%20Phrase%20Width=200
 Suggest%20Vanity%20Width=200
 Suggest%20Area%20Code%20Words=0
 Suggest%20Offensive%20Words=0
+Rank%20Top=100
+Rank%20Left=100
+Rank%20Width=640
+Rank%20Height=440
+Rank%20Number%20Width=130
+Rank%20Vanity%20Width=150
+Rank%20Phrase%20Width=200
 NotifyCount=50
 EOF
 }

@@ -106,6 +106,24 @@ QString SuggestionModel::cellText(int column, int row) const
     return QString::fromStdString(column == 0 ? p.text : p.vanity);
 }
 
+RankedNumberModel::RankedNumberModel(QObject *parent) : RecordListModel(4, Heading::Shown, parent)
+{}
+
+QString RankedNumberModel::cellText(int column, int row) const
+{
+    const Numra::RankedNumber &n = *number(row);
+    switch (column) {
+    case 0:
+        return QString::fromUtf8(n.number);
+    case 1:
+        return QString::fromUtf8(n.vanity);
+    case 2:
+        return QString::fromUtf8(n.phrase);
+    default:
+        return n.found ? QString::fromStdString(Numra::CostText(n.cost)) : QString();
+    }
+}
+
 CombinationModel::CombinationModel(QObject *parent) : GridModel(2, Heading::Shown, parent) {}
 
 void CombinationModel::setCombination(const QString &word, const QString &number)

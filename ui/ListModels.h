@@ -2,6 +2,7 @@
 
 #include "core/AffixTable.h"
 #include "core/MemorablePhrases.h"
+#include "core/NumberList.h"
 #include "core/NumraGlobal.h"
 #include "toolkit/GridModel.h"
 
@@ -138,6 +139,20 @@ public:
     }
     // The phrase shown in a row, nullptr for the blank rows.
     const Numra::MemorablePhrase *phrase(int row) const { return record(row); }
+
+protected:
+    QString cellText(int column, int row) const override;
+};
+
+// A list of numbers ranked best first: the number, its vanity form, the phrase and its cost.
+class RankedNumberModel : public RecordListModel<Numra::RankedNumber>
+{
+    Q_OBJECT
+
+public:
+    explicit RankedNumberModel(QObject *parent = nullptr);
+    void setNumbers(std::vector<Numra::RankedNumber> numbers) { setRecords(std::move(numbers), 0); }
+    const Numra::RankedNumber *number(int row) const { return record(row); }
 
 protected:
     QString cellText(int column, int row) const override;

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/MemorablePhrases.h"
+#include "core/NumberList.h"
+
+#include <QDialog>
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+class RankedNumberModel;
+
+namespace Platform {
+class SettingsStore;
+}
+namespace Ui {
+class TRankForm;
+}
+
+// Ranks a whole list of numbers (a text or CSV file, one number a line) by the memorable
+// phrases they spell, best first. The ranking runs on a thread of its own, so the window stays
+// responsive and Cancel stops it; the dictionary and its ranking data are read once a ranking.
+class TRankForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The most numbers the list shows: the best of a longer list.
+    static constexpr std::size_t ShownNumbers = 10000;
+
+    explicit TRankForm(QWidget *parent = nullptr);
+    ~TRankForm() override;
+
+    // Starts ranking the list at listPath over the dictionary at dictionaryPath (bytes as the
+    // core holds paths); the window shows the numbers as they are ranked.
+    void Rank(const QString &listPath, const std::string &dictionaryPath);
+    bool ranking() const { return m_worker.joinable() && !m_done; }
+
+    void SaveSettings(Platform::SettingsStore &store) const;
+
+signals:
+    void userActed();
+    // A ranking ended (finished or cancelled), and the list shows its result.
+    void rankingEnded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
+private:
+    struct Snapshot;
+    void FormCreate();
+    void start();
+    void stop();
+    void work(std::uint64_t generation, std::string listPath, std::string dictionaryPath,
+              std::string wanted, Numra::PhraseOptions options);
+    void post(std::uint64_t generation, Snapshot snapshot);
+    void show(std::uint64_t generation, const Snapshot &snapshot);
+    void OpenBtnClick();
+    void FilterBtnClick();
+    void CopyBtnClick();
+    void ExportBtnClick();
+
+    std::unique_ptr<Ui::TRankForm> ui;
+    RankedNumberModel *m_numbers = nullptr;
+    QString m_listPath;
+    std::string m_dictionaryPath;
+    std::thread m_worker;
+    std::atomic<bool> m_cancel = false;
+    std::atomic<bool> m_done = true;
+    std::uint64_t m_generation = 0;
+};
