@@ -42,9 +42,11 @@ QStringList fromPass(DictionaryFile &file, const std::string &text)
     return words;
 }
 
-// Records a pass reads in its own ways: a note in parentheses, a key that is no digit string, an
-// affix, a word repeated, a line end of each kind, a line longer than a line may be.
-const QByteArray Tricky = "2255,CALL,N\r\n669,NOW,N\r\n22(x)55,BALL,N\n2255,CALL (verb),N\n"
+// Records a pass reads in its own ways: after a byte-order mark, a note in parentheses, a key that
+// is no digit string, an affix, a word repeated, a line end of each kind, a line longer than a line
+// may be.
+const QByteArray Tricky = "\xEF\xBB\xBF"
+                          "2255,CALL,N\r\n669,NOW,N\r\n22(x)55,BALL,N\n2255,CALL (verb),N\n"
                           "464,-ING,N\n73,RE-,N\n2,A,N\n2255,Call,A\n\n2233,caf\xe9,N\r"
                           "9,W,N\n" +
                           QByteArray(300, '9') + ",LONG,N\n2255 ,SPACE,N\n2255,CALL,N";

@@ -270,6 +270,46 @@ std::string megabytes(std::size_t bytes)
     return text;
 }
 
+// What a run of the list came to.
+struct ListOutcome
+{
+    std::size_t lines = 0;
+    std::size_t found = 0; // lines with a phrase
+    bool refused = false;
+};
+
+// Chunk by chunk: read, ranked on the threads, written in order.
+ListOutcome rankList(LineReader &reader, const BatchRanker &rank, std::size_t limit,
+                     unsigned threads)
+{
+    // A large --limit makes many lines of each number.
+    const std::size_t chunk = std::max<std::size_t>(1, ChunkLines / limit);
+    std::vector<std::string> lines(chunk);
+    std::vector<std::size_t> lengths(chunk);
+    std::vector<Ranked> results(chunk);
+    ListOutcome outcome;
+    for (bool more = true; more && !std::ferror(stdout);) {
+        std::size_t count = 0;
+        while (count < chunk && (more = reader.Next(lines[count], lengths[count])))
+            ++count;
+        const std::size_t firstLine = outcome.lines;
+        onThreads(count, threads, [&](std::size_t i) {
+            rank.Rank(lines[i], lengths[i], firstLine + i == 0, results[i]);
+        });
+        for (std::size_t i = 0; i < count; ++i) {
+            ++outcome.lines;
+            if (!results[i].refused.empty()) {
+                outcome.refused = true;
+                std::fprintf(stderr, "numra-find: line %zu: %s\n", outcome.lines,
+                             results[i].refused.c_str());
+            }
+            outcome.found += results[i].found;
+            Write(results[i].out);
+        }
+    }
+    return outcome;
+}
+
 } // namespace
 
 int RunBatch(const BatchOptions &options)
@@ -303,10 +343,10 @@ int RunBatch(const BatchOptions &options)
         return DictionaryError(index.Error(), file);
     const double built = SecondsSince(start);
     const std::string rankingPath = Numra::RankingPathFor(file.Path());
-    const auto rankingStart = std::chrono::steady_clock::now();
-    const auto ranking = Numra::RankingData::Read(rankingPath);
-    const double loaded = SecondsSince(rankingStart);
-    Numra::PhraseRanker ranker(index, &ranking, options.phrases);
+    const auto rankingRead = std::chrono::steady_clock::now();
+    const Numra::RankingData rankingData = Numra::RankingData::Read(rankingPath);
+    const double loaded = SecondsSince(rankingRead);
+    Numra::PhraseRanker ranker(index, &rankingData, options.phrases);
     if (!options.containing.empty()) {
         std::vector<std::uint32_t> ids;
         if (!wantedWords(file, index, options.containing, ids))
@@ -316,40 +356,13 @@ int RunBatch(const BatchOptions &options)
     std::fprintf(stderr, "dictionary index: %zu words of %lld lines, %s MB, built in %s secs\n",
                  index.WordCount(), static_cast<long long>(index.LineCount()),
                  megabytes(index.Bytes()).c_str(), SecondsText(built).c_str());
-    PrintRankingStatus(ranking, rankingPath, loaded);
+    PrintRankingStatus(rankingData, rankingPath, loaded);
 
     const unsigned threads = threadCount(options.threads);
-    const BatchRanker rank(ranker, options);
     LineReader reader(input);
-    // A large --limit makes many lines of each number.
-    const std::size_t chunk = std::max<std::size_t>(1, ChunkLines / options.limit);
-    std::vector<std::string> lines(chunk);
-    std::vector<std::size_t> lengths(chunk);
-    std::vector<Ranked> results(chunk);
-    std::size_t lineNumber = 0, found = 0;
-    bool refused = false;
-    const auto rankingStarted = std::chrono::steady_clock::now();
-    for (bool more = true; more;) {
-        std::size_t count = 0;
-        while (count < chunk && (more = reader.Next(lines[count], lengths[count])))
-            ++count;
-        const std::size_t firstLine = lineNumber;
-        onThreads(count, threads, [&](std::size_t i) {
-            rank.Rank(lines[i], lengths[i], firstLine + i == 0, results[i]);
-        });
-        for (std::size_t i = 0; i < count; ++i) {
-            ++lineNumber;
-            if (!results[i].refused.empty()) {
-                refused = true;
-                std::fprintf(stderr, "numra-find: line %zu: %s\n", lineNumber,
-                             results[i].refused.c_str());
-            }
-            found += results[i].found;
-            Write(results[i].out);
-        }
-        if (std::ferror(stdout))
-            break;
-    }
+    const auto listStarted = std::chrono::steady_clock::now();
+    const ListOutcome outcome =
+        rankList(reader, BatchRanker(ranker, options), options.limit, threads);
     if (!OutputWritten())
         return Trouble;
     if (reader.Failed()) {
@@ -359,9 +372,9 @@ int RunBatch(const BatchOptions &options)
         return Trouble;
     }
     std::fprintf(stderr, "%zu numbers, %zu with a phrase, ranked in %s secs on %u thread%s\n",
-                 lineNumber, found, SecondsText(SecondsSince(rankingStarted)).c_str(), threads,
-                 threads == 1 ? "" : "s");
-    return refused ? NoneFound : Found;
+                 outcome.lines, outcome.found, SecondsText(SecondsSince(listStarted)).c_str(),
+                 threads, threads == 1 ? "" : "s");
+    return outcome.refused ? NoneFound : Found;
 }
 
 } // namespace NumraFind
