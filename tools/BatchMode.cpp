@@ -2,6 +2,7 @@
 
 #include "core/DictionaryIndex.h"
 #include "core/LookupPass.h"
+#include "core/NumberList.h"
 #include "core/RankingData.h"
 #include "core/StatusText.h"
 #include "core/TextEncoding.h"
@@ -96,60 +97,6 @@ private:
     int m_error = 0;
 };
 
-// The fields of a CSV line: separated by commas, a field in double quotes may hold commas and
-// doubled quotes; blanks around a field that is not quoted go.
-std::vector<std::string> csvFields(std::string_view line)
-{
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    bool wasQuoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c != '"')
-                fields.back().push_back(c);
-            else if (i + 1 < line.size() && line[i + 1] == '"')
-                fields.back().push_back(line[++i]);
-            else
-                quoted = false;
-        } else if (c == ',') {
-            fields.emplace_back();
-            wasQuoted = false;
-        } else if (c == '"' && !wasQuoted && Numra::Trim(fields.back()).empty()) {
-            fields.back().clear();
-            quoted = wasQuoted = true;
-        } else {
-            fields.back().push_back(c);
-        }
-    }
-    for (std::string &field : fields)
-        field = std::string(Numra::Trim(field));
-    return fields;
-}
-
-bool holdsDigit(std::string_view text)
-{
-    return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::string numberField(std::string_view line, std::size_t column)
-{
-    std::vector<std::string> fields = csvFields(line);
-    if (column > 0)
-        return column <= fields.size() ? std::move(fields[column - 1]) : std::string();
-    const auto found = std::find_if(fields.begin(), fields.end(), holdsDigit);
-    return std::move(found != fields.end() ? *found : fields.front());
-}
-
-// Thousandths of a bit as bits with three decimals, whatever the locale.
-void appendCost(std::string &out, std::int64_t cost)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%lld.%03lld", static_cast<long long>(cost / 1000),
-                  static_cast<long long>(cost % 1000));
-    out.append(text);
-}
-
 struct Ranked
 {
     std::string out;     // its output lines
@@ -186,13 +133,13 @@ public:
             result.out.append(m_options.limit, '\n');
             return;
         }
-        const std::string number = numberField(line, m_options.column);
+        const std::string number = Numra::NumberField(line, m_options.column);
         const Numra::MemorablePhrases found = m_ranker.Collect(Numra::FieldBytesFromUtf8(number));
         std::size_t listed = 0;
         found.Best(m_options.limit, [&](const Numra::MemorablePhrase &phrase) {
             result.out.append(number).append(1, '\t').append(phrase.vanity).append(1, '\t');
             result.out.append(phrase.text).append(1, '\t');
-            appendCost(result.out, phrase.cost);
+            result.out += Numra::CostText(phrase.cost);
             result.out.push_back('\n');
             return ++listed < m_options.limit;
         });
