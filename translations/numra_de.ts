@@ -492,6 +492,22 @@
         <source>Copied: %1</source>
         <translation>Kopiert: %1</translation>
     </message>
+    <message>
+        <source>&amp;Rank Numbers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rank a list of numbers by the phrases they spell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open List of Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TNotifyForm</name>
@@ -518,6 +534,161 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TRankForm</name>
+    <message>
+        <source>Numra - Rank Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Con&amp;taining:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep only the numbers that can spell this word, with the best phrase that holds it; Enter applies it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wanted word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rank the list again for the wanted word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ranked numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The numbers of the list, the best vanity number first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ranking progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop ranking; the numbers ranked so far stay listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Ranking status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose another list of numbers to rank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the chosen row to the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished">&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Save the ranked list as a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vanity Number</source>
+        <translation type="unfinished">Vanity-Nummer</translation>
+    </message>
+    <message>
+        <source>Phrase</source>
+        <translation type="unfinished">Phrase</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ranking %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 numbers ranked ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can Not Open %1</source>
+        <translation type="unfinished">%1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 numbers ranked in %2 secs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 numbers ranked in %2 secs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 lines refused)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open List of Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation type="unfinished">Kopiert: %1</translation>
+    </message>
+    <message>
+        <source>Export Ranked Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source> %1 Matches out of %2 words in %3 secs</source>
-        <translation> Résultats : %1 sur %2 mots en %3 s</translation>
+        <translation> Résultats&#xa0;: %1 sur %2 mots en %3 s</translation>
     </message>
     <message>
         <source>No Dictionary Open</source>
@@ -62,11 +62,11 @@
     </message>
     <message>
         <source>Call Stack:</source>
-        <translation>Pile d&apos;appels :</translation>
+        <translation>Pile d&apos;appels&#xa0;:</translation>
     </message>
     <message>
         <source>Registers:</source>
-        <translation>Registres :</translation>
+        <translation>Registres&#xa0;:</translation>
     </message>
     <message>
         <source>Additional</source>
@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Source: %1, line %2</source>
-        <translation>Source : %1, ligne %2</translation>
+        <translation>Source&#xa0;: %1, ligne %2</translation>
     </message>
 </context>
 <context>
@@ -240,7 +240,7 @@
     </message>
     <message>
         <source>Email an Error Report?</source>
-        <translation>Envoyer un rapport d&apos;erreur ?</translation>
+        <translation>Envoyer un rapport d&apos;erreur&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
@@ -490,7 +490,23 @@
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation>Copié : %1</translation>
+        <translation>Copié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Rank Numbers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rank a list of numbers by the phrases they spell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open List of Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -518,6 +534,161 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TRankForm</name>
+    <message>
+        <source>Numra - Rank Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Con&amp;taining:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep only the numbers that can spell this word, with the best phrase that holds it; Enter applies it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wanted word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rank the list again for the wanted word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ranked numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The numbers of the list, the best vanity number first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ranking progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop ranking; the numbers ranked so far stay listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>Ranking status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose another list of numbers to rank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the chosen row to the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished">&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Save the ranked list as a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vanity Number</source>
+        <translation type="unfinished">N° mnémonique</translation>
+    </message>
+    <message>
+        <source>Phrase</source>
+        <translation type="unfinished">Expression</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ranking %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 numbers ranked ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can Not Open %1</source>
+        <translation type="unfinished">Impossible d&apos;ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 numbers ranked in %2 secs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 numbers ranked in %2 secs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 lines refused)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open List of Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied: %1</source>
+        <translation type="unfinished">Copié&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Export Ranked Numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -600,7 +771,7 @@
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation>Copié : %1</translation>
+        <translation>Copié&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -615,7 +786,7 @@
     </message>
     <message>
         <source>Show the windows in the language CODE (de, fr ...) instead of the system&apos;s; en for English.</source>
-        <translation>Afficher les fenêtres dans la langue CODE (de, fr ...) au lieu de celle du système ; en pour l&apos;anglais.</translation>
+        <translation>Afficher les fenêtres dans la langue CODE (de, fr ...) au lieu de celle du système&#xa0;; en pour l&apos;anglais.</translation>
     </message>
 </context>
 </TS>
