@@ -82,7 +82,7 @@ public:
     static inline const IntegerSetting RankLeft{QStringLiteral("Rank Left"), 200};
     static inline const IntegerSetting RankWidth{QStringLiteral("Rank Width"), 640};
     static inline const IntegerSetting RankHeight{QStringLiteral("Rank Height"), 440};
-    static inline const IntegerSetting RankNumberWidth{QStringLiteral("Rank Number Width"), 130};
+    static inline const IntegerSetting RankNumberWidth{QStringLiteral("Rank Number Width"), 150};
     static inline const IntegerSetting RankVanityWidth{QStringLiteral("Rank Vanity Width"), 150};
     static inline const IntegerSetting RankPhraseWidth{QStringLiteral("Rank Phrase Width"), 200};
     // The release-notification countdown.

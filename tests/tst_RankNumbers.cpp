@@ -125,7 +125,7 @@ private slots:
             edit->setText(QStringLiteral("Vets"));
             QTest::keyClick(edit, Qt::Key_Return);
             waitForRanking();
-            QCOMPARE(column(0).first(), QStringLiteral("877-222-8387"));
+            QCOMPARE(column(0), QStringList{"877-222-8387"});
             QCOMPARE(column(1), QStringList{"877-222-VETS"});
         });
     }

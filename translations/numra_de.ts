@@ -494,19 +494,19 @@
     </message>
     <message>
         <source>&amp;Rank Numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummern be&amp;werten...</translation>
     </message>
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Liste von Nummern nach den Phrasen bewerten, die sie ergeben</translation>
     </message>
     <message>
         <source>Open List of Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummernliste öffnen</translation>
     </message>
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummernlisten (*.txt *.csv);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -540,155 +540,155 @@
     <name>TRankForm</name>
     <message>
         <source>Numra - Rank Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Nummern bewerten</translation>
     </message>
     <message>
         <source>Con&amp;taining:</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;nthält:</translation>
     </message>
     <message>
         <source>Keep only the numbers that can spell this word, with the best phrase that holds it; Enter applies it</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Nummern behalten, die dieses Wort ergeben können, jeweils mit der besten Phrase, die es enthält; die Eingabetaste wendet den Filter an</translation>
     </message>
     <message>
         <source>Wanted word</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesuchtes Wort</translation>
     </message>
     <message>
         <source>any word</source>
-        <translation type="unfinished"></translation>
+        <translation>beliebiges Wort</translation>
     </message>
     <message>
         <source>Rank the list again for the wanted word</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste für das gesuchte Wort neu bewerten</translation>
     </message>
     <message>
         <source>&amp;Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtern</translation>
     </message>
     <message>
         <source>Ranked numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertete Nummern</translation>
     </message>
     <message>
         <source>The numbers of the list, the best vanity number first</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummern der Liste, die beste Vanity-Nummer zuerst</translation>
     </message>
     <message>
         <source>Ranking progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt der Bewertung</translation>
     </message>
     <message>
         <source>Stop ranking; the numbers ranked so far stay listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung abbrechen; die bisher bewerteten Nummern bleiben in der Liste</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Ranking status</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertungsstatus</translation>
     </message>
     <message>
         <source>Choose another list of numbers to rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Nummernliste zum Bewerten wählen</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen...</translation>
     </message>
     <message>
         <source>Copy the chosen row to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Zeile in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Kopieren</translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Save the ranked list as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bewertete Liste als CSV-Datei speichern</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export...</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster schließen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Vanity Number</source>
-        <translation type="unfinished">Vanity-Nummer</translation>
+        <translation>Vanity-Nummer</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished">Phrase</translation>
+        <translation>Phrase</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten</translation>
     </message>
     <message>
         <source>Ranking %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird bewertet ...</translation>
     </message>
     <message>
         <source>%1 numbers ranked ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertete Nummern: %1 ...</translation>
     </message>
     <message>
         <source>Can Not Open %1</source>
-        <translation type="unfinished">%1 kann nicht geöffnet werden</translation>
+        <translation>%1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Cancelled: %1 numbers ranked in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen. Bewertete Nummern: %1 in %2 s</translation>
     </message>
     <message>
         <source>%1 numbers ranked in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertete Nummern: %1 in %2 s</translation>
     </message>
     <message>
         <source>(%1 lines refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>(abgewiesene Zeilen: %1)</translation>
     </message>
     <message>
         <source>Open List of Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummernliste öffnen</translation>
     </message>
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummernlisten (*.txt *.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished">Kopiert: %1</translation>
+        <translation>Kopiert: %1</translation>
     </message>
     <message>
         <source>Export Ranked Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertete Nummern exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportiert nach %1</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

@@ -494,19 +494,19 @@
     </message>
     <message>
         <source>&amp;Rank Numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Κατάταξη αριθμών...</translation>
     </message>
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάταξη μιας λίστας αριθμών με βάση τις φράσεις που σχηματίζουν</translation>
     </message>
     <message>
         <source>Open List of Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα λίστας αριθμών</translation>
     </message>
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Λίστες αριθμών (*.txt *.csv);;Όλα τα αρχεία (*)</translation>
     </message>
 </context>
 <context>
@@ -540,155 +540,155 @@
     <name>TRankForm</name>
     <message>
         <source>Numra - Rank Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Κατάταξη αριθμών</translation>
     </message>
     <message>
         <source>Con&amp;taining:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Περιέχει:</translation>
     </message>
     <message>
         <source>Keep only the numbers that can spell this word, with the best phrase that holds it; Enter applies it</source>
-        <translation type="unfinished"></translation>
+        <translation>Να διατηρούνται μόνο οι αριθμοί που μπορούν να σχηματίσουν αυτή τη λέξη, με την καλύτερη φράση που την περιέχει· το Enter εφαρμόζει το φίλτρο</translation>
     </message>
     <message>
         <source>Wanted word</source>
-        <translation type="unfinished"></translation>
+        <translation>Ζητούμενη λέξη</translation>
     </message>
     <message>
         <source>any word</source>
-        <translation type="unfinished"></translation>
+        <translation>οποιαδήποτε λέξη</translation>
     </message>
     <message>
         <source>Rank the list again for the wanted word</source>
-        <translation type="unfinished"></translation>
+        <translation>Νέα κατάταξη της λίστας για τη ζητούμενη λέξη</translation>
     </message>
     <message>
         <source>&amp;Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Φίλτρο</translation>
     </message>
     <message>
         <source>Ranked numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατατεταγμένοι αριθμοί</translation>
     </message>
     <message>
         <source>The numbers of the list, the best vanity number first</source>
-        <translation type="unfinished"></translation>
+        <translation>Οι αριθμοί της λίστας, πρώτα ο καλύτερος αριθμός-λέξη</translation>
     </message>
     <message>
         <source>Ranking progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Πρόοδος κατάταξης</translation>
     </message>
     <message>
         <source>Stop ranking; the numbers ranked so far stay listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Διακοπή της κατάταξης· οι αριθμοί που έχουν καταταχθεί ως τώρα παραμένουν στη λίστα</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Ακύρωση</translation>
+        <translation>Ακύρωση</translation>
     </message>
     <message>
         <source>Ranking status</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάσταση κατάταξης</translation>
     </message>
     <message>
         <source>Choose another list of numbers to rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Επιλογή άλλης λίστας αριθμών για κατάταξη</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ά&amp;νοιγμα...</translation>
     </message>
     <message>
         <source>Copy the chosen row to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Αντιγραφή της επιλεγμένης γραμμής στο Πρόχειρο</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Αντιγρ.</translation>
+        <translation>&amp;Αντιγρ.</translation>
     </message>
     <message>
         <source>Save the ranked list as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Αποθήκευση της λίστας κατάταξης ως αρχείου CSV</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Εξαγωγή...</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλείσιμο του παραθύρου</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Κλείσιμο</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμός</translation>
     </message>
     <message>
         <source>Vanity Number</source>
-        <translation type="unfinished">Αριθμός-λέξη</translation>
+        <translation>Αριθμός-λέξη</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished">Φράση</translation>
+        <translation>Φράση</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Κόστος</translation>
     </message>
     <message>
         <source>Ranking %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Κατάταξη του %1 ...</translation>
     </message>
     <message>
         <source>%1 numbers ranked ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμοί που κατατάχθηκαν: %1 ...</translation>
     </message>
     <message>
         <source>Can Not Open %1</source>
-        <translation type="unfinished">Δεν είναι δυνατό το άνοιγμα του %1</translation>
+        <translation>Δεν είναι δυνατό το άνοιγμα του %1</translation>
     </message>
     <message>
         <source>Cancelled: %1 numbers ranked in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ακυρώθηκε. Αριθμοί που κατατάχθηκαν: %1 (χρόνος: %2 δευτ.)</translation>
     </message>
     <message>
         <source>%1 numbers ranked in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>Αριθμοί που κατατάχθηκαν: %1 (χρόνος: %2 δευτ.)</translation>
     </message>
     <message>
         <source>(%1 lines refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>(γραμμές που απορρίφθηκαν: %1)</translation>
     </message>
     <message>
         <source>Open List of Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Άνοιγμα λίστας αριθμών</translation>
     </message>
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Λίστες αριθμών (*.txt *.csv);;Όλα τα αρχεία (*)</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished">Αντιγράφηκε: %1</translation>
+        <translation>Αντιγράφηκε: %1</translation>
     </message>
     <message>
         <source>Export Ranked Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Εξαγωγή κατάταξης αριθμών</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Αρχεία CSV (*.csv)</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Έγινε εξαγωγή στο %1</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Δεν ήταν δυνατή η εγγραφή του %1: %2</translation>
     </message>
 </context>
 <context>

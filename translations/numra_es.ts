@@ -494,19 +494,19 @@
     </message>
     <message>
         <source>&amp;Rank Numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;lasificar números...</translation>
     </message>
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Clasificar una lista de números según las frases que forman</translation>
     </message>
     <message>
         <source>Open List of Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lista de números</translation>
     </message>
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de números (*.txt *.csv);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -540,155 +540,155 @@
     <name>TRankForm</name>
     <message>
         <source>Numra - Rank Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Clasificar números</translation>
     </message>
     <message>
         <source>Con&amp;taining:</source>
-        <translation type="unfinished"></translation>
+        <translation>Que con&amp;tenga:</translation>
     </message>
     <message>
         <source>Keep only the numbers that can spell this word, with the best phrase that holds it; Enter applies it</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar solo los números que pueden formar esta palabra, con la mejor frase que la contiene; Intro aplica el filtro</translation>
     </message>
     <message>
         <source>Wanted word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra buscada</translation>
     </message>
     <message>
         <source>any word</source>
-        <translation type="unfinished"></translation>
+        <translation>cualquier palabra</translation>
     </message>
     <message>
         <source>Rank the list again for the wanted word</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a clasificar la lista para la palabra buscada</translation>
     </message>
     <message>
         <source>&amp;Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtrar</translation>
     </message>
     <message>
         <source>Ranked numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números clasificados</translation>
     </message>
     <message>
         <source>The numbers of the list, the best vanity number first</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números de la lista, con el mejor número mnemónico en primer lugar</translation>
     </message>
     <message>
         <source>Ranking progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la clasificación</translation>
     </message>
     <message>
         <source>Stop ranking; the numbers ranked so far stay listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener la clasificación; los números ya clasificados siguen en la lista</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Ranking status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la clasificación</translation>
     </message>
     <message>
         <source>Choose another list of numbers to rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir otra lista de números que clasificar</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir...</translation>
     </message>
     <message>
         <source>Copy the chosen row to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la fila elegida al portapapeles</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copiar</translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Save the ranked list as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la lista clasificada como archivo CSV</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar...</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la ventana</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>Vanity Number</source>
-        <translation type="unfinished">Número mnemónico</translation>
+        <translation>Número mnemónico</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished">Frase</translation>
+        <translation>Frase</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste</translation>
     </message>
     <message>
         <source>Ranking %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Clasificando %1 ...</translation>
     </message>
     <message>
         <source>%1 numbers ranked ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Números clasificados: %1 ...</translation>
     </message>
     <message>
         <source>Can Not Open %1</source>
-        <translation type="unfinished">No se puede abrir %1</translation>
+        <translation>No se puede abrir %1</translation>
     </message>
     <message>
         <source>Cancelled: %1 numbers ranked in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado. Números clasificados: %1 en %2 s</translation>
     </message>
     <message>
         <source>%1 numbers ranked in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>Números clasificados: %1 en %2 s</translation>
     </message>
     <message>
         <source>(%1 lines refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>(líneas rechazadas: %1)</translation>
     </message>
     <message>
         <source>Open List of Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir lista de números</translation>
     </message>
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de números (*.txt *.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished">Copiado: %1</translation>
+        <translation>Copiado: %1</translation>
     </message>
     <message>
         <source>Export Ranked Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar números clasificados</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado a %1</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir %1: %2</translation>
     </message>
 </context>
 <context>

@@ -494,19 +494,19 @@
     </message>
     <message>
         <source>&amp;Rank Numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;lasser des numéros...</translation>
     </message>
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Classer une liste de numéros selon les expressions qu&apos;ils forment</translation>
     </message>
     <message>
         <source>Open List of Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste de numéros</translation>
     </message>
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes de numéros (*.txt *.csv);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -540,155 +540,155 @@
     <name>TRankForm</name>
     <message>
         <source>Numra - Rank Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Classer des numéros</translation>
     </message>
     <message>
         <source>Con&amp;taining:</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;tenant&#xa0;:</translation>
     </message>
     <message>
         <source>Keep only the numbers that can spell this word, with the best phrase that holds it; Enter applies it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne garder que les numéros qui peuvent former ce mot, chacun avec la meilleure expression qui le contient&#xa0;; Entrée applique le filtre</translation>
     </message>
     <message>
         <source>Wanted word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot recherché</translation>
     </message>
     <message>
         <source>any word</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;importe quel mot</translation>
     </message>
     <message>
         <source>Rank the list again for the wanted word</source>
-        <translation type="unfinished"></translation>
+        <translation>Reclasser la liste pour le mot recherché</translation>
     </message>
     <message>
         <source>&amp;Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtrer</translation>
     </message>
     <message>
         <source>Ranked numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros classés</translation>
     </message>
     <message>
         <source>The numbers of the list, the best vanity number first</source>
-        <translation type="unfinished"></translation>
+        <translation>Les numéros de la liste, le meilleur numéro mnémonique en premier</translation>
     </message>
     <message>
         <source>Ranking progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression du classement</translation>
     </message>
     <message>
         <source>Stop ranking; the numbers ranked so far stay listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le classement&#xa0;; les numéros déjà classés restent affichés</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Ranking status</source>
-        <translation type="unfinished"></translation>
+        <translation>État du classement</translation>
     </message>
     <message>
         <source>Choose another list of numbers to rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une autre liste de numéros à classer</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Copy the chosen row to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la ligne choisie dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copier</translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Save the ranked list as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la liste classée dans un fichier CSV</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter...</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la fenêtre</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Vanity Number</source>
-        <translation type="unfinished">N° mnémonique</translation>
+        <translation>N° mnémonique</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished">Expression</translation>
+        <translation>Expression</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût</translation>
     </message>
     <message>
         <source>Ranking %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Classement de %1 ...</translation>
     </message>
     <message>
         <source>%1 numbers ranked ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros classés&#xa0;: %1 ...</translation>
     </message>
     <message>
         <source>Can Not Open %1</source>
-        <translation type="unfinished">Impossible d&apos;ouvrir %1</translation>
+        <translation>Impossible d&apos;ouvrir %1</translation>
     </message>
     <message>
         <source>Cancelled: %1 numbers ranked in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé. Numéros classés&#xa0;: %1 en %2 s</translation>
     </message>
     <message>
         <source>%1 numbers ranked in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros classés&#xa0;: %1 en %2 s</translation>
     </message>
     <message>
         <source>(%1 lines refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>(lignes refusées&#xa0;: %1)</translation>
     </message>
     <message>
         <source>Open List of Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une liste de numéros</translation>
     </message>
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes de numéros (*.txt *.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished">Copié&#xa0;: %1</translation>
+        <translation>Copié&#xa0;: %1</translation>
     </message>
     <message>
         <source>Export Ranked Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les numéros classés</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporté vers %1</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

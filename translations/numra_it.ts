@@ -494,19 +494,19 @@
     </message>
     <message>
         <source>&amp;Rank Numbers...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classifica numeri...</translation>
     </message>
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Classifica un elenco di numeri in base alle frasi che compongono</translation>
     </message>
     <message>
         <source>Open List of Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri elenco di numeri</translation>
     </message>
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi di numeri (*.txt *.csv);;Tutti i file (*)</translation>
     </message>
 </context>
 <context>
@@ -540,155 +540,155 @@
     <name>TRankForm</name>
     <message>
         <source>Numra - Rank Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numra - Classifica numeri</translation>
     </message>
     <message>
         <source>Con&amp;taining:</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;tenente:</translation>
     </message>
     <message>
         <source>Keep only the numbers that can spell this word, with the best phrase that holds it; Enter applies it</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni solo i numeri che possono comporre questa parola, con la frase migliore che la contiene; Invio applica il filtro</translation>
     </message>
     <message>
         <source>Wanted word</source>
-        <translation type="unfinished"></translation>
+        <translation>Parola cercata</translation>
     </message>
     <message>
         <source>any word</source>
-        <translation type="unfinished"></translation>
+        <translation>qualsiasi parola</translation>
     </message>
     <message>
         <source>Rank the list again for the wanted word</source>
-        <translation type="unfinished"></translation>
+        <translation>Classifica di nuovo l&apos;elenco per la parola cercata</translation>
     </message>
     <message>
         <source>&amp;Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtra</translation>
     </message>
     <message>
         <source>Ranked numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri classificati</translation>
     </message>
     <message>
         <source>The numbers of the list, the best vanity number first</source>
-        <translation type="unfinished"></translation>
+        <translation>I numeri dell&apos;elenco, a partire dal numero mnemonico migliore</translation>
     </message>
     <message>
         <source>Ranking progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento della classificazione</translation>
     </message>
     <message>
         <source>Stop ranking; the numbers ranked so far stay listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi la classificazione; i numeri già classificati restano nell&apos;elenco</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Ranking status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato della classificazione</translation>
     </message>
     <message>
         <source>Choose another list of numbers to rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un altro elenco di numeri da classificare</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>Copy the chosen row to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia negli appunti la riga scelta</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished">&amp;Copia</translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>Save the ranked list as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva l&apos;elenco classificato come file CSV</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta...</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi la finestra</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero</translation>
     </message>
     <message>
         <source>Vanity Number</source>
-        <translation type="unfinished">Numero mnemonico</translation>
+        <translation>Numero mnemonico</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished">Frase</translation>
+        <translation>Frase</translation>
     </message>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Costo</translation>
     </message>
     <message>
         <source>Ranking %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Classificazione di %1 ...</translation>
     </message>
     <message>
         <source>%1 numbers ranked ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri classificati: %1 ...</translation>
     </message>
     <message>
         <source>Can Not Open %1</source>
-        <translation type="unfinished">Impossibile aprire %1</translation>
+        <translation>Impossibile aprire %1</translation>
     </message>
     <message>
         <source>Cancelled: %1 numbers ranked in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullato. Numeri classificati: %1 in %2 s</translation>
     </message>
     <message>
         <source>%1 numbers ranked in %2 secs</source>
-        <translation type="unfinished"></translation>
+        <translation>Numeri classificati: %1 in %2 s</translation>
     </message>
     <message>
         <source>(%1 lines refused)</source>
-        <translation type="unfinished"></translation>
+        <translation>(righe rifiutate: %1)</translation>
     </message>
     <message>
         <source>Open List of Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri elenco di numeri</translation>
     </message>
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenchi di numeri (*.txt *.csv);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Copied: %1</source>
-        <translation type="unfinished">Copiato: %1</translation>
+        <translation>Copiato: %1</translation>
     </message>
     <message>
         <source>Export Ranked Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta numeri classificati</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv)</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportato in %1</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>

@@ -222,8 +222,10 @@ void TRankForm::work(std::uint64_t generation, std::string listPath, std::string
             ranked.vanity = phrases.front().vanity;
             ranked.phrase = phrases.front().text;
         }
-        best.push_back(std::move(ranked));
         ++snapshot.ranked;
+        // A wanted word filters: a number that cannot spell it is not listed.
+        if (ranked.found || wanted.empty())
+            best.push_back(std::move(ranked));
         if (best.size() >= 2 * ShownNumbers)
             trim(best);
         const auto now = std::chrono::steady_clock::now();
