@@ -243,8 +243,7 @@ void tst_Translations::everyLanguage()
         }
         for (auto *label : window->findChildren<QLabel *>()) {
             if (label->window() == window && label->isVisibleTo(window) && !label->wordWrap() &&
-                !label->text().isEmpty() &&
-                label->toolTip() != label->text())
+                !label->text().isEmpty() && label->toolTip() != label->text())
                 QVERIFY2(label->sizeHint().width() <= label->width(),
                          qPrintable(QStringLiteral("%1: %2 (%3 of %4)")
                                         .arg(name, label->text())
