@@ -93,6 +93,8 @@ private slots:
     void englishAsTheProgramWritesIt();
     void everyLanguage_data();
     void everyLanguage();
+    // Last: the translators it installs stay for the process.
+    void systemLanguageChosen();
 
 private:
     void use(const QString &language);
@@ -189,6 +191,23 @@ void tst_Translations::englishAsTheProgramWritesIt()
     showDictionaryWarning(nullptr, Numra::DictionaryError::CouldNotOpen, Numra::DictionaryFile(),
                           "ConvertBtnClick");
     QCOMPARE(f.warnings, QStringList{"Can Not Open No Dictionary Open in ConvertBtnClick"});
+}
+
+// Run by ctest under LANG=de_DE.UTF-8 and under LANG=C, each saying what it expects: the system's
+// language reaches the windows as the program starts them.
+void tst_Translations::systemLanguageChosen()
+{
+    if (!qEnvironmentVariableIsSet("NUMRA_EXPECTED_LANGUAGE"))
+        QSKIP("run by ctest with a locale of its own");
+    const QString expected = qEnvironmentVariable("NUMRA_EXPECTED_LANGUAGE");
+    QCOMPARE(SetUpLanguage(*QCoreApplication::instance(), QString()), expected);
+    MainFixture f;
+    startWindows(f);
+    QCOMPARE(f.ui().ConvertBtn->text() == QLatin1String("Convert"), expected.isEmpty());
+    showDictionaryWarning(nullptr, Numra::DictionaryError::CouldNotOpen, Numra::DictionaryFile(),
+                          "ConvertBtnClick");
+    const QString english = QStringLiteral("Can Not Open No Dictionary Open in ConvertBtnClick");
+    QCOMPARE(f.warnings.front() == english, expected.isEmpty());
 }
 
 void tst_Translations::everyLanguage_data()
