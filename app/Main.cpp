@@ -6,11 +6,13 @@
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/Settings.h"
+#include "toolkit/DictionaryMaker.h"
 #include "toolkit/DictionaryWarning.h"
 #include "toolkit/ErrorLogger.h"
 #include "toolkit/Grid.h"
 #include "toolkit/Look.h"
 #include "toolkit/TextCodec.h"
+#include "toolkit/Translations.h"
 #include "ui/AboutNumra.h"
 #include "ui/AffixUnit.h"
 #include "ui/ExceptionUnit.h"
@@ -25,6 +27,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -231,6 +234,7 @@ void TMainForm::LoadSettings()
     bool failed = false;
     {
         const SettingsStore store(SettingsStore::Mode::OpenExisting);
+        m_firstRun = !store.isOpen();
         failed = store.isOpen() && !readMainSettings(store);
     }
     if (failed) {
@@ -382,7 +386,7 @@ void TMainForm::BuildAffixTable()
 {
     Numra::DictionaryError error = Numra::ReadAffixTable(m_dictionaryFile, m_affixTable);
     if (error == Numra::DictionaryError::CouldNotOpen) {
-        if (!OpenDictionary()) {
+        if (!(m_firstRun && MakeLanguageDictionary()) && !OpenDictionary()) {
             m_affixTable.clear();
             return;
         }
@@ -390,6 +394,28 @@ void TMainForm::BuildAffixTable()
     }
     if (error == Numra::DictionaryError::ReadError)
         showDictionaryWarning(this, error, m_dictionaryFile, "BuildAffixTable");
+}
+
+bool TMainForm::MakeLanguageDictionary()
+{
+    const QString language = Translations::current();
+    if (!DictionaryMaker::canMake(language))
+        return false;
+    const QString text =
+        tr("Numra can make a dictionary in %1 from your system's word list. Make it now, or "
+           "choose a dictionary file?")
+            .arg(QLocale(language).nativeLanguageName());
+    if (Platform::askChoice(this, tr("Open Dictionary"), text,
+                            {tr("&Make Dictionary"), tr("&Choose File...")}) != 0)
+        return false;
+    const DictionaryMaker::Outcome made = DictionaryMaker::make(this, language);
+    if (made.path.isEmpty()) {
+        Platform::showWarning(this, tr("The dictionary could not be made: %1").arg(made.error));
+        return false;
+    }
+    m_dictionaryFile.Bind(TextCodec::toPathBytes(made.path));
+    m_proposedDictionary = made.path;
+    return true;
 }
 
 void TMainForm::Open1Click()

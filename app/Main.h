@@ -109,6 +109,9 @@ private:
     void UpdateCopyBtn();
 
     bool OpenDictionary();
+    // On a first run in a translated language: offers to make that language's dictionary, and
+    // makes it; false when the user would rather choose a file, or it could not be made.
+    bool MakeLanguageDictionary();
     void BuildAffixTable();
     // The ranking data beside the dictionary in use, read at the first suggestions for it.
     const Numra::RankingData *rankingData();
@@ -156,6 +159,7 @@ private:
     QString m_proposedDictionary;
     QString m_givenDictionary;
     bool m_gridsReady = false;
+    bool m_firstRun = false; // no settings were stored
     CandidateModel *m_candidates = nullptr;
     PhraseModel *m_phrase = nullptr;
     AffixModel *m_affixes = nullptr;

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace Platform {
 
@@ -19,6 +20,12 @@ WarningHandler &warningHandler()
 OpenFileHandler &openFileHandler()
 {
     static OpenFileHandler handler;
+    return handler;
+}
+
+ChoiceHandler &choiceHandler()
+{
+    static ChoiceHandler handler;
     return handler;
 }
 
@@ -45,6 +52,27 @@ void showWarning(QWidget *parent, const QString &text)
 void setWarningHandler(WarningHandler handler)
 {
     warningHandler() = std::move(handler);
+}
+
+int askChoice(QWidget *parent, const QString &title, const QString &text,
+              const QStringList &choices)
+{
+    if (choiceHandler())
+        return choiceHandler()(text, choices);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices)
+        buttons << box.addButton(choice, QMessageBox::AcceptRole);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.front()));
+    box.exec();
+    return static_cast<int>(buttons.indexOf(box.clickedButton()));
+}
+
+void setChoiceHandler(ChoiceHandler handler)
+{
+    choiceHandler() = std::move(handler);
 }
 
 std::optional<QString> getOpenFileName(QWidget *parent, const OpenFileRequest &request)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -17,6 +18,13 @@ namespace Platform {
 void showWarning(QWidget *parent, const QString &text);
 using WarningHandler = std::function<void(const QString &text)>;
 void setWarningHandler(WarningHandler handler); // an empty handler restores the real box
+
+// A question answered by one of its choices, each a button, the first the default; the index
+// of the one chosen, -1 when the box was closed without one.
+int askChoice(QWidget *parent, const QString &title, const QString &text,
+              const QStringList &choices);
+using ChoiceHandler = std::function<int(const QString &text, const QStringList &choices)>;
+void setChoiceHandler(ChoiceHandler handler);
 
 struct OpenFileRequest
 {

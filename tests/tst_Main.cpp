@@ -1,7 +1,9 @@
 #include "tests/MainFixture.h"
 
 #include "platform/Desktop.h"
+#include "toolkit/DictionaryMaker.h"
 #include "toolkit/TextCodec.h"
+#include "toolkit/Translations.h"
 #include "ui/Notify.h"
 
 #include <QAccessible>
@@ -11,6 +13,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QTextTable>
@@ -54,6 +57,8 @@ private slots:
     void everyTextReachesScreenReader();
     void dictionaryGivenOnCommandLine_data();
     void dictionaryGivenOnCommandLine();
+    void firstRunOffersLanguageDictionary_data();
+    void firstRunOffersLanguageDictionary();
 };
 
 void tst_Main::firstRunAsksForDictionaryBeforeShowing()
@@ -603,6 +608,72 @@ void tst_Main::answersWithoutDisplay()
     QCOMPARE(numra.exitCode(), 0);
     QVERIFY2(QString::fromLocal8Bit(numra.readAllStandardOutput()).contains(answer),
              qPrintable(numra.readAllStandardError()));
+}
+
+void tst_Main::firstRunOffersLanguageDictionary_data()
+{
+    QTest::addColumn<QString>("maker"); // what the stand-in for make-dictionary does
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("fileDialogs");
+    QTest::addColumn<bool>("made");
+    QTest::addColumn<QString>("warning");
+
+    const QString writes = "open(sys.argv[sys.argv.index('--output') + 1], 'w')"
+                           ".write('2255,CALL,N\\n')";
+    const QString fails = "sys.exit('make-dictionary: error: cannot read word list "
+                          "(Debian package wngerman)')";
+    QTest::newRow("made and opened") << writes << 0 << 1 << 0 << true << "";
+    QTest::newRow("a file chosen instead") << writes << 1 << 1 << 1 << false << "";
+    QTest::newRow("the box closed") << writes << -1 << 1 << 1 << false << "";
+    QTest::newRow("word list missing: said, then a file")
+        << fails << 0 << 1 << 1 << false << "(Debian package wngerman)";
+    QTest::newRow("no maker installed: a file at once") << QString() << 0 << 0 << 1 << false << "";
+}
+
+void tst_Main::firstRunOffersLanguageDictionary()
+{
+    QFETCH(QString, maker);
+    QFETCH(int, choice);
+    QFETCH(int, asked);
+    QFETCH(int, fileDialogs);
+    QFETCH(bool, made);
+    QFETCH(QString, warning);
+    MainFixture f;
+    // The dictionary is made into the user's data folder: the test's own.
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", f.path(QStringLiteral("data")).toUtf8());
+    const QString script = f.path(QStringLiteral("make-dictionary"));
+    if (!maker.isEmpty())
+        f.writeDictionary(("import sys\n" + maker + "\n").toUtf8(),
+                          QStringLiteral("make-dictionary"));
+    DictionaryMaker::setMakerForTesting(script);
+    QVERIFY(Translations::install(*QCoreApplication::instance(), QStringLiteral("de")));
+    int questions = 0;
+    Platform::setChoiceHandler([&](const QString &, const QStringList &) {
+        ++questions;
+        return choice;
+    });
+    f.dialogAnswer = f.writeDictionary(Dictionary);
+
+    TMainForm &main = f.start(false);
+    const QString dictionary = main.DictionaryPath();
+    const QString madePath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                             "/Numra Dictionary de.txt";
+    Translations::install(*QCoreApplication::instance(), QString());
+    DictionaryMaker::setMakerForTesting(QString());
+    Platform::setChoiceHandler({});
+    qputenv("XDG_DATA_HOME", dataHome);
+
+    QCOMPARE(questions, asked);
+    QCOMPARE(f.dialogs.size(), fileDialogs);
+    QVERIFY(madePath.startsWith(f.path(QStringLiteral("data/"))));
+    QCOMPARE(dictionary, made ? madePath : *f.dialogAnswer);
+    QCOMPARE(QFile::exists(madePath), made);
+    QVERIFY(!QFile::exists(madePath + QStringLiteral(".part")));
+    QCOMPARE(f.warnings.size(), warning.isEmpty() ? 0 : 1);
+    if (!warning.isEmpty())
+        QVERIFY2(f.warnings.front().endsWith(warning), qPrintable(f.warnings.front()));
 }
 
 QTEST_MAIN(tst_Main)

@@ -9,6 +9,12 @@ namespace {
 
 const QString Resources = QStringLiteral(":/translations");
 
+QString &installed()
+{
+    static QString language;
+    return language;
+}
+
 // "de-DE", "de_DE" and "DE" are all German.
 QString languageOf(const QString &code)
 {
@@ -49,23 +55,35 @@ QString choose(const QString &requested, const QStringList &userLanguages,
 
 bool install(QCoreApplication &app, const QString &language)
 {
+    // What an earlier call installed goes: the texts are then English again.
+    for (QTranslator *translator : app.findChildren<QTranslator *>(
+             QStringLiteral("numra translation"), Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    installed().clear();
     if (language.isEmpty())
         return true;
-    auto *numra = new QTranslator(&app);
-    if (!numra->load(QStringLiteral("numra_") + language, Resources)) {
-        delete numra;
+    const auto load = [&app](const QString &name, const QString &folder) {
+        auto *translator = new QTranslator(&app);
+        translator->setObjectName(QStringLiteral("numra translation"));
+        if (translator->load(name, folder))
+            return QCoreApplication::installTranslator(translator);
+        delete translator;
         return false;
-    }
-    QCoreApplication::installTranslator(numra);
+    };
+    if (!load(QStringLiteral("numra_") + language, Resources))
+        return false;
+    installed() = language;
     // Qt's own texts (the buttons of its message boxes and file dialog) where it ships them; a
     // language it has none for keeps them in English.
-    auto *qt = new QTranslator(&app);
-    if (qt->load(QStringLiteral("qtbase_") + language,
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     return true;
+}
+
+QString current()
+{
+    return installed();
 }
 
 } // namespace Translations

@@ -17,8 +17,12 @@ QStringList available();
 QString choose(const QString &requested, const QStringList &userLanguages,
                const QStringList &available);
 
-// Installs the program's translation into language and Qt's own for its dialogs; nothing for
-// English. False when the program's translation could not be loaded.
+// Installs the program's translation into language and Qt's own for its dialogs, in place of
+// what an earlier call installed; English (empty) removes them. False when the program's
+// translation could not be loaded.
 bool install(QCoreApplication &app, const QString &language);
+
+// The language install() put in place, empty for English.
+QString current();
 
 } // namespace Translations

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>DictionaryMaker</name>
+    <message>
+        <source>Could not create %1</source>
+        <translation>%1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Making the dictionary %1 ...</source>
+        <translation>Das Wörterbuch %1 wird erstellt ...</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryWarning</name>
     <message>
         <source>Can Not Open %1 in %2</source>
@@ -507,6 +518,22 @@
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
         <translation>Nummernlisten (*.txt *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Numra kann aus der Wortliste Ihres Systems ein Wörterbuch auf %1 erstellen. Jetzt erstellen oder eine Wörterbuchdatei wählen?</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>Wörterbuch &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>Datei &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>Das Wörterbuch konnte nicht erstellt werden: %1</translation>
     </message>
 </context>
 <context>

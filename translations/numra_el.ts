@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>DictionaryMaker</name>
+    <message>
+        <source>Could not create %1</source>
+        <translation>Δεν ήταν δυνατή η δημιουργία του %1</translation>
+    </message>
+    <message>
+        <source>Making the dictionary %1 ...</source>
+        <translation>Δημιουργία του λεξικού %1 ...</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryWarning</name>
     <message>
         <source>Can Not Open %1 in %2</source>
@@ -507,6 +518,22 @@
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
         <translation>Λίστες αριθμών (*.txt *.csv);;Όλα τα αρχεία (*)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Το Numra μπορεί να δημιουργήσει λεξικό (%1) από τη λίστα λέξεων του συστήματός σας. Να δημιουργηθεί τώρα ή να επιλέξετε αρχείο λεξικού;</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>&amp;Δημιουργία λεξικού</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>&amp;Επιλογή αρχείου...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>Δεν ήταν δυνατή η δημιουργία του λεξικού: %1</translation>
     </message>
 </context>
 <context>

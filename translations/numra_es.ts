@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>DictionaryMaker</name>
+    <message>
+        <source>Could not create %1</source>
+        <translation>No se pudo crear %1</translation>
+    </message>
+    <message>
+        <source>Making the dictionary %1 ...</source>
+        <translation>Creando el diccionario %1 ...</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryWarning</name>
     <message>
         <source>Can Not Open %1 in %2</source>
@@ -507,6 +518,22 @@
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
         <translation>Listas de números (*.txt *.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Numra puede crear un diccionario en %1 a partir de la lista de palabras del sistema. ¿Crearlo ahora o elegir un archivo de diccionario?</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>&amp;Crear diccionario</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>&amp;Elegir archivo...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>No se pudo crear el diccionario: %1</translation>
     </message>
 </context>
 <context>

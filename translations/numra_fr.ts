@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>DictionaryMaker</name>
+    <message>
+        <source>Could not create %1</source>
+        <translation>Impossible de créer %1</translation>
+    </message>
+    <message>
+        <source>Making the dictionary %1 ...</source>
+        <translation>Création du dictionnaire %1 ...</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryWarning</name>
     <message>
         <source>Can Not Open %1 in %2</source>
@@ -507,6 +518,22 @@
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
         <translation>Listes de numéros (*.txt *.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Numra peut créer un dictionnaire en %1 à partir de la liste de mots de votre système. Le créer maintenant, ou choisir un fichier de dictionnaire ?</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>&amp;Créer le dictionnaire</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>Choisir un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>Le dictionnaire n&apos;a pas pu être créé : %1</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>DictionaryMaker</name>
+    <message>
+        <source>Could not create %1</source>
+        <translation>Impossibile creare %1</translation>
+    </message>
+    <message>
+        <source>Making the dictionary %1 ...</source>
+        <translation>Creazione del dizionario %1 ...</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryWarning</name>
     <message>
         <source>Can Not Open %1 in %2</source>
@@ -507,6 +518,22 @@
     <message>
         <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
         <translation>Elenchi di numeri (*.txt *.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Numra può creare un dizionario in %1 dall&apos;elenco di parole del sistema. Crearlo ora o scegliere un file di dizionario?</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>&amp;Crea dizionario</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>&amp;Scegli file...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>Impossibile creare il dizionario: %1</translation>
     </message>
 </context>
 <context>
