@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
     options.process(app);
     const QString requested = options.value(language);
     if (SetUpLanguage(app, requested).isEmpty() && !requested.isEmpty() &&
-        !requested.startsWith(QLatin1String("en")))
+        !requested.startsWith(QLatin1String("en"), Qt::CaseInsensitive))
         std::fprintf(stderr, "Numra: no translation into %s; the windows stay in English\n",
                      qPrintable(requested));
     NumraWindows windows(options.value(dictionary));

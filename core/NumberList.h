@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/NumraGlobal.h"
+
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +33,45 @@ struct RankedNumber
 
 // Best first: the cheaper phrase, then the earlier line; numbers without a phrase last.
 bool RanksBefore(const RankedNumber &a, const RankedNumber &b);
+
+// Whether text holds a control character (C0 or C1), read as UTF-8; bytes that are not UTF-8
+// are no control characters.
+bool HoldsControlCharacter(std::string_view text);
+
+// The lines of a list, each without its LF, cut to a little more than a line may hold, so that
+// a line of any length (or a file that is no text) costs no more memory.
+class ListLineReader
+{
+public:
+    explicit ListLineReader(std::FILE *file) : m_file(file), m_buffer(1 << 16) {}
+
+    // The next line, and the length it really has; false at the end or after a read error.
+    bool Next(std::string &line, std::size_t &length);
+    bool Failed() const { return m_failed; }
+    int Error() const { return m_error; } // errno of the failed read
+
+    // The longest line kept whole: ShortStringMax bytes and a CR.
+    static constexpr std::size_t Kept = ShortStringMax + 2;
+
+private:
+    bool refill();
+
+    std::FILE *m_file;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0; // m_pos <= m_end <= m_buffer.size()
+    std::size_t m_end = 0;
+    bool m_failed = false;
+    int m_error = 0;
+};
+
+// What a line of a list is.
+enum class ListLine { Number, Blank, TooLong, ControlCharacter };
+
+// Reads one line of a list as ListLineReader gives it (first: the list's first line, which may
+// begin with a byte-order mark; a CR before the LF goes): its number field (NumberField) in
+// number, or why it holds none.
+ListLine ReadListLine(std::string_view line, std::size_t length, bool first, std::size_t column,
+                      std::string &number);
 
 // A phrase's cost (thousandths of a bit) as bits with three decimals, whatever the locale.
 std::string CostText(std::int64_t cost);

@@ -3,6 +3,8 @@
 #include "ui/RankNumbers.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QProcess>
 #include <QProgressBar>
 
 #include <functional>
@@ -146,9 +148,36 @@ private slots:
         f->main().findChild<QAction *>(QStringLiteral("RankNumbers1"))->trigger();
     }
 
+    // Only a regular file is a list: a FIFO with no writer would block the ranking for good.
+    void unreadableListSaid_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a FIFO with no writer") << "fifo";
+        QTest::newRow("a file that is gone") << "gone";
+    }
+    void unreadableListSaid()
+    {
+        QFETCH(QString, kind);
+        const QString list = f->path(QStringLiteral("list"));
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(list));
+        else if (kind == QLatin1String("fifo"))
+            QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {list}), 0);
+        f->dialogAnswer = list;
+        f->onModal = [&](QDialog *dialog) {
+            dialog->show();
+            waitForRanking();
+            dialog->reject();
+            return dialog->result();
+        };
+        f->main().findChild<QAction *>(QStringLiteral("RankNumbers1"))->trigger();
+        QCOMPARE(f->warnings, QStringList{"Can Not Open " + list});
+    }
+
     void copyAndExport()
     {
-        rank("764-702-9619\n1-800-356-9377\n", [&](TRankForm *) {
+        rank("764-702-9619\n1-800-356-9377\n=1+2*3\n", [&](TRankForm *) {
             QTest::mouseClick(button("CopyBtn"), Qt::LeftButton);
             QVERIFY(QGuiApplication::clipboard()->text().startsWith(
                 QStringLiteral("1-800-356-9377\t1-800-FLOWERS\tFLOWERS\t")));
@@ -161,9 +190,11 @@ private slots:
             QFile file(exported);
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QList<QByteArray> lines = file.readAll().split('\n');
-            QCOMPARE(lines.at(0), QByteArray("Number,Vanity Number,Phrase,Cost"));
+            QCOMPARE(lines.at(0), QByteArray("\xEF\xBB\xBFNumber,Vanity Number,Phrase,Cost"));
             QVERIFY(lines.at(1).startsWith("1-800-356-9377,1-800-FLOWERS,FLOWERS,"));
             QCOMPARE(lines.at(2), QByteArray("764-702-9619,,,"));
+            // A line written to be a formula stays text in a spreadsheet.
+            QCOMPARE(lines.at(3), QByteArray("'=1+2*3,,,"));
         });
     }
 };

@@ -39,64 +39,6 @@ constexpr std::size_t ChunkLines = 4096;
 constexpr std::size_t Grab = 32;
 constexpr unsigned MaxThreads = 64;
 
-// The lines of a file, each without its LF, cut to a little more than a line may hold so that a
-// line of any length costs no more memory.
-class LineReader
-{
-public:
-    explicit LineReader(std::FILE *file) : m_file(file), m_buffer(1 << 16) {}
-
-    // False at the end of the input or after a read error (Failed).
-    bool Next(std::string &line, std::size_t &length)
-    {
-        line.clear();
-        length = 0;
-        bool any = false;
-        for (;;) {
-            if (m_pos == m_end && !refill())
-                return any;
-            any = true;
-            const char *start = m_buffer.data() + m_pos;
-            const auto *lf = static_cast<const char *>(std::memchr(start, '\n', m_end - m_pos));
-            const std::size_t taken = lf ? static_cast<std::size_t>(lf - start) : m_end - m_pos;
-            line.append(start, std::min(taken, Kept - std::min(Kept, line.size())));
-            length += taken;
-            m_pos += taken;
-            if (lf) {
-                ++m_pos;
-                return true;
-            }
-        }
-    }
-    bool Failed() const { return m_failed; }
-    int Error() const { return m_error; } // errno of the failed read
-
-    // The longest line kept whole: ShortStringMax bytes and a CR.
-    static constexpr std::size_t Kept = Numra::ShortStringMax + 2;
-
-private:
-    bool refill()
-    {
-        if (m_failed)
-            return false;
-        m_pos = 0;
-        errno = 0;
-        m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_file);
-        if (m_end == 0 && std::ferror(m_file)) {
-            m_failed = true;
-            m_error = errno;
-        }
-        return m_end > 0;
-    }
-
-    std::FILE *m_file;
-    std::vector<char> m_buffer;
-    std::size_t m_pos = 0; // m_pos <= m_end <= m_buffer.size()
-    std::size_t m_end = 0;
-    bool m_failed = false;
-    int m_error = 0;
-};
-
 struct Ranked
 {
     std::string out;     // its output lines
@@ -116,24 +58,17 @@ public:
         result.out.clear();
         result.refused.clear();
         result.found = false;
-        // A spreadsheet's export may begin with a byte-order mark.
-        if (first && line.starts_with("\xEF\xBB\xBF")) {
-            line.remove_prefix(3);
-            length -= 3;
-        }
-        if (line.ends_with('\r') && length == line.size()) {
-            line.remove_suffix(1);
-            --length;
-        }
-        if (length > Numra::ShortStringMax)
+        std::string number;
+        const Numra::ListLine kind =
+            Numra::ReadListLine(line, length, first, m_options.column, number);
+        if (kind == Numra::ListLine::TooLong)
             result.refused = "is longer than 255 bytes";
-        else if (HoldsControlCharacter(line))
+        else if (kind == Numra::ListLine::ControlCharacter)
             result.refused = "holds a control character (a tab or another)";
-        if (!result.refused.empty() || line.empty()) {
+        if (kind != Numra::ListLine::Number) {
             result.out.append(m_options.limit, '\n');
             return;
         }
-        const std::string number = Numra::NumberField(line, m_options.column);
         const Numra::MemorablePhrases found = m_ranker.Collect(Numra::FieldBytesFromUtf8(number));
         std::size_t listed = 0;
         found.Best(m_options.limit, [&](const Numra::MemorablePhrase &phrase) {
@@ -226,7 +161,7 @@ struct ListOutcome
 };
 
 // Chunk by chunk: read, ranked on the threads, written in order.
-ListOutcome rankList(LineReader &reader, const BatchRanker &rank, std::size_t limit,
+ListOutcome rankList(Numra::ListLineReader &reader, const BatchRanker &rank, std::size_t limit,
                      unsigned threads)
 {
     // A large --limit makes many lines of each number.
@@ -306,7 +241,7 @@ int RunBatch(const BatchOptions &options)
     PrintRankingStatus(rankingData, rankingPath, loaded);
 
     const unsigned threads = threadCount(options.threads);
-    LineReader reader(input);
+    Numra::ListLineReader reader(input);
     const auto listStarted = std::chrono::steady_clock::now();
     const ListOutcome outcome =
         rankList(reader, BatchRanker(ranker, options), options.limit, threads);

@@ -9,19 +9,6 @@
 
 namespace NumraFind {
 
-bool HoldsControlCharacter(std::string_view text)
-{
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        char32_t c;
-        if (!Numra::DecodeUtf8(text, pos, c))
-            ++pos; // not UTF-8: shown as U+FFFD
-        else if (c < 0x20 || (c >= 0x7F && c < 0xA0))
-            return true;
-    }
-    return false;
-}
-
 int DictionaryError(Numra::DictionaryError error, const Numra::DictionaryFile &file)
 {
     if (error == Numra::DictionaryError::CouldNotOpen)

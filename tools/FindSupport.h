@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/NumberList.h"
+
 #include "core/DictionaryFile.h"
 #include "core/RankingData.h"
 
@@ -13,7 +15,7 @@ namespace NumraFind {
 enum Exit { Found = 0, NoneFound = 1, Trouble = 2 };
 
 // A tab or a line break in a number would split the output's lines and columns.
-bool HoldsControlCharacter(std::string_view text);
+using Numra::HoldsControlCharacter;
 
 // The window's own words, and for a script the system's reason; returns Trouble.
 int DictionaryError(Numra::DictionaryError error, const Numra::DictionaryFile &file);

@@ -18,6 +18,14 @@
         <source>Making the dictionary %1 ...</source>
         <translation>Das Wörterbuch %1 wird erstellt ...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
@@ -716,6 +724,14 @@
     <message>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The ranking stopped: %1</source>
+        <translation>Die Bewertung wurde abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>(no phrase can hold %1)</source>
+        <translation>(kein Ausdruck kann %1 enthalten)</translation>
     </message>
 </context>
 <context>

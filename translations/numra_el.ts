@@ -18,6 +18,14 @@
         <source>Making the dictionary %1 ...</source>
         <translation>Δημιουργία του λεξικού %1 ...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Ακύρωση</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>ακυρώθηκε</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
@@ -716,6 +724,14 @@
     <message>
         <source>Could not write %1: %2</source>
         <translation>Δεν ήταν δυνατή η εγγραφή του %1: %2</translation>
+    </message>
+    <message>
+        <source>The ranking stopped: %1</source>
+        <translation>Η κατάταξη διακόπηκε: %1</translation>
+    </message>
+    <message>
+        <source>(no phrase can hold %1)</source>
+        <translation>(καμία φράση δεν μπορεί να περιέχει το %1)</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,14 @@
         <source>Making the dictionary %1 ...</source>
         <translation>Creando el diccionario %1 ...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
@@ -716,6 +724,14 @@
     <message>
         <source>Could not write %1: %2</source>
         <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>The ranking stopped: %1</source>
+        <translation>La clasificación se detuvo: %1</translation>
+    </message>
+    <message>
+        <source>(no phrase can hold %1)</source>
+        <translation>(ninguna frase puede contener %1)</translation>
     </message>
 </context>
 <context>

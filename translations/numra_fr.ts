@@ -18,6 +18,14 @@
         <source>Making the dictionary %1 ...</source>
         <translation>Création du dictionnaire %1 ...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
@@ -716,6 +724,14 @@
     <message>
         <source>Could not write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The ranking stopped: %1</source>
+        <translation>Le classement s&apos;est arrêté : %1</translation>
+    </message>
+    <message>
+        <source>(no phrase can hold %1)</source>
+        <translation>(aucune expression ne peut contenir %1)</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,14 @@
         <source>Making the dictionary %1 ...</source>
         <translation>Creazione del dizionario %1 ...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annullato</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
@@ -716,6 +724,14 @@
     <message>
         <source>Could not write %1: %2</source>
         <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>The ranking stopped: %1</source>
+        <translation>La classificazione si è interrotta: %1</translation>
+    </message>
+    <message>
+        <source>(no phrase can hold %1)</source>
+        <translation>(nessuna frase può contenere %1)</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,14 @@
         <source>Making the dictionary %1 ...</source>
         <translation>Tworzenie słownika %1 ...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>anulowano</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
@@ -716,6 +724,14 @@
     <message>
         <source>Could not write %1: %2</source>
         <translation>Nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>The ranking stopped: %1</source>
+        <translation>Szeregowanie przerwane: %1</translation>
+    </message>
+    <message>
+        <source>(no phrase can hold %1)</source>
+        <translation>(żadna fraza nie może zawierać %1)</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,14 @@
         <source>Making the dictionary %1 ...</source>
         <translation>Создание словаря %1 ...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>отменено</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
@@ -716,6 +724,14 @@
     <message>
         <source>Could not write %1: %2</source>
         <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>The ranking stopped: %1</source>
+        <translation>Ранжирование прервано: %1</translation>
+    </message>
+    <message>
+        <source>(no phrase can hold %1)</source>
+        <translation>(ни одна фраза не может содержать %1)</translation>
     </message>
 </context>
 <context>

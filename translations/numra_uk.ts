@@ -18,6 +18,14 @@
         <source>Making the dictionary %1 ...</source>
         <translation>Створення словника %1 ...</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>скасовано</translation>
+    </message>
 </context>
 <context>
     <name>DictionaryWarning</name>
@@ -716,6 +724,14 @@
     <message>
         <source>Could not write %1: %2</source>
         <translation>Не вдалося записати %1: %2</translation>
+    </message>
+    <message>
+        <source>The ranking stopped: %1</source>
+        <translation>Ранжування перервано: %1</translation>
+    </message>
+    <message>
+        <source>(no phrase can hold %1)</source>
+        <translation>(жодна фраза не може містити %1)</translation>
     </message>
 </context>
 <context>

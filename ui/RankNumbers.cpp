@@ -3,8 +3,10 @@
 
 #include "core/DictionaryFile.h"
 #include "core/DictionaryIndex.h"
+#include "core/FilePaths.h"
 #include "core/LookupPass.h"
 #include "core/RankingData.h"
+#include "core/TextEncoding.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
@@ -20,7 +22,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
 
 using Platform::SettingsStore;
 
@@ -28,9 +32,14 @@ namespace {
 
 constexpr auto PostEvery = std::chrono::milliseconds(200);
 
-// A CSV field, quoted where it holds a comma, a quote or a line break.
-QString csvField(const QString &text)
+// A CSV field, quoted where it holds a comma, a quote or a line break. A field a spreadsheet
+// would run as a formula (=, +, -, @ first: a list's line may be written to be one) gets an
+// apostrophe before it, which spreadsheets read as "text".
+QString csvField(QString text)
 {
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!text.isEmpty() && formulaStarts.contains(text.front()))
+        text.prepend(QLatin1Char('\''));
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
         !text.contains(QLatin1Char('\n')))
         return text;
@@ -51,6 +60,8 @@ struct TRankForm::Snapshot
     bool finished = false;
     Numra::DictionaryError error = Numra::DictionaryError::None;
     bool listUnreadable = false;
+    bool wantedUnknown = false; // no phrase word is the wanted word
+    QString failure;            // what stopped the ranking, such as memory running out
     double seconds = 0;
 };
 
@@ -78,7 +89,9 @@ TRankForm::TRankForm(QWidget *parent)
     connect(ui->FilterEdit, &QLineEdit::returnPressed, this, &TRankForm::FilterBtnClick);
     connect(ui->CancelBtn, &QPushButton::clicked, this, [this] {
         emit userActed();
-        stop();
+        // Not joined here: the dictionary may still be loading, which cannot be cut short.
+        m_cancel = true;
+        ui->CancelBtn->setEnabled(false);
     });
     connect(ui->CopyBtn, &QPushButton::clicked, this, &TRankForm::CopyBtnClick);
     connect(ui->ExportBtn, &QPushButton::clicked, this, &TRankForm::ExportBtnClick);
@@ -160,6 +173,21 @@ void TRankForm::stop()
 void TRankForm::work(std::uint64_t generation, std::string listPath, std::string dictionaryPath,
                      std::string wanted, Numra::PhraseOptions options)
 {
+    try {
+        rankList(generation, listPath, dictionaryPath, wanted, options);
+    } catch (const std::exception &failure) {
+        // The window hears of it; a thread that throws would end the program.
+        Snapshot snapshot;
+        snapshot.finished = true;
+        snapshot.failure = QString::fromLocal8Bit(failure.what());
+        post(generation, std::move(snapshot));
+    }
+}
+
+void TRankForm::rankList(std::uint64_t generation, const std::string &listPath,
+                         const std::string &dictionaryPath, const std::string &wanted,
+                         Numra::PhraseOptions options)
+{
     const auto started = std::chrono::steady_clock::now();
     Snapshot snapshot;
     const auto finish = [&] {
@@ -178,17 +206,24 @@ void TRankForm::work(std::uint64_t generation, std::string listPath, std::string
     Numra::PhraseRanker ranker(index, &ranking, options);
     if (!wanted.empty()) {
         const Numra::LookupOutcome found = Numra::RunLookup(file, wanted);
-        ranker.Want(index.Spelling(wanted, found.numbers));
+        const std::vector<std::uint32_t> ids = index.Spelling(wanted, found.numbers);
+        snapshot.wantedUnknown = ids.empty();
+        ranker.Want(ids);
     }
 
-    std::ifstream list(TextCodec::toPath(QString::fromStdString(listPath)), std::ios::binary);
+    // Only a regular file is a list: a FIFO would block the open, a device never end.
+    std::error_code openError;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> list(
+        Numra::OpenRegularFile(Numra::PathFromBytes(listPath), openError), &std::fclose);
     if (!list) {
         snapshot.listUnreadable = true;
         return finish();
     }
-    list.seekg(0, std::ios::end);
-    const double size = std::max<double>(static_cast<double>(list.tellg()), 1);
-    list.seekg(0);
+    std::error_code sizeError;
+    const double size = std::max<double>(
+        static_cast<double>(std::filesystem::file_size(Numra::PathFromBytes(listPath), sizeError)),
+        1);
+    double read = 0;
     // The best ShownNumbers, kept cheaply: trimmed to that many whenever twice as many wait.
     const auto trim = [](std::vector<Numra::RankedNumber> &best) {
         const std::size_t kept = std::min(best.size(), ShownNumbers);
@@ -198,24 +233,30 @@ void TRankForm::work(std::uint64_t generation, std::string listPath, std::string
     };
     std::vector<Numra::RankedNumber> best;
     auto lastPost = started;
+    Numra::ListLineReader reader(list.get());
     std::string line;
-    for (std::int64_t number = 1; !m_cancel && std::getline(list, line); ++number) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    std::size_t length = 0;
+    for (std::int64_t number = 1; !m_cancel && reader.Next(line, length); ++number) {
+        read += static_cast<double>(length) + 1;
         Numra::RankedNumber ranked;
         ranked.line = number;
-        ranked.number = Numra::NumberField(line);
-        // Blank lines and a CSV export's heading hold no number.
+        switch (Numra::ReadListLine(line, length, number == 1, 0, ranked.number)) {
+        case Numra::ListLine::TooLong:
+        case Numra::ListLine::ControlCharacter:
+            ++snapshot.refused;
+            continue;
+        case Numra::ListLine::Blank:
+            continue;
+        case Numra::ListLine::Number:
+            break;
+        }
+        // A CSV export's heading holds no number.
         if (std::none_of(ranked.number.begin(), ranked.number.end(),
                          [](char c) { return c >= '0' && c <= '9'; }))
             continue;
-        if (line.size() > Numra::ShortStringMax ||
-            std::any_of(line.begin(), line.end(),
-                        [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
-            ++snapshot.refused;
-            continue;
-        }
-        const std::vector<Numra::MemorablePhrase> phrases = ranker.Collect(ranked.number).Best(1);
+        // The number as the number field would hold it, as numra-find --batch reads it.
+        const std::vector<Numra::MemorablePhrase> phrases =
+            ranker.Collect(Numra::FieldBytesFromUtf8(ranked.number)).Best(1);
         if (!phrases.empty()) {
             ranked.found = true;
             ranked.cost = phrases.front().cost;
@@ -233,10 +274,11 @@ void TRankForm::work(std::uint64_t generation, std::string listPath, std::string
             lastPost = now;
             trim(best);
             snapshot.best = best;
-            snapshot.percent = static_cast<int>(100.0 * static_cast<double>(list.tellg()) / size);
+            snapshot.percent = static_cast<int>(std::min(100.0, 100.0 * read / size));
             post(generation, snapshot);
         }
     }
+    snapshot.listUnreadable = reader.Failed();
     trim(best);
     snapshot.best = std::move(best);
     snapshot.percent = m_cancel ? snapshot.percent : 100;
@@ -255,9 +297,14 @@ void TRankForm::show(std::uint64_t generation, const Snapshot &snapshot)
     // What a ranking that was stopped for another one still sends is of no use.
     if (generation != m_generation)
         return;
-    const int current = std::max(ui->RankGrid->currentRecord(), 0);
+    // The chosen number stays chosen while the list reorders under it.
+    const Numra::RankedNumber *chosen = m_numbers->number(ui->RankGrid->currentRecord());
+    const std::int64_t chosenLine = chosen ? chosen->line : 0;
     m_numbers->setNumbers(snapshot.best);
-    ui->RankGrid->setCurrentRecord(std::min(current, m_numbers->recordCount() - 1));
+    const auto kept = std::find_if(snapshot.best.begin(), snapshot.best.end(),
+                                   [&](const auto &n) { return n.line == chosenLine; });
+    ui->RankGrid->setCurrentRecord(
+        kept == snapshot.best.end() ? 0 : static_cast<int>(kept - snapshot.best.begin()));
     ui->Progress->setValue(snapshot.percent);
     const bool any = m_numbers->recordCount() > 0;
     ui->CopyBtn->setEnabled(any);
@@ -268,7 +315,13 @@ void TRankForm::show(std::uint64_t generation, const Snapshot &snapshot)
     }
     m_done = true;
     ui->CancelBtn->setEnabled(false);
-    if (snapshot.error != Numra::DictionaryError::None) {
+    emit rankingEnded();
+    // A window closed while its ranking still ran has nothing more to say.
+    if (!isVisible())
+        return;
+    if (!snapshot.failure.isEmpty()) {
+        ui->StatusText->setText(tr("The ranking stopped: %1").arg(snapshot.failure));
+    } else if (snapshot.error != Numra::DictionaryError::None) {
         ui->StatusText->clear();
         showDictionaryWarning(this, snapshot.error, Numra::DictionaryFile(m_dictionaryPath),
                               "RankNumbers1Click");
@@ -281,9 +334,10 @@ void TRankForm::show(std::uint64_t generation, const Snapshot &snapshot)
         status = status.arg(snapshot.ranked).arg(secondsText(snapshot.seconds));
         if (snapshot.refused > 0)
             status += QLatin1Char(' ') + tr("(%1 lines refused)").arg(snapshot.refused);
+        if (snapshot.wantedUnknown)
+            status += QLatin1Char(' ') + tr("(no phrase can hold %1)").arg(ui->FilterEdit->text());
         ui->StatusText->setText(status);
     }
-    emit rankingEnded();
 }
 
 void TRankForm::OpenBtnClick()
@@ -337,7 +391,8 @@ void TRankForm::ExportBtnClick()
                         : ui->RankGrid->cell(column, row));
             text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
         }
-        file.write(text.toUtf8());
+        // With a byte-order mark, spreadsheets read the file as UTF-8, not in the system's code.
+        file.write("\xEF\xBB\xBF" + text.toUtf8());
         if (file.commit()) {
             ui->StatusText->setText(tr("Exported to %1").arg(*chosen));
             return;
@@ -348,12 +403,12 @@ void TRankForm::ExportBtnClick()
 
 void TRankForm::closeEvent(QCloseEvent *event)
 {
-    stop();
+    m_cancel = true;
     QDialog::closeEvent(event);
 }
 
 void TRankForm::reject()
 {
-    stop();
+    m_cancel = true;
     QDialog::reject();
 }

@@ -57,6 +57,9 @@ private:
     void stop();
     void work(std::uint64_t generation, std::string listPath, std::string dictionaryPath,
               std::string wanted, Numra::PhraseOptions options);
+    void rankList(std::uint64_t generation, const std::string &listPath,
+                  const std::string &dictionaryPath, const std::string &wanted,
+                  Numra::PhraseOptions options);
     void post(std::uint64_t generation, Snapshot snapshot);
     void show(std::uint64_t generation, const Snapshot &snapshot);
     void OpenBtnClick();
