@@ -461,14 +461,8 @@ void TMainForm::Suggest1Click()
 void TMainForm::RankNumbers1Click()
 {
     m_window.ResetIdleCount();
-    const Platform::OpenFileRequest request{
-        .title = tr("Open List of Numbers"),
-        .filter = tr("Lists of numbers (*.txt *.csv);;All files (*)")};
-    const std::optional<QString> chosen = Platform::getOpenFileName(this, request);
-    if (!chosen)
-        return;
-    m_rankForm->Rank(*chosen, m_dictionaryFile.Path());
-    Platform::execModal(m_rankForm);
+    if (m_rankForm->OpenList(m_dictionaryFile.Path()))
+        Platform::execModal(m_rankForm);
 }
 
 void TMainForm::LookupBtnClick()

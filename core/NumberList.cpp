@@ -40,15 +40,18 @@ std::vector<std::string> CsvFields(std::string_view line)
     return fields;
 }
 
+bool HoldsDigit(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::string NumberField(std::string_view line, std::size_t column)
 {
     std::vector<std::string> fields = CsvFields(line);
     if (column > 0)
         return column <= fields.size() ? std::move(fields[column - 1]) : std::string();
-    const auto holdsDigit = [](const std::string &field) {
-        return std::any_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    const auto found = std::find_if(fields.begin(), fields.end(), holdsDigit);
+    const auto found = std::find_if(fields.begin(), fields.end(),
+                                    [](const std::string &field) { return HoldsDigit(field); });
     return std::move(found != fields.end() ? *found : fields.front());
 }
 

@@ -47,19 +47,26 @@ private:
     QString status() const { return control<QLabel>(form(), "StatusText")->text(); }
     QStringList column(int c) const { return MainFixture::column(grid(), c); }
 
-    // Opens the list from File > Rank Numbers as the user does; inside runs once the ranking
-    // has ended, while the window is shown.
-    void rank(const QByteArray &list, const Step &inside)
+    // Opens the list from File > Rank Numbers as the user does; whileShown runs while the
+    // window is shown, which then closes.
+    void open(const QString &list, const std::function<void()> &whileShown)
     {
-        f->dialogAnswer = f->writeDictionary(list, QStringLiteral("list.csv"));
+        f->dialogAnswer = list;
         f->onModal = [&](QDialog *dialog) {
             dialog->show();
-            waitForRanking();
-            inside(form());
+            whileShown();
             dialog->reject();
             return dialog->result();
         };
         f->main().findChild<QAction *>(QStringLiteral("RankNumbers1"))->trigger();
+    }
+    // The same for a list of these lines; inside runs once the ranking has ended.
+    void rank(const QByteArray &list, const Step &inside)
+    {
+        open(f->writeDictionary(list, QStringLiteral("list.csv")), [&] {
+            waitForRanking();
+            inside(form());
+        });
     }
     void cancelOnceShowing();
     void waitForRanking()
@@ -137,15 +144,8 @@ private slots:
         QByteArray list;
         for (int i = 0; i < 100000; ++i)
             list += "2255669\n";
-        f->dialogAnswer = f->writeDictionary(list, QStringLiteral("list.csv"));
         // Cancelled as soon as the first numbers show.
-        f->onModal = [&](QDialog *dialog) {
-            dialog->show();
-            cancelOnceShowing();
-            dialog->reject();
-            return dialog->result();
-        };
-        f->main().findChild<QAction *>(QStringLiteral("RankNumbers1"))->trigger();
+        open(f->writeDictionary(list, QStringLiteral("list.csv")), [&] { cancelOnceShowing(); });
     }
 
     // Only a regular file is a list: a FIFO with no writer would block the ranking for good.
@@ -164,14 +164,7 @@ private slots:
             QVERIFY(QDir().mkdir(list));
         else if (kind == QLatin1String("fifo"))
             QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {list}), 0);
-        f->dialogAnswer = list;
-        f->onModal = [&](QDialog *dialog) {
-            dialog->show();
-            waitForRanking();
-            dialog->reject();
-            return dialog->result();
-        };
-        f->main().findChild<QAction *>(QStringLiteral("RankNumbers1"))->trigger();
+        open(list, [&] { waitForRanking(); });
         QCOMPARE(f->warnings, QStringList{"Can Not Open " + list});
     }
 

@@ -1,34 +1,17 @@
 #include "tests/MainFixture.h"
 
 #include "toolkit/DictionaryWarning.h"
+#include "toolkit/Look.h"
 #include "toolkit/Translations.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTranslator>
-
-#include <memory>
-#include <vector>
 
 namespace {
 
 const QByteArray Dictionary = "2255,CALL,N\n669,NOW,N\n";
-
-// The letter a text gives Alt, or a null character; "&&" is an ampersand, not a mark.
-QChar accelerator(const QString &text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] != QLatin1Char('&'))
-            return text[i + 1].toLower();
-        ++i;
-    }
-    return {};
-}
 
 // The texts that share one set of Alt keys: a window's own controls with its menu bar's titles,
 // or the commands of one menu.
@@ -62,21 +45,10 @@ QList<QStringList> acceleratorGroups(QWidget *window)
     return groups;
 }
 
-// The width a button's text and icon take inside its frame, which the style draws them within.
-// A push button's size hint is never below the style's least button width, and holds margins
-// the text may use, so it says nothing of whether the text is cut.
 int neededWidth(QAbstractButton *button)
 {
-    if (!qobject_cast<QPushButton *>(button))
-        return button->sizeHint().width();
-    QString text = button->text();
-    text.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
-    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    int width = button->fontMetrics().horizontalAdvance(text) +
-                2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-    if (!button->icon().isNull())
-        width += button->iconSize().width() + 4;
-    return width;
+    return qobject_cast<QPushButton *>(button) ? Look::pushButtonContentWidth(button)
+                                               : button->sizeHint().width();
 }
 
 } // namespace
@@ -93,35 +65,15 @@ private slots:
     void englishAsTheProgramWritesIt();
     void everyLanguage_data();
     void everyLanguage();
-    // Last: the translators it installs stay for the process.
     void systemLanguageChosen();
 
 private:
-    void use(const QString &language);
     QList<QWidget *> startWindows(MainFixture &f);
-
-    std::vector<std::unique_ptr<QTranslator>> m_translators;
 };
 
 void tst_Translations::cleanup()
 {
-    for (const auto &translator : m_translators)
-        QCoreApplication::removeTranslator(translator.get());
-    m_translators.clear();
-}
-
-void tst_Translations::use(const QString &language)
-{
-    const std::pair<QString, QString> files[] = {
-        {QStringLiteral("numra_") + language, QStringLiteral(":/translations")},
-        {QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}};
-    for (const auto &[name, folder] : files) {
-        auto translator = std::make_unique<QTranslator>();
-        if (translator->load(name, folder)) {
-            QCoreApplication::installTranslator(translator.get());
-            m_translators.push_back(std::move(translator));
-        }
-    }
+    Translations::install(*QCoreApplication::instance(), QString());
 }
 
 // The main window and every window it made, shown so that they are laid out.
@@ -221,8 +173,7 @@ void tst_Translations::everyLanguage_data()
 void tst_Translations::everyLanguage()
 {
     QFETCH(QString, language);
-    if (!language.isEmpty())
-        use(language);
+    QVERIFY(Translations::install(*QCoreApplication::instance(), language));
     MainFixture f;
     const QList<QWidget *> windows = startWindows(f);
 
@@ -239,10 +190,10 @@ void tst_Translations::everyLanguage()
     for (QWidget *window : windows) {
         const QString name = window->objectName();
         for (const QStringList &group : acceleratorGroups(window)) {
-            QHash<QChar, QString> taken;
+            QHash<QKeySequence, QString> taken;
             for (const QString &text : group) {
-                const QChar key = accelerator(text);
-                if (key.isNull())
+                const QKeySequence key = QKeySequence::mnemonic(text);
+                if (key.isEmpty())
                     continue;
                 QVERIFY2(
                     !taken.contains(key),

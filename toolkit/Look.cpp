@@ -82,17 +82,18 @@ void tabOnlyToChecked(const QList<QAbstractButton *> &group)
     }
 }
 
+int pushButtonContentWidth(const QAbstractButton *button)
+{
+    int width = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() +
+                2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    if (!button->icon().isNull())
+        width += button->iconSize().width() + 4;
+    return width;
+}
+
 void dropPictureIfCrowded(QAbstractButton *button)
 {
-    if (button->icon().isNull())
-        return;
-    QString text = button->text();
-    text.replace(QLatin1String("&&"), QLatin1String("\x01")).remove(QLatin1Char('&'));
-    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-    const int needed =
-        button->fontMetrics().horizontalAdvance(text) + button->iconSize().width() + 4 + 2 * frame;
-    if (needed > button->width())
+    if (!button->icon().isNull() && pushButtonContentWidth(button) > button->width())
         button->setIcon(QIcon());
 }
 

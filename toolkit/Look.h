@@ -34,6 +34,10 @@ bool entersByUser(Qt::FocusReason reason);
 // again whenever another button is checked.
 void tabOnlyToChecked(const QList<QAbstractButton *> &group);
 
+// The width a push button's text and picture take inside its frame, where the style draws
+// them. Its size hint says less: it is never below the style's least button width.
+int pushButtonContentWidth(const QAbstractButton *button);
+
 // A button of fixed width whose text (a translation longer than the English) does not fit
 // beside its picture inside its frame shows the text alone, rather than cut.
 void dropPictureIfCrowded(QAbstractButton *button);

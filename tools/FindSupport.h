@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/NumberList.h"
-
 #include "core/DictionaryFile.h"
 #include "core/RankingData.h"
 
@@ -13,9 +11,6 @@
 namespace NumraFind {
 
 enum Exit { Found = 0, NoneFound = 1, Trouble = 2 };
-
-// A tab or a line break in a number would split the output's lines and columns.
-using Numra::HoldsControlCharacter;
 
 // The window's own words, and for a script the system's reason; returns Trouble.
 int DictionaryError(Numra::DictionaryError error, const Numra::DictionaryFile &file);

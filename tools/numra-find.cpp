@@ -5,6 +5,7 @@
 #include "core/FilePaths.h"
 #include "core/LookupPass.h"
 #include "core/MemorablePhrases.h"
+#include "core/NumberList.h"
 #include "core/PhraseSuggestions.h"
 #include "core/RankingData.h"
 #include "core/StatusText.h"
@@ -391,7 +392,8 @@ try {
 
     std::string numberText;
     if (options.number) {
-        if (HoldsControlCharacter(*options.number)) {
+        // A tab or a line break in a number would split the output's lines and columns.
+        if (Numra::HoldsControlCharacter(*options.number)) {
             std::fputs("numra-find: NUMBER holds a control character (a tab, a line break or "
                        "another)\n",
                        stderr);

@@ -17,7 +17,6 @@
 #include "toolkit/TextCodec.h"
 #include "ui/ListModels.h"
 
-#include <QCloseEvent>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -139,11 +138,20 @@ void TRankForm::SaveSettings(SettingsStore &store) const
         store.writeInteger(setting, value);
 }
 
-void TRankForm::Rank(const QString &listPath, const std::string &dictionaryPath)
+bool TRankForm::OpenList(const std::string &dictionaryPath)
 {
-    m_listPath = listPath;
+    const Platform::OpenFileRequest request{tr("Open List of Numbers"),
+                                            tr("Lists of numbers (*.txt *.csv);;All files (*)"),
+                                            m_listPath};
+    // Before the window shows, the dialog stands over the main window.
+    const std::optional<QString> chosen =
+        Platform::getOpenFileName(isVisible() ? this : parentWidget(), request);
+    if (!chosen)
+        return false;
+    m_listPath = *chosen;
     m_dictionaryPath = dictionaryPath;
     start();
+    return true;
 }
 
 void TRankForm::start()
@@ -251,8 +259,7 @@ void TRankForm::rankList(std::uint64_t generation, const std::string &listPath,
             break;
         }
         // A CSV export's heading holds no number.
-        if (std::none_of(ranked.number.begin(), ranked.number.end(),
-                         [](char c) { return c >= '0' && c <= '9'; }))
+        if (!Numra::HoldsDigit(ranked.number))
             continue;
         // The number as the number field would hold it, as numra-find --batch reads it.
         const std::vector<Numra::MemorablePhrase> phrases =
@@ -343,11 +350,7 @@ void TRankForm::show(std::uint64_t generation, const Snapshot &snapshot)
 void TRankForm::OpenBtnClick()
 {
     emit userActed();
-    const Platform::OpenFileRequest request{tr("Open List of Numbers"),
-                                            tr("Lists of numbers (*.txt *.csv);;All files (*)"),
-                                            m_listPath};
-    if (const std::optional<QString> chosen = Platform::getOpenFileName(this, request))
-        Rank(*chosen, m_dictionaryPath);
+    OpenList(m_dictionaryPath);
 }
 
 void TRankForm::FilterBtnClick()
@@ -401,12 +404,7 @@ void TRankForm::ExportBtnClick()
     Platform::showWarning(this, tr("Could not write %1: %2").arg(*chosen, file.errorString()));
 }
 
-void TRankForm::closeEvent(QCloseEvent *event)
-{
-    m_cancel = true;
-    QDialog::closeEvent(event);
-}
-
+// Close, Escape and the close box (QDialog::closeEvent rejects) all stop a running ranking.
 void TRankForm::reject()
 {
     m_cancel = true;

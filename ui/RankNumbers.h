@@ -34,9 +34,10 @@ public:
     explicit TRankForm(QWidget *parent = nullptr);
     ~TRankForm() override;
 
-    // Starts ranking the list at listPath over the dictionary at dictionaryPath (bytes as the
-    // core holds paths); the window shows the numbers as they are ranked.
-    void Rank(const QString &listPath, const std::string &dictionaryPath);
+    // Asks for a list and starts ranking it over the dictionary at dictionaryPath (bytes as the
+    // core holds paths); the window shows the numbers as they are ranked. False when the user
+    // chose no list.
+    bool OpenList(const std::string &dictionaryPath);
     bool ranking() const { return m_worker.joinable() && !m_done; }
 
     void SaveSettings(Platform::SettingsStore &store) const;
@@ -47,7 +48,6 @@ signals:
     void rankingEnded();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
 private:
