@@ -6,8 +6,6 @@
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/Settings.h"
-#include "toolkit/DictionaryMaker.h"
-#include "toolkit/DictionaryWarning.h"
 #include "toolkit/ErrorLogger.h"
 #include "toolkit/Grid.h"
 #include "toolkit/Look.h"
@@ -15,6 +13,8 @@
 #include "toolkit/Translations.h"
 #include "ui/AboutNumra.h"
 #include "ui/AffixUnit.h"
+#include "ui/DictionaryInUse.h"
+#include "ui/DictionaryWarning.h"
 #include "ui/ExceptionUnit.h"
 #include "ui/ListModels.h"
 #include "ui/LookUp.h"
@@ -31,14 +31,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTimer>
 
 using Platform::SettingsStore;
 
 TMainForm::TMainForm(Numra::NumraState &state, WindowState &window, const QString &dictionary,
                      QWidget *parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::TMainForm>()), m_state(state),
-      m_window(window), m_givenDictionary(dictionary)
+      m_window(window), m_editor(m_field, state), m_dictionary(this), m_givenDictionary(dictionary)
 {
     m_ui->setupUi(this);
     m_field = NumberField(m_ui->Edit);
@@ -51,7 +50,6 @@ TMainForm::TMainForm(Numra::NumraState &state, WindowState &window, const QStrin
     // No accessible name of its own: a screen reader then reads the status text itself.
     m_statusText->setAccessibleDescription(tr("Status"));
     m_ui->StatusBar1->addWidget(m_statusText, 1);
-    m_proposedDictionary = TextCodec::dataFilePath(QStringLiteral("Numra Dictionary.txt"));
     setupGrids();
     setupPointers();
     connectHandlers();
@@ -59,37 +57,18 @@ TMainForm::TMainForm(Numra::NumraState &state, WindowState &window, const QStrin
     createSecondaryWindows();
 }
 
-// The secondary windows read this window's dictionary and path: they go first.
-TMainForm::~TMainForm()
-{
-    for (QDialog *window :
-         std::initializer_list<QDialog *>{m_rankForm, m_suggestForm, m_notifyForm, m_exceptionForm,
-                                          m_affixForm, m_aboutForm, m_lookupForm})
-        delete window;
-}
+TMainForm::~TMainForm() = default;
 
-// In the program's fixed order, each reading its own settings as it is made.
 void TMainForm::createSecondaryWindows()
 {
-    m_lookupForm = new TLookupForm(m_dictionaryFile, this);
-    m_aboutForm = new TAboutForm(this);
-    m_affixForm = new TAffixForm(this);
-    m_exceptionForm = new TExceptionForm(this);
-    m_notifyForm = new TNotifyForm(this);
-    m_suggestForm = new TSuggestForm(m_dictionaryFile, this);
-    m_rankForm = new TRankForm(this);
-    const auto resetIdleCount = [this] { m_window.ResetIdleCount(); };
-    connect(m_lookupForm, &TLookupForm::userActed, this, resetIdleCount);
-    connect(m_aboutForm, &TAboutForm::userActed, this, resetIdleCount);
-    connect(m_suggestForm, &TSuggestForm::userActed, this, resetIdleCount);
-    connect(m_rankForm, &TRankForm::userActed, this, resetIdleCount);
-    connect(m_affixForm, &TAffixForm::affixConfirmed, this, &TMainForm::AffixOkBtnClick);
-    connect(m_suggestForm, &TSuggestForm::phraseChosen, this, &TMainForm::SuggestionChosen);
+    m_windows.emplace(this, m_dictionary.file(), [this] { m_window.ResetIdleCount(); });
+    connect(m_windows->affix, &TAffixForm::affixConfirmed, this, &TMainForm::AffixOkBtnClick);
+    connect(m_windows->suggest, &TSuggestForm::phraseChosen, this, &TMainForm::SuggestionChosen);
 }
 
 QString TMainForm::DictionaryPath() const
 {
-    return dictionaryName(m_dictionaryFile);
+    return m_dictionary.name();
 }
 
 QString TMainForm::statusText() const
@@ -111,18 +90,12 @@ void TMainForm::setupGrids()
     m_candidates->setShownRows(CandidateRows);
     m_phrase->setShownRows(SelectedRows);
     m_affixes->setShownRows(AffixRows);
-    m_ui->SelectedGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_ui->SelectedGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_ui->AffixGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (Grid *grid : {m_ui->PossibleGrid, m_ui->SelectedGrid}) {
         grid->setColWidth(0, SettingsStore::WordWidth.defaultValue);
         grid->setColWidth(1, SettingsStore::NumberWidth.defaultValue);
     }
     m_ui->AffixGrid->setColWidth(0, 58);
     m_ui->AffixGrid->setColWidth(1, 46);
-    // The splitter's least pane size; neither list can be dragged smaller.
-    for (QWidget *pane : {m_ui->PossiblePanel, m_ui->SelectedPanel})
-        pane->setMinimumHeight(std::max(pane->minimumHeight(), 58));
 
     m_ui->Edit->setFont(Look::withPixelSize(QGuiApplication::font(), 16));
     // The caption has to fit the narrow column at its 13-pixel size whatever the system font.
@@ -132,8 +105,6 @@ void TMainForm::setupGrids()
     m_ui->SelectedWordLabel->setFont(Look::withPixelSize(QGuiApplication::font(), 16));
     m_ui->SelectedWordLabel->setBackgroundRole(QPalette::Base);
     m_ui->ConvertBox->setFont(Look::withPixelSize(QGuiApplication::font(), 13));
-    m_ui->Splitter->setStretchFactor(0, 1);
-    m_ui->Splitter->setStretchFactor(1, 0);
     m_ui->Splitter->setSizes({1000, SettingsStore::SelectedPanelHeight.defaultValue});
     for (QPushButton *button : {m_ui->ConvertBtn, m_ui->ClearBtn, m_ui->CopyBtn, m_ui->LookupBtn})
         Look::dropPictureIfCrowded(button);
@@ -142,13 +113,9 @@ void TMainForm::setupGrids()
 void TMainForm::setupPointers()
 {
     m_pointers = std::make_unique<IdlePointers>(
-        m_ui->Panel6,
-        std::array<QWidget *, 4>{m_ui->ConvertBtn, m_ui->ClearBtn, m_ui->CopyBtn, m_ui->LookupBtn});
-    auto *timer = new QTimer(this);
-    timer->setObjectName(QStringLiteral("Timer1"));
-    timer->setInterval(1000);
-    connect(timer, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    timer->start();
+        this, m_ui->Panel6,
+        std::array<QWidget *, 4>{m_ui->ConvertBtn, m_ui->ClearBtn, m_ui->CopyBtn, m_ui->LookupBtn},
+        m_window);
 }
 
 void TMainForm::connectHandlers()
@@ -178,24 +145,21 @@ void TMainForm::connectHandlers()
     connect(ui.RankNumbers1, &QAction::triggered, this, &TMainForm::RankNumbers1Click);
     connect(ui.Edit, &QLineEdit::textChanged, this, &TMainForm::EditChange);
     ui.Edit->installEventFilter(this);
+    Look::setDefaultButton(this, ui.ConvertBtn);
 
     // Every release in a list is the user's doing, whether or not it chooses a row; a release
     // after the candidates or the phrase scrolled under the pointer chooses nothing.
     const auto resetIdleCount = [this] { m_window.ResetIdleCount(); };
-    Grid *possible = ui.PossibleGrid;
-    possible->setReleaseChooses(Grid::ReleaseChooses::UnlessScrolled);
-    connect(possible, &Grid::mouseUp, this, resetIdleCount);
-    connect(possible, &Grid::rowChosen, this, &TMainForm::PossibleGridRowChosen);
-    connect(possible, &Grid::colWidthsChanged, this, &TMainForm::PossibleGridColWidthsChanged);
-    Grid *selected = ui.SelectedGrid;
-    selected->setReleaseChooses(Grid::ReleaseChooses::UnlessScrolled);
-    connect(selected, &Grid::mouseUp, this, resetIdleCount);
-    connect(selected, &Grid::rowChosen, this, &TMainForm::SelectedGridRowChosen);
-    connect(selected, &Grid::colWidthsChanged, this, &TMainForm::SelectedGridColWidthsChanged);
-    Grid *affixes = ui.AffixGrid;
-    affixes->setReleaseChooses(Grid::ReleaseChooses::Always);
-    connect(affixes, &Grid::mouseUp, this, resetIdleCount);
-    connect(affixes, &Grid::rowChosen, this, &TMainForm::AffixGridRowChosen);
+    for (Grid *grid : {ui.PossibleGrid, ui.SelectedGrid, ui.AffixGrid})
+        connect(grid, &Grid::mouseUp, this, resetIdleCount);
+    ui.PossibleGrid->setReleaseChooses(Grid::ReleaseChooses::UnlessScrolled);
+    ui.SelectedGrid->setReleaseChooses(Grid::ReleaseChooses::UnlessScrolled);
+    ui.AffixGrid->setReleaseChooses(Grid::ReleaseChooses::Always);
+    connect(ui.PossibleGrid, &Grid::rowChosen, this, &TMainForm::PossibleGridRowChosen);
+    connect(ui.SelectedGrid, &Grid::rowChosen, this, &TMainForm::SelectedGridRowChosen);
+    connect(ui.AffixGrid, &Grid::rowChosen, this, &TMainForm::AffixGridRowChosen);
+    for (Grid *grid : {ui.PossibleGrid, ui.SelectedGrid})
+        connect(grid, &Grid::colWidthsChanged, this, [this, grid] { GridColWidthsChanged(grid); });
 
     Platform::setHelpContext(this, Platform::MainWindowHelp);
     Platform::setHelpContext(ui.File1, Platform::FileMenuHelp);
@@ -205,32 +169,21 @@ void TMainForm::connectHandlers()
 
 void TMainForm::FormCreate()
 {
-    ErrorLogger &logger = ErrorLogger::instance();
-    logger.setIcon(QMessageBox::Critical);
-    // By its name alone: the logger puts it beside the program, whatever the folder is called.
-    logger.setLogFile(QStringLiteral("Numra Error.Log"));
-    logger.setShowDetails(true);
-    logger.setExtraLinesCallback([](QStringList &lines) {
-        ReportClosingLines(lines, ErrorLogger::instance().currentLogDirectory());
-    });
-    logger.setExtraPageTitle(tr("How To Report Error"));
-    logger.setExtraPageEnabled(true);
-
+    SetUpErrorReports();
     LoadSettings();
     m_state.SelectedPhrase.MarkUncleared();
-    m_ui->Edit->setMaxLength(100);
     m_gridsReady = true;
     // Named on the command line, it was asked for: the user hears why another is asked for.
-    if (!m_givenDictionary.isEmpty() && !canOpen(m_dictionaryFile.Path()))
+    if (!m_givenDictionary.isEmpty() && !DictionaryInUse::canOpen(m_dictionary.file().Path()))
         Platform::showWarning(this, tr("Can Not Open %1").arg(DictionaryPath()));
-    BuildAffixTable();
+    m_dictionary.readAffixes(m_firstRun);
     // A dictionary chosen in the dialog during start-up belongs in the caption at once.
     updateCaption();
 }
 
 void TMainForm::LoadSettings()
 {
-    m_dictionaryFile.Bind({});
+    m_dictionary.bind({});
     bool failed = false;
     {
         const SettingsStore store(SettingsStore::Mode::OpenExisting);
@@ -242,10 +195,10 @@ void TMainForm::LoadSettings()
         Look::keepOnScreen(this);
         // A dictionary given on the command line needs no asking for.
         if (m_givenDictionary.isEmpty())
-            OpenDictionary();
+            m_dictionary.choose();
     }
     if (!m_givenDictionary.isEmpty())
-        m_dictionaryFile.Bind(TextCodec::toPathBytes(m_givenDictionary));
+        m_dictionary.bind(m_givenDictionary);
     updateCaption();
 }
 
@@ -255,7 +208,7 @@ bool TMainForm::readMainSettings(const SettingsStore &store)
     // Written while no dictionary was open, the name stands for none, not for a file.
     const QString dictionary = store.readString(SettingsStore::Dictionary);
     if (dictionary != QLatin1String(NoDictionaryOpen))
-        m_dictionaryFile.Bind(TextCodec::toPathBytes(dictionary));
+        m_dictionary.bind(dictionary);
     const auto setColumnWidth = [this](int column, int width) {
         m_ui->PossibleGrid->setColWidth(column, width);
         m_ui->SelectedGrid->setColWidth(column, m_ui->PossibleGrid->colWidth(column));
@@ -302,7 +255,7 @@ void TMainForm::FormClose()
 {
     {
         SettingsStore store(SettingsStore::Mode::Create);
-        const std::string &dictionary = m_dictionaryFile.Path();
+        const std::string &dictionary = m_dictionary.file().Path();
         store.writeString(SettingsStore::Dictionary, dictionary.empty()
                                                          ? QString::fromLatin1(NoDictionaryOpen)
                                                          : TextCodec::fromPathBytes(dictionary));
@@ -317,31 +270,10 @@ void TMainForm::FormClose()
         };
         for (const auto &[setting, value] : values)
             store.writeInteger(setting, value);
-        m_lookupForm->SaveSettings(store);
-        m_affixForm->SaveSettings(store);
-        m_suggestForm->SaveSettings(store);
-        m_rankForm->SaveSettings(store);
+        m_windows->SaveSettings(store);
         store.flush();
     }
-    m_notifyForm->ShowNotifyForm();
-}
-
-void TMainForm::keyPressEvent(QKeyEvent *event)
-{
-    // Enter anywhere in the window converts, as the default button of a dialog would; a
-    // focused push button takes it as a click of its own (a placement button does not).
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (auto *button = qobject_cast<QPushButton *>(QApplication::focusWidget());
-            button && button != m_ui->ConvertBtn) {
-            button->click();
-            return;
-        }
-        if (m_ui->ConvertBtn->isEnabled()) {
-            ConvertBtnClick();
-            return;
-        }
-    }
-    QMainWindow::keyPressEvent(event);
+    m_windows->notify->ShowNotifyForm();
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -352,80 +284,13 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TMainForm::canOpen(const std::string &path) const
-{
-    Numra::DictionaryFile probe(path);
-    return probe.Reset();
-}
-
-bool TMainForm::OpenDictionary()
-{
-    const Platform::OpenFileRequest request{tr("Open Dictionary"), tr("Text Documents (*.txt)"),
-                                            m_proposedDictionary};
-    const std::optional<QString> chosen = Platform::getOpenFileName(this, request);
-    // The dictionary in use is kept on a cancel or a failed open as long as it can still be
-    // read, so that it is not forgotten at exit.
-    const std::string previous = m_dictionaryFile.Path();
-    const auto keepPrevious = [&] { m_dictionaryFile.Bind(canOpen(previous) ? previous : ""); };
-    if (!chosen) {
-        keepPrevious();
-        return false;
-    }
-    m_proposedDictionary = *chosen;
-    m_dictionaryFile.Bind(TextCodec::toPathBytes(*chosen));
-    if (!m_dictionaryFile.Reset()) {
-        showDictionaryWarning(this, Numra::DictionaryError::CouldNotOpen, m_dictionaryFile,
-                              "Open1Click");
-        keepPrevious();
-        return false;
-    }
-    return true;
-}
-
-void TMainForm::BuildAffixTable()
-{
-    Numra::DictionaryError error = Numra::ReadAffixTable(m_dictionaryFile, m_affixTable);
-    if (error == Numra::DictionaryError::CouldNotOpen) {
-        if (!(m_firstRun && MakeLanguageDictionary()) && !OpenDictionary()) {
-            m_affixTable.clear();
-            return;
-        }
-        error = Numra::ReadAffixTable(m_dictionaryFile, m_affixTable);
-    }
-    if (error == Numra::DictionaryError::ReadError)
-        showDictionaryWarning(this, error, m_dictionaryFile, "BuildAffixTable");
-}
-
-bool TMainForm::MakeLanguageDictionary()
-{
-    const QString language = Translations::current();
-    if (!DictionaryMaker::canMake(language))
-        return false;
-    const QString text =
-        tr("Numra can make a dictionary in %1 from your system's word list. Make it now, or "
-           "choose a dictionary file?")
-            .arg(QLocale(language).nativeLanguageName());
-    if (Platform::askChoice(this, tr("Open Dictionary"), text,
-                            {tr("&Make Dictionary"), tr("&Choose File...")}) != 0)
-        return false;
-    const DictionaryMaker::Outcome made = DictionaryMaker::make(this, language);
-    if (made.path.isEmpty()) {
-        Platform::showWarning(this, tr("The dictionary could not be made: %1").arg(made.error));
-        return false;
-    }
-    m_dictionaryFile.Bind(TextCodec::toPathBytes(made.path));
-    m_proposedDictionary = made.path;
-    return true;
-}
-
 void TMainForm::Open1Click()
 {
     m_window.ResetIdleCount();
-    if (!OpenDictionary())
+    if (!m_dictionary.choose())
         return;
-    // Opened again, the same dictionary may have new ranking data beside it.
-    m_ranking.reset();
-    BuildAffixTable();
+    m_dictionary.forgetRankingData();
+    m_dictionary.readAffixes(false);
     updateCaption();
     ConvertBtnClick();
 }
@@ -443,35 +308,30 @@ void TMainForm::Contents1Click()
 void TMainForm::About1Click()
 {
     m_window.ResetIdleCount();
-    Platform::execModal(m_aboutForm);
+    Platform::execModal(m_windows->about);
 }
 
 void TMainForm::Notify1Click()
 {
-    Platform::execModal(m_notifyForm);
+    Platform::execModal(m_windows->notify);
 }
 
 void TMainForm::Suggest1Click()
 {
     m_window.ResetIdleCount();
-    if (m_suggestForm->Suggest(m_ui->Edit->text(), rankingData()))
-        Platform::execModal(m_suggestForm);
+    if (m_windows->suggest->Suggest(m_ui->Edit->text(), m_dictionary.rankingData()))
+        Platform::execModal(m_windows->suggest);
 }
 
 void TMainForm::RankNumbers1Click()
 {
     m_window.ResetIdleCount();
-    if (m_rankForm->OpenList(m_dictionaryFile.Path()))
-        Platform::execModal(m_rankForm);
+    if (m_windows->rank->OpenList(m_dictionary.file().Path()))
+        Platform::execModal(m_windows->rank);
 }
 
 void TMainForm::LookupBtnClick()
 {
     m_window.ResetIdleCount();
-    Platform::execModal(m_lookupForm);
-}
-
-void TMainForm::Timer1Timer()
-{
-    m_pointers->Tick(m_window);
+    Platform::execModal(m_windows->lookup);
 }

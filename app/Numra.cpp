@@ -4,6 +4,7 @@
 #include "app/NumraWindows.h"
 #include "toolkit/ErrorLogger.h"
 #include "toolkit/NumraApplication.h"
+#include "toolkit/Translations.h"
 
 #include <QCommandLineParser>
 
@@ -48,7 +49,7 @@ int main(int argc, char *argv[])
     SetUpApplication();
     options.process(app);
     const QString requested = options.value(language);
-    if (SetUpLanguage(app, requested).isEmpty() && !requested.isEmpty() &&
+    if (Translations::setUp(app, requested).isEmpty() && !requested.isEmpty() &&
         !requested.startsWith(QLatin1String("en"), Qt::CaseInsensitive))
         std::fprintf(stderr, "Numra: no translation into %s; the windows stay in English\n",
                      qPrintable(requested));

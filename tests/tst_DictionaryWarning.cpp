@@ -1,6 +1,6 @@
 #include "platform/Dialogs.h"
-#include "toolkit/DictionaryWarning.h"
 #include "toolkit/TextCodec.h"
+#include "ui/DictionaryWarning.h"
 
 #include <QtTest>
 

@@ -93,6 +93,7 @@ private slots:
     void placementGroupByKeyboard_data();
     void placementGroupByKeyboard();
     void enterOnPlacementButtonConverts();
+    void enterOnFocusedButtonClicksIt();
     void copyKeyInList();
     void screenReaderHearsTexts();
     void screenReaderHearsOnlyTheFocus_data();
@@ -750,6 +751,16 @@ void tst_MainLists::enterOnPlacementButtonConverts()
     QVERIFY(f->ui().AnyPointBtn->isChecked());
 }
 
+void tst_MainLists::enterOnFocusedButtonClicksIt()
+{
+    f->convert(QStringLiteral("669"));
+    QApplication::setActiveWindow(&f->main());
+    f->ui().ClearBtn->setFocus();
+    QTest::keyClick(f->ui().ClearBtn, Qt::Key_Return);
+    QCOMPARE(f->ui().Edit->text(), QString());
+    QCOMPARE(MainFixture::column(f->ui().PossibleGrid, 0), QStringList());
+}
+
 void tst_MainLists::copyKeyInList()
 {
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
@@ -920,7 +931,7 @@ void tst_MainLists::pointerTiming()
     state.PointerTickCount = 0;
     auto visible = [&] {
         int count = 0;
-        for (int i = 0; i < TMainForm::PointerCount; ++i)
+        for (int i = 0; i < IdlePointers::Count; ++i)
             count += main.pointer(i)->isVisible();
         return count;
     };
@@ -949,7 +960,7 @@ void tst_MainLists::userActionDuringPointer()
     state.PointerTickCount = 0;
     auto visible = [&] {
         int count = 0;
-        for (int i = 0; i < TMainForm::PointerCount; ++i)
+        for (int i = 0; i < IdlePointers::Count; ++i)
             count += main.pointer(i)->isVisible();
         return count;
     };

@@ -1,8 +1,8 @@
 #include "tests/MainFixture.h"
 
-#include "toolkit/DictionaryWarning.h"
 #include "toolkit/Look.h"
 #include "toolkit/Translations.h"
+#include "ui/DictionaryWarning.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -152,7 +152,7 @@ void tst_Translations::systemLanguageChosen()
     if (!qEnvironmentVariableIsSet("NUMRA_EXPECTED_LANGUAGE"))
         QSKIP("run by ctest with a locale of its own");
     const QString expected = qEnvironmentVariable("NUMRA_EXPECTED_LANGUAGE");
-    QCOMPARE(SetUpLanguage(*QCoreApplication::instance(), QString()), expected);
+    QCOMPARE(Translations::setUp(*QCoreApplication::instance(), QString()), expected);
     MainFixture f;
     startWindows(f);
     QCOMPARE(f.ui().ConvertBtn->text() == QLatin1String("Convert"), expected.isEmpty());

@@ -2,6 +2,8 @@
 
 #include "toolkit/PicturePlayer.h"
 
+#include <QTimer>
+
 #include <chrono>
 
 namespace {
@@ -34,8 +36,10 @@ constexpr int TicksBetweenPointers = 20;
 
 } // namespace
 
-IdlePointers::IdlePointers(QWidget *panel, const std::array<QWidget *, 4> &buttons)
-    : m_random(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()))
+IdlePointers::IdlePointers(QWidget *window, QWidget *panel, const std::array<QWidget *, 4> &buttons,
+                           WindowState &state)
+    : m_state(state),
+      m_random(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()))
 {
     for (int i = 0; i < Count; ++i) {
         const PointerPlace &place = PointerPlaces[i];
@@ -51,10 +55,16 @@ IdlePointers::IdlePointers(QWidget *panel, const std::array<QWidget *, 4> &butto
     }
     for (QWidget *button : buttons)
         button->raise();
+    auto *timer = new QTimer(window);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setInterval(1000);
+    QObject::connect(timer, &QTimer::timeout, window, [this] { Timer1Timer(); });
+    timer->start();
 }
 
-void IdlePointers::Tick(WindowState &state)
+void IdlePointers::Timer1Timer()
 {
+    WindowState &state = m_state;
     ++state.IdleCount;
     ++state.PointerTickCount;
     if (state.PointerTickCount > PointerVisibleTicks) {

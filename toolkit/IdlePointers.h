@@ -26,16 +26,19 @@ class IdlePointers
 public:
     static constexpr int Count = 10;
 
-    // Each is placed on panel under the buttons, which overlap it.
-    IdlePointers(QWidget *panel, const std::array<QWidget *, 4> &buttons);
+    // Each is placed on panel under the buttons, which overlap it; the window's timer ("Timer1",
+    // a child of the window) ticks every second.
+    IdlePointers(QWidget *window, QWidget *panel, const std::array<QWidget *, 4> &buttons,
+                 WindowState &state);
 
     // One tick of the window's timer.
-    void Tick(WindowState &state);
+    void Timer1Timer();
 
     PicturePlayer *pointer(int index) const { return m_pointers[index]; }
     void seedRandom(unsigned seed) { m_random.seed(seed); }
 
 private:
+    WindowState &m_state;
     std::array<PicturePlayer *, Count> m_pointers{};
     std::mt19937 m_random;
 };

@@ -1,14 +1,45 @@
 #include "toolkit/Look.h"
 
 #include <QAbstractButton>
-
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
+
+namespace {
+
+class DefaultButton : public QObject
+{
+public:
+    DefaultButton(QWidget *window, QPushButton *button) : QObject(window), m_button(button) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !m_button)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
+        QPushButton *clicked = focused ? focused : m_button.data();
+        if (!clicked->isEnabled())
+            return false;
+        clicked->click();
+        return true;
+    }
+
+private:
+    QPointer<QPushButton> m_button;
+};
+
+} // namespace
 
 namespace Look {
 
@@ -95,6 +126,11 @@ void dropPictureIfCrowded(QAbstractButton *button)
 {
     if (!button->icon().isNull() && pushButtonContentWidth(button) > button->width())
         button->setIcon(QIcon());
+}
+
+void setDefaultButton(QWidget *window, QPushButton *button)
+{
+    window->installEventFilter(new DefaultButton(window, button));
 }
 
 } // namespace Look

@@ -6,6 +6,7 @@
 
 class QAbstractButton;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // The few look-and-feel helpers every window uses.
@@ -41,5 +42,10 @@ int pushButtonContentWidth(const QAbstractButton *button);
 // A button of fixed width whose text (a translation longer than the English) does not fit
 // beside its picture inside its frame shows the text alone, rather than cut.
 void dropPictureIfCrowded(QAbstractButton *button);
+
+// Enter that reaches window clicks button, as a dialog's default button would, while it is
+// enabled; a focused push button takes it as a click of its own. A main window has no default
+// button of its own.
+void setDefaultButton(QWidget *window, QPushButton *button);
 
 } // namespace Look

@@ -1,8 +1,13 @@
 #include "toolkit/Translations.h"
 
+#include "platform/HelpViewer.h"
+#include "toolkit/TextCodec.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace {
@@ -84,6 +89,18 @@ bool install(QCoreApplication &app, const QString &language)
 QString current()
 {
     return installed();
+}
+
+QString setUp(QCoreApplication &app, const QString &requested)
+{
+    const QString language = choose(requested, QLocale::system().uiLanguages(), available());
+    if (language.isEmpty() || !install(app, language))
+        return {};
+    // Its untranslated topics say so at their top, in the same language.
+    const QString help = TextCodec::dataFilePath(QStringLiteral("Numra.%1.hlp").arg(language));
+    if (QFile::exists(help))
+        Platform::setApplicationHelpFile(help);
+    return language;
 }
 
 } // namespace Translations

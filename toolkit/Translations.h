@@ -25,4 +25,8 @@ bool install(QCoreApplication &app, const QString &language);
 // The language install() put in place, empty for English.
 QString current();
 
+// The windows' language: the one requested, else the user's (choose), with its help file where
+// it has one. Returns the language shown, empty for English.
+QString setUp(QCoreApplication &app, const QString &requested);
+
 } // namespace Translations

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>DictionaryInUse</name>
+    <message>
+        <source>Open Dictionary</source>
+        <translation>Wörterbuch öffnen</translation>
+    </message>
+    <message>
+        <source>Text Documents (*.txt)</source>
+        <translation>Textdokumente (*.txt)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Numra kann aus der Wortliste Ihres Systems ein Wörterbuch auf %1 erstellen. Jetzt erstellen oder eine Wörterbuchdatei wählen?</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>Wörterbuch &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>Datei &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>Das Wörterbuch konnte nicht erstellt werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryMaker</name>
     <message>
         <source>Could not create %1</source>
@@ -167,6 +194,10 @@
     <message>
         <source>Thank You</source>
         <translation>Vielen Dank</translation>
+    </message>
+    <message>
+        <source>How To Report Error</source>
+        <translation>So melden Sie den Fehler</translation>
     </message>
 </context>
 <context>
@@ -476,10 +507,6 @@
         <translation>Steht für</translation>
     </message>
     <message>
-        <source>How To Report Error</source>
-        <translation>So melden Sie den Fehler</translation>
-    </message>
-    <message>
         <source>Candidate Word</source>
         <translation>Wortkandidat</translation>
     </message>
@@ -496,14 +523,6 @@
         <translation>Numra %1</translation>
     </message>
     <message>
-        <source>Open Dictionary</source>
-        <translation>Wörterbuch öffnen</translation>
-    </message>
-    <message>
-        <source>Text Documents (*.txt)</source>
-        <translation>Textdokumente (*.txt)</translation>
-    </message>
-    <message>
         <source>Entry Can Not Exceed %1 Characters</source>
         <translation>Die Eingabe darf höchstens %1 Zeichen lang sein</translation>
     </message>
@@ -518,30 +537,6 @@
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
         <translation>Eine Liste von Nummern nach den Phrasen bewerten, die sie ergeben</translation>
-    </message>
-    <message>
-        <source>Open List of Numbers</source>
-        <translation>Nummernliste öffnen</translation>
-    </message>
-    <message>
-        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation>Nummernlisten (*.txt *.csv);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
-        <translation>Numra kann aus der Wortliste Ihres Systems ein Wörterbuch auf %1 erstellen. Jetzt erstellen oder eine Wörterbuchdatei wählen?</translation>
-    </message>
-    <message>
-        <source>&amp;Make Dictionary</source>
-        <translation>Wörterbuch &amp;erstellen</translation>
-    </message>
-    <message>
-        <source>&amp;Choose File...</source>
-        <translation>Datei &amp;wählen...</translation>
-    </message>
-    <message>
-        <source>The dictionary could not be made: %1</source>
-        <translation>Das Wörterbuch konnte nicht erstellt werden: %1</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>DictionaryInUse</name>
+    <message>
+        <source>Open Dictionary</source>
+        <translation>Άνοιγμα λεξικού</translation>
+    </message>
+    <message>
+        <source>Text Documents (*.txt)</source>
+        <translation>Έγγραφα κειμένου (*.txt)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Το Numra μπορεί να δημιουργήσει λεξικό (%1) από τη λίστα λέξεων του συστήματός σας. Να δημιουργηθεί τώρα ή να επιλέξετε αρχείο λεξικού;</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>&amp;Δημιουργία λεξικού</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>&amp;Επιλογή αρχείου...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>Δεν ήταν δυνατή η δημιουργία του λεξικού: %1</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryMaker</name>
     <message>
         <source>Could not create %1</source>
@@ -167,6 +194,10 @@
     <message>
         <source>Thank You</source>
         <translation>Σας ευχαριστούμε</translation>
+    </message>
+    <message>
+        <source>How To Report Error</source>
+        <translation>Πώς να αναφέρετε το σφάλμα</translation>
     </message>
 </context>
 <context>
@@ -476,10 +507,6 @@
         <translation>Ψηφία</translation>
     </message>
     <message>
-        <source>How To Report Error</source>
-        <translation>Πώς να αναφέρετε το σφάλμα</translation>
-    </message>
-    <message>
         <source>Candidate Word</source>
         <translation>Υποψήφια λέξη</translation>
     </message>
@@ -496,14 +523,6 @@
         <translation>Numra %1</translation>
     </message>
     <message>
-        <source>Open Dictionary</source>
-        <translation>Άνοιγμα λεξικού</translation>
-    </message>
-    <message>
-        <source>Text Documents (*.txt)</source>
-        <translation>Έγγραφα κειμένου (*.txt)</translation>
-    </message>
-    <message>
         <source>Entry Can Not Exceed %1 Characters</source>
         <translation>Ο αριθμός χαρακτήρων της καταχώρισης δεν μπορεί να υπερβαίνει το %1</translation>
     </message>
@@ -518,30 +537,6 @@
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
         <translation>Κατάταξη μιας λίστας αριθμών με βάση τις φράσεις που σχηματίζουν</translation>
-    </message>
-    <message>
-        <source>Open List of Numbers</source>
-        <translation>Άνοιγμα λίστας αριθμών</translation>
-    </message>
-    <message>
-        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation>Λίστες αριθμών (*.txt *.csv);;Όλα τα αρχεία (*)</translation>
-    </message>
-    <message>
-        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
-        <translation>Το Numra μπορεί να δημιουργήσει λεξικό (%1) από τη λίστα λέξεων του συστήματός σας. Να δημιουργηθεί τώρα ή να επιλέξετε αρχείο λεξικού;</translation>
-    </message>
-    <message>
-        <source>&amp;Make Dictionary</source>
-        <translation>&amp;Δημιουργία λεξικού</translation>
-    </message>
-    <message>
-        <source>&amp;Choose File...</source>
-        <translation>&amp;Επιλογή αρχείου...</translation>
-    </message>
-    <message>
-        <source>The dictionary could not be made: %1</source>
-        <translation>Δεν ήταν δυνατή η δημιουργία του λεξικού: %1</translation>
     </message>
 </context>
 <context>

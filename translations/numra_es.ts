@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>DictionaryInUse</name>
+    <message>
+        <source>Open Dictionary</source>
+        <translation>Abrir diccionario</translation>
+    </message>
+    <message>
+        <source>Text Documents (*.txt)</source>
+        <translation>Documentos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Numra puede crear un diccionario en %1 a partir de la lista de palabras del sistema. ¿Crearlo ahora o elegir un archivo de diccionario?</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>&amp;Crear diccionario</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>&amp;Elegir archivo...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>No se pudo crear el diccionario: %1</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryMaker</name>
     <message>
         <source>Could not create %1</source>
@@ -167,6 +194,10 @@
     <message>
         <source>Thank You</source>
         <translation>Gracias</translation>
+    </message>
+    <message>
+        <source>How To Report Error</source>
+        <translation>Cómo informar del error</translation>
     </message>
 </context>
 <context>
@@ -476,10 +507,6 @@
         <translation>Representa</translation>
     </message>
     <message>
-        <source>How To Report Error</source>
-        <translation>Cómo informar del error</translation>
-    </message>
-    <message>
         <source>Candidate Word</source>
         <translation>Palabra posible</translation>
     </message>
@@ -496,14 +523,6 @@
         <translation>Numra %1</translation>
     </message>
     <message>
-        <source>Open Dictionary</source>
-        <translation>Abrir diccionario</translation>
-    </message>
-    <message>
-        <source>Text Documents (*.txt)</source>
-        <translation>Documentos de texto (*.txt)</translation>
-    </message>
-    <message>
         <source>Entry Can Not Exceed %1 Characters</source>
         <translation>No se pueden escribir más de %1 caracteres</translation>
     </message>
@@ -518,30 +537,6 @@
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
         <translation>Clasificar una lista de números según las frases que forman</translation>
-    </message>
-    <message>
-        <source>Open List of Numbers</source>
-        <translation>Abrir lista de números</translation>
-    </message>
-    <message>
-        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation>Listas de números (*.txt *.csv);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
-        <translation>Numra puede crear un diccionario en %1 a partir de la lista de palabras del sistema. ¿Crearlo ahora o elegir un archivo de diccionario?</translation>
-    </message>
-    <message>
-        <source>&amp;Make Dictionary</source>
-        <translation>&amp;Crear diccionario</translation>
-    </message>
-    <message>
-        <source>&amp;Choose File...</source>
-        <translation>&amp;Elegir archivo...</translation>
-    </message>
-    <message>
-        <source>The dictionary could not be made: %1</source>
-        <translation>No se pudo crear el diccionario: %1</translation>
     </message>
 </context>
 <context>

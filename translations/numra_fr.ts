@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>DictionaryInUse</name>
+    <message>
+        <source>Open Dictionary</source>
+        <translation>Ouvrir un dictionnaire</translation>
+    </message>
+    <message>
+        <source>Text Documents (*.txt)</source>
+        <translation>Documents texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Numra peut créer un dictionnaire en %1 à partir de la liste de mots de votre système. Le créer maintenant, ou choisir un fichier de dictionnaire ?</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>&amp;Créer le dictionnaire</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>Choisir un &amp;fichier...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>Le dictionnaire n&apos;a pas pu être créé : %1</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryMaker</name>
     <message>
         <source>Could not create %1</source>
@@ -167,6 +194,10 @@
     <message>
         <source>Thank You</source>
         <translation>Merci</translation>
+    </message>
+    <message>
+        <source>How To Report Error</source>
+        <translation>Comment signaler l&apos;erreur</translation>
     </message>
 </context>
 <context>
@@ -476,10 +507,6 @@
         <translation>Représente</translation>
     </message>
     <message>
-        <source>How To Report Error</source>
-        <translation>Comment signaler l&apos;erreur</translation>
-    </message>
-    <message>
         <source>Candidate Word</source>
         <translation>Mot candidat</translation>
     </message>
@@ -496,14 +523,6 @@
         <translation>Numra %1</translation>
     </message>
     <message>
-        <source>Open Dictionary</source>
-        <translation>Ouvrir un dictionnaire</translation>
-    </message>
-    <message>
-        <source>Text Documents (*.txt)</source>
-        <translation>Documents texte (*.txt)</translation>
-    </message>
-    <message>
         <source>Entry Can Not Exceed %1 Characters</source>
         <translation>La saisie ne peut pas dépasser %1 caractères</translation>
     </message>
@@ -518,30 +537,6 @@
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
         <translation>Classer une liste de numéros selon les expressions qu&apos;ils forment</translation>
-    </message>
-    <message>
-        <source>Open List of Numbers</source>
-        <translation>Ouvrir une liste de numéros</translation>
-    </message>
-    <message>
-        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation>Listes de numéros (*.txt *.csv);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
-        <translation>Numra peut créer un dictionnaire en %1 à partir de la liste de mots de votre système. Le créer maintenant, ou choisir un fichier de dictionnaire ?</translation>
-    </message>
-    <message>
-        <source>&amp;Make Dictionary</source>
-        <translation>&amp;Créer le dictionnaire</translation>
-    </message>
-    <message>
-        <source>&amp;Choose File...</source>
-        <translation>Choisir un &amp;fichier...</translation>
-    </message>
-    <message>
-        <source>The dictionary could not be made: %1</source>
-        <translation>Le dictionnaire n&apos;a pas pu être créé : %1</translation>
     </message>
 </context>
 <context>

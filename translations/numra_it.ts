@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>DictionaryInUse</name>
+    <message>
+        <source>Open Dictionary</source>
+        <translation>Apri dizionario</translation>
+    </message>
+    <message>
+        <source>Text Documents (*.txt)</source>
+        <translation>Documenti di testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Numra può creare un dizionario in %1 dall&apos;elenco di parole del sistema. Crearlo ora o scegliere un file di dizionario?</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>&amp;Crea dizionario</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>&amp;Scegli file...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>Impossibile creare il dizionario: %1</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryMaker</name>
     <message>
         <source>Could not create %1</source>
@@ -167,6 +194,10 @@
     <message>
         <source>Thank You</source>
         <translation>Grazie</translation>
+    </message>
+    <message>
+        <source>How To Report Error</source>
+        <translation>Come segnalare l&apos;errore</translation>
     </message>
 </context>
 <context>
@@ -476,10 +507,6 @@
         <translation>Rappresenta</translation>
     </message>
     <message>
-        <source>How To Report Error</source>
-        <translation>Come segnalare l&apos;errore</translation>
-    </message>
-    <message>
         <source>Candidate Word</source>
         <translation>Parola candidata</translation>
     </message>
@@ -496,14 +523,6 @@
         <translation>Numra %1</translation>
     </message>
     <message>
-        <source>Open Dictionary</source>
-        <translation>Apri dizionario</translation>
-    </message>
-    <message>
-        <source>Text Documents (*.txt)</source>
-        <translation>Documenti di testo (*.txt)</translation>
-    </message>
-    <message>
         <source>Entry Can Not Exceed %1 Characters</source>
         <translation>Non è possibile inserire più di %1 caratteri</translation>
     </message>
@@ -518,30 +537,6 @@
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
         <translation>Classifica un elenco di numeri in base alle frasi che compongono</translation>
-    </message>
-    <message>
-        <source>Open List of Numbers</source>
-        <translation>Apri elenco di numeri</translation>
-    </message>
-    <message>
-        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation>Elenchi di numeri (*.txt *.csv);;Tutti i file (*)</translation>
-    </message>
-    <message>
-        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
-        <translation>Numra può creare un dizionario in %1 dall&apos;elenco di parole del sistema. Crearlo ora o scegliere un file di dizionario?</translation>
-    </message>
-    <message>
-        <source>&amp;Make Dictionary</source>
-        <translation>&amp;Crea dizionario</translation>
-    </message>
-    <message>
-        <source>&amp;Choose File...</source>
-        <translation>&amp;Scegli file...</translation>
-    </message>
-    <message>
-        <source>The dictionary could not be made: %1</source>
-        <translation>Impossibile creare il dizionario: %1</translation>
     </message>
 </context>
 <context>

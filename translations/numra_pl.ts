@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>DictionaryInUse</name>
+    <message>
+        <source>Open Dictionary</source>
+        <translation>Otwórz słownik</translation>
+    </message>
+    <message>
+        <source>Text Documents (*.txt)</source>
+        <translation>Dokumenty tekstowe (*.txt)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Numra może utworzyć słownik (%1) z listy słów systemu. Utworzyć go teraz czy wybrać plik słownika?</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>&amp;Utwórz słownik</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>&amp;Wybierz plik...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>Nie można utworzyć słownika: %1</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryMaker</name>
     <message>
         <source>Could not create %1</source>
@@ -167,6 +194,10 @@
     <message>
         <source>Thank You</source>
         <translation>Dziękujemy</translation>
+    </message>
+    <message>
+        <source>How To Report Error</source>
+        <translation>Jak zgłosić błąd</translation>
     </message>
 </context>
 <context>
@@ -476,10 +507,6 @@
         <translation>Oznacza</translation>
     </message>
     <message>
-        <source>How To Report Error</source>
-        <translation>Jak zgłosić błąd</translation>
-    </message>
-    <message>
         <source>Candidate Word</source>
         <translation>Możliwe słowo</translation>
     </message>
@@ -496,14 +523,6 @@
         <translation>Numra %1</translation>
     </message>
     <message>
-        <source>Open Dictionary</source>
-        <translation>Otwórz słownik</translation>
-    </message>
-    <message>
-        <source>Text Documents (*.txt)</source>
-        <translation>Dokumenty tekstowe (*.txt)</translation>
-    </message>
-    <message>
         <source>Entry Can Not Exceed %1 Characters</source>
         <translation>Liczba znaków nie może przekraczać %1</translation>
     </message>
@@ -518,30 +537,6 @@
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
         <translation>Uszereguj listę numerów według fraz, które tworzą</translation>
-    </message>
-    <message>
-        <source>Open List of Numbers</source>
-        <translation>Otwórz listę numerów</translation>
-    </message>
-    <message>
-        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation>Listy numerów (*.txt *.csv);;Wszystkie pliki (*)</translation>
-    </message>
-    <message>
-        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
-        <translation>Numra może utworzyć słownik (%1) z listy słów systemu. Utworzyć go teraz czy wybrać plik słownika?</translation>
-    </message>
-    <message>
-        <source>&amp;Make Dictionary</source>
-        <translation>&amp;Utwórz słownik</translation>
-    </message>
-    <message>
-        <source>&amp;Choose File...</source>
-        <translation>&amp;Wybierz plik...</translation>
-    </message>
-    <message>
-        <source>The dictionary could not be made: %1</source>
-        <translation>Nie można utworzyć słownika: %1</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>DictionaryInUse</name>
+    <message>
+        <source>Open Dictionary</source>
+        <translation>Открыть словарь</translation>
+    </message>
+    <message>
+        <source>Text Documents (*.txt)</source>
+        <translation>Текстовые документы (*.txt)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Numra может создать словарь (%1) из списка слов вашей системы. Создать его сейчас или выбрать файл словаря?</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>&amp;Создать словарь</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>&amp;Выбрать файл...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>Не удалось создать словарь: %1</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryMaker</name>
     <message>
         <source>Could not create %1</source>
@@ -167,6 +194,10 @@
     <message>
         <source>Thank You</source>
         <translation>Спасибо</translation>
+    </message>
+    <message>
+        <source>How To Report Error</source>
+        <translation>Как сообщить об ошибке</translation>
     </message>
 </context>
 <context>
@@ -476,10 +507,6 @@
         <translation>Означает</translation>
     </message>
     <message>
-        <source>How To Report Error</source>
-        <translation>Как сообщить об ошибке</translation>
-    </message>
-    <message>
         <source>Candidate Word</source>
         <translation>Возможное слово</translation>
     </message>
@@ -496,14 +523,6 @@
         <translation>Numra %1</translation>
     </message>
     <message>
-        <source>Open Dictionary</source>
-        <translation>Открыть словарь</translation>
-    </message>
-    <message>
-        <source>Text Documents (*.txt)</source>
-        <translation>Текстовые документы (*.txt)</translation>
-    </message>
-    <message>
         <source>Entry Can Not Exceed %1 Characters</source>
         <translation>Число символов не может превышать %1</translation>
     </message>
@@ -518,30 +537,6 @@
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
         <translation>Ранжировать список номеров по фразам, которые из них получаются</translation>
-    </message>
-    <message>
-        <source>Open List of Numbers</source>
-        <translation>Открыть список номеров</translation>
-    </message>
-    <message>
-        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation>Списки номеров (*.txt *.csv);;Все файлы (*)</translation>
-    </message>
-    <message>
-        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
-        <translation>Numra может создать словарь (%1) из списка слов вашей системы. Создать его сейчас или выбрать файл словаря?</translation>
-    </message>
-    <message>
-        <source>&amp;Make Dictionary</source>
-        <translation>&amp;Создать словарь</translation>
-    </message>
-    <message>
-        <source>&amp;Choose File...</source>
-        <translation>&amp;Выбрать файл...</translation>
-    </message>
-    <message>
-        <source>The dictionary could not be made: %1</source>
-        <translation>Не удалось создать словарь: %1</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,33 @@
     </message>
 </context>
 <context>
+    <name>DictionaryInUse</name>
+    <message>
+        <source>Open Dictionary</source>
+        <translation>Відкрити словник</translation>
+    </message>
+    <message>
+        <source>Text Documents (*.txt)</source>
+        <translation>Текстові документи (*.txt)</translation>
+    </message>
+    <message>
+        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
+        <translation>Numra може створити словник (%1) зі списку слів вашої системи. Створити його зараз чи вибрати файл словника?</translation>
+    </message>
+    <message>
+        <source>&amp;Make Dictionary</source>
+        <translation>&amp;Створити словник</translation>
+    </message>
+    <message>
+        <source>&amp;Choose File...</source>
+        <translation>&amp;Вибрати файл...</translation>
+    </message>
+    <message>
+        <source>The dictionary could not be made: %1</source>
+        <translation>Не вдалося створити словник: %1</translation>
+    </message>
+</context>
+<context>
     <name>DictionaryMaker</name>
     <message>
         <source>Could not create %1</source>
@@ -167,6 +194,10 @@
     <message>
         <source>Thank You</source>
         <translation>Дякуємо</translation>
+    </message>
+    <message>
+        <source>How To Report Error</source>
+        <translation>Як повідомити про помилку</translation>
     </message>
 </context>
 <context>
@@ -476,10 +507,6 @@
         <translation>Цифри</translation>
     </message>
     <message>
-        <source>How To Report Error</source>
-        <translation>Як повідомити про помилку</translation>
-    </message>
-    <message>
         <source>Candidate Word</source>
         <translation>Можливе слово</translation>
     </message>
@@ -496,14 +523,6 @@
         <translation>Numra %1</translation>
     </message>
     <message>
-        <source>Open Dictionary</source>
-        <translation>Відкрити словник</translation>
-    </message>
-    <message>
-        <source>Text Documents (*.txt)</source>
-        <translation>Текстові документи (*.txt)</translation>
-    </message>
-    <message>
         <source>Entry Can Not Exceed %1 Characters</source>
         <translation>Кількість символів у записі не може перевищувати %1</translation>
     </message>
@@ -518,30 +537,6 @@
     <message>
         <source>Rank a list of numbers by the phrases they spell</source>
         <translation>Ранжувати список номерів за фразами, якими їх можна записати</translation>
-    </message>
-    <message>
-        <source>Open List of Numbers</source>
-        <translation>Відкрити список номерів</translation>
-    </message>
-    <message>
-        <source>Lists of numbers (*.txt *.csv);;All files (*)</source>
-        <translation>Списки номерів (*.txt *.csv);;Усі файли (*)</translation>
-    </message>
-    <message>
-        <source>Numra can make a dictionary in %1 from your system&apos;s word list. Make it now, or choose a dictionary file?</source>
-        <translation>Numra може створити словник (%1) зі списку слів вашої системи. Створити його зараз чи вибрати файл словника?</translation>
-    </message>
-    <message>
-        <source>&amp;Make Dictionary</source>
-        <translation>&amp;Створити словник</translation>
-    </message>
-    <message>
-        <source>&amp;Choose File...</source>
-        <translation>&amp;Вибрати файл...</translation>
-    </message>
-    <message>
-        <source>The dictionary could not be made: %1</source>
-        <translation>Не вдалося створити словник: %1</translation>
     </message>
 </context>
 <context>

@@ -10,8 +10,8 @@
 #include "platform/Desktop.h"
 #include "platform/HelpViewer.h"
 #include "platform/Settings.h"
-#include "toolkit/DictionaryWarning.h"
 #include "toolkit/TextCodec.h"
+#include "ui/DictionaryWarning.h"
 #include "ui/ListModels.h"
 
 #include <QElapsedTimer>

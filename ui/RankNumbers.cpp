@@ -11,10 +11,10 @@
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/Settings.h"
-#include "toolkit/DictionaryWarning.h"
 #include "toolkit/Grid.h"
 #include "toolkit/Look.h"
 #include "toolkit/TextCodec.h"
+#include "ui/DictionaryWarning.h"
 #include "ui/ListModels.h"
 
 #include <QSaveFile>

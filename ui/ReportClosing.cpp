@@ -1,9 +1,11 @@
 #include "ui/ReportClosing.h"
 
+#include "toolkit/ErrorLogger.h"
 #include "toolkit/TextCodec.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QMessageBox>
 
 void ReportClosingLines(QStringList &lines, const QString &logDirectory)
 {
@@ -29,4 +31,18 @@ void ReportClosingLines(QStringList &lines, const QString &logDirectory)
                          .arg(QDir::toNativeSeparators(logDirectory));
     }
     lines << QString() << QCoreApplication::translate("ReportClosing", "Thank You");
+}
+
+void SetUpErrorReports()
+{
+    ErrorLogger &logger = ErrorLogger::instance();
+    logger.setIcon(QMessageBox::Critical);
+    // By its name alone: the logger puts it beside the program, whatever the folder is called.
+    logger.setLogFile(QStringLiteral("Numra Error.Log"));
+    logger.setShowDetails(true);
+    logger.setExtraLinesCallback([](QStringList &lines) {
+        ReportClosingLines(lines, ErrorLogger::instance().currentLogDirectory());
+    });
+    logger.setExtraPageTitle(QCoreApplication::translate("ReportClosing", "How To Report Error"));
+    logger.setExtraPageEnabled(true);
 }

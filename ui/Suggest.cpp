@@ -7,10 +7,10 @@
 #include "platform/Desktop.h"
 #include "platform/HelpViewer.h"
 #include "platform/Settings.h"
-#include "toolkit/DictionaryWarning.h"
 #include "toolkit/Grid.h"
 #include "toolkit/Look.h"
 #include "toolkit/TextCodec.h"
+#include "ui/DictionaryWarning.h"
 #include "ui/ListModels.h"
 
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "toolkit/DictionaryWarning.h"
+#include "ui/DictionaryWarning.h"
 
 #include "platform/Dialogs.h"
 #include "toolkit/TextCodec.h"
