@@ -21,11 +21,14 @@ bool isNumberDigit(char c)
 }
 
 // Groups are the maximal runs of digits the user typed between separators; the last one or two
-// are the subscriber's, the ones before them the country and area code.
-std::size_t leadingGroupDigits(const std::vector<std::size_t> &groups)
+// are the subscriber's, the ones before them the country and area code. Of three groups only the
+// first is kept (0800 123 4567, 13 22 27), unless a + makes it the country code that the area
+// code follows (+49 30 1234567).
+std::size_t leadingGroupDigits(const std::vector<std::size_t> &groups, bool countryCode)
 {
     const std::size_t kept = groups.size() >= 4   ? groups.size() - 2
-                             : groups.size() >= 2 ? groups.size() - 1
+                             : groups.size() == 3 ? (countryCode ? 2 : 1)
+                             : groups.size() == 2 ? 1
                                                   : 0;
     std::size_t digits = 0;
     for (std::size_t g = 0; g < kept; ++g)
@@ -64,16 +67,19 @@ NumberLayout NumberLayout::Of(std::string_view numberText)
         }
     }
 
-    // "+49 30 ..." names another country even where it has ten digits.
+    // "+49 30 ..." names another country even where it has ten digits; no area code of the plan
+    // starts with 0 or 1, so 1300 354 448 (Australia) is not in it either.
     const auto start = text.find_first_not_of(' ');
-    const bool otherCountry =
-        start != std::string::npos && text[start] == '+' && !digits.starts_with('1');
+    const bool plus = start != std::string::npos && text[start] == '+';
     const bool withOne = digits.size() == 11 && digits[0] == '1';
-    layout.m_nanp = !otherCountry && (withOne || digits.size() == 10);
+    const std::size_t area = withOne ? 1 : 0;
+    const char areaStart = digits.size() > area ? digits[area] : '0';
+    layout.m_nanp = !(plus && !digits.starts_with('1')) && (withOne || digits.size() == 10) &&
+                    (areaStart == UsedDigitMark || (areaStart >= '2' && areaStart <= '9'));
     if (layout.m_nanp)
         layout.m_leadingDigits = withOne ? 4 : 3;
     else
-        layout.m_leadingDigits = leadingGroupDigits(groups);
+        layout.m_leadingDigits = leadingGroupDigits(groups, plus);
 
     std::size_t seen = 0;
     for (std::size_t i = 0; i < text.size() && seen < layout.m_leadingDigits; ++i) {

@@ -36,6 +36,13 @@ void tst_NumberLayout::layout_data()
     row("four groups keep all but the last two", "+44 20 7946 0958", 4, -1, "+44 20 ",
         "442079460958");
     row("two groups keep the first", "225 5669", 3, -1, "225 ", "2255669");
+    row("three groups without a country code keep the first", "0800 123 4567", 4, -1, "0800 ",
+        "08001234567");
+    row("a short number's prefix", "13 22 27", 2, -1, "13 ", "132227");
+    row("ten digits whose area code would start with 1", "1300 354 448", 4, -1, "1300 ",
+        "1300354448");
+    row("ten digits whose area code would start with 0", "02 9876 5432", 2, -1, "02 ",
+        "0298765432");
     row("one group keeps nothing", "2255669", 0, -1, "", "2255669");
     row("a covered digit breaks the runs and the exchange",
         "1-800-\x95"
