@@ -33,7 +33,8 @@ bool DictionaryInUse::choose()
     const Platform::OpenFileRequest request{tr("Open Dictionary"), tr("Text Documents (*.txt)"),
                                             m_proposed};
     const std::optional<QString> chosen = Platform::getOpenFileName(m_window, request);
-    // Kept, so that it is not forgotten at exit.
+    // On a cancel or a failed open the dictionary in use is kept while it can still be read, so
+    // that it is not forgotten at exit.
     const std::string previous = m_file.Path();
     const auto keepPrevious = [&] { m_file.Bind(canOpen(previous) ? previous : ""); };
     if (!chosen) {
