@@ -10,7 +10,6 @@
 #include "toolkit/Grid.h"
 #include "toolkit/Look.h"
 #include "toolkit/TextCodec.h"
-#include "toolkit/Translations.h"
 #include "ui/AboutNumra.h"
 #include "ui/AffixUnit.h"
 #include "ui/DictionaryInUse.h"
@@ -27,9 +26,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScreen>
 
 using Platform::SettingsStore;
@@ -170,24 +167,25 @@ void TMainForm::connectHandlers()
 void TMainForm::FormCreate()
 {
     SetUpErrorReports();
-    LoadSettings();
+    const bool firstRun = LoadSettings();
     m_state.SelectedPhrase.MarkUncleared();
     m_gridsReady = true;
     // Named on the command line, it was asked for: the user hears why another is asked for.
     if (!m_givenDictionary.isEmpty() && !DictionaryInUse::canOpen(m_dictionary.file().Path()))
         Platform::showWarning(this, tr("Can Not Open %1").arg(DictionaryPath()));
-    m_dictionary.readAffixes(m_firstRun);
+    m_dictionary.readAffixes(firstRun);
     // A dictionary chosen in the dialog during start-up belongs in the caption at once.
     updateCaption();
 }
 
-void TMainForm::LoadSettings()
+bool TMainForm::LoadSettings()
 {
     m_dictionary.bind({});
     bool failed = false;
+    bool firstRun = false;
     {
         const SettingsStore store(SettingsStore::Mode::OpenExisting);
-        m_firstRun = !store.isOpen();
+        firstRun = !store.isOpen();
         failed = store.isOpen() && !readMainSettings(store);
     }
     if (failed) {
@@ -200,6 +198,7 @@ void TMainForm::LoadSettings()
     if (!m_givenDictionary.isEmpty())
         m_dictionary.bind(m_givenDictionary);
     updateCaption();
+    return firstRun;
 }
 
 // Applies each value as it is read; false at the first that is missing or unreadable.

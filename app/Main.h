@@ -98,7 +98,8 @@ private:
     void UpdateCopyBtn();
 
     void FormCreate();
-    void LoadSettings();
+    // True on a first run: no settings were stored.
+    bool LoadSettings();
     bool readMainSettings(const Platform::SettingsStore &store);
     void FormClose();
     void setupGrids();
@@ -121,7 +122,6 @@ private:
     DictionaryInUse m_dictionary;
     QString m_givenDictionary;
     bool m_gridsReady = false;
-    bool m_firstRun = false; // no settings were stored
     CandidateModel *m_candidates = nullptr;
     PhraseModel *m_phrase = nullptr;
     AffixModel *m_affixes = nullptr;

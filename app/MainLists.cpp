@@ -169,8 +169,7 @@ void TMainForm::ClearSelectedList()
 void TMainForm::SortSelectedList()
 {
     m_state.SelectedPhrase.Rearrange();
-    // The core counts the heading among the phrase grid's rows.
-    m_phrase->showPhrase(m_state.SelectedPhrase.GridRowCount() - 1);
+    m_phrase->showPhrase(m_state.SelectedPhrase.ShownSlots());
     m_ui->SelectedGrid->setCurrentRecord(0);
     ConvertBtnClick();
 }

@@ -10,9 +10,6 @@
 #include "core/PhraseSuggestions.h"
 #include "core/RankingData.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -24,8 +21,6 @@
 #include <string>
 #include <unordered_set>
 #include <vector>
-
-extern char **environ;
 
 namespace {
 
@@ -126,26 +121,6 @@ std::string syntheticRanking(const std::string &dictionary, const std::filesyste
     return path.string();
 }
 
-// The process's wall time, in milliseconds.
-double runProcess(const std::vector<std::string> &arguments)
-{
-    std::vector<char *> argv;
-    for (const std::string &argument : arguments)
-        argv.push_back(const_cast<char *>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", 1, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", 1, 0);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0)
-        waitpid(pid, nullptr, 0);
-    posix_spawn_file_actions_destroy(&actions);
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
 void rankedSuggestions(const std::filesystem::path &programDirectory)
 {
     const std::string dictionary = NUMRA_SOURCE_DIR "/resources/Numra Dictionary.txt";
@@ -199,11 +174,11 @@ void rankedSuggestions(const std::filesystem::path &programDirectory)
     const std::string oneLine = (programDirectory / "bench-one-line.txt").string();
     std::ofstream(oneLine, std::ios::binary) << "2255,CALL,N\n";
     if (std::filesystem::exists(find)) {
-        const double version = medianOf(21, [&] { runProcess({find, "--version"}); });
+        const double version = medianOf(21, [&] { Bench::runProcess({find, "--version"}); });
         const double any = medianOf(21, [&] {
-            runProcess({find, "--dictionary", oneLine, "2255"});
+            Bench::runProcess({find, "--dictionary", oneLine, "2255"});
         });
-        const double truth = medianOf(21, [&] { runProcess({"/bin/true"}); });
+        const double truth = medianOf(21, [&] { Bench::runProcess({"/bin/true"}); });
         std::printf("numra-find start without --phrases (median of 21): --version %.2f ms, "
                     "a one-line dictionary %.2f ms; /bin/true %.2f ms\n",
                     version, any, truth);

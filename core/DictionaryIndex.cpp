@@ -17,11 +17,6 @@ namespace {
 // into them stay valid.
 constexpr std::size_t TextBlockSize = 1 << 16;
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 std::string_view keep(std::vector<std::string> &texts, std::string_view field)
 {
     if (texts.empty() || texts.back().size() + field.size() > texts.back().capacity()) {
@@ -39,8 +34,7 @@ std::string_view keep(std::vector<std::string> &texts, std::string_view field)
 DictionaryIndex DictionaryIndex::Build(DictionaryFile &file)
 {
     DictionaryIndex index;
-    std::unordered_set<std::string> seen;
-    std::string key;
+    PhraseRecordFilter records;
     Record record;
     index.m_error = ReadDictionary(file, [&](std::string_view line) {
         ++index.m_lineCount;
@@ -48,12 +42,10 @@ DictionaryIndex DictionaryIndex::Build(DictionaryFile &file)
         // record whose digits are something else there is never found.
         const std::size_t comma = line.find(',');
         if (comma == 0 || comma == std::string_view::npos ||
-            !std::all_of(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(comma), isDigit))
+            !std::all_of(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(comma),
+                         [](char c) { return FirstDigitSet.contains(c); }))
             return;
-        if (!SplitShownRecord(line, record) || !IsPhraseRecord(record))
-            return;
-        key.assign(record.number).append(1, ',').append(Trim(record.word));
-        if (!seen.insert(key).second)
+        if (!SplitShownRecord(line, record) || !records.Takes(record))
             return;
         index.m_words.push_back({keep(index.m_texts, record.number),
                                  keep(index.m_texts, record.word), keep(index.m_texts, record.cls),
@@ -140,7 +132,7 @@ std::size_t DictionaryIndex::Bytes() const
 
 std::int64_t DictionaryIndex::child(std::uint32_t node, char c) const
 {
-    if (!isDigit(c))
+    if (!FirstDigitSet.contains(c))
         return -1;
     const unsigned digit = static_cast<unsigned>(c - '0');
     const unsigned present = m_nodes[node].digits;
@@ -197,6 +189,14 @@ void DictionaryIndex::Find(std::string_view text, std::vector<std::uint32_t> &id
     // A digit string that occurs twice gave its words twice.
     std::sort(ids.begin(), ids.end());
     ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+}
+
+WantedWord FindWanted(DictionaryFile &file, const DictionaryIndex &index, std::string_view word)
+{
+    const LookupOutcome found = RunLookup(file, word);
+    if (found.error != DictionaryError::None)
+        return {{}, found.error};
+    return {index.Spelling(word, found.numbers), DictionaryError::None};
 }
 
 } // namespace Numra

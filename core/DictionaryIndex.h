@@ -70,4 +70,14 @@ private:
     std::vector<std::uint32_t> m_wordIds;
 };
 
+// The ids of the index's words that spell word, whose digits a lookup in file finds: the words a
+// phrase must hold to contain it. Empty when no phrase can; error when the lookup could not
+// read the file.
+struct WantedWord
+{
+    std::vector<std::uint32_t> ids;
+    DictionaryError error = DictionaryError::None;
+};
+WantedWord FindWanted(DictionaryFile &file, const DictionaryIndex &index, std::string_view word);
+
 } // namespace Numra

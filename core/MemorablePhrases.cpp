@@ -134,16 +134,12 @@ MemorablePhrases MemorablePhrases::Collect(DictionaryFile &file, std::string_vie
     result.start(numberText, options);
     if (ranking && ranking->Empty())
         ranking = nullptr;
-    std::unordered_set<std::string> seen;
-    std::string key;
+    PhraseRecordFilter records;
     // Every free digit, the leading part's too: Use needs the dictionary's entries for them.
     const auto outcome = RunConversion(
         file, result.m_layout.FreeDigitText(), Placement::AnyPoint,
         [&](const Record &record, std::int64_t line) {
-            if (!IsPhraseRecord(record))
-                return;
-            key.assign(record.number).append(1, ',').append(Trim(record.word));
-            if (!seen.insert(key).second)
+            if (!records.Takes(record))
                 return;
             const Record &kept = result.m_records.emplace_back(record);
             Fit fit;

@@ -11,6 +11,10 @@
 
 namespace Numra {
 
+namespace {
+
+// The fields of a CSV line: separated by commas; a field in double quotes may hold commas and
+// doubled quotes; blanks around a field that is not quoted go.
 std::vector<std::string> CsvFields(std::string_view line)
 {
     std::vector<std::string> fields(1);
@@ -40,18 +44,16 @@ std::vector<std::string> CsvFields(std::string_view line)
     return fields;
 }
 
-bool HoldsDigit(std::string_view text)
-{
-    return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
+} // namespace
 
 std::string NumberField(std::string_view line, std::size_t column)
 {
     std::vector<std::string> fields = CsvFields(line);
     if (column > 0)
         return column <= fields.size() ? std::move(fields[column - 1]) : std::string();
-    const auto found = std::find_if(fields.begin(), fields.end(),
-                                    [](const std::string &field) { return HoldsDigit(field); });
+    const auto found = std::find_if(fields.begin(), fields.end(), [](const std::string &field) {
+        return FirstDigitPos(field) != 0;
+    });
     return std::move(found != fields.end() ? *found : fields.front());
 }
 

@@ -12,13 +12,6 @@
 // plain or as a CSV export.
 namespace Numra {
 
-// The fields of a CSV line: separated by commas; a field in double quotes may hold commas and
-// doubled quotes; blanks around a field that is not quoted go.
-std::vector<std::string> CsvFields(std::string_view line);
-
-// Whether text holds a decimal digit: a list's field without one holds no number.
-bool HoldsDigit(std::string_view text);
-
 // The number a line holds: its column-th field (from 1), or with column 0 its first field that
 // holds a digit (the first field when none does). A line without a comma is its own field.
 std::string NumberField(std::string_view line, std::size_t column = 0);

@@ -69,13 +69,13 @@ int Phrase::SlotAt(std::int32_t position) const
     return 0;
 }
 
-int Phrase::GridRowCount() const
+int Phrase::ShownSlots() const
 {
     int firstEmpty = FirstSortedRowCheck;
     while (firstEmpty <= SlotCount && !m_slots[firstEmpty].word.empty())
         ++firstEmpty;
     // Every filled slot is shown, the hundredth too.
-    return std::min(SlotCount + 1, firstEmpty);
+    return std::min(SlotCount, firstEmpty - 1);
 }
 
 std::string Phrase::Text() const

@@ -53,8 +53,8 @@ public:
     // The slot whose word starts at the position, 0 when none does.
     int SlotAt(std::int32_t position) const;
 
-    // Rows the phrase grid shows, its heading included: every filled slot, and at least 25.
-    int GridRowCount() const;
+    // Slots the phrase grid shows: every filled one, and at least 25.
+    int ShownSlots() const;
 
     // The words in slot order, each trimmed, separated by single spaces; empty slots add nothing.
     std::string Text() const;

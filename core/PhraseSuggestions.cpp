@@ -65,6 +65,14 @@ bool IsPhraseRecord(const Record &record)
            !Trim(record.word).empty() && !IsAffixWord(record.word);
 }
 
+bool PhraseRecordFilter::Takes(const Record &record)
+{
+    if (!IsPhraseRecord(record))
+        return false;
+    m_key.assign(record.number).append(1, ',').append(Trim(record.word));
+    return m_seen.insert(m_key).second;
+}
+
 PhraseSuggestions PhraseSuggestions::Collect(DictionaryFile &file, std::string_view numberText,
                                              const std::function<void()> &onOpened)
 {
@@ -73,18 +81,13 @@ PhraseSuggestions PhraseSuggestions::Collect(DictionaryFile &file, std::string_v
     result.m_text = layout.Text();
     result.m_free = layout.Free();
     result.m_digits = layout.FreeDigitText();
-    std::unordered_set<std::string> seen;
-    std::string key;
+    PhraseRecordFilter records;
     // Separators are formatting: the words are found among the free digits alone, each within
     // one run of them.
     const auto outcome = RunConversion(
         file, result.m_digits, Placement::AnyPoint,
         [&](const Record &record, std::int64_t line) {
-            if (!IsPhraseRecord(record))
-                return;
-            // "CALL" and "CALL " (a note in parentheses taken out) are one word to the reader.
-            key.assign(record.number).append(1, ',').append(Trim(record.word));
-            if (!seen.insert(key).second)
+            if (!records.Takes(record))
                 return;
             result.m_records.push_back({record, line, RecordCost(line, record.word, record.cls)});
         },

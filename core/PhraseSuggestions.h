@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 // Complete phrases for a number: every free digit covered once, left to right, by dictionary
@@ -43,6 +44,18 @@ std::int64_t RecordCost(std::int64_t line, std::string_view word, std::string_vi
 // blanks and no affix: "-ING" or "ANTI-" alone is not a word, and joining one to its neighbour
 // needs the spelling check of the correction window, which no suggestion can make.
 bool IsPhraseRecord(const Record &record);
+
+// The records a phrase may take, each word once: the first of two lines with the same number and
+// word counts, and "CALL" and "CALL " (a note in parentheses taken out) are one word to the reader.
+class PhraseRecordFilter
+{
+public:
+    bool Takes(const Record &record);
+
+private:
+    std::unordered_set<std::string> m_seen;
+    std::string m_key;
+};
 
 // One word of a phrase. The texts are views into the suggestions that made it, or into
 // whatever the caller owns when it builds a phrase of its own.

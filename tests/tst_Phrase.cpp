@@ -38,8 +38,8 @@ private slots:
     void rearrangeKeepsNumberOrder_data();
     void rearrangeKeepsNumberOrder();
     void giveBackClosesTheGap();
-    void gridRowCount_data();
-    void gridRowCount();
+    void shownSlots_data();
+    void shownSlots();
     void text_data();
     void text();
     void coveredPositions_data();
@@ -128,24 +128,24 @@ void tst_Phrase::giveBackClosesTheGap()
     QCOMPARE(phrase.GiveBack(50).digits, std::string());
 }
 
-void tst_Phrase::gridRowCount_data()
+void tst_Phrase::shownSlots_data()
 {
     QTest::addColumn<int>("filled");
-    QTest::addColumn<int>("rows");
-    QTest::newRow("none") << 0 << 26;
-    QTest::newRow("25 words") << 25 << 26;
-    QTest::newRow("30 words") << 30 << 31;
-    QTest::newRow("every slot, the hundredth shown") << 100 << 101;
+    QTest::addColumn<int>("shown");
+    QTest::newRow("none") << 0 << 25;
+    QTest::newRow("25 words") << 25 << 25;
+    QTest::newRow("30 words") << 30 << 30;
+    QTest::newRow("every slot, the hundredth shown") << 100 << 100;
 }
 
-void tst_Phrase::gridRowCount()
+void tst_Phrase::shownSlots()
 {
     QFETCH(int, filled);
-    QFETCH(int, rows);
+    QFETCH(int, shown);
     Phrase phrase = cleared();
     for (int slot = 1; slot <= filled; ++slot)
         phrase.Put(slot, "A", "2", slot);
-    QCOMPARE(phrase.GridRowCount(), rows);
+    QCOMPARE(phrase.ShownSlots(), shown);
 }
 
 void tst_Phrase::text_data()

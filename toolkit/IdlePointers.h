@@ -31,13 +31,13 @@ public:
     IdlePointers(QWidget *window, QWidget *panel, const std::array<QWidget *, 4> &buttons,
                  WindowState &state);
 
-    // One tick of the window's timer.
-    void Timer1Timer();
-
     PicturePlayer *pointer(int index) const { return m_pointers[index]; }
     void seedRandom(unsigned seed) { m_random.seed(seed); }
 
 private:
+    // One tick of the window's timer.
+    void Timer1Timer();
+
     WindowState &m_state;
     std::array<PicturePlayer *, Count> m_pointers{};
     std::mt19937 m_random;

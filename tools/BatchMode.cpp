@@ -1,7 +1,6 @@
 #include "tools/BatchMode.h"
 
 #include "core/DictionaryIndex.h"
-#include "core/LookupPass.h"
 #include "core/NumberList.h"
 #include "core/RankingData.h"
 #include "core/StatusText.h"
@@ -131,16 +130,15 @@ bool wantedWords(Numra::DictionaryFile &file, const Numra::DictionaryIndex &inde
                  const std::vector<std::string> &words, std::vector<std::uint32_t> &ids)
 {
     for (const std::string &word : words) {
-        const Numra::LookupOutcome outcome = Numra::RunLookup(file, word);
-        if (outcome.error != Numra::DictionaryError::None) {
-            DictionaryError(outcome.error, file);
+        const Numra::WantedWord wanted = Numra::FindWanted(file, index, word);
+        if (wanted.error != Numra::DictionaryError::None) {
+            DictionaryError(wanted.error, file);
             return false;
         }
-        const std::vector<std::uint32_t> spelling = index.Spelling(word, outcome.numbers);
-        if (spelling.empty())
+        if (wanted.ids.empty())
             std::fprintf(stderr, "numra-find: --containing %s: no phrase can hold it\n",
                          word.c_str());
-        ids.insert(ids.end(), spelling.begin(), spelling.end());
+        ids.insert(ids.end(), wanted.ids.begin(), wanted.ids.end());
     }
     return true;
 }

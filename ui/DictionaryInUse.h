@@ -23,7 +23,6 @@ public:
     explicit DictionaryInUse(QWidget *window);
 
     Numra::DictionaryFile &file() { return m_file; }
-    const Numra::DictionaryFile &file() const { return m_file; }
     const Numra::AffixTable &affixTable() const { return m_affixTable; }
     // The path, or "No Dictionary Open".
     QString name() const;

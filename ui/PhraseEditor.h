@@ -15,7 +15,6 @@ class PhraseEditor
 public:
     PhraseEditor(NumberField &field, Numra::NumraState &state) : m_field(field), m_state(state) {}
 
-    const Numra::Phrase &phrase() const { return m_state.SelectedPhrase; }
     // The word last chosen, and where it stands.
     Numra::PhraseSlot chosen() const;
 

@@ -4,7 +4,6 @@
 #include "core/DictionaryFile.h"
 #include "core/DictionaryIndex.h"
 #include "core/FilePaths.h"
-#include "core/LookupPass.h"
 #include "core/RankingData.h"
 #include "core/TextEncoding.h"
 #include "platform/Desktop.h"
@@ -77,7 +76,6 @@ TRankForm::TRankForm(QWidget *parent)
     grid->setColWidth(0, SettingsStore::RankNumberWidth.defaultValue);
     grid->setColWidth(1, SettingsStore::RankVanityWidth.defaultValue);
     grid->setColWidth(2, SettingsStore::RankPhraseWidth.defaultValue);
-    ui->Progress->setRange(0, 100);
 
     Platform::setHelpContext(this, Platform::RankHelp);
     resize(SettingsStore::RankWidth.defaultValue, SettingsStore::RankHeight.defaultValue);
@@ -165,9 +163,9 @@ void TRankForm::start()
     ui->StatusText->setText(tr("Ranking %1 ...").arg(m_listPath));
     m_cancel = false;
     m_done = false;
-    m_worker = std::thread(&TRankForm::work, this, ++m_generation,
-                           TextCodec::toPathBytes(m_listPath), m_dictionaryPath,
-                           ui->FilterEdit->text().trimmed().toStdString(), Numra::PhraseOptions{});
+    m_worker =
+        std::thread(&TRankForm::work, this, ++m_generation, TextCodec::toPathBytes(m_listPath),
+                    m_dictionaryPath, ui->FilterEdit->text().trimmed().toStdString());
 }
 
 void TRankForm::stop()
@@ -179,10 +177,10 @@ void TRankForm::stop()
 
 // On the worker's thread: nothing here touches a widget; the window gets copies through post.
 void TRankForm::work(std::uint64_t generation, std::string listPath, std::string dictionaryPath,
-                     std::string wanted, Numra::PhraseOptions options)
+                     std::string wanted)
 {
     try {
-        rankList(generation, listPath, dictionaryPath, wanted, options);
+        rankList(generation, listPath, dictionaryPath, wanted);
     } catch (const std::exception &failure) {
         // The window hears of it; a thread that throws would end the program.
         Snapshot snapshot;
@@ -193,8 +191,7 @@ void TRankForm::work(std::uint64_t generation, std::string listPath, std::string
 }
 
 void TRankForm::rankList(std::uint64_t generation, const std::string &listPath,
-                         const std::string &dictionaryPath, const std::string &wanted,
-                         Numra::PhraseOptions options)
+                         const std::string &dictionaryPath, const std::string &wanted)
 {
     const auto started = std::chrono::steady_clock::now();
     Snapshot snapshot;
@@ -211,12 +208,15 @@ void TRankForm::rankList(std::uint64_t generation, const std::string &listPath,
         return finish();
     const Numra::RankingData ranking =
         Numra::RankingData::Read(Numra::RankingPathFor(dictionaryPath));
-    Numra::PhraseRanker ranker(index, &ranking, options);
+    // The window has no options: the area code stays digits and offensive words stay out.
+    Numra::PhraseRanker ranker(index, &ranking, {});
     if (!wanted.empty()) {
-        const Numra::LookupOutcome found = Numra::RunLookup(file, wanted);
-        const std::vector<std::uint32_t> ids = index.Spelling(wanted, found.numbers);
-        snapshot.wantedUnknown = ids.empty();
-        ranker.Want(ids);
+        const Numra::WantedWord found = Numra::FindWanted(file, index, wanted);
+        snapshot.error = found.error;
+        if (snapshot.error != Numra::DictionaryError::None)
+            return finish();
+        snapshot.wantedUnknown = found.ids.empty();
+        ranker.Want(found.ids);
     }
 
     // Only a regular file is a list: a FIFO would block the open, a device never end.
@@ -259,7 +259,7 @@ void TRankForm::rankList(std::uint64_t generation, const std::string &listPath,
             break;
         }
         // A CSV export's heading holds no number.
-        if (!Numra::HoldsDigit(ranked.number))
+        if (Numra::FirstDigitPos(ranked.number) == 0)
             continue;
         // The number as the number field would hold it, as numra-find --batch reads it.
         const std::vector<Numra::MemorablePhrase> phrases =
@@ -295,11 +295,12 @@ void TRankForm::rankList(std::uint64_t generation, const std::string &listPath,
 void TRankForm::post(std::uint64_t generation, Snapshot snapshot)
 {
     QMetaObject::invokeMethod(
-        this, [this, generation, snapshot = std::move(snapshot)] { show(generation, snapshot); },
+        this,
+        [this, generation, snapshot = std::move(snapshot)] { showSnapshot(generation, snapshot); },
         Qt::QueuedConnection);
 }
 
-void TRankForm::show(std::uint64_t generation, const Snapshot &snapshot)
+void TRankForm::showSnapshot(std::uint64_t generation, const Snapshot &snapshot)
 {
     // What a ranking that was stopped for another one still sends is of no use.
     if (generation != m_generation)

@@ -56,12 +56,11 @@ private:
     void start();
     void stop();
     void work(std::uint64_t generation, std::string listPath, std::string dictionaryPath,
-              std::string wanted, Numra::PhraseOptions options);
+              std::string wanted);
     void rankList(std::uint64_t generation, const std::string &listPath,
-                  const std::string &dictionaryPath, const std::string &wanted,
-                  Numra::PhraseOptions options);
+                  const std::string &dictionaryPath, const std::string &wanted);
     void post(std::uint64_t generation, Snapshot snapshot);
-    void show(std::uint64_t generation, const Snapshot &snapshot);
+    void showSnapshot(std::uint64_t generation, const Snapshot &snapshot);
     void OpenBtnClick();
     void FilterBtnClick();
     void CopyBtnClick();
@@ -73,6 +72,6 @@ private:
     std::string m_dictionaryPath;
     std::thread m_worker;
     std::atomic<bool> m_cancel = false;
-    std::atomic<bool> m_done = true;
+    bool m_done = true; // read and written on the window's thread only
     std::uint64_t m_generation = 0;
 };
