@@ -288,7 +288,6 @@ void TMainForm::Open1Click()
     m_window.ResetIdleCount();
     if (!m_dictionary.choose())
         return;
-    m_dictionary.forgetRankingData();
     m_dictionary.readAffixes(false);
     updateCaption();
     ConvertBtnClick();

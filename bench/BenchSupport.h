@@ -52,6 +52,12 @@ inline long peakKiB()
     return usage.ru_maxrss;
 }
 
+inline double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // The median of several runs of work, in milliseconds.
 inline double medianOf(int runs, const std::function<void()> &work)
 {
@@ -63,8 +69,7 @@ inline double medianOf(int runs, const std::function<void()> &work)
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count());
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(std::move(times));
 }
 
 struct ProcessFigures

@@ -119,9 +119,7 @@ int main(int argc, char *argv[])
             }
         }
         for (int threads = 1; threads <= 2; ++threads) {
-            std::vector<double> &taken = times[threads - 1];
-            std::sort(taken.begin(), taken.end());
-            const double ms = taken[taken.size() / 2];
+            const double ms = Bench::median(times[threads - 1]);
             std::printf("numra-find --batch, %zu numbers, %d thread%s: %.0f ms (median of %d), "
                         "%.0f numbers/s; peak RSS %.1f MiB\n",
                         count, threads, threads == 1 ? "" : "s", ms, runs,
@@ -137,10 +135,9 @@ int main(int argc, char *argv[])
         starts.push_back(run.Ms);
         startPeak = std::max(startPeak, run.PeakKiB);
     }
-    std::sort(starts.begin(), starts.end());
     std::printf("numra-find --batch on an empty list (the index and the ranking data): %.0f ms "
                 "(median of 5); peak RSS %.1f MiB\n",
-                starts[2], static_cast<double>(startPeak) / 1024);
+                Bench::median(starts), static_cast<double>(startPeak) / 1024);
     whole(smallList, small, 5);
     if (!quick)
         whole(bigList, total, 3);

@@ -47,23 +47,7 @@ double msSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double medianOf(const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < Runs; ++i) {
-        const auto start = Clock::now();
-        work();
-        times.push_back(msSince(start));
-    }
-    return median(times);
-}
-
+using Bench::median;
 using Bench::ProcessFigures;
 using Bench::runProcess;
 
@@ -110,7 +94,7 @@ void row(const char *name, double ms, double wc, const char *note = "")
 
 double anyPass(Numra::DictionaryFile &file)
 {
-    return medianOf([&] {
+    return Bench::medianOf(Runs, [&] {
         Numra::RunConversion(file, Number, Numra::Placement::AnyPoint,
                              [](const Numra::Record &) {});
     });
@@ -118,7 +102,7 @@ double anyPass(Numra::DictionaryFile &file)
 
 double lookupPass(Numra::DictionaryFile &file)
 {
-    return medianOf([&] { Numra::RunLookup(file, Word); });
+    return Bench::medianOf(Runs, [&] { Numra::RunLookup(file, Word); });
 }
 
 // Returns the median of `wc -l` for the window's figures.
@@ -139,7 +123,7 @@ double benchFile(const std::string &path, const std::string &oneLine)
     std::printf("|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(11, '-').c_str(),
                 std::string(7, '-').c_str());
     row("wc -l (process)", wcMs, wcMs);
-    row("memchr line count (in process)", medianOf([&] { countLines(path); }), wcMs);
+    row("memchr line count (in process)", Bench::medianOf(Runs, [&] { countLines(path); }), wcMs);
 
     Numra::DictionaryFile file(path);
     const std::pair<const char *, Numra::Placement> placements[] = {
@@ -149,7 +133,7 @@ double benchFile(const std::string &path, const std::string &oneLine)
     double anyInTurn = 0; // any point comes last
     for (const auto &[name, placement] : placements) {
         std::int64_t accepted = 0;
-        anyInTurn = medianOf([&] {
+        anyInTurn = Bench::medianOf(Runs, [&] {
             accepted = Numra::RunConversion(file, Number, placement, [](const Numra::Record &) {
                        }).accepted;
         });

@@ -144,7 +144,6 @@ void rankedSuggestions(const std::filesystem::path &programDirectory, Bench::Lau
 
     Numra::DictionaryFile file(dictionary);
     for (const std::string number : {"1-800-356-9377", "356-937-7267-22556", "225566935693772"}) {
-        double pass = 0, ranked = 0;
         std::size_t listed = 0, words = 0;
         // Taken in turns, so that a busy spell of the machine slows both alike.
         std::vector<double> passes, rankings;
@@ -159,10 +158,8 @@ void rankedSuggestions(const std::filesystem::path &programDirectory, Bench::Lau
                 words = phrases.WordCount();
             }));
         }
-        std::sort(passes.begin(), passes.end());
-        std::sort(rankings.begin(), rankings.end());
-        pass = passes[passes.size() / 2];
-        ranked = rankings[rankings.size() / 2];
+        const double pass = Bench::median(passes);
+        const double ranked = Bench::median(rankings);
         const auto phrases = Numra::MemorablePhrases::Collect(file, number, &ranking, {});
         const double search = medianOf(15, [&] { phrases.Best(100); });
         std::printf("%s: pass %.2f ms, ranked best 100 (pass, graph, search) %.2f ms, ratio "
@@ -179,8 +176,7 @@ void rankedSuggestions(const std::filesystem::path &programDirectory, Bench::Lau
             std::vector<double> times;
             for (int run = 0; run < 21; ++run)
                 times.push_back(launcher.Run(args).Ms);
-            std::sort(times.begin(), times.end());
-            return times[times.size() / 2];
+            return Bench::median(times);
         };
         const double version = startUp({find, "--version"});
         const double any = startUp({find, "--dictionary", oneLine, "2255"});

@@ -386,6 +386,25 @@ private slots:
         QVERIFY(!shown);
     }
 
+    // Read once for a dictionary, the ranking data are read again when it is opened again.
+    void rankingDataReadAgainOnOpen()
+    {
+        QVERIFY(QFile::remove(f->path(QStringLiteral("d.rank"))));
+        const auto first = [&] {
+            QTest::mouseClick(f->ui().ClearBtn, Qt::LeftButton);
+            QString phrase;
+            suggest(QStringLiteral("32662255"),
+                    [&](TSuggestForm *) { phrase = MainFixture::column(grid(), 0).value(0); });
+            return phrase;
+        };
+        QCOMPARE(first(), QStringLiteral("DAMN CALL"));
+        f->writeDictionary(Ranking, QStringLiteral("d.rank"));
+        QCOMPARE(first(), QStringLiteral("DAMN CALL"));
+        f->dialogAnswer = f->path(QStringLiteral("d.txt"));
+        f->ui().Open1->trigger();
+        QCOMPARE(first(), QStringLiteral("3266 CALL"));
+    }
+
     void menuNeedsAFreeDigit()
     {
         QVERIFY(!menuItem()->isEnabled());

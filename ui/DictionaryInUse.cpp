@@ -48,6 +48,8 @@ bool DictionaryInUse::choose()
         keepPrevious();
         return false;
     }
+    // Opened again, the same dictionary may have new ranking data beside it.
+    m_ranking.reset();
     return true;
 }
 

@@ -29,15 +29,14 @@ public:
 
     void bind(const QString &path);
     // Asks for a dictionary; false on a cancel or a file that cannot be opened, and then the one
-    // in use is kept as long as it can still be read.
+    // in use is kept as long as it can still be read. The one chosen has its ranking data read
+    // afresh.
     bool choose();
     // Reads the affix table. A dictionary that cannot be opened is asked for again: on a first
     // run the user may have the language's dictionary made instead.
     void readAffixes(bool firstRun);
-    // Read at the first suggestions for the dictionary in use; opened again, the same
-    // dictionary may have new ranking data beside it.
+    // Read at the first suggestions for the dictionary in use.
     const Numra::RankingData *rankingData();
-    void forgetRankingData() { m_ranking.reset(); }
 
     static bool canOpen(const std::string &path);
 

@@ -2,15 +2,6 @@
 
 #include "toolkit/TextCodec.h"
 
-namespace {
-
-std::string fieldBytes(const QString &text)
-{
-    return TextCodec::toFieldBytes(text);
-}
-
-} // namespace
-
 Numra::PhraseSlot PhraseEditor::chosen() const
 {
     return {m_state.SelectedWord, m_state.SelectedNumber, m_state.SelectedPosition};
@@ -25,40 +16,36 @@ void PhraseEditor::choose(const std::string &word, const std::string &digits, in
 
 bool PhraseEditor::take(const std::vector<Numra::PhraseSlot> &words)
 {
-    // The first word fixes the number the phrase is counted in: the field as it stands, with
-    // any marks an edit left there when it ended the phrase before.
-    if (words.empty() || !Numra::WordsFree(fieldBytes(m_field.text()), words))
-        return false;
-    if (m_state.SelectedPhrase.Text().empty())
-        m_field.startPhrase();
-    put(words);
-    return true;
+    return takeCountedIn(m_field.text(), words);
 }
 
-void PhraseEditor::put(const std::vector<Numra::PhraseSlot> &words)
+bool PhraseEditor::takeSuggestion(const QString &numberText,
+                                  const std::vector<Numra::PhraseSlot> &words)
 {
+    // No conversion need have run on the number as typed; Copy wants it, and entering the field
+    // brings it back, separators and all.
+    m_field.rememberTyped(m_field.text());
+    return takeCountedIn(numberText, words);
+}
+
+bool PhraseEditor::takeCountedIn(const QString &numberText,
+                                 const std::vector<Numra::PhraseSlot> &words)
+{
+    if (words.empty() || !Numra::WordsFree(TextCodec::toFieldBytes(numberText), words))
+        return false;
+    // The first word fixes the number the phrase is counted in: the field as it stands, with
+    // any marks an edit left there when it ended the phrase before.
+    if (m_state.SelectedPhrase.Text().empty())
+        m_field.startPhrase();
+    const QString shown = m_field.text();
+    if (numberText != shown)
+        m_field.movePhrase(m_state.SelectedPhrase, shown, numberText);
     for (const Numra::PhraseSlot &word : words) {
         m_state.SelectedPhrase.Choose(word.word, word.digits, word.position);
         m_state.SelectedPhrase.Rearrange();
     }
     m_field.showCovered(m_state.SelectedPhrase);
     choose(words.back().word, words.back().digits, words.back().position);
-}
-
-bool PhraseEditor::takeSuggestion(const QString &numberText,
-                                  const std::vector<Numra::PhraseSlot> &words)
-{
-    const QString shown = m_field.text();
-    // No conversion need have run on the number as typed; Copy wants it, and entering the field
-    // brings it back, separators and all.
-    m_field.rememberTyped(shown);
-    if (words.empty() || !Numra::WordsFree(fieldBytes(numberText), words))
-        return false;
-    if (m_state.SelectedPhrase.Text().empty())
-        m_field.startPhrase();
-    if (numberText != shown)
-        m_field.movePhrase(m_state.SelectedPhrase, shown, numberText);
-    put(words);
     return true;
 }
 
@@ -89,7 +76,7 @@ bool PhraseEditor::putCorrection(const QString &word, const QString &represents)
         return false;
     const std::string wordBytes = TextCodec::toDictionary(word);
     // One byte a character, as the field counts them.
-    const std::string digitBytes = fieldBytes(represents);
+    const std::string digitBytes = TextCodec::toFieldBytes(represents);
     m_state.SelectedPhrase.Put(slot, wordBytes, digitBytes, m_state.AffixPosition);
     m_field.showCovered(m_state.SelectedPhrase);
     choose(wordBytes, digitBytes, m_state.AffixPosition);
@@ -110,5 +97,5 @@ bool PhraseEditor::canCopy() const
     const QString text = m_field.text();
     return !NumberField::trimBlank(text).isEmpty() &&
            !Numra::Trim(m_state.SelectedPhrase.Slot(1).word).empty() &&
-           Numra::FirstDigitPos(fieldBytes(text)) == 0;
+           Numra::FirstDigitPos(TextCodec::toFieldBytes(text)) == 0;
 }

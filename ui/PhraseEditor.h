@@ -37,7 +37,9 @@ public:
     bool canCopy() const;
 
 private:
-    void put(const std::vector<Numra::PhraseSlot> &words);
+    // The words, counted in numberText, which is the field's text or the same without some of
+    // its separators.
+    bool takeCountedIn(const QString &numberText, const std::vector<Numra::PhraseSlot> &words);
     void choose(const std::string &word, const std::string &digits, int position);
 
     NumberField &m_field;
